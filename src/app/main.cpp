@@ -1,0 +1,6 @@
+#include "app/DalvanaApp.h"
+
+int main(int argc, char *argv[])
+{
+    return runDalvana(argc, argv);
+}

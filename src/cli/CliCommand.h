@@ -1,0 +1,83 @@
+#pragma once
+
+#include "wikitext/EditorState.h"
+
+#include <QCommandLineOption>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+
+class QCommandLineParser;
+
+// What one run of a command sees: its arguments, the editor state before it and
+// the streams it reports on. Editing commands change `state`; the runner writes it.
+struct CliContext
+{
+    QCommandLineParser &parser;
+    QStringList args;                          // the command's own arguments, "\r\n" decoded
+    QHash<QString, QList<QStringList>> multi;  // options with several values, in order
+    EditorState state;
+    QString clipboard;
+    QTextStream &out;
+    QTextStream &err;
+
+    // A command that would open a web page reports it instead.
+    void open(const QString &address) { err << "open " << address << '\n'; }
+    // The command refused or found nothing: its Hebrew message, exit status 1.
+    int refuse(const QString &message)
+    {
+        err << message << '\n';
+        return 1;
+    }
+    // Bad usage: a one-line message, exit status 2.
+    int usage(const QString &message)
+    {
+        err << "dalvana-cli: " << message << '\n';
+        return 2;
+    }
+    // Prints a query result line.
+    void print(const QString &line) { out << line << '\n'; }
+};
+
+struct CliCommand
+{
+    enum class Kind {
+        Edit,       // reads a document, writes the resulting text
+        Query,      // reads a document, prints a result
+        Standalone  // takes only its arguments
+    };
+
+    QString name;
+    QString synopsis;   // e.g. "CHAR [FILE]", for --help
+    QString summary;
+    Kind kind = Kind::Edit;
+    int argCount = 0;   // arguments before FILE
+    // When the number of arguments depends on the arguments themselves.
+    std::function<int(const QStringList &)> argCountFor;
+    QList<QCommandLineOption> options;
+    QHash<QString, int> multiOptions; // name -> values per use, e.g. {"cell", 3}
+    std::function<int(CliContext &)> run;
+};
+
+namespace CliRegistry {
+void add(CliCommand command);
+const CliCommand *find(const QString &name);
+QList<const CliCommand *> all();
+} // namespace CliRegistry
+
+// Registers a command from a static object in the command's own file.
+struct CliRegistration
+{
+    explicit CliRegistration(CliCommand command) { CliRegistry::add(std::move(command)); }
+};
+
+// Runs dalvana-cli with `arguments` (without the program name). Standard input is
+// read through `readStdin` only when a command needs it.
+int runCli(const QStringList &arguments, const std::function<QByteArray()> &readStdin,
+           QByteArray *out, QByteArray *err);
+
+// "\r\n" written as four characters becomes CR LF.
+QString decodeArgument(const QString &argument);

@@ -1,0 +1,228 @@
+#include "cli/CliCommand.h"
+
+#include "wikitext/DocumentFormat.h"
+
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+std::map<QString, CliCommand> &registry()
+{
+    static std::map<QString, CliCommand> commands;
+    return commands;
+}
+
+const QHash<QString, int> kCommonMulti = {{QStringLiteral("select"), 2}};
+
+QString helpText()
+{
+    QString text = QStringLiteral(
+        "Usage: dalvana-cli COMMAND [OPTIONS] [ARGS] [FILE]\n"
+        "\n"
+        "Runs the editor's text operations on a document file (FILE, or standard input\n"
+        "when FILE is - or missing).\n"
+        "\n"
+        "Options:\n"
+        "  --caret N              selection start N, empty selection (default 0)\n"
+        "  --select S L           selection start S and length L\n"
+        "  --clipboard TEXT       the clipboard's text\n"
+        "  --clipboard-file F     the clipboard's text, read from F as UTF-8\n"
+        "  -o OUT                 write the result to OUT in the document format\n"
+        "  --print-selection      print 'selection S L' to standard error after the run\n"
+        "  -h, --help             this text\n"
+        "\n"
+        "Commands:\n");
+    for (const CliCommand *c : CliRegistry::all()) {
+        QString head = QStringLiteral("  %1 %2").arg(c->name, c->synopsis);
+        text += head.leftJustified(40) + QLatin1Char(' ') + c->summary + QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool parseInt(const QString &text, int *value)
+{
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok;
+}
+
+struct Streams
+{
+    QBuffer outBuffer, errBuffer;
+    QTextStream out, err;
+    Streams(QByteArray *o, QByteArray *e) : outBuffer(o), errBuffer(e)
+    {
+        outBuffer.open(QIODevice::WriteOnly);
+        errBuffer.open(QIODevice::WriteOnly);
+        out.setDevice(&outBuffer);
+        err.setDevice(&errBuffer);
+        out.setEncoding(QStringConverter::Utf8);
+        err.setEncoding(QStringConverter::Utf8);
+    }
+};
+
+} // namespace
+
+namespace CliRegistry {
+
+void add(CliCommand command)
+{
+    const QString name = command.name;
+    registry().insert_or_assign(name, std::move(command));
+}
+
+const CliCommand *find(const QString &name)
+{
+    auto it = registry().find(name);
+    return it == registry().end() ? nullptr : &it->second;
+}
+
+QList<const CliCommand *> all()
+{
+    QList<const CliCommand *> list;
+    for (const auto &entry : registry())
+        list.append(&entry.second);
+    return list;
+}
+
+} // namespace CliRegistry
+
+QString decodeArgument(const QString &argument)
+{
+    QString result = argument;
+    result.replace(QLatin1String("\\r\\n"), QLatin1String("\r\n"));
+    return result;
+}
+
+int runCli(const QStringList &arguments, const std::function<QByteArray()> &readStdin,
+           QByteArray *outBytes, QByteArray *errBytes)
+{
+    Streams streams(outBytes, errBytes);
+    QTextStream &out = streams.out;
+    QTextStream &err = streams.err;
+    auto usageError = [&err](const QString &message) {
+        err << "dalvana-cli: " << message << '\n';
+        return 2;
+    };
+
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("no command given; see --help"));
+    const QString name = arguments.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        out << helpText();
+        return 0;
+    }
+    const CliCommand *command = CliRegistry::find(name);
+    if (!command)
+        return usageError(QStringLiteral("unknown command '%1'; see --help").arg(name));
+
+    // Options that take several values are taken out before the parser sees them.
+    QHash<QString, int> multiSpec = kCommonMulti;
+    for (auto it = command->multiOptions.begin(); it != command->multiOptions.end(); ++it)
+        multiSpec.insert(it.key(), it.value());
+    QHash<QString, QList<QStringList>> multi;
+    QStringList rest{QStringLiteral("dalvana-cli")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (a.startsWith(QLatin1String("--")) && multiSpec.contains(a.mid(2))) {
+            const int count = multiSpec.value(a.mid(2));
+            if (i + count >= arguments.size())
+                return usageError(QStringLiteral("%1 takes %2 values").arg(a).arg(count));
+            QStringList values;
+            for (int k = 1; k <= count; ++k)
+                values << decodeArgument(arguments.at(i + k));
+            multi[a.mid(2)].append(values);
+            i += count;
+        } else {
+            rest << a;
+        }
+    }
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption caretOption(QStringLiteral("caret"), QString(), QStringLiteral("N"));
+    const QCommandLineOption clipboardOption(QStringLiteral("clipboard"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption clipboardFileOption(QStringLiteral("clipboard-file"), QString(), QStringLiteral("F"));
+    const QCommandLineOption outputOption(QStringLiteral("o"), QString(), QStringLiteral("OUT"));
+    const QCommandLineOption selectionOption(QStringLiteral("print-selection"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({caretOption, clipboardOption, clipboardFileOption, outputOption, selectionOption, helpOption});
+    parser.addOptions(command->options);
+    if (!parser.parse(rest))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        out << QStringLiteral("Usage: dalvana-cli %1 %2\n  %3\n").arg(command->name, command->synopsis, command->summary);
+        return 0;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    int count = command->argCountFor ? command->argCountFor(positional) : command->argCount;
+    if (positional.size() < count)
+        return usageError(QStringLiteral("%1 needs %2; see --help").arg(command->name, command->synopsis));
+    const bool needsDocument = command->kind != CliCommand::Kind::Standalone;
+    const qsizetype allowed = count + (needsDocument ? 1 : 0);
+    if (positional.size() > allowed)
+        return usageError(QStringLiteral("too many arguments for %1; see --help").arg(command->name));
+
+    QStringList args;
+    for (int i = 0; i < count; ++i)
+        args << decodeArgument(positional.at(i));
+
+    EditorState state;
+    if (needsDocument) {
+        const QString file = positional.size() > count ? positional.at(count) : QStringLiteral("-");
+        QString error;
+        if (file == QLatin1String("-")) {
+            if (!DocumentFormat::decode(readStdin(), &state.text, &error))
+                return usageError(QStringLiteral("standard input: %1").arg(error));
+        } else if (!DocumentFormat::readFile(file, &state.text, &error)) {
+            return usageError(error.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        }
+    }
+
+    if (parser.isSet(caretOption)) {
+        if (!parseInt(parser.value(caretOption), &state.selStart) || state.selStart < 0
+            || state.selStart > state.text.size())
+            return usageError(QStringLiteral("--caret must be a position in the text"));
+    }
+    if (multi.contains(QStringLiteral("select"))) {
+        const QStringList v = multi.value(QStringLiteral("select")).last();
+        if (!parseInt(v.at(0), &state.selStart) || !parseInt(v.at(1), &state.selLength) || state.selStart < 0
+            || state.selLength < 0 || state.selStart + state.selLength > state.text.size())
+            return usageError(QStringLiteral("--select must name a range of the text"));
+    }
+
+    QString clipboard;
+    if (parser.isSet(clipboardOption))
+        clipboard = decodeArgument(parser.value(clipboardOption));
+    if (parser.isSet(clipboardFileOption)) {
+        QFile f(parser.value(clipboardFileOption));
+        if (!f.open(QIODevice::ReadOnly))
+            return usageError(QStringLiteral("cannot read %1: %2").arg(f.fileName(), f.errorString()));
+        clipboard = QString::fromUtf8(f.readAll());
+    }
+
+    CliContext context{parser, args, multi, state, clipboard, out, err};
+    const int status = command->run(context);
+
+    if (status == 0 && command->kind == CliCommand::Kind::Edit) {
+        if (parser.isSet(outputOption)) {
+            QString error;
+            if (!DocumentFormat::writeFile(parser.value(outputOption), context.state.text, &error))
+                return usageError(error);
+        } else {
+            out.flush();
+            streams.outBuffer.write(context.state.text.toUtf8());
+        }
+    }
+    if (parser.isSet(selectionOption))
+        err << "selection " << context.state.selStart << ' ' << context.state.selLength << '\n';
+    out.flush();
+    err.flush();
+    return status;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct pcre2_real_code_8;
+struct pcre2_real_match_data_8;
+struct pcre2_real_match_context_8;
+struct pcre2_real_jit_stack_8;
+
+// The one Perl-compatible regular expression object the commands share. Options are
+// always caseless and UTF, never multi-line or dot-all. The object keeps subject,
+// pattern and position between uses, so a repeated search goes on where the last
+// user left it. Match positions are never taken from byte offsets by the commands:
+// a match is located in the editor text by its decoded text (locate()).
+class RegEx
+{
+public:
+    enum class Status { Ok, NoPattern, CompileError, MatchLimit, MatchError };
+
+    RegEx();
+    ~RegEx();
+    RegEx(const RegEx &) = delete;
+    RegEx &operator=(const RegEx &) = delete;
+
+    // Compiles the pattern; on failure status() is CompileError and
+    // errorMessage() says why. The position is reset.
+    bool setPattern(const QString &pattern);
+    void setSubject(const QString &subject);
+    QString pattern() const { return m_pattern; }
+
+    // The first match in the subject (an empty match counts here).
+    bool first();
+    // The next match behind the previous one; never an empty match.
+    bool next();
+    // Sets the position to the start again without changing subject or pattern.
+    void rewind();
+
+    bool hasMatch() const { return m_hasMatch; }
+    QString matchedText() const { return captured(0); }
+    // Capture group n of the current match; empty when it did not take part.
+    QString captured(int n) const;
+    int captureCount() const;
+    // Byte offsets in the UTF-8 subject, for callers that map many matches at once.
+    qsizetype matchByteStart() const { return m_matchStart; }
+    qsizetype matchByteEnd() const { return m_matchEnd; }
+    const QByteArray &subjectUtf8() const { return m_subject; }
+
+    Status status() const { return m_status; }
+    bool failed() const { return m_status != Status::Ok; }
+    // The engine's reason, in English, for a compile or match failure.
+    QString errorMessage() const { return m_error; }
+    // For a compile error: the offset in the pattern, in UTF-16 code units.
+    int errorOffset() const { return m_errorOffset; }
+
+    // Where `matched` stands in `text` at or after `from` (case-sensitive), or -1.
+    static int locate(const QString &text, const QString &matched, int from = 0);
+
+    // How many steps a single match may take before it is given up.
+    static constexpr unsigned MatchLimit = 10'000'000;
+
+private:
+    bool match(qsizetype offset, bool notEmpty);
+    void freePattern();
+
+    QString m_pattern;
+    QByteArray m_subject;
+    pcre2_real_code_8 *m_code = nullptr;
+    pcre2_real_match_data_8 *m_data = nullptr;
+    pcre2_real_match_context_8 *m_context = nullptr;
+    pcre2_real_jit_stack_8 *m_jitStack = nullptr;
+    bool m_jit = false;
+    bool m_hasMatch = false;
+    qsizetype m_matchStart = 0;
+    qsizetype m_matchEnd = 0;
+    Status m_status = Status::NoPattern;
+    QString m_error;
+    int m_errorOffset = -1;
+};

@@ -1,0 +1,100 @@
+#include "wikitext/DocumentFormat.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray utf16le(const QString &s)
+{
+    return DocumentFormat::encode(s).mid(2);
+}
+
+} // namespace
+
+class DocumentFormatTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+
+        const QString shalom = QStringLiteral("שָׁלוֹם");
+        QByteArray be;
+        for (QChar c : shalom)
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+
+        QTest::newRow("empty file") << QByteArray() << QString();
+        QTest::newRow("FF FE") << QByteArray("\xFF\xFE") + utf16le(shalom) << shalom;
+        QTest::newRow("FF FE alone") << QByteArray("\xFF\xFE") << QString();
+        QTest::newRow("FF FE and one byte") << QByteArray("\xFF\xFE\x41") << QString();
+        QTest::newRow("odd trailing byte dropped") << QByteArray("\xFF\xFE\x41\x00\x42", 5) << QStringLiteral("A");
+        QTest::newRow("FE FF") << QByteArray("\xFE\xFF") + be << shalom;
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + shalom.toUtf8() << shalom;
+        QTest::newRow("plain UTF-8") << shalom.toUtf8() << shalom;
+        QTest::newRow("windows-1255") << QByteArray("\xF9\xEC\xE5\xED \xC8") << QStringLiteral("שלום ָ");
+        QTest::newRow("LF becomes CR LF") << QByteArray("a\nb\n") << QStringLiteral("a\r\nb\r\n");
+        QTest::newRow("lone CR becomes CR LF") << QByteArray("a\rb\r") << QStringLiteral("a\r\nb\r\n");
+        QTest::newRow("CR LF stays") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\r\n\r\nb");
+        QTest::newRow("mixed breaks") << QByteArray("a\r\r\nb\n\rc") << QStringLiteral("a\r\n\r\nb\r\n\r\nc");
+        QTest::newRow("U+2028") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\u2028b")) << QStringLiteral("a\r\nb");
+        QTest::newRow("UTF-16 with LF") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\nb")) << QStringLiteral("a\r\nb");
+    }
+
+    void decode()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QString decoded;
+        QVERIFY(DocumentFormat::decode(bytes, &decoded));
+        QCOMPARE(decoded, text);
+    }
+
+    void refusesWhatCannotBeDecoded_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("binary with NUL") << QByteArray("\x7F" "ELF\x02\x01\x00\x00\x00", 9);
+        QTest::newRow("unassigned windows-1255 byte") << QByteArray("\xF9\x81\xEC");
+        QTest::newRow("broken UTF-8 after its mark") << QByteArray("\xEF\xBB\xBF\xC3\x28");
+    }
+
+    void refusesWhatCannotBeDecoded()
+    {
+        QFETCH(QByteArray, bytes);
+        QString decoded = QStringLiteral("kept");
+        QString error;
+        QVERIFY(!DocumentFormat::decode(bytes, &decoded, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(decoded, QStringLiteral("kept"));
+    }
+
+    void encodeWritesMarkAndLittleEndian()
+    {
+        QCOMPARE(DocumentFormat::encode(QString()), QByteArray("\xFF\xFE"));
+        QCOMPARE(DocumentFormat::encode(QStringLiteral("א\r\n")), QByteArray("\xFF\xFE\xD0\x05\r\x00\n\x00", 8));
+    }
+
+    void fileRoundTripAndFailedWriteKeepsOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ערך.txt"));
+        const QString text = QStringLiteral("==שָׁלוֹם==\r\n# ברכה");
+        QString error;
+        QVERIFY(DocumentFormat::writeFile(path, text, &error));
+        QString back;
+        QVERIFY(DocumentFormat::readFile(path, &back, &error));
+        QCOMPARE(back, text);
+
+        QVERIFY(!DocumentFormat::writeFile(dir.filePath(QStringLiteral("אין/כזה.txt")), text, &error));
+        QVERIFY(error.contains(QStringLiteral("אין/כזה.txt")));
+        QVERIFY(!DocumentFormat::readFile(dir.filePath(QStringLiteral("חסר.txt")), &back, &error));
+        QCOMPARE(back, text);
+    }
+};
+
+QTEST_GUILESS_MAIN(DocumentFormatTest)
+#include "DocumentFormatTest.moc"
