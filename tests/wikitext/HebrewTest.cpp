@@ -1,0 +1,49 @@
+#include "wikitext/Hebrew.h"
+
+#include <QTest>
+
+class HebrewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void strip_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("shalom") << QStringLiteral("שָׁלוֹם") << QStringLiteral("שלום");
+        QTest::newRow("bereshit") << QStringLiteral("בְּרֵאשִׁית") << QStringLiteral("בראשית");
+        QTest::newRow("meteg stays") << QStringLiteral("הָֽאָדָם") << QStringLiteral("ה\u05BDאדם");
+        QTest::newRow("qamats qatan and cantillation stay") << QStringLiteral("כ\u05C7ל\u0591") << QStringLiteral("כ\u05C7ל\u0591");
+        QTest::newRow("maqaf stays") << QStringLiteral("כׇּל־") << QStringLiteral("כ\u05C7ל־");
+        QTest::newRow("every point goes") << Hebrew::Points << QString();
+    }
+
+    void strip()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(StripVowelPoints(in), out);
+    }
+
+    void vocabulary()
+    {
+        QCOMPARE(Hebrew::Letters.size(), 22);
+        QCOMPARE(Hebrew::Points.size(), 14);
+        QCOMPARE(Hebrew::finalToBase(QChar(0x05DA)), QChar(0x05DB));
+        QCOMPARE(Hebrew::finalToBase(QChar(0x05E5)), QChar(0x05E6));
+        QCOMPARE(Hebrew::finalToBase(QChar(u'א')), QChar(u'א'));
+        QVERIFY(!Hebrew::isPoint(QChar(0x05BA)));
+        QVERIFY(Hebrew::isFinalLetter(QChar(0x05DF)));
+        QVERIFY(!Hebrew::isLetter(QChar(0x05DF)));
+    }
+
+    void insertPointReplacesSelection()
+    {
+        const EditorState s{QStringLiteral("אבג"), 1, 1};
+        QCOMPARE(InsertVowelPoint(s, QChar(0x05BC)), (EditorState{QStringLiteral("א\u05BCג"), 2, 0}));
+    }
+};
+
+QTEST_GUILESS_MAIN(HebrewTest)
+#include "HebrewTest.moc"
