@@ -1,0 +1,83 @@
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class IniFileTest : public QObject
+{
+    Q_OBJECT
+
+    QByteArray contents(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void keysKeepTheirOrder()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Dalvana.ini"));
+        for (const char *key : {"Maximize", "Tray", "Nikkud"})
+            QVERIFY(IniFile::write(ini, QStringLiteral("Preferences"), QString::fromLatin1(key), QStringLiteral("Yes")));
+        QVERIFY(IniFile::write(ini, QStringLiteral("Shortcuts"), QStringLiteral("F2"), QString()));
+        QVERIFY(IniFile::write(ini, QStringLiteral("Preferences"), QStringLiteral("AutoSave"), QStringLiteral("0")));
+        QVERIFY(IniFile::write(ini, QStringLiteral("preferences"), QStringLiteral("tray"), QStringLiteral("No")));
+        QCOMPARE(contents(ini),
+                 QByteArray("[Preferences]\nMaximize=Yes\nTray=No\nNikkud=Yes\nAutoSave=0\n[Shortcuts]\nF2=\n"));
+    }
+
+    void readRules_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << QByteArray("[S]\nK=v\n") << QStringLiteral("v");
+        QTest::newRow("quotes dropped") << QByteArray("[S]\nK=\"/opt/x y\"\n") << QStringLiteral("/opt/x y");
+        QTest::newRow("hebrew path") << QStringLiteral("[S]\nK=/בית/ערך.txt\n").toUtf8() << QStringLiteral("/בית/ערך.txt");
+        QTest::newRow("CR LF file") << QByteArray("[S]\r\nK=v\r\n") << QStringLiteral("v");
+        QTest::newRow("other section") << QByteArray("[T]\nK=v\n") << QStringLiteral("dflt");
+        QTest::newRow("spaces around") << QByteArray("[ S ]\n K = v \n") << QStringLiteral("v");
+        QTest::newRow("long value cut") << "[S]\nK=" + QByteArray(3000, 'x') + "\n" << QString(2047, QLatin1Char('x'));
+    }
+
+    void readRules()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("a.ini"));
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+        f.close();
+        QCOMPARE(IniFile::read(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("dflt")), value);
+    }
+
+    void brokenFileIsNotOverwritten()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("a.ini"));
+        const QByteArray garbage("\x00\x01\x81\xFF", 4);
+        QFile f(ini);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(garbage);
+        f.close();
+        QString error;
+        QVERIFY(!IniFile::write(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(contents(ini), garbage);
+        QCOMPARE(IniFile::read(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")), QStringLiteral("d"));
+    }
+
+    void unwritableFolderFails()
+    {
+        QString error;
+        QVERIFY(!IniFile::write(QStringLiteral("/nonexistent-dir/a.ini"), QStringLiteral("S"), QStringLiteral("K"),
+                                QStringLiteral("v"), &error));
+        QCOMPARE(error, QStringLiteral("Unable to write to /nonexistent-dir/a.ini"));
+    }
+};
+
+QTEST_GUILESS_MAIN(IniFileTest)
+#include "IniFileTest.moc"
