@@ -109,8 +109,11 @@ bool RegEx::match(qsizetype offset, bool notEmpty)
         options |= PCRE2_NOTEMPTY;
     const int rc = pcre2_match(m_code, reinterpret_cast<PCRE2_SPTR>(m_subject.constData()),
                                m_subject.size(), PCRE2_SIZE(offset), options, m_data, m_context);
-    if (rc == PCRE2_ERROR_NOMATCH)
+    if (rc == PCRE2_ERROR_NOMATCH) {
+        // A plain miss clears a runaway reported by an earlier call.
+        m_status = Status::Ok;
         return false;
+    }
     if (rc < 0) {
         m_status = (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT
                     || rc == PCRE2_ERROR_HEAPLIMIT || rc == PCRE2_ERROR_JIT_STACKLIMIT)

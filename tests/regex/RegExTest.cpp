@@ -68,7 +68,12 @@ private slots:
         QVERIFY(!re.first());
         QVERIFY(re.failed());
         QCOMPARE(re.status(), RegEx::Status::MatchLimit);
+        // A later plain miss is a miss, not the old failure again.
+        re.setSubject(QStringLiteral("c"));
+        QVERIFY(!re.first());
+        QVERIFY(!re.failed());
         // A new pattern clears the failure.
+        re.setSubject(QStringLiteral("ab"));
         QVERIFY(re.setPattern(QStringLiteral("b")));
         QVERIFY(re.first());
     }

@@ -1,0 +1,59 @@
+#include "dialogs/stats/logic/EntryStatistics.h"
+
+#include "regex/RegEx.h"
+
+namespace {
+
+const QString kPoints = QStringLiteral("[\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB]");
+
+// Counts every match from the start, each later one behind the previous and never empty.
+qsizetype countMatches(RegEx &regEx, const QString &pattern, QString *failure)
+{
+    qsizetype count = 0;
+    if (regEx.setPattern(pattern)) {
+        for (bool found = regEx.first(); found; found = regEx.next())
+            ++count;
+    }
+    if (regEx.failed() && failure->isEmpty())
+        *failure = QStringLiteral("הספירה נעצרה באמצע: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
+    return count;
+}
+
+} // namespace
+
+EntryStatistics ComputeEntryStatistics(RegEx &regEx, const QString &text)
+{
+    EntryStatistics s;
+    s.chars = text.size();
+    s.lines = text.count(QStringLiteral("\r\n")) + 1; // CR LF never overlaps itself
+
+    regEx.setSubject(text);
+    QString *failure = &s.failure;
+    s.articles = countMatches(regEx, QStringLiteral("==.*[אבגדהוזחטיכלמנסעפצקרשת].*") + kPoints + QStringLiteral(".*=="), failure);
+    s.sections = countMatches(regEx, QStringLiteral("===[אבגדהוזחטיכלמנסעפצקרשתםןךףץ].+==="), failure);
+    s.innerLinks = countMatches(regEx, QStringLiteral("\\Q[[\\E[^:].+\\Q]]\\E"), failure);
+    s.outerLinks = countMatches(regEx, QStringLiteral("\\Q[http://\\E.+\\Q]\\E"), failure);
+    s.wikipediaLinks = countMatches(regEx, QStringLiteral("\\Q[[w:\\E.+\\Q]]\\E"), failure);
+    s.templates = countMatches(regEx, QStringLiteral("\\Q{{\\E.+\\Q}}\\E"), failure);
+    s.quotes = countMatches(regEx, QStringLiteral("\\Q{{הדגשה|\\E.+\\Q}}\\E"), failure);
+    s.translations = countMatches(regEx, QStringLiteral("\\Q{{ת|\\E.+\\Q}}\\E"), failure);
+    s.categories = countMatches(regEx, QStringLiteral("\\Q[[קטגוריה:\\E.+\\Q]]\\E"), failure);
+    return s;
+}
+
+QList<StatisticsRow> StatisticsRows(const EntryStatistics &s)
+{
+    return {
+        {QStringLiteral("Chars"), QStringLiteral("תווים:"), s.chars},
+        {QStringLiteral("Lines"), QStringLiteral("שורות:"), s.lines},
+        {QStringLiteral("Articles"), QStringLiteral("ערכים:"), s.articles},
+        {QStringLiteral("Sections"), QStringLiteral("סעיפים:"), s.sections},
+        {QStringLiteral("InnerLinks"), QStringLiteral("קישורים פנימיים:"), s.innerLinks},
+        {QStringLiteral("OuterLinks"), QStringLiteral("קישורים לאתרים:"), s.outerLinks},
+        {QStringLiteral("WikipediaLinks"), QStringLiteral("קישורים לוויקיפדיה:"), s.wikipediaLinks},
+        {QStringLiteral("Templates"), QStringLiteral("תבניות:"), s.templates},
+        {QStringLiteral("Quotes"), QStringLiteral("ציטוטים מהמקורות:"), s.quotes},
+        {QStringLiteral("Translations"), QStringLiteral("תרגומים:"), s.translations},
+        {QStringLiteral("Categories"), QStringLiteral("קטגוריות:"), s.categories},
+    };
+}
