@@ -1,0 +1,108 @@
+#include "wikitext/LiveAnalysis.h"
+
+#include "wikitext/Hebrew.h"
+#include "wikitext/Markup.h"
+
+namespace {
+
+const QChar kAt = QLatin1Char('@');
+const QChar kMaqaf = QChar(Hebrew::Maqaf);
+
+// The root as typed, reduced to the letters that name it.
+QString rootKey(const QString& between)
+{
+    QString key = Markup::trimmed(between);
+    key.remove(QLatin1Char('-'));
+    key.remove(kMaqaf);
+    static const char16_t kFinals[][2]
+        = { { u'ף', u'פ' }, { u'ך', u'כ' }, { u'ם', u'מ' }, { u'ץ', u'צ' }, { u'ן', u'נ' } };
+    for (const auto& pair : kFinals)
+        key.replace(QChar(pair[0]), QChar(pair[1]));
+    return key;
+}
+
+// The base with a maqaf between every two letters, a dotted shin, sin or he
+// counting as one letter.
+QString displayForm(QString base)
+{
+    base.replace(QStringLiteral("\u05E9\u05C1"), QStringLiteral("!"));
+    base.replace(QStringLiteral("\u05E9\u05C2"), QStringLiteral("#"));
+    base.replace(QStringLiteral("\u05D4\u05BC"), QStringLiteral("^"));
+    for (qsizetype i = 2; i <= base.size(); i += 2)
+        base.insert(i - 1, kMaqaf);
+    base.replace(QLatin1Char('!'), QStringLiteral("\u05E9\u05C1"));
+    base.replace(QLatin1Char('#'), QStringLiteral("\u05E9\u05C2"));
+    base.replace(QLatin1Char('^'), QStringLiteral("\u05D4\u05BC"));
+    return base;
+}
+
+} // namespace
+
+QString CharacterCountText(qint64 length, const QLocale& locale)
+{
+    // The C locale leaves out group separators unless asked; the count always groups.
+    QLocale grouping = locale;
+    grouping.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return QStringLiteral("[ ") + grouping.toString(length) + QStringLiteral(" תווים ]");
+}
+
+qint64 EditorTextLength(qint64 characterCount, qint64 blockCount)
+{
+    // Every separator but the last stands for a CR LF pair.
+    return characterCount - 1 + (blockCount - 1);
+}
+
+QString RootLinkFor(const QString& between)
+{
+    const QString key = rootKey(between);
+    if (key.size() < 3 || key.size() > 9)
+        return QString();
+    QString base = key;
+    QString index;
+    const qsizetype space = key.indexOf(QLatin1Char(' '));
+    if (space >= 0) {
+        base = key.left(space + 1);
+        index = key.mid(space + 1, 1);
+    }
+    QString name = base;
+    name.remove(QChar(0x05C1));
+    name.remove(QChar(0x05C2));
+    name.remove(QChar(0x05BC));
+    QString shown = displayForm(base);
+    if (index.isEmpty())
+        return QStringLiteral("[[:קטגוריה:") + name + QStringLiteral(" (שורש)|") + shown + QStringLiteral("]]");
+    shown.replace(QString(kMaqaf) + QLatin1Char(' '), QStringLiteral(" "));
+    return QStringLiteral("[[:קטגוריה:") + name + index + QStringLiteral(" (שורש)|") + shown + QStringLiteral("<small>")
+        + index + QStringLiteral("</small>]]");
+}
+
+bool RootLinkStep(EditorState& state)
+{
+    const qsizetype first = state.text.indexOf(kAt);
+    if (first < 0)
+        return false;
+    const qsizetype second = state.text.indexOf(kAt, first + 1);
+    const QString between = second < 0 ? QString() : state.text.mid(first + 1, second - first - 1);
+    const QString link = RootLinkFor(between);
+    if (link.isEmpty())
+        return false;
+    // Nothing before the first "@" changes, so the first link starts where it stood.
+    state.text.replace(kAt + between + kAt, link);
+    state.selStart = int(first + link.size());
+    state.selLength = 0;
+    return true;
+}
+
+EditorState RootLink(const EditorState& state)
+{
+    EditorState result = state;
+    if (!RootLinkStep(result))
+        return result;
+    // A link holds no "@", so every further step uses up two of them and the
+    // repetition ends; the caret stays after the first link.
+    EditorState next = result;
+    while (RootLinkStep(next)) { }
+    next.selStart = result.selStart;
+    next.selLength = 0;
+    return next;
+}
