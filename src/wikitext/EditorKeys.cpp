@@ -1,0 +1,46 @@
+#include "wikitext/EditorKeys.h"
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// The line of `text` holding `position`, without its line break.
+QString lineAt(const QString &text, int position)
+{
+    const qsizetype previous = position > 0 ? text.lastIndexOf(kLineBreak, position - 1) : -1;
+    const qsizetype from = previous < 0 ? 0 : previous + 2;
+    qsizetype end = text.indexOf(kLineBreak, from);
+    if (end < 0)
+        end = text.size();
+    return text.mid(from, end - from);
+}
+
+bool isBlankLine(const QString &line)
+{
+    for (const QChar c : line) {
+        if (c.unicode() > 0x20)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+EditorState TabKeyInsert(const EditorState &state)
+{
+    return replaceSelection(state, QStringLiteral("::"));
+}
+
+EditorState QuotationPaste(const EditorState &state, const QString &clipboard)
+{
+    QString t = clipboard;
+    t.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(" / "));
+    t.replace(kLineBreak, QStringLiteral(" / "));
+    t = QStringLiteral("#:* \"") + t + QStringLiteral("\" ([");
+    // A separator left by a final line break would stand before the closing mark.
+    t.replace(QStringLiteral(" / \""), QStringLiteral("\""));
+    // The caret sits at the end of a selection made forwards.
+    if (!isBlankLine(lineAt(state.text, state.selEnd())))
+        t.prepend(kLineBreak);
+    return replaceSelection(state, t);
+}
