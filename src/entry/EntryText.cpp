@@ -1,0 +1,48 @@
+#include "entry/EntryText.h"
+
+namespace {
+
+bool below33(QChar c)
+{
+    return c.unicode() < 33;
+}
+
+} // namespace
+
+QString Trim(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && below33(text.at(start)))
+        ++start;
+    while (end > start && below33(text.at(end - 1)))
+        --end;
+    return text.sliced(start, end - start).toString();
+}
+
+int CountOccurrences(QStringView sub, QStringView text)
+{
+    if (sub.isEmpty() || text.isEmpty())
+        return 0;
+    int count = 0;
+    for (qsizetype at = text.indexOf(sub); at >= 0; at = text.indexOf(sub, at + sub.size()))
+        ++count;
+    return count;
+}
+
+QString ExtractField(QStringView text, QStringView delimiter, int n)
+{
+    if (n < 1)
+        return {};
+    if (delimiter.isEmpty())
+        return n == 1 ? text.toString() : QString();
+    qsizetype start = 0;
+    for (int field = 1; field < n; ++field) {
+        const qsizetype at = text.indexOf(delimiter, start);
+        if (at < 0)
+            return {};
+        start = at + delimiter.size();
+    }
+    const qsizetype at = text.indexOf(delimiter, start);
+    return text.sliced(start, (at < 0 ? text.size() : at) - start).toString();
+}
