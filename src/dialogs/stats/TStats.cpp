@@ -1,0 +1,57 @@
+#include "dialogs/stats/TStats.h"
+
+#include "ui_TStats.h"
+
+#include "dialogs/stats/logic/EntryStatistics.h"
+
+#include <QScreen>
+
+TStats::TStats(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    , m_ui(std::make_unique<Ui::TStats>())
+{
+    m_ui->setupUi(this);
+    // Shown only when the engine gave up on a count.
+    m_ui->Failure->hide();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TStats::~TStats() = default;
+
+QLabel *TStats::valueLabel(const QString &name) const
+{
+    return findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void TStats::showFigures()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    show();
+}
+
+void TStats::TntFormShow()
+{
+    if (!m_regEx || !m_text)
+        return;
+    const EntryStatistics statistics = ComputeEntryStatistics(*m_regEx, m_text());
+    for (const StatisticsRow &row : StatisticsRows(statistics)) {
+        if (QLabel *label = valueLabel(row.name))
+            label->setText(QString::number(row.value));
+    }
+    m_ui->Failure->setText(statistics.failure);
+    m_ui->Failure->setVisible(!statistics.failure.isEmpty());
+    // Wider figures widen the window before it is painted, not one frame later.
+    layout()->activate();
+}
+
+void TStats::showEvent(QShowEvent *event)
+{
+    TntFormShow();
+    QDialog::showEvent(event);
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
