@@ -1,5 +1,6 @@
 #include "dialogs/find/logic/FindSearch.h"
 
+#include "entry/EntryText.h"
 #include "regex/RegEx.h"
 #include "wikitext/Hebrew.h"
 
@@ -56,16 +57,6 @@ QString finalForm(const QString &c)
     return i < 0 ? QString() : QString(finals.at(i));
 }
 
-QString trimmed(const QString &text)
-{
-    qsizetype start = 0, end = text.size();
-    while (start < end && text.at(start).unicode() < 33)
-        ++start;
-    while (end > start && text.at(end - 1).unicode() < 33)
-        --end;
-    return text.mid(start, end - start);
-}
-
 QString rootLetters(const QString &stripped)
 {
     QString r;
@@ -75,7 +66,7 @@ QString rootLetters(const QString &stripped)
             continue;
         r += Hebrew::finalToBase(c);
     }
-    return trimmed(r);
+    return Trim(r);
 }
 
 bool hasFailed(const RegEx &regEx)

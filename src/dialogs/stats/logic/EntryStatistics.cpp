@@ -1,5 +1,6 @@
 #include "dialogs/stats/logic/EntryStatistics.h"
 
+#include "entry/EntryText.h"
 #include "regex/RegEx.h"
 
 namespace {
@@ -25,7 +26,7 @@ EntryStatistics ComputeEntryStatistics(RegEx &regEx, const QString &text)
 {
     EntryStatistics s;
     s.chars = text.size();
-    s.lines = text.count(QStringLiteral("\r\n")) + 1; // CR LF never overlaps itself
+    s.lines = CountOccurrences(u"\r\n", text) + 1;
 
     regEx.setSubject(text);
     QString *failure = &s.failure;
