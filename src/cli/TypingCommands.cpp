@@ -11,14 +11,14 @@
 
 namespace {
 
-CliCommand editCommand(const char* name, const char* summary, std::function<EditorState(CliContext&)> edit)
+CliCommand editCommand(const char *name, const char *summary, std::function<EditorState(CliContext &)> edit)
 {
     CliCommand command;
     command.name = QString::fromLatin1(name);
     command.synopsis = QStringLiteral("[FILE]");
     command.summary = QString::fromLatin1(summary);
     command.kind = CliCommand::Kind::Edit;
-    command.run = [edit](CliContext& ctx) {
+    command.run = [edit](CliContext &ctx) {
         ctx.state = edit(ctx);
         return 0;
     };
@@ -26,14 +26,14 @@ CliCommand editCommand(const char* name, const char* summary, std::function<Edit
 }
 
 // The toggles start closed on every run, as in a freshly started editor.
-EditorState toggled(CliContext& ctx, Markup::ToggledTag tag)
+EditorState toggled(CliContext &ctx, Markup::ToggledTag tag)
 {
     Markup::TagToggles toggles;
     return Markup::toggledTag(ctx.state, tag, toggles);
 }
 
 // "ָ" or "U+05B8" (any case, with or without leading zeros) names a point.
-QChar parsePoint(const QString& argument)
+QChar parsePoint(const QString &argument)
 {
     if (argument.size() == 1)
         return argument.at(0);
@@ -48,30 +48,30 @@ QChar parsePoint(const QString& argument)
 
 const CliRegistration registrations[] = {
     CliRegistration(editCommand(
-        "bold", "wrap the selection in ''' or insert '''", [](CliContext& ctx) { return Markup::bold(ctx.state); })),
+        "bold", "wrap the selection in ''' or insert '''", [](CliContext &ctx) { return Markup::bold(ctx.state); })),
     CliRegistration(editCommand("little", "wrap the selection in <small> or open the tag",
-        [](CliContext& ctx) { return toggled(ctx, Markup::ToggledTag::Small); })),
+        [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::Small); })),
     CliRegistration(editCommand("math", "wrap the selection in <math> or open the tag",
-        [](CliContext& ctx) { return toggled(ctx, Markup::ToggledTag::Math); })),
+        [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::Math); })),
     CliRegistration(editCommand("nowiki", "wrap the selection in <nowiki> or open the tag",
-        [](CliContext& ctx) { return toggled(ctx, Markup::ToggledTag::NoWiki); })),
-    CliRegistration(editCommand("br", "insert <br/>", [](CliContext& ctx) { return Markup::lineBreak(ctx.state); })),
+        [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::NoWiki); })),
+    CliRegistration(editCommand("br", "insert <br/>", [](CliContext &ctx) { return Markup::lineBreak(ctx.state); })),
     CliRegistration(editCommand(
-        "quote", "the selection as an emphasised quotation", [](CliContext& ctx) { return Markup::quote(ctx.state); })),
+        "quote", "the selection as an emphasised quotation", [](CliContext &ctx) { return Markup::quote(ctx.state); })),
     CliRegistration(
-        editCommand("comment", "a hidden note at the top", [](CliContext& ctx) { return Markup::comment(ctx.state); })),
+        editCommand("comment", "a hidden note at the top", [](CliContext &ctx) { return Markup::comment(ctx.state); })),
     CliRegistration(editCommand("image", "an image line by the caret line (reads --clipboard)",
-        [](CliContext& ctx) { return Markup::image(ctx.state, ctx.clipboard); })),
+        [](CliContext &ctx) { return Markup::image(ctx.state, ctx.clipboard); })),
     CliRegistration(editCommand("wikipedia-link", "Ctrl+W: the selection as a Wikipedia link",
-        [](CliContext& ctx) { return Markup::wikipediaLink(ctx.state); })),
+        [](CliContext &ctx) { return Markup::wikipediaLink(ctx.state); })),
     CliRegistration(editCommand("maqaf", "Ctrl+minus: the maqaf in place of the selection",
-        [](CliContext& ctx) { return Markup::maqaf(ctx.state); })),
+        [](CliContext &ctx) { return Markup::maqaf(ctx.state); })),
     CliRegistration(editCommand("strip-points", "remove the vowel points from the whole text",
-        [](CliContext& ctx) {
-            return EditorState { StripVowelPoints(ctx.state.text), 0, 0 };
+        [](CliContext &ctx) {
+            return EditorState {StripVowelPoints(ctx.state.text), 0, 0};
         })),
     CliRegistration(editCommand("root-link", "the roots between @ signs as category links",
-        [](CliContext& ctx) { return RootLink(ctx.state); })),
+        [](CliContext &ctx) { return RootLink(ctx.state); })),
     CliRegistration([] {
         CliCommand command;
         command.name = QStringLiteral("point");
@@ -79,7 +79,7 @@ const CliRegistration registrations[] = {
         command.summary = QStringLiteral("a vowel-point button; CHAR is the point or its code (U+05B8)");
         command.kind = CliCommand::Kind::Edit;
         command.argCount = 1;
-        command.run = [](CliContext& ctx) {
+        command.run = [](CliContext &ctx) {
             const QChar point = parsePoint(ctx.args.at(0));
             if (point.isNull() || !Hebrew::isPoint(point))
                 return ctx.usage(QStringLiteral("'%1' is not one of the vowel points").arg(ctx.args.at(0)));

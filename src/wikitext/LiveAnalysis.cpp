@@ -1,5 +1,6 @@
 #include "wikitext/LiveAnalysis.h"
 
+#include "entry/EntryText.h"
 #include "wikitext/Hebrew.h"
 #include "wikitext/Markup.h"
 
@@ -9,14 +10,13 @@ const QChar kAt = QLatin1Char('@');
 const QChar kMaqaf = QChar(Hebrew::Maqaf);
 
 // The root as typed, reduced to the letters that name it.
-QString rootKey(const QString& between)
+QString rootKey(const QString &between)
 {
-    QString key = Markup::trimmed(between);
+    QString key = Trim(between);
     key.remove(QLatin1Char('-'));
     key.remove(kMaqaf);
-    static const char16_t kFinals[][2]
-        = { { u'ף', u'פ' }, { u'ך', u'כ' }, { u'ם', u'מ' }, { u'ץ', u'צ' }, { u'ן', u'נ' } };
-    for (const auto& pair : kFinals)
+    static const char16_t kFinals[][2] = {{u'ף', u'פ'}, {u'ך', u'כ'}, {u'ם', u'מ'}, {u'ץ', u'צ'}, {u'ן', u'נ'}};
+    for (const auto &pair : kFinals)
         key.replace(QChar(pair[0]), QChar(pair[1]));
     return key;
 }
@@ -38,7 +38,7 @@ QString displayForm(QString base)
 
 } // namespace
 
-QString CharacterCountText(qint64 length, const QLocale& locale)
+QString CharacterCountText(qint64 length, const QLocale &locale)
 {
     // The C locale leaves out group separators unless asked; the count always groups.
     QLocale grouping = locale;
@@ -52,7 +52,7 @@ qint64 EditorTextLength(qint64 characterCount, qint64 blockCount)
     return characterCount - 1 + (blockCount - 1);
 }
 
-QString RootLinkFor(const QString& between)
+QString RootLinkFor(const QString &between)
 {
     const QString key = rootKey(between);
     if (key.size() < 3 || key.size() > 9)
@@ -76,7 +76,7 @@ QString RootLinkFor(const QString& between)
         + index + QStringLiteral("</small>]]");
 }
 
-bool RootLinkStep(EditorState& state)
+bool RootLinkStep(EditorState &state)
 {
     const qsizetype first = state.text.indexOf(kAt);
     if (first < 0)
@@ -93,10 +93,13 @@ bool RootLinkStep(EditorState& state)
     return true;
 }
 
-EditorState RootLink(const EditorState& state)
+EditorState RootLink(const EditorState &state, bool *changed)
 {
     EditorState result = state;
-    if (!RootLinkStep(result))
+    const bool converted = RootLinkStep(result);
+    if (changed)
+        *changed = converted;
+    if (!converted)
         return result;
     // A link holds no "@", so every further step uses up two of them and the
     // repetition ends; the caret stays after the first link.

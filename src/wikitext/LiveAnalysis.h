@@ -8,7 +8,7 @@
 // What the editor works out again on every change of its text.
 
 // The status line: "[ n תווים ]", n grouped in thousands by the locale.
-QString CharacterCountText(qint64 length, const QLocale& locale = QLocale());
+QString CharacterCountText(qint64 length, const QLocale &locale = QLocale());
 
 // The editor text's length with CR LF counted as two, from the counts of a document
 // that keeps one separator per block and one more after the last block.
@@ -16,13 +16,13 @@ qint64 EditorTextLength(qint64 characterCount, qint64 blockCount);
 
 // The category link for a root written between two "@" signs ("כתב", "כ-ת-ב",
 // "ספר א"), or an empty string when the root is too short or too long.
-QString RootLinkFor(const QString& between);
+QString RootLinkFor(const QString &between);
 
 // One step: the first "@" pair of the text, when it holds a root, becomes its link
 // wherever that pair occurs, and the caret goes after the first link. Returns false,
 // leaving the state alone, when the pair does not hold a root.
-bool RootLinkStep(EditorState& state);
+bool RootLinkStep(EditorState &state);
 
 // The step repeated until the first pair does not hold a root; the caret ends after
-// the first link made.
-EditorState RootLink(const EditorState& state);
+// the first link made. `changed` tells whether any pair was converted.
+EditorState RootLink(const EditorState &state, bool *changed = nullptr);

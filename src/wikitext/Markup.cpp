@@ -1,5 +1,6 @@
 #include "wikitext/Markup.h"
 
+#include "entry/EntryText.h"
 #include "wikitext/Hebrew.h"
 
 #include <QStringList>
@@ -14,18 +15,7 @@ const QString kQuoteMark = QStringLiteral("\"");
 
 } // namespace
 
-QString trimmed(const QString& text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start).unicode() < 33)
-        ++start;
-    while (end > start && text.at(end - 1).unicode() < 33)
-        --end;
-    return text.mid(start, end - start);
-}
-
-int lineStartAt(const QString& text, int position)
+int lineStartAt(const QString &text, int position)
 {
     // A line break belongs to the line it ends, so a position between its CR and
     // its LF is still on that line.
@@ -36,13 +26,13 @@ int lineStartAt(const QString& text, int position)
     return start;
 }
 
-int lineEndAt(const QString& text, int position)
+int lineEndAt(const QString &text, int position)
 {
     const int found = int(text.indexOf(kLineBreak, lineStartAt(text, position)));
     return found < 0 ? int(text.size()) : found;
 }
 
-int lineIndexAt(const QString& text, int position)
+int lineIndexAt(const QString &text, int position)
 {
     int index = 0;
     for (int found = int(text.indexOf(kLineBreak)); found >= 0 && found + 2 <= position;
@@ -51,15 +41,12 @@ int lineIndexAt(const QString& text, int position)
     return index;
 }
 
-bool& TagToggles::open(ToggledTag tag)
+bool &TagToggles::open(ToggledTag tag)
 {
     switch (tag) {
-    case ToggledTag::Small:
-        return smallOpen;
-    case ToggledTag::Math:
-        return mathOpen;
-    case ToggledTag::NoWiki:
-        break;
+    case ToggledTag::Small: return smallOpen;
+    case ToggledTag::Math: return mathOpen;
+    case ToggledTag::NoWiki: break;
     }
     return noWikiOpen;
 }
@@ -67,12 +54,9 @@ bool& TagToggles::open(ToggledTag tag)
 QString openingTag(ToggledTag tag)
 {
     switch (tag) {
-    case ToggledTag::Small:
-        return QStringLiteral("<small>");
-    case ToggledTag::Math:
-        return QStringLiteral("<math>");
-    case ToggledTag::NoWiki:
-        break;
+    case ToggledTag::Small: return QStringLiteral("<small>");
+    case ToggledTag::Math: return QStringLiteral("<math>");
+    case ToggledTag::NoWiki: break;
     }
     return QStringLiteral("<nowiki>");
 }
@@ -84,7 +68,7 @@ QString closingTag(ToggledTag tag)
     return closing;
 }
 
-EditorState wrapSelection(const EditorState& state, const QString& opening, const QString& closing)
+EditorState wrapSelection(const EditorState &state, const QString &opening, const QString &closing)
 {
     EditorState result;
     result.text
@@ -93,33 +77,33 @@ EditorState wrapSelection(const EditorState& state, const QString& opening, cons
     return result;
 }
 
-EditorState bold(const EditorState& state)
+EditorState bold(const EditorState &state)
 {
     if (state.selLength > 0)
         return wrapSelection(state, kBold, kBold);
     return replaceSelection(state, kBold);
 }
 
-EditorState toggledTag(const EditorState& state, ToggledTag tag, TagToggles& toggles)
+EditorState toggledTag(const EditorState &state, ToggledTag tag, TagToggles &toggles)
 {
     if (state.selLength > 0)
         return wrapSelection(state, openingTag(tag), closingTag(tag));
-    bool& open = toggles.open(tag);
+    bool &open = toggles.open(tag);
     const QString insert = open ? closingTag(tag) : openingTag(tag);
     open = !open;
     return replaceSelection(state, insert);
 }
 
-EditorState lineBreak(const EditorState& state)
+EditorState lineBreak(const EditorState &state)
 {
     return replaceSelection(state, QStringLiteral("<br/>"));
 }
 
-EditorState quote(const EditorState& state)
+EditorState quote(const EditorState &state)
 {
     if (state.selLength <= 0)
         return state;
-    const QString& text = state.text;
+    const QString &text = state.text;
     const int lineStart = lineStartAt(text, state.selEnd());
     const QString line = text.mid(lineStart, lineEndAt(text, state.selEnd()) - lineStart);
     QString prefix = QStringLiteral("{{הדגשה|") + kQuoteMark;
@@ -130,22 +114,22 @@ EditorState quote(const EditorState& state)
     return result;
 }
 
-EditorState comment(const EditorState& state)
+EditorState comment(const EditorState &state)
 {
-    return { QStringLiteral("<!--הערה-->\r\n\r\n") + state.text, 4, 0 };
+    return {QStringLiteral("<!--הערה-->\r\n\r\n") + state.text, 4, 0};
 }
 
-QString imageLink(const QString& clipboard)
+QString imageLink(const QString &clipboard)
 {
-    static const char* const kExtensions[] = { ".jpg", ".png", ".svg", ".gif" };
+    static const char *const kExtensions[] = {".jpg", ".png", ".svg", ".gif"};
     bool named = false;
     if (clipboard.size() < 300) {
-        for (const char* extension : kExtensions)
+        for (const char *extension : kExtensions)
             named = named || clipboard.contains(QLatin1String(extension), Qt::CaseInsensitive);
     }
     QString name = QStringLiteral("PictureFileName.jpg");
     if (named) {
-        name = trimmed(clipboard);
+        name = Trim(clipboard);
         const qsizetype prefix = name.indexOf(QLatin1String("Image:"));
         if (prefix >= 0)
             name.remove(prefix, 6);
@@ -153,15 +137,15 @@ QString imageLink(const QString& clipboard)
     return QStringLiteral("[[תמונה:") + name + QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]");
 }
 
-EditorState image(const EditorState& state, const QString& clipboard)
+EditorState image(const EditorState &state, const QString &clipboard)
 {
     QStringList lines = state.text.split(QStringLiteral("\r\n"));
     const int caretLine = lineIndexAt(state.text, state.selEnd());
-    const QString& line = lines.at(caretLine);
+    const QString &line = lines.at(caretLine);
     int k = caretLine;
     if (line.startsWith(QLatin1Char('#')))
         --k;
-    if (trimmed(line).isEmpty())
+    if (Trim(line).isEmpty())
         --k;
     const QString link = imageLink(clipboard);
     lines.insert(k + 1, link);
@@ -177,14 +161,14 @@ EditorState image(const EditorState& state, const QString& clipboard)
     return result;
 }
 
-EditorState wikipediaLink(const EditorState& state)
+EditorState wikipediaLink(const EditorState &state)
 {
     if (state.selLength <= 0)
         return state;
     return wrapSelection(state, QStringLiteral("[[w:"), QLatin1Char('|') + state.selectedText() + QStringLiteral("]]"));
 }
 
-EditorState maqaf(const EditorState& state)
+EditorState maqaf(const EditorState &state)
 {
     return replaceSelection(state, QString(QChar(Hebrew::Maqaf)));
 }

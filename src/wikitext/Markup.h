@@ -17,8 +17,8 @@ struct TagToggles {
     bool mathOpen = false;
     bool noWikiOpen = false;
 
-    bool& open(ToggledTag tag);
-    friend bool operator==(const TagToggles& a, const TagToggles& b)
+    bool &open(ToggledTag tag);
+    friend bool operator==(const TagToggles &a, const TagToggles &b)
     {
         return a.smallOpen == b.smallOpen && a.mathOpen == b.mathOpen && a.noWikiOpen == b.noWikiOpen;
     }
@@ -28,47 +28,44 @@ QString openingTag(ToggledTag tag);
 QString closingTag(ToggledTag tag);
 
 // Puts `opening` before and `closing` after the selection; the caret ends after `closing`.
-EditorState wrapSelection(const EditorState& state, const QString& opening, const QString& closing);
+EditorState wrapSelection(const EditorState &state, const QString &opening, const QString &closing);
 
 // "'''" around the selection, or "'''" alone without one.
-EditorState bold(const EditorState& state);
+EditorState bold(const EditorState &state);
 
 // The tag around the selection (the toggle stays as it is), or without a selection
 // the opening or closing tag by the toggle, which then flips.
-EditorState toggledTag(const EditorState& state, ToggledTag tag, TagToggles& toggles);
+EditorState toggledTag(const EditorState &state, ToggledTag tag, TagToggles &toggles);
 
 // "<br/>" in place of the selection.
-EditorState lineBreak(const EditorState& state);
+EditorState lineBreak(const EditorState &state);
 
 // The selection as an emphasised quotation; the caret waits between the parentheses
 // for its source. Without a selection nothing changes.
-EditorState quote(const EditorState& state);
+EditorState quote(const EditorState &state);
 
 // A hidden note at the top of the text, the caret before its word.
-EditorState comment(const EditorState& state);
+EditorState comment(const EditorState &state);
 
 // The image link for the clipboard text, or the placeholder link when the clipboard
 // holds no image name.
-QString imageLink(const QString& clipboard);
+QString imageLink(const QString &clipboard);
 
 // An image line above or below the caret line; the caret ends at the start of the
 // line after it.
-EditorState image(const EditorState& state, const QString& clipboard);
+EditorState image(const EditorState &state, const QString &clipboard);
 
 // "[[w:S|S]]" for the selected text S, the caret after it. Without a selection
 // nothing changes.
-EditorState wikipediaLink(const EditorState& state);
+EditorState wikipediaLink(const EditorState &state);
 
 // The maqaf in place of the selection.
-EditorState maqaf(const EditorState& state);
-
-// Removes leading and trailing characters below code 33.
-QString trimmed(const QString& text);
+EditorState maqaf(const EditorState &state);
 
 // Index (0-based) of the line that holds `position`, lines separated by CR LF.
-int lineIndexAt(const QString& text, int position);
+int lineIndexAt(const QString &text, int position);
 // Start and end (before its CR LF) of the line that holds `position`.
-int lineStartAt(const QString& text, int position);
-int lineEndAt(const QString& text, int position);
+int lineStartAt(const QString &text, int position);
+int lineEndAt(const QString &text, int position);
 
 } // namespace Markup

@@ -30,7 +30,7 @@ inline EditorState parse(QString written)
     return state;
 }
 
-inline QString write(const EditorState& state)
+inline QString write(const EditorState &state)
 {
     QString written = state.text;
     if (state.selLength > 0) {
