@@ -1,0 +1,75 @@
+#include "entry/HeadingMatches.h"
+#include "regex/RegEx.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+// Random pages built of heading-like pieces, so that heading texts recur, stand
+// inside longer heading lines and share lines with many "==".
+QString randomPage(QRandomGenerator &random, int pieces)
+{
+    static const QStringList kPieces{
+        "==", "===", "=", QStringLiteral("שָׁלוֹם"), QStringLiteral("בַּיִת"), QStringLiteral("ש"),
+        QStringLiteral("\u05B8"), QStringLiteral("ךְ"), "x", " ", "\r\n", "\r\n", "\n", "\r",
+        QStringLiteral("==שָׁלוֹם=="), QStringLiteral("==בַּיִת=="), QStringLiteral("𝄞"), "# a"};
+    QString text;
+    for (int i = 0; i < pieces; ++i)
+        text += kPieces.at(random.bounded(int(kPieces.size())));
+    return text;
+}
+
+} // namespace
+
+class HeadingMatchesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every match is located where a search of its text from the start finds it.
+    void locatedLikeASearchFromTheStart()
+    {
+        QRandomGenerator random(20261208);
+        RegEx regex;
+        int elsewhere = 0;
+        for (int round = 0; round < 3000; ++round) {
+            const QString text = randomPage(random, 1 + random.bounded(60));
+            const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+            for (const HeadingMatch &m : matches) {
+                QCOMPARE(text.mid(m.foundAt, m.text.size()), m.text);
+                QCOMPARE(m.located, int(text.indexOf(m.text)));
+                elsewhere += m.located != m.foundAt;
+            }
+        }
+        QVERIFY(elsewhere > 50); // the pages do exercise earlier occurrences
+    }
+
+    void crowdedLines()
+    {
+        QString line = QStringLiteral("==שָׁלוֹם==");
+        for (int i = 0; i < 20; ++i)
+            line += QStringLiteral("x==");
+        const QString text = line + QStringLiteral("\r\n==שָׁלוֹם==\r\n") + line.left(40) + QStringLiteral("\r\n");
+        RegEx regex;
+        const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+        QCOMPARE(matches.size(), 3);
+        for (const HeadingMatch &m : matches)
+            QCOMPARE(m.located, int(text.indexOf(m.text)));
+        QCOMPARE(matches.at(1).located, 0);
+    }
+
+    void matchesInOrder()
+    {
+        const QString text = QStringLiteral("==בַּיִת==\r\ntext\r\n===מָקוֹר===\r\n==בית==\r\n");
+        RegEx regex;
+        const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+        QCOMPARE(matches.size(), 2);
+        QCOMPARE(matches.at(0).text, QStringLiteral("==בַּיִת=="));
+        QCOMPARE(matches.at(1).text, QStringLiteral("===מָקוֹר==="));
+        QCOMPARE(matches.at(1).foundAt, int(text.indexOf(QStringLiteral("==="))));
+    }
+};
+
+QTEST_GUILESS_MAIN(HeadingMatchesTest)
+#include "HeadingMatchesTest.moc"
