@@ -1,20 +1,38 @@
 #include "app/DalvanaApp.h"
 
+#include "app/AppIcons.h"
+#include "app/HebrewMessageBox.h"
+#include "app/Settings.h"
+#include "app/TForm1.h"
+
 #include <QApplication>
-#include <QMainWindow>
-#include <QPlainTextEdit>
+
+namespace {
+
+void showSettingsError(const QString &message)
+{
+    HebrewMessageBox::notice(message);
+}
+
+} // namespace
 
 int runDalvana(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("דלבנה"));
+    QApplication::setApplicationName(AppTitle);
     QApplication::setLayoutDirection(Qt::RightToLeft);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("דלבנה"));
-    auto *editor = new QPlainTextEdit(&window);
-    editor->setObjectName(QStringLiteral("ArticleText"));
-    window.setCentralWidget(editor);
-    window.resize(769, 483);
-    window.show();
+    // Leaving is decided by Exit and the tray, not by the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    AppIcons::install();
+    Settings::setErrorReporter(&showSettingsError);
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+
+    // The windows in their fixed order; only the main window is shown.
+    TForm1 form1;
+    form1.FormCreate(arguments);
+
+    form1.show();
     return app.exec();
 }

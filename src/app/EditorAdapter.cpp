@@ -1,0 +1,143 @@
+#include "app/EditorAdapter.h"
+
+#include "wikitext/DocumentFormat.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// The widget's form of a state text: one LF per line break, which a text cursor
+// turns into a block separator.
+QString toWidgetText(const QString &stateText)
+{
+    QString t = DocumentFormat::normaliseLineBreaks(stateText);
+    t.replace(CrLf, QStringLiteral("\n"));
+    return t;
+}
+
+} // namespace
+
+EditorAdapter::EditorAdapter(QPlainTextEdit *editor)
+    : m_editor(editor)
+{
+}
+
+QTextDocument *EditorAdapter::document() const
+{
+    return m_editor->document();
+}
+
+QString EditorAdapter::text() const
+{
+    // toRawText keeps no-break spaces, which toPlainText would turn into spaces.
+    const QString raw = document()->toRawText();
+    QString out;
+    out.reserve(raw.size() + document()->blockCount());
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = raw.indexOf(QChar::ParagraphSeparator, from);
+        if (at < 0) {
+            out.append(QStringView(raw).mid(from));
+            break;
+        }
+        out.append(QStringView(raw).mid(from, at - from));
+        out.append(CrLf);
+        from = at + 1;
+    }
+    return out;
+}
+
+EditorState EditorAdapter::state() const
+{
+    EditorState s;
+    s.text = text();
+    const QTextCursor c = m_editor->textCursor();
+    const int a = toStatePosition(c.selectionStart());
+    const int b = toStatePosition(c.selectionEnd());
+    s.selStart = a;
+    s.selLength = b - a;
+    return s;
+}
+
+int EditorAdapter::length() const
+{
+    const QTextDocument *doc = document();
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+int EditorAdapter::toStatePosition(int widgetPosition) const
+{
+    const QTextBlock block = document()->findBlock(widgetPosition);
+    const int number = block.isValid() ? block.blockNumber() : document()->blockCount() - 1;
+    return widgetPosition + number;
+}
+
+int EditorAdapter::toWidgetPosition(int statePosition) const
+{
+    const QTextDocument *doc = document();
+    statePosition = std::clamp(statePosition, 0, length());
+    // The last block whose start, counted as the state counts, is not behind the position.
+    int lo = 0, hi = doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= statePosition)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const int inBlock = statePosition - (block.position() + lo);
+    // A position between CR and LF stands at the end of the line.
+    return block.position() + std::min(inBlock, block.length() - 1);
+}
+
+void EditorAdapter::apply(const EditorState &next)
+{
+    const QString old = text();
+    const QString &neu = next.text;
+    const qsizetype oldLen = old.size(), newLen = neu.size();
+
+    qsizetype prefix = 0;
+    const qsizetype maxPrefix = std::min(oldLen, newLen);
+    while (prefix < maxPrefix && old[prefix] == neu[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    const qsizetype maxSuffix = maxPrefix - prefix;
+    while (suffix < maxSuffix && old[oldLen - 1 - suffix] == neu[newLen - 1 - suffix])
+        ++suffix;
+    // Never split a CR LF pair: the widget holds it as one separator.
+    if (prefix > 0 && old[prefix - 1] == u'\r')
+        --prefix;
+    if (suffix > 0 && old[oldLen - suffix] == u'\n'
+        && ((oldLen - suffix - 1 >= 0 && old[oldLen - suffix - 1] == u'\r')
+            || (newLen - suffix - 1 >= 0 && neu[newLen - suffix - 1] == u'\r')))
+        --suffix;
+
+    QTextCursor cursor(document());
+    if (prefix != oldLen || prefix != newLen) {
+        const int from = toWidgetPosition(int(prefix));
+        const int to = toWidgetPosition(int(oldLen - suffix));
+        cursor.beginEditBlock();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        cursor.insertText(toWidgetText(neu.mid(prefix, newLen - suffix - prefix)));
+        cursor.endEditBlock();
+    }
+    const int start = toWidgetPosition(next.selStart);
+    const int end = toWidgetPosition(next.selEnd());
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    m_editor->setTextCursor(cursor);
+}
+
+void EditorAdapter::setText(const QString &text)
+{
+    m_editor->setPlainText(toWidgetText(text));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "wikitext/EditorState.h"
+
+#include <QString>
+
+class QPlainTextEdit;
+class QTextDocument;
+
+// Moves the editor state in and out of the editor widget. The widget keeps one
+// block separator per line break where the state has CR LF, so positions are
+// converted block by block with the document's block lookup, never by copying
+// the text.
+class EditorAdapter
+{
+public:
+    explicit EditorAdapter(QPlainTextEdit *editor);
+
+    QPlainTextEdit *widget() const { return m_editor; }
+
+    // The whole text with CR LF line breaks and the selection.
+    EditorState state() const;
+    // The text alone, without the selection.
+    QString text() const;
+    // Applies a command's result as one undoable edit, replacing only the range
+    // that changed, then sets the selection.
+    void apply(const EditorState &state);
+    // Puts a whole new text into the editor; every LF, lone CR, CR LF and U+2028
+    // becomes a line break. The caret goes to the start.
+    void setText(const QString &text);
+    // The length of the text as the state counts it, without building the text.
+    int length() const;
+
+    // Position conversion between the state (CR LF counts two) and the widget.
+    int toStatePosition(int widgetPosition) const;
+    int toWidgetPosition(int statePosition) const;
+
+private:
+    QTextDocument *document() const;
+
+    QPlainTextEdit *m_editor;
+};

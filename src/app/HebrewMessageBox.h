@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+// The program's title, the caption of every plain notice.
+inline const QString AppTitle = QStringLiteral("דלבנה");
+
+// The one modal question box of the program: Hebrew caption by kind, Hebrew button
+// captions, laid out right to left. Tests preset the answers and read what was asked
+// instead of a box being shown.
+class HebrewMessageBox
+{
+public:
+    enum Kind { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
+
+    static QMessageBox::StandardButton show(const QString &text, int kind,
+                                            QMessageBox::StandardButtons buttons,
+                                            int helpContext = 0);
+    // Kind confirmation with Yes and No; true when the answer is Yes.
+    static bool askYesNo(const QString &text);
+
+    // A plain notice with an OK button and the program's title as caption.
+    static void notice(const QString &text);
+
+    // The caption of a kind ("אזהרה", "שגיאה", "מידע", "אישור"); empty for others.
+    static QString caption(int kind);
+    // The Hebrew caption of a standard button.
+    static QString buttonCaption(QMessageBox::StandardButton button);
+
+    // The seam for tests: once enabled, nothing is shown; each question takes the
+    // next preset answer (No when none is left) and everything asked is recorded.
+    struct Asked
+    {
+        QString text;
+        int kind = -1; // -1 for a plain notice
+        QMessageBox::StandardButtons buttons;
+    };
+    static void setTestMode(bool on);
+    static void presetAnswer(QMessageBox::StandardButton answer);
+    static const QList<Asked> &asked();
+    static void clearAsked();
+};

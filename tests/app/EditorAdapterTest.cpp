@@ -1,0 +1,160 @@
+#include "app/EditorAdapter.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+
+class EditorAdapterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setTextNormalisesLineBreaks_data();
+    void setTextNormalisesLineBreaks();
+    void positionsRoundTrip_data();
+    void positionsRoundTrip();
+    void applyChangesOnlyWhatDiffers_data();
+    void applyChangesOnlyWhatDiffers();
+    void applyIsOneUndoStep();
+    void noBreakSpaceSurvives();
+    void lengthCountsLineBreaksAsTwo_data();
+    void lengthCountsLineBreaksAsTwo();
+};
+
+void EditorAdapterTest::setTextNormalisesLineBreaks_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("LF") << "a\nb" << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb" << "a\r\nb";
+    QTest::newRow("CR LF") << "a\r\nb" << "a\r\nb";
+    QTest::newRow("U+2028") << QString("a") + QChar(0x2028) + "b" << "a\r\nb";
+    QTest::newRow("mixed and empty lines") << "\n\r\r\n\n" << "\r\n\r\n\r\n\r\n";
+    QTest::newRow("CR CR LF") << "a\r\r\nb" << "a\r\n\r\nb";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("trailing break") << "שלום\n" << "שלום\r\n";
+}
+
+void EditorAdapterTest::setTextNormalisesLineBreaks()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(input);
+    QCOMPARE(adapter.text(), expected);
+    QCOMPARE(adapter.state().text, expected);
+    QCOMPARE(adapter.length(), expected.size());
+}
+
+void EditorAdapterTest::positionsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain lines") << "ab\r\ncd\r\nef";
+    QTest::newRow("empty lines") << "\r\n\r\na\r\n\r\n";
+    QTest::newRow("pointed Hebrew") << QString::fromUtf8("שָׁלוֹם\r\nבְּרֵאשִׁית\r\n==עִבְרִית==");
+    QTest::newRow("surrogate pairs") << QString::fromUtf8("a😀b\r\n𝔸\r\nc");
+    QTest::newRow("one empty line") << "";
+}
+
+// Every state position that is not inside a CR LF pair survives the trip to the
+// widget and back, and a selection set through the state reads back the same.
+void EditorAdapterTest::positionsRoundTrip()
+{
+    QFETCH(QString, text);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(text);
+    for (int p = 0; p <= text.size(); ++p) {
+        const bool insidePair = p > 0 && text[p - 1] == u'\r';
+        const int back = adapter.toStatePosition(adapter.toWidgetPosition(p));
+        if (insidePair)
+            QCOMPARE(back, p - 1);
+        else
+            QCOMPARE(back, p);
+    }
+    for (int a = 0; a <= text.size(); ++a) {
+        if (a > 0 && text[a - 1] == u'\r')
+            continue;
+        const EditorState wanted{text, a, text.size() - a};
+        adapter.apply(wanted);
+        QCOMPARE(adapter.state(), wanted);
+    }
+}
+
+void EditorAdapterTest::applyChangesOnlyWhatDiffers_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::newRow("insert inside a line") << "abc\r\ndef" << "abXc\r\ndef" << 3 << 0;
+    QTest::newRow("new line break") << "abc\r\ndef" << "ab\r\nc\r\ndef" << 4 << 0;
+    QTest::newRow("line break removed") << "abc\r\ndef" << "abcdef" << 3 << 0;
+    QTest::newRow("break added at the end") << "abc" << "abc\r\n" << 5 << 0;
+    QTest::newRow("break before an equal break") << "a\r\nb" << "a\r\n\r\nb" << 3 << 0;
+    QTest::newRow("whole text replaced") << "שלום" << "==שָׁלוֹם==\r\n" << 0 << 0;
+    QTest::newRow("to empty") << "a\r\n\r\nb" << "" << 0 << 0;
+    QTest::newRow("from empty") << "" << "\r\n\r\n" << 2 << 2;
+    QTest::newRow("point added to a letter") << "בר" << QString::fromUtf8("בְּר") << 3 << 0;
+    QTest::newRow("surrogate replaced") << "x😀y" << "x😁y" << 1 << 2;
+    QTest::newRow("selection over a break") << "ab\r\ncd" << "ab\r\ncd!" << 1 << 4;
+}
+
+void EditorAdapterTest::applyChangesOnlyWhatDiffers()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(before);
+    const EditorState wanted{after, selStart, selLength};
+    adapter.apply(wanted);
+    QCOMPARE(adapter.state(), wanted);
+    QCOMPARE(adapter.length(), after.size());
+    QCOMPARE(edit.document()->blockCount(), int(after.count(QStringLiteral("\r\n"))) + 1);
+}
+
+void EditorAdapterTest::applyIsOneUndoStep()
+{
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText("first line\r\nsecond");
+    adapter.apply({"first\r\nnew\r\nline\r\nsecond!", 0, 0});
+    edit.undo();
+    QCOMPARE(adapter.text(), QString("first line\r\nsecond"));
+    QVERIFY(!edit.document()->isUndoAvailable());
+}
+
+void EditorAdapterTest::noBreakSpaceSurvives()
+{
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    const QString text = QString("a") + QChar(0x00A0) + "b";
+    adapter.setText(text);
+    QCOMPARE(adapter.text(), text);
+}
+
+void EditorAdapterTest::lengthCountsLineBreaksAsTwo_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("one break") << "\n" << 2;
+    QTest::newRow("Hebrew with points") << QString::fromUtf8("שָׁ\nל") << 6;
+    QTest::newRow("surrogate") << "😀" << 2;
+}
+
+void EditorAdapterTest::lengthCountsLineBreaksAsTwo()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(text);
+    QCOMPARE(adapter.length(), length);
+}
+
+QTEST_MAIN(EditorAdapterTest)
+#include "EditorAdapterTest.moc"

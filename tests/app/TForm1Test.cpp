@@ -1,0 +1,222 @@
+#include "app/AppIcons.h"
+#include "app/HebrewMessageBox.h"
+#include "app/Settings.h"
+#include "app/TForm1.h"
+#include "app/commands/DocumentCommands.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+class TForm1Test : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void menuItems_data();
+    void menuItems();
+    void menuOrderAndSeparators_data();
+    void menuOrderAndSeparators();
+    void toolbarOrder();
+    void vowelToolbarKeepsMarkupInPlace();
+    void layout();
+    void startupReadsNikkud_data();
+    void startupReadsNikkud();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TForm1Test::initTestCase()
+{
+    AppIcons::install();
+    HebrewMessageBox::setTestMode(true);
+}
+
+void TForm1Test::init()
+{
+    Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+    QFile::remove(Settings::iniPath());
+}
+
+void TForm1Test::menuItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    const struct { const char *name, *caption, *shortcut; } items[] = {
+        {"New", "חדש", ""}, {"NewArticle", "ערך", "Ctrl+N"}, {"NewVerb", "פועל", ""},
+        {"NewRoot", "שורש", ""}, {"Open", "פתיחה", "Ctrl+O"}, {"Recent", "לאחרונה", ""},
+        {"QuickSave", "שמירה", "Ctrl+S"}, {"Save", "שמירה בשם", ""}, {"Search", "חיפוש", "Ctrl+F"},
+        {"Prefs", "הגדרות", "Ctrl+Y"}, {"IE1", "תמיכה ב-IE", ""}, {"Exit", "יציאה", "Ctrl+F4"},
+        {"Image", "תמונה", ""}, {"Example", "משפטים", ""}, {"AddTranslations", "תרגומים", ""},
+        {"Another", "פירוש נוסף", ""}, {"Comment", "הערה נסתרת", ""},
+        {"Footnote", "הערת שוליים", ""}, {"AddArticle", "עוד ערך", ""},
+        {"AddVerb", "עוד פועל", ""}, {"TOC", "תוכן עניינים", ""},
+        {"BibleFind", "מן המקורות", ""}, {"Quotes", "מן הספרות", ""},
+        {"Translations", "תרגומים", ""}, {"Etymology", "אטימולוגיה", ""},
+        {"Semitic", "שפות שמיות", ""}, {"Greek", "יוונית עתיקה", ""}, {"Fix", "תיקון", ""},
+        {"FixSpaces", "רווחים מיותרים", ""}, {"Punctuation", "סימני פיסוק", ""},
+        {"FixReferences", "מספרי הפניות", ""}, {"Unify", "איחוד סעיפים", ""},
+        {"Statistics", "נתונים מספריים", ""}, {"Preview", "תצוגה מקדימה", "F8"},
+        {"StructureClick", "מבנה הערך", ""}, {"LinksClick", "קישורים לשוניים", ""},
+        {"Help", "עזרה", "F1"}, {"AboutF", "על אודות", ""},
+        {"Wikipedia", "ויקיפדיה", ""}, {"CommonsFind", "ויקישיתוף", ""}, {"Google", "גוגל", ""},
+        {"Nikkud", "סרגל ניקוד", ""}, {"Dagesh", "דגש / מפיק", ""},
+        {"Shin_Left", "שי\"ן שמאלית", ""}, {"Kamats", "קמץ גדול / קמץ קטן", ""},
+        {"Bold", "הדגשה (Ctrl+B)", ""}, {"Quote", "ציטוט מהמקורות (Ctrl+Q)", ""},
+        {"WiktJump", "שינויים אחרונים (F5)", ""},
+    };
+    for (const auto &i : items)
+        QTest::newRow(i.name) << QString::fromUtf8(i.name) << QString::fromUtf8(i.caption)
+                              << QString::fromUtf8(i.shortcut);
+}
+
+void TForm1Test::menuItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    TForm1 form;
+    QAction *a = form.action(name);
+    QVERIFY2(a, qPrintable(name));
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut(), QKeySequence(shortcut));
+}
+
+void TForm1Test::menuOrderAndSeparators_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("items");
+    QTest::newRow("options") << 0 << "&אפשרויות"
+                             << "New Open Recent - QuickSave Save - Search - Prefs IE1 - Exit";
+    QTest::newRow("insert") << 1 << "&הוספה"
+                            << "Image Example AddTranslations - Another Comment Footnote - "
+                               "AddArticle AddVerb - TOC";
+    QTest::newRow("tools") << 2 << "&כלים"
+                           << "BibleFind Quotes Translations - Etymology Semitic Greek - Fix "
+                              "Statistics Preview";
+    QTest::newRow("help") << 3 << "&עזרה" << "StructureClick LinksClick - Help AboutF";
+    QTest::newRow("new") << 4 << "חדש" << "NewArticle NewVerb NewRoot";
+    QTest::newRow("fix") << 5 << "תיקון" << "FixSpaces Punctuation FixReferences Unify";
+}
+
+void TForm1Test::menuOrderAndSeparators()
+{
+    QFETCH(int, menu);
+    QFETCH(QString, title);
+    QFETCH(QString, items);
+    TForm1 form;
+    QList<QMenu *> menus = form.mainMenus();
+    menus << form.menu(QStringLiteral("New")) << form.menu(QStringLiteral("Fix"));
+    QMenu *m = menus.at(menu);
+    QCOMPARE(m->title(), title);
+    QStringList names;
+    for (QAction *a : m->actions())
+        names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    QCOMPARE(names.join(u' '), items);
+}
+
+void TForm1Test::toolbarOrder()
+{
+    TForm1 form;
+    QStringList names;
+    for (QAction *a : form.toolBar()->actions()) {
+        QWidget *w = form.toolBar()->widgetForAction(a);
+        if (a->isSeparator() && a->objectName().isEmpty())
+            names << QStringLiteral("-");
+        else if (!a->objectName().isEmpty())
+            names << a->objectName();
+        else if (w && !w->objectName().isEmpty())
+            names << w->objectName();
+    }
+    QCOMPARE(names.join(u' '),
+             QStringLiteral("WiktJump JumpQuery - Dagesh Shin_Left Shin_Right Kubuts Shuruk Hirik "
+                            "Schwa Tsere Hataf_Segol Segol Hataf_Patah Patah Hataf_Kamats Kamats "
+                            "Holam TntToolButton2 TranslationsTool Sentences Br - NoWiki Math "
+                            "Little Bold Quote"));
+    QCOMPARE(form.toolBar()->widgetForAction(form.action(QStringLiteral("TntToolButton2")))->width(), 16);
+    QCOMPARE(form.action(QStringLiteral("WiktJump"))->menu(), form.searchPopup());
+    QCOMPARE(form.toolbarPopup()->actions(), QList<QAction *>{form.action(QStringLiteral("Nikkud"))});
+    QCOMPARE(form.jumpQuery()->width(), 123);
+}
+
+// With or without the point buttons, the markup buttons stay where they are.
+void TForm1Test::vowelToolbarKeepsMarkupInPlace()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QWidget *quote = form.toolBar()->widgetForAction(form.action(QStringLiteral("Quote")));
+    form.setVowelToolbarVisible(false);
+    QCoreApplication::processEvents();
+    QVERIFY(!form.action(QStringLiteral("Dagesh"))->isVisible());
+    const int hiddenX = quote->mapTo(&form, QPoint(0, 0)).x();
+    form.setVowelToolbarVisible(true);
+    QCoreApplication::processEvents();
+    QVERIFY(form.action(QStringLiteral("Holam"))->isVisible());
+    QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), hiddenX);
+    QVERIFY(hiddenX + quote->width() <= 769);
+}
+
+void TForm1Test::layout()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.centralWidget()->width(), 769);
+    QCOMPARE(form.centralWidget()->height() + form.toolBar()->height(), 483);
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QCOMPARE(form.windowTitle(), QStringLiteral("דלבנה"));
+    QCOMPARE(form.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(form.articleText()->geometry(), QRect(16, 0, 737, 441));
+    QCOMPARE(form.statusLabel()->text(), QStringLiteral("[ 0 תווים ]"));
+    QVERIFY(!form.goBack()->isVisible());
+    QVERIFY(!form.greenLed()->isVisible());
+    QVERIFY(form.blueLed()->isVisible());
+    QVERIFY(!form.love()->isVisible());
+    QCOMPARE(form.arabLabel()->text(), QStringLiteral("كلمة"));
+    QCOMPARE(form.russianLabel()->text(), QStringLiteral("слово"));
+    QVERIFY(!form.arabLabel()->isVisible());
+    QVERIFY(!form.action(QStringLiteral("QuickSave"))->isEnabled());
+    QCOMPARE(form.timer1()->interval(), 500);
+    QVERIFY(!form.timer1()->isActive());
+    QVERIFY(!form.timer2()->isActive());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void TForm1Test::startupReadsNikkud_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("first start") << QString() << true;
+    QTest::newRow("Yes") << "Yes" << true;
+    QTest::newRow("No") << "No" << false;
+    QTest::newRow("lower-case yes") << "yes" << false;
+}
+
+void TForm1Test::startupReadsNikkud()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, shown);
+    if (!stored.isEmpty()) {
+        Settings::ensureFile();
+        Settings::write(QStringLiteral("Preferences"), QStringLiteral("Nikkud"), stored);
+    }
+    TForm1 form;
+    form.FormCreate({});
+    QVERIFY(QFile::exists(Settings::iniPath()));
+    QCOMPARE(form.vowelToolbarVisible(), shown);
+    QCOMPARE(form.action(QStringLiteral("Dagesh"))->isVisible(), shown);
+}
+
+QTEST_MAIN(TForm1Test)
+#include "TForm1Test.moc"
