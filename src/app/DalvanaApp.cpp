@@ -4,6 +4,8 @@
 #include "app/HebrewMessageBox.h"
 #include "app/Settings.h"
 #include "app/TForm1.h"
+#include "dialogs/find/TFindF.h"
+#include "dialogs/stats/TStats.h"
 
 #include <QApplication>
 
@@ -32,6 +34,8 @@ int runDalvana(int argc, char *argv[])
     // The windows in their fixed order; only the main window is shown.
     TForm1 form1;
     form1.FormCreate(arguments);
+    TFindF findF(&form1);
+    TStats stats(&form1);
 
     form1.show();
     return app.exec();

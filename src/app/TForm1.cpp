@@ -4,6 +4,7 @@
 #include "app/DocumentRules.h"
 #include "app/Settings.h"
 #include "app/commands/DocumentCommands.h"
+#include "app/commands/FindCommands.h"
 #include "ui_TForm1.h"
 
 #include <QClipboard>
@@ -101,6 +102,7 @@ TForm1::TForm1(QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_document = std::make_unique<DocumentCommands>(*this);
+    new FindCommands(*this);
 }
 
 TForm1::~TForm1() = default;

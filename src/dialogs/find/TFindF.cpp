@@ -2,10 +2,9 @@
 
 #include "ui_TFindF.h"
 
+#include "app/HebrewMessageBox.h"
 #include "regex/RegEx.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
 TFindF::TFindF(QWidget *parent)
@@ -57,7 +56,7 @@ void TFindF::FindClickClick()
     QString &last = m_target.lastFindQuery ? *m_target.lastFindQuery : scratch;
     const FindResult result = FindFirstMatch(*m_target.regEx, m_target.state(), m_ui->FindText->text(), mode(), last);
     if (result.outcome != FindResult::Outcome::Found) {
-        notify(result.message);
+        HebrewMessageBox::notice(result.message);
         return;
     }
     if (m_target.apply)
@@ -82,12 +81,4 @@ void TFindF::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
-}
-
-void TFindF::notify(const QString &text)
-{
-    if (m_notify)
-        m_notify(text);
-    else
-        QMessageBox::information(this, QApplication::applicationName(), text);
 }

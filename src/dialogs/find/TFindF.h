@@ -34,8 +34,6 @@ public:
     ~TFindF() override;
 
     void setTarget(Target target) { m_target = std::move(target); }
-    // Plain notices ("לא נמצא.") go here; tests catch them instead of a box.
-    void setNotifier(std::function<void(const QString &)> notify) { m_notify = std::move(notify); }
 
     FindMode mode() const;
 
@@ -51,9 +49,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void notify(const QString &text);
-
     std::unique_ptr<Ui::TFindF> m_ui;
     Target m_target;
-    std::function<void(const QString &)> m_notify;
 };

@@ -1,5 +1,6 @@
 #include "dialogs/find/TFindF.h"
 
+#include "app/HebrewMessageBox.h"
 #include "regex/RegEx.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@ struct FindHarness
     RegEx regEx;
     QString lastFindQuery;
     EditorState editor;
-    QStringList notices;
     TFindF dialog;
 
     explicit FindHarness(const QString &text)
@@ -23,7 +23,14 @@ struct FindHarness
     {
         dialog.setTarget({&regEx, &lastFindQuery, [this] { return editor; },
                           [this](const EditorState &s) { editor = s; }});
-        dialog.setNotifier([this](const QString &text) { notices << text; });
+    }
+
+    static QStringList notices()
+    {
+        QStringList list;
+        for (const HebrewMessageBox::Asked &a : HebrewMessageBox::asked())
+            list << a.text;
+        return list;
     }
 
     template <typename T> T *child(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
@@ -34,7 +41,13 @@ class TFindFTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setLayoutDirection(Qt::RightToLeft); }
+    void initTestCase()
+    {
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        HebrewMessageBox::setTestMode(true);
+    }
+
+    void init() { HebrewMessageBox::clearAsked(); }
 
     void controls()
     {
@@ -129,12 +142,12 @@ private slots:
         h.child<QLineEdit>("FindText")->insert(query);
         QTest::keyClick(h.child<QLineEdit>("FindText"), Qt::Key_Return);
         if (selStart >= 0) {
-            QVERIFY(h.notices.isEmpty());
+            QVERIFY(h.notices().isEmpty());
             QCOMPARE(h.editor.selStart, selStart);
             QVERIFY(!h.dialog.isVisible());
             QCOMPARE(h.lastFindQuery, query);
         } else {
-            QCOMPARE(h.notices, QStringList{notice});
+            QCOMPARE(h.notices(), QStringList{notice});
             QVERIFY(h.dialog.isVisible());
             QCOMPARE(h.editor.selLength, 0);
         }
@@ -148,8 +161,8 @@ private slots:
         h.child<QCheckBox>("RegCheck")->setChecked(true);
         h.child<QLineEdit>("FindText")->setText(QStringLiteral("a(b"));
         h.dialog.FindClickClick();
-        QCOMPARE(h.notices.size(), 1);
-        QVERIFY(h.notices.first().startsWith(QStringLiteral("הביטוי הרגולרי אינו תקין")));
+        QCOMPARE(h.notices().size(), 1);
+        QVERIFY(h.notices().first().startsWith(QStringLiteral("הביטוי הרגולרי אינו תקין")));
         QCOMPARE(h.editor, (EditorState{QStringLiteral("abc"), 0, 0}));
     }
 

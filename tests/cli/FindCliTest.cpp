@@ -30,7 +30,7 @@ const QString kPage = QStringLiteral(
 
 } // namespace
 
-class FindCommandsTest : public QObject
+class FindCliTest : public QObject
 {
     Q_OBJECT
 
@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FindCommandsTest)
-#include "FindCommandsTest.moc"
+QTEST_GUILESS_MAIN(FindCliTest)
+#include "FindCliTest.moc"
