@@ -55,8 +55,9 @@ bool RegEx::setPattern(const QString &pattern)
     const QByteArray utf8 = pattern.toUtf8();
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
+    // \C matches half a character; the next search would then start inside one.
     m_code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.constData()), utf8.size(),
-                           PCRE2_CASELESS | PCRE2_UTF, &errorCode, &errorOffset, nullptr);
+                           PCRE2_CASELESS | PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C, &errorCode, &errorOffset, nullptr);
     if (!m_code) {
         m_status = Status::CompileError;
         m_error = pcreMessage(errorCode);

@@ -45,6 +45,7 @@ private slots:
         QTest::newRow("open group") << "(abc" << 4;
         QTest::newRow("bad class after hebrew") << "שלום[" << 5;
         QTest::newRow("lone quantifier") << "*a" << 0;
+        QTest::newRow("single code unit, which would split a character") << "א\\C" << 3;
     }
 
     void compileErrorIsReported()
