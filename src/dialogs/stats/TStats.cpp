@@ -42,7 +42,8 @@ void TStats::TntFormShow()
         if (QLabel *label = valueLabel(row.name))
             label->setText(QString::number(row.value));
     }
-    m_ui->Failure->setText(statistics.failure);
+    // Two short lines keep the window its width.
+    m_ui->Failure->setText(QString(statistics.failure).replace(QStringLiteral(": "), QStringLiteral(":\n")));
     m_ui->Failure->setVisible(!statistics.failure.isEmpty());
     // Wider figures widen the window before it is painted, not one frame later.
     layout()->activate();

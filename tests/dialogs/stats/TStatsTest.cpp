@@ -86,6 +86,9 @@ private slots:
         auto *failure = dialog.findChild<QLabel *>(QStringLiteral("Failure"));
         QVERIFY(failure->isVisible());
         QVERIFY(!failure->text().isEmpty());
+        const QString dir = qEnvironmentVariable("DALVANA_PICTURES");
+        if (!dir.isEmpty())
+            QVERIFY(dialog.grab().save(dir + QStringLiteral("/TStats-cut-short.png")));
     }
 
     void picture()
