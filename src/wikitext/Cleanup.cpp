@@ -1,0 +1,255 @@
+#include "wikitext/Cleanup.h"
+
+#include "entry/EntryText.h"
+#include "regex/RegEx.h"
+#include "wikitext/Hebrew.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+const QString LineEndSpacePattern = QStringLiteral("\\S\\s[^\r\n]+\r\n");
+const QString EmptyLineRunPattern = QStringLiteral("(\r\n){3,100}");
+const QString MissingSpacePattern = QStringLiteral(
+    "[#;*.,!?][\"{<\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
+    "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA\u05E4\u05DD\u05E3\u05DA\u05E5"
+    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB]");
+const QString LetterHyphenPattern = QStringLiteral(
+    "[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
+    "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA\u05DD\u05DF\u05DA\u05E5\u05E3"
+    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB]-");
+
+namespace {
+
+struct Match
+{
+    QString text;
+    qsizetype at = 0; // where the engine found it, in UTF-16 code units
+};
+
+// Every match of the pattern over `text`, in order, behind one another.
+QList<Match> allMatches(RegEx &regex, const QString &pattern, const QString &text)
+{
+    QList<Match> matches;
+    if (!regex.setPattern(pattern))
+        return matches;
+    regex.setSubject(text);
+    const QByteArray &utf8 = regex.subjectUtf8();
+    qsizetype byte = 0;
+    qsizetype unit = 0;
+    for (bool found = regex.first(); found; found = regex.next()) {
+        for (const qsizetype target = regex.matchByteStart(); byte < target; ++byte) {
+            const uchar b = uchar(utf8.at(byte));
+            if ((b & 0xC0) != 0x80)
+                unit += b >= 0xF0 ? 2 : 1;
+        }
+        matches.append({regex.matchedText(), unit});
+    }
+    return matches;
+}
+
+// Replacing each match at its own place gives what replacing the first occurrence in
+// the working copy gives, when every line break is CR LF and no control character
+// other than white space occurs: a match is then the tail of one line from its first
+// non-space followed by a space, and a line that still ends in white space before
+// the match's line either had no match (so it holds no such tail) or none of it.
+bool lineEndsAreSafe(const QString &text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= 0x20)
+            continue;
+        if (c == u'\r') {
+            if (i + 1 >= n || text.at(i + 1) != u'\n')
+                return false;
+            ++i;
+        } else if (c == u'\n' || c < 0x09 || c > 0x0D) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The working copy with the first occurrence of each match replaced, one after the
+// other. Used only for texts where matching places cannot be trusted.
+QString replaceFirstOccurrences(QString w, const QList<Match> &matches, const QStringList &replacements)
+{
+    for (qsizetype i = 0; i < matches.size(); ++i) {
+        const qsizetype at = w.indexOf(matches.at(i).text);
+        if (at >= 0)
+            w.replace(at, matches.at(i).text.size(), replacements.at(i));
+    }
+    return w;
+}
+
+QString removeLineEndSpaces(const QString &text, const QList<Match> &matches)
+{
+    QStringList replacements;
+    replacements.reserve(matches.size());
+    for (const Match &m : matches)
+        replacements.append(Trim(m.text) + QStringLiteral("\r\n"));
+    if (!lineEndsAreSafe(text))
+        return replaceFirstOccurrences(text, matches, replacements);
+
+    QString w;
+    w.reserve(text.size());
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < matches.size(); ++i) {
+        if (replacements.at(i) == matches.at(i).text)
+            continue;
+        w.append(QStringView(text).sliced(copied, matches.at(i).at - copied));
+        w.append(replacements.at(i));
+        copied = matches.at(i).at + matches.at(i).text.size();
+    }
+    w.append(QStringView(text).sliced(copied));
+    return w;
+}
+
+// The first position whose value is at least k, in a tree of maxima over run lengths.
+class FirstAtLeast
+{
+public:
+    explicit FirstAtLeast(const QList<int> &values)
+    {
+        while (m_size < values.size())
+            m_size *= 2;
+        m_tree.fill(0, 2 * m_size);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            m_tree[m_size + i] = values.at(i);
+        for (qsizetype i = m_size - 1; i >= 1; --i)
+            m_tree[i] = std::max(m_tree[2 * i], m_tree[2 * i + 1]);
+    }
+    qsizetype find(int k) const
+    {
+        if (m_tree.at(1) < k)
+            return -1;
+        qsizetype i = 1;
+        while (i < m_size)
+            i = m_tree.at(2 * i) >= k ? 2 * i : 2 * i + 1;
+        return i - m_size;
+    }
+    int value(qsizetype index) const { return m_tree.at(m_size + index); }
+    void set(qsizetype index, int value)
+    {
+        qsizetype i = m_size + index;
+        m_tree[i] = value;
+        for (i /= 2; i >= 1; i /= 2)
+            m_tree[i] = std::max(m_tree[2 * i], m_tree[2 * i + 1]);
+    }
+
+private:
+    qsizetype m_size = 1;
+    QList<int> m_tree;
+};
+
+// Each match is a run of k CR LF pairs (3 to 100) of the starting text; its first
+// occurrence in the working copy is the start of the first run there that holds at
+// least k pairs, which then shrinks to k - 2 pairs fewer. Runs never merge or split,
+// so only their lengths need following.
+QString shortenEmptyLineRuns(const QString &w, const QList<Match> &matches)
+{
+    QList<qsizetype> starts;
+    QList<int> lengths;
+    const qsizetype n = w.size();
+    for (qsizetype i = 0; i + 1 < n;) {
+        if (w.at(i) != u'\r' || w.at(i + 1) != u'\n') {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i + 1 < n && w.at(i) == u'\r' && w.at(i + 1) == u'\n')
+            i += 2;
+        const int pairs = int((i - start) / 2);
+        if (pairs >= 3) {
+            starts.append(start);
+            lengths.append(pairs);
+        }
+    }
+    if (starts.isEmpty())
+        return w;
+
+    FirstAtLeast runs(lengths);
+    for (const Match &m : matches) {
+        const int k = int(m.text.size() / 2);
+        const qsizetype run = runs.find(k);
+        if (run >= 0)
+            runs.set(run, runs.value(run) - k + 2);
+    }
+
+    QString result;
+    result.reserve(n);
+    qsizetype copied = 0;
+    for (qsizetype r = 0; r < starts.size(); ++r) {
+        result.append(QStringView(w).sliced(copied, starts.at(r) - copied));
+        result.append(QStringLiteral("\r\n").repeated(runs.value(r)));
+        copied = starts.at(r) + 2 * qsizetype(lengths.at(r));
+    }
+    result.append(QStringView(w).sliced(copied));
+    return result;
+}
+
+EditorState withText(const QString &text)
+{
+    return EditorState{text, 0, 0};
+}
+
+} // namespace
+
+EditorState FixSpacesClick(RegEx &regex, const EditorState &state)
+{
+    const QString &start = state.text;
+    QString w = start;
+    bool changed = false;
+
+    const QList<Match> lineEnds = allMatches(regex, LineEndSpacePattern, start);
+    if (!lineEnds.isEmpty()) {
+        w = removeLineEndSpaces(start, lineEnds);
+        changed = true;
+    }
+    // The runs are matched in the starting text but replaced in the working copy.
+    const QList<Match> runs = allMatches(regex, EmptyLineRunPattern, start);
+    if (!runs.isEmpty()) {
+        w = shortenEmptyLineRuns(w, runs);
+        changed = true;
+    }
+    return changed ? withText(w) : state;
+}
+
+EditorState PunctuationClick(RegEx &regex, const EditorState &state)
+{
+    const QString &start = state.text;
+    QString w = start;
+    bool changed = false;
+
+    // A mark and the character after it never overlap another such pair, and the
+    // inserted space makes no new one, so each pair is found at its own place.
+    const QList<Match> pairs = allMatches(regex, MissingSpacePattern, start);
+    if (!pairs.isEmpty()) {
+        w.clear();
+        w.reserve(start.size() + pairs.size());
+        qsizetype copied = 0;
+        for (const Match &m : pairs) {
+            w.append(QStringView(start).sliced(copied, m.at + 1 - copied));
+            w.append(u' ');
+            copied = m.at + 1;
+        }
+        w.append(QStringView(start).sliced(copied));
+        changed = true;
+    }
+
+    const QList<Match> hyphens = allMatches(regex, LetterHyphenPattern, start);
+    if (hyphens.isEmpty())
+        return changed ? withText(w) : state;
+    // Replacing every occurrence of each "letter-" in turn changes each hyphen behind
+    // one of the matched letters, and no replacement makes or hides another.
+    QSet<char16_t> letters;
+    for (const Match &m : hyphens)
+        letters.insert(m.text.at(0).unicode());
+    for (qsizetype i = 0; i + 1 < w.size(); ++i) {
+        if (w.at(i + 1) == u'-' && letters.contains(w.at(i).unicode()))
+            w[i + 1] = QChar(Hebrew::Maqaf);
+    }
+    w.replace(QStringLiteral("\u05BE-"), QStringLiteral("--"));
+    return withText(w);
+}
