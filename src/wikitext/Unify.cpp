@@ -1,0 +1,165 @@
+#include "wikitext/Unify.h"
+
+#include "entry/HeadingMatches.h"
+#include "regex/RegEx.h"
+
+#include <QList>
+#include <QSet>
+
+#include <algorithm>
+
+const QString UnifyHeadingPattern = QStringLiteral(
+    "==.*[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
+    "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA].*["
+    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB].*==");
+
+namespace {
+
+const QString kBreak = QStringLiteral("\r\n");
+const QString kBlank = QStringLiteral("\r\n\r\n");
+const QString kSection = QStringLiteral("===משפטים לדוגמה===");
+
+// One change of the starting text: `length` characters at `at` give way to `insert`.
+struct Edit
+{
+    qsizetype at = 0;
+    qsizetype length = 0;
+    QString insert;
+};
+
+// The definition lines a sentence names: every "(n)" with n written plainly in
+// decimal and 1 <= n <= lines, each once, in increasing order.
+QList<int> markersIn(QStringView line, int lines)
+{
+    QList<int> found;
+    for (qsizetype open = line.indexOf(u'('); open >= 0; open = line.indexOf(u'(', open + 1)) {
+        qsizetype close = open + 1;
+        while (close < line.size() && line.at(close).unicode() >= u'0' && line.at(close).unicode() <= u'9')
+            ++close;
+        if (close == open + 1 || close >= line.size() || line.at(close) != u')' || line.at(open + 1) == u'0')
+            continue;
+        if (close - open - 1 > 9)
+            continue;
+        const int n = line.sliced(open + 1, close - open - 1).toInt();
+        if (n >= 1 && n <= lines)
+            found.append(n);
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+}
+
+// The edits for one entry whose heading starts at `heading` and which runs up to
+// `entryEnd` (the start of the next heading's line, or the end of the text).
+void unifyEntry(const QString &t, qsizetype heading, qsizetype entryEnd, bool lastEntry, QList<Edit> &edits)
+{
+    const qsizetype headingBreak = t.indexOf(kBreak, heading);
+    if (headingBreak < 0 || headingBreak >= entryEnd)
+        return;
+    // The definition block: from the line break before the first "#" line up to the
+    // first blank line, which must lie inside the entry.
+    const qsizetype dStart = t.indexOf(QStringLiteral("\r\n#"), headingBreak);
+    if (dStart < 0 || dStart + 2 >= entryEnd)
+        return;
+    const qsizetype dEnd = t.indexOf(kBlank, dStart);
+    if (dEnd < 0 || dEnd + 4 > entryEnd)
+        return;
+
+    // The sentence section after it, and its bullet lines before the section's first
+    // blank line.
+    const qsizetype section = t.indexOf(kSection, dEnd);
+    if (section < 0 || section >= entryEnd)
+        return;
+    const qsizetype sectionBreak = t.indexOf(kBreak, section);
+    if (sectionBreak < 0 || sectionBreak >= entryEnd)
+        return;
+    const qsizetype sStart = t.indexOf(QStringLiteral("\r\n*"), sectionBreak);
+    qsizetype sectionBlank = t.indexOf(kBlank, sectionBreak);
+    if (sectionBlank < 0)
+        sectionBlank = t.size();
+    const qsizetype bodyEnd = lastEntry ? t.size() : entryEnd - 2;
+    if (sStart < 0 || sStart >= std::min(sectionBlank, bodyEnd))
+        return;
+    const qsizetype sEnd = std::min(sectionBlank, bodyEnd);
+
+    QList<QString> sentences;
+    for (QStringView line : QStringView(t).sliced(sStart + 2, sEnd - sStart - 2).split(kBreak)) {
+        if (line.trimmed().isEmpty())
+            continue; // the page's last line break, or spaces only
+        sentences.append(line.startsWith(u'*') ? QStringLiteral("#:") + line.toString() : line.toString());
+    }
+
+    // The numbered lines of the block and where each ends.
+    QList<qsizetype> lineEnds;
+    for (qsizetype at = t.indexOf(kBreak, dStart + 2); at >= 0 && at < dEnd; at = t.indexOf(kBreak, at + 2))
+        lineEnds.append(at);
+    lineEnds.append(dEnd);
+    const int lines = int(lineEnds.size());
+
+    QList<QString> under(lines);
+    if (lines == 1) {
+        for (const QString &s : sentences)
+            under[0] += kBreak + s;
+    } else {
+        for (const QString &s : sentences) {
+            const QList<int> marks = markersIn(s, lines);
+            if (marks.isEmpty())
+                under[0] += kBreak + s; // kept, under the first definition
+            for (int j : marks) {
+                QString copy = s;
+                copy.remove(QStringLiteral(" (%1)").arg(j));
+                under[j - 1] += kBreak + copy;
+            }
+        }
+    }
+    for (int j = 0; j < lines; ++j) {
+        if (!under.at(j).isEmpty())
+            edits.append({lineEnds.at(j), 0, under.at(j)});
+    }
+
+    // The section goes, heading, blank line and all, when it is only the heading and
+    // the bullets; otherwise only the bullet lines go and the rest stays.
+    const bool onlyBullets = sectionBreak == section + kSection.size() && sStart == sectionBreak
+        && (section == 0 || t.mid(section - 2, 2) == kBreak);
+    if (!onlyBullets)
+        edits.append({sStart, sEnd - sStart, {}});
+    else if (t.mid(sEnd, 4) == kBlank)
+        edits.append({section, sEnd + 4 - section, {}});
+    else if (sEnd < t.size())
+        edits.append({section, sEnd + 2 - section, {}});
+    else if (section >= 2 && t.mid(section - 4, 4) == kBlank)
+        edits.append({section - 2, sEnd - section + 2, {}}); // the page ends with the entry
+    else
+        edits.append({section, sEnd - section, {}});
+}
+
+} // namespace
+
+EditorState UnifyClick(RegEx &regex, const EditorState &state)
+{
+    const QString &t = state.text;
+    const QList<HeadingMatch> headings = FindHeadingMatches(regex, UnifyHeadingPattern, t);
+    QList<Edit> edits;
+    for (qsizetype e = 0; e < headings.size(); ++e) {
+        const bool last = e + 1 == headings.size();
+        qsizetype entryEnd = t.size();
+        if (!last) {
+            const qsizetype next = headings.at(e + 1).foundAt;
+            entryEnd = t.lastIndexOf(kBreak, next) + 2;
+        }
+        unifyEntry(t, headings.at(e).foundAt, entryEnd, last, edits);
+    }
+    if (edits.isEmpty())
+        return state;
+
+    QString result;
+    result.reserve(t.size() + t.size() / 8);
+    qsizetype copied = 0;
+    for (const Edit &edit : edits) {
+        result.append(QStringView(t).sliced(copied, edit.at - copied));
+        result.append(edit.insert);
+        copied = edit.at + edit.length;
+    }
+    result.append(QStringView(t).sliced(copied));
+    return EditorState{result, 0, 0};
+}
