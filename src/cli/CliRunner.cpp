@@ -157,6 +157,8 @@ int runCli(const QStringList &arguments, const std::function<QByteArray()> &read
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
         out << QStringLiteral("Usage: dalvana-cli %1 %2\n  %3\n").arg(command->name, command->synopsis, command->summary);
+        if (!command->details.isEmpty())
+            out << '\n' << command->details << '\n';
         return 0;
     }
 
@@ -175,12 +177,14 @@ int runCli(const QStringList &arguments, const std::function<QByteArray()> &read
 
     EditorState state;
     if (needsDocument) {
-        const QString file = positional.size() > count ? positional.at(count) : QStringLiteral("-");
+        const QString file = positional.size() > count ? positional.at(count)
+            : command->readsDocument                   ? QStringLiteral("-")
+                                                       : QString();
         QString error;
         if (file == QLatin1String("-")) {
             if (!DocumentFormat::decode(readStdin(), &state.text, &error))
                 return usageError(QStringLiteral("standard input: %1").arg(error));
-        } else if (!DocumentFormat::readFile(file, &state.text, &error)) {
+        } else if (!file.isEmpty() && !DocumentFormat::readFile(file, &state.text, &error)) {
             return usageError(error.replace(QLatin1Char('\n'), QLatin1Char(' ')));
         }
     }
