@@ -5,6 +5,9 @@
 #include "app/Settings.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/FindCommands.h"
+#include "app/commands/NavigationCommands.h"
+#include "app/commands/ShortcutCommands.h"
+#include "app/commands/TimerTrayCommands.h"
 #include "ui_TForm1.h"
 
 #include <QClipboard>
@@ -103,6 +106,9 @@ TForm1::TForm1(QWidget *parent)
 
     m_document = std::make_unique<DocumentCommands>(*this);
     new FindCommands(*this);
+    auto *navigation = new NavigationCommands(*this);
+    new TimerTrayCommands(*this, *navigation);
+    new ShortcutCommands(*this);
 }
 
 TForm1::~TForm1() = default;

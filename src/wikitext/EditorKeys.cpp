@@ -1,5 +1,7 @@
 #include "wikitext/EditorKeys.h"
 
+#include "wikitext/DocumentFormat.h"
+
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -33,7 +35,8 @@ EditorState TabKeyInsert(const EditorState &state)
 
 EditorState QuotationPaste(const EditorState &state, const QString &clipboard)
 {
-    QString t = clipboard;
+    // Clipboards here usually hold LF line breaks; they count like CR LF.
+    QString t = DocumentFormat::normaliseLineBreaks(clipboard);
     t.replace(QStringLiteral("\r\n\r\n"), QStringLiteral(" / "));
     t.replace(kLineBreak, QStringLiteral(" / "));
     t = QStringLiteral("#:* \"") + t + QStringLiteral("\" ([");

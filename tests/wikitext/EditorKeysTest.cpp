@@ -57,6 +57,8 @@ private slots:
                                       << QStringLiteral("#:* \"a /  / b\" ([");
         QTest::newRow("trailing paragraph break") << QString() << 0 << 0 << QStringLiteral("a\r\n\r\n")
                                                   << QStringLiteral("#:* \"a\" ([");
+        QTest::newRow("LF line breaks") << QString() << 0 << 0 << QStringLiteral("a\nb\n\nc\n")
+                                        << QStringLiteral("#:* \"a / b / c\" ([");
         QTest::newRow("empty clipboard") << QString() << 0 << 0 << QString() << QStringLiteral("#:* \"\" ([");
         QTest::newRow("quotes inside") << QString() << 0 << 0 << QStringLiteral("say / \"hi\"")
                                        << QStringLiteral("#:* \"say\"hi\"\" ([");

@@ -24,7 +24,7 @@ const QString kWiki = QStringLiteral("https://he.wiktionary.org");
 
 } // namespace
 
-class NavigationCommandsTest : public QObject
+class NavigationCliTest : public QObject
 {
     Q_OBJECT
 
@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(NavigationCommandsTest)
-#include "NavigationCommandsTest.moc"
+QTEST_GUILESS_MAIN(NavigationCliTest)
+#include "NavigationCliTest.moc"
