@@ -49,22 +49,21 @@ QList<Match> allMatches(RegEx &regex, const QString &pattern, const QString &tex
 }
 
 // Replacing each match at its own place gives what replacing the first occurrence in
-// the working copy gives, when every line break is CR LF and no control character
-// other than white space occurs: a match is then the tail of one line from its first
-// non-space followed by a space, and a line that still ends in white space before
-// the match's line either had no match (so it holds no such tail) or none of it.
-bool lineEndsAreSafe(const QString &text)
+// the working copy gives, when every line break is CR LF and every match that changes
+// anything begins with a character above U+0020. A match is then the tail of one line
+// from its first non-space followed by a space, and an earlier line that could still
+// hold it as its tail would have had a match of its own ending in the same white
+// space, which was removed before.
+bool lineBreaksAreCrLf(const QString &text)
 {
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text.at(i).unicode();
-        if (c >= 0x20)
-            continue;
         if (c == u'\r') {
             if (i + 1 >= n || text.at(i + 1) != u'\n')
                 return false;
             ++i;
-        } else if (c == u'\n' || c < 0x09 || c > 0x0D) {
+        } else if (c == u'\n') {
             return false;
         }
     }
@@ -89,7 +88,10 @@ QString removeLineEndSpaces(const QString &text, const QList<Match> &matches)
     replacements.reserve(matches.size());
     for (const Match &m : matches)
         replacements.append(Trim(m.text) + QStringLiteral("\r\n"));
-    if (!lineEndsAreSafe(text))
+    bool inPlace = lineBreaksAreCrLf(text);
+    for (qsizetype i = 0; inPlace && i < matches.size(); ++i)
+        inPlace = matches.at(i).text.at(0).unicode() > 0x20 || replacements.at(i) == matches.at(i).text;
+    if (!inPlace)
         return replaceFirstOccurrences(text, matches, replacements);
 
     QString w;
@@ -203,12 +205,16 @@ EditorState FixSpacesClick(RegEx &regex, const EditorState &state)
     bool changed = false;
 
     const QList<Match> lineEnds = allMatches(regex, LineEndSpacePattern, start);
+    if (regex.failed())
+        return state;
     if (!lineEnds.isEmpty()) {
         w = removeLineEndSpaces(start, lineEnds);
         changed = true;
     }
     // The runs are matched in the starting text but replaced in the working copy.
     const QList<Match> runs = allMatches(regex, EmptyLineRunPattern, start);
+    if (regex.failed())
+        return state;
     if (!runs.isEmpty()) {
         w = shortenEmptyLineRuns(w, runs);
         changed = true;
@@ -225,6 +231,8 @@ EditorState PunctuationClick(RegEx &regex, const EditorState &state)
     // A mark and the character after it never overlap another such pair, and the
     // inserted space makes no new one, so each pair is found at its own place.
     const QList<Match> pairs = allMatches(regex, MissingSpacePattern, start);
+    if (regex.failed())
+        return state;
     if (!pairs.isEmpty()) {
         w.clear();
         w.reserve(start.size() + pairs.size());
@@ -239,6 +247,8 @@ EditorState PunctuationClick(RegEx &regex, const EditorState &state)
     }
 
     const QList<Match> hyphens = allMatches(regex, LetterHyphenPattern, start);
+    if (regex.failed())
+        return state;
     if (hyphens.isEmpty())
         return changed ? withText(w) : state;
     // Replacing every occurrence of each "letter-" in turn changes each hyphen behind

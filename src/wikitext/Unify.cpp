@@ -139,6 +139,8 @@ EditorState UnifyClick(RegEx &regex, const EditorState &state)
 {
     const QString &t = state.text;
     const QList<HeadingMatch> headings = FindHeadingMatches(regex, UnifyHeadingPattern, t);
+    if (regex.failed())
+        return state;
     QList<Edit> edits;
     for (qsizetype e = 0; e < headings.size(); ++e) {
         const bool last = e + 1 == headings.size();

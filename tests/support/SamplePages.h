@@ -60,7 +60,7 @@ inline QString realPage(qsizetype size, quint32 seed = 1)
     return text;
 }
 
-// Random pieces; unless `tidy`, line breaks of every kind and control characters too.
+// Random pieces, control characters included; unless `tidy`, lone CR and LF too.
 inline QString randomPage(QRandomGenerator &random, int pieces, bool tidy = false)
 {
     static const QStringList kPieces{
@@ -77,7 +77,7 @@ inline QString randomPage(QRandomGenerator &random, int pieces, bool tidy = fals
             continue;
         }
         const QString &piece = kPieces.at(random.bounded(int(kPieces.size())));
-        const bool untidy = piece == u"\r" || piece == u"\n" || piece.at(0).unicode() < 9;
+        const bool untidy = piece == u"\r" || piece == u"\n";
         if (!(tidy && untidy))
             text += piece;
     }

@@ -91,6 +91,10 @@ private slots:
         QTest::newRow("a run of more than 100")
             << "a" + QString("\r\n").repeated(250) + "b" + QString("\r\n").repeated(5) + "c"
             << "a" + QString("\r\n").repeated(3) + "b" + QString("\r\n").repeated(5) + "c";
+        // The tail "\x01 ab" of the second line first occurs inside the first line,
+        // and only there does its replacement happen.
+        QTest::newRow("a tail that begins with a control character")
+            << QString("xy \x01 ab\r\n\x01 ab\r\n") << QString("xy ab\r\n\x01 ab\r\n");
         QTest::newRow("101 breaks") << "a" + QString("\r\n").repeated(101) + "b" << "a\r\n\r\n\r\nb";
     }
 

@@ -1,0 +1,94 @@
+// The entry finder, the clean-up commands and unify on a long page (200 KB) and a
+// dump (5 MB) of entries with trailing spaces, runs of empty lines, missing spaces,
+// hyphens and old sentence sections.
+#include "entry/EntryStructure.h"
+#include "regex/RegEx.h"
+#include "wikitext/Cleanup.h"
+#include "wikitext/Unify.h"
+
+#include "../tests/support/SamplePages.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString &text(qsizetype size)
+{
+    static const QString small = SamplePages::realPage(200 * 1024);
+    static const QString large = SamplePages::realPage(5 * 1024 * 1024);
+    return size < 1024 * 1024 ? small : large;
+}
+
+void run(benchmark::State &state, EditorState (*command)(RegEx &, const EditorState &))
+{
+    const EditorState start{text(state.range(0)), 0, 0};
+    qsizetype length = 0;
+    for (auto _ : state) {
+        RegEx regex;
+        length = command(regex, start).text.size();
+    }
+    state.counters["chars"] = double(start.text.size());
+    state.counters["change"] = double(length - start.text.size());
+}
+
+void BM_FixSpaces(benchmark::State &state)
+{
+    run(state, FixSpacesClick);
+}
+
+void BM_Punctuation(benchmark::State &state)
+{
+    run(state, PunctuationClick);
+}
+
+void BM_Unify(benchmark::State &state)
+{
+    run(state, UnifyClick);
+}
+
+// The caret in the last entry, so every heading is taken into account.
+void BM_Entry(benchmark::State &state)
+{
+    const QString &page = text(state.range(0));
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(FindEntryHeading(regex, page, int(page.size())));
+    }
+}
+
+void BM_ReadEntryExamples(benchmark::State &state)
+{
+    const QString &page = text(state.range(0));
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(ReadEntryExamples(regex, page, int(page.size() / 2)));
+    }
+}
+
+constexpr int64_t kPage = 200 * 1024;
+constexpr int64_t kDump = 5 * 1024 * 1024;
+
+} // namespace
+
+BENCHMARK(BM_FixSpaces)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Punctuation)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Unify)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Entry)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadEntryExamples)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
+
+namespace {
+
+// A page with a stray control character in front: still replaced in place.
+void BM_FixSpacesStrayControl(benchmark::State &state)
+{
+    const EditorState start{QString(QChar(1)) + text(state.range(0)), 0, 0};
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(FixSpacesClick(regex, start));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_FixSpacesStrayControl)->Arg(kPage)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,65 @@
+#include "cli/CliCommand.h"
+
+#include "entry/EntryStructure.h"
+#include "regex/RegEx.h"
+#include "wikitext/Cleanup.h"
+#include "wikitext/Unify.h"
+
+namespace {
+
+const QString kEngineGaveUp = QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
+
+int entry(CliContext &ctx)
+{
+    RegEx regex;
+    const EntryHeading h = FindEntryHeading(regex, ctx.state.text, ctx.state.selStart);
+    if (regex.failed())
+        return ctx.refuse(kEngineGaveUp);
+    ctx.print(QStringLiteral("%1 %2").arg(h.HeadingStart).arg(h.HeadingEnd));
+    return 0;
+}
+
+// Runs an editing command; the text is left as it was when the engine gave up.
+int edit(CliContext &ctx, EditorState (*command)(RegEx &, const EditorState &))
+{
+    RegEx regex;
+    const EditorState result = command(regex, ctx.state);
+    if (regex.failed())
+        return ctx.refuse(kEngineGaveUp);
+    ctx.state = result;
+    return 0;
+}
+
+const CliRegistration entryCommand({
+    .name = QStringLiteral("entry"),
+    .synopsis = QStringLiteral("[FILE]"),
+    .summary = QStringLiteral("print HeadingStart HeadingEnd of the entry under the caret"),
+    .kind = CliCommand::Kind::Query,
+    .run = entry,
+});
+
+const CliRegistration fixSpaces({
+    .name = QStringLiteral("fix-spaces"),
+    .synopsis = QStringLiteral("[FILE]"),
+    .summary = QStringLiteral("remove line-end spaces and extra empty lines"),
+    .kind = CliCommand::Kind::Edit,
+    .run = [](CliContext &ctx) { return edit(ctx, FixSpacesClick); },
+});
+
+const CliRegistration punctuation({
+    .name = QStringLiteral("punctuation"),
+    .synopsis = QStringLiteral("[FILE]"),
+    .summary = QStringLiteral("add missing spaces after punctuation, maqaf after Hebrew letters"),
+    .kind = CliCommand::Kind::Edit,
+    .run = [](CliContext &ctx) { return edit(ctx, PunctuationClick); },
+});
+
+const CliRegistration unify({
+    .name = QStringLiteral("unify"),
+    .synopsis = QStringLiteral("[FILE]"),
+    .summary = QStringLiteral("move old example-sentence sections under the definitions"),
+    .kind = CliCommand::Kind::Edit,
+    .run = [](CliContext &ctx) { return edit(ctx, UnifyClick); },
+});
+
+} // namespace
