@@ -3,6 +3,7 @@
 #include "app/AppIcons.h"
 #include "app/DocumentRules.h"
 #include "app/Settings.h"
+#include "app/commands/CleanupCommands.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/FindCommands.h"
 #include "app/commands/NavigationCommands.h"
@@ -106,6 +107,7 @@ TForm1::TForm1(QWidget *parent)
 
     m_document = std::make_unique<DocumentCommands>(*this);
     new FindCommands(*this);
+    new CleanupCommands(*this);
     auto *navigation = new NavigationCommands(*this);
     new TimerTrayCommands(*this, *navigation);
     new ShortcutCommands(*this);

@@ -1,0 +1,85 @@
+#include "app/AppIcons.h"
+#include "app/HebrewMessageBox.h"
+#include "app/Settings.h"
+#include "app/TForm1.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+class CleanupCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        AppIcons::install();
+        HebrewMessageBox::setTestMode(true);
+    }
+
+    void init()
+    {
+        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+        QFile::remove(Settings::iniPath());
+        Settings::ensureFile();
+        m_form = std::make_unique<TForm1>();
+        HebrewMessageBox::clearAsked();
+    }
+
+    void cleanup() { m_form.reset(); }
+
+    void items_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("FixSpaces") << "FixSpaces" << "a b  \r\n\r\n\r\n\r\nc" << "a b\r\n\r\nc";
+        QTest::newRow("Punctuation") << "Punctuation" << "#הגדרה.בית-ספר" << "# הגדרה. בית־ספר";
+        QTest::newRow("Unify") << "Unify"
+                               << "==שָׁלוֹם==\r\n# ברכה.\r\n\r\n===משפטים לדוגמה===\r\n* שלום לך!\r\n\r\nx"
+                               << "==שָׁלוֹם==\r\n# ברכה.\r\n#:* שלום לך!\r\n\r\nx";
+    }
+
+    // The item changes the editor as one edit that one undo takes back, caret at the start.
+    void items()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        m_form->editor().setText(text);
+        m_form->editor().apply(EditorState{text, 5, 0});
+        m_form->action(item)->trigger();
+        QCOMPARE(m_form->editor().state(), (EditorState{result, 0, 0}));
+        QVERIFY(HebrewMessageBox::asked().isEmpty());
+        m_form->articleText()->undo();
+        QCOMPARE(m_form->editor().text(), text);
+    }
+
+    void nothingToDoLeavesTheEditorAlone_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("FixSpaces") << "FixSpaces";
+        QTest::newRow("Punctuation") << "Punctuation";
+        QTest::newRow("Unify") << "Unify";
+    }
+
+    void nothingToDoLeavesTheEditorAlone()
+    {
+        QFETCH(QString, item);
+        const EditorState state{QStringLiteral("אב\r\nגד"), 4, 1};
+        m_form->editor().setText(state.text);
+        m_form->editor().apply(state);
+        m_form->action(item)->trigger();
+        QCOMPARE(m_form->editor().state(), state);
+        QVERIFY(HebrewMessageBox::asked().isEmpty());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TForm1> m_form;
+};
+
+QTEST_MAIN(CleanupCommandsTest)
+#include "CleanupCommandsTest.moc"
