@@ -89,6 +89,19 @@ void BM_FixSpacesStrayControl(benchmark::State &state)
     }
 }
 
+// A page whose entries have no old sentence section: each entry is still read once.
+void BM_UnifyNothingToDo(benchmark::State &state)
+{
+    QString page = text(state.range(0));
+    page.replace(QStringLiteral("===משפטים לדוגמה==="), QStringLiteral("===משפטים==="));
+    const EditorState start{page, 0, 0};
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(UnifyClick(regex, start));
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_FixSpacesStrayControl)->Arg(kPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnifyNothingToDo)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);

@@ -51,39 +51,40 @@ QList<int> markersIn(QStringView line, int lines)
 
 // The edits for one entry whose heading starts at `heading` and which runs up to
 // `entryEnd` (the start of the next heading's line, or the end of the text).
-void unifyEntry(const QString &t, qsizetype heading, qsizetype entryEnd, bool lastEntry, QList<Edit> &edits)
+void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool lastEntry, QList<Edit> &edits)
 {
+    // Every search stays inside the entry, so a page of many entries is read once.
+    const QStringView t = QStringView(text).first(entryEnd);
     const qsizetype headingBreak = t.indexOf(kBreak, heading);
-    if (headingBreak < 0 || headingBreak >= entryEnd)
+    if (headingBreak < 0)
         return;
     // The definition block: from the line break before the first "#" line up to the
     // first blank line, which must lie inside the entry.
-    const qsizetype dStart = t.indexOf(QStringLiteral("\r\n#"), headingBreak);
-    if (dStart < 0 || dStart + 2 >= entryEnd)
+    const qsizetype dStart = t.indexOf(u"\r\n#", headingBreak);
+    if (dStart < 0)
         return;
     const qsizetype dEnd = t.indexOf(kBlank, dStart);
-    if (dEnd < 0 || dEnd + 4 > entryEnd)
+    if (dEnd < 0)
         return;
 
     // The sentence section after it, and its bullet lines before the section's first
     // blank line.
     const qsizetype section = t.indexOf(kSection, dEnd);
-    if (section < 0 || section >= entryEnd)
+    if (section < 0)
         return;
     const qsizetype sectionBreak = t.indexOf(kBreak, section);
-    if (sectionBreak < 0 || sectionBreak >= entryEnd)
+    if (sectionBreak < 0)
         return;
-    const qsizetype sStart = t.indexOf(QStringLiteral("\r\n*"), sectionBreak);
-    qsizetype sectionBlank = t.indexOf(kBlank, sectionBreak);
-    if (sectionBlank < 0)
-        sectionBlank = t.size();
     const qsizetype bodyEnd = lastEntry ? t.size() : entryEnd - 2;
-    if (sStart < 0 || sStart >= std::min(sectionBlank, bodyEnd))
+    qsizetype sEnd = t.indexOf(kBlank, sectionBreak);
+    if (sEnd < 0 || sEnd > bodyEnd)
+        sEnd = bodyEnd;
+    const qsizetype sStart = t.first(sEnd).indexOf(u"\r\n*", sectionBreak);
+    if (sStart < 0)
         return;
-    const qsizetype sEnd = std::min(sectionBlank, bodyEnd);
 
     QList<QString> sentences;
-    for (QStringView line : QStringView(t).sliced(sStart + 2, sEnd - sStart - 2).split(kBreak)) {
+    for (QStringView line : t.sliced(sStart + 2, sEnd - sStart - 2).split(kBreak)) {
         if (line.trimmed().isEmpty())
             continue; // the page's last line break, or spaces only
         sentences.append(line.startsWith(u'*') ? QStringLiteral("#:") + line.toString() : line.toString());
