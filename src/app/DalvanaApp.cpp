@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "dialogs/find/TFindF.h"
 #include "dialogs/stats/TStats.h"
+#include "dialogs/verbs/TVerbsForm.h"
 
 #include <QApplication>
 
@@ -36,6 +37,7 @@ int runDalvana(int argc, char *argv[])
     form1.FormCreate(arguments);
     TFindF findF(&form1);
     TStats stats(&form1);
+    TVerbsForm verbsForm(&form1);
 
     form1.show();
     return app.exec();

@@ -8,6 +8,7 @@
 #include "app/commands/FindCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/ShortcutCommands.h"
+#include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "ui_TForm1.h"
 
@@ -111,6 +112,7 @@ TForm1::TForm1(QWidget *parent)
     auto *navigation = new NavigationCommands(*this);
     new TimerTrayCommands(*this, *navigation);
     new ShortcutCommands(*this);
+    new TemplateCommands(*this);
 }
 
 TForm1::~TForm1() = default;

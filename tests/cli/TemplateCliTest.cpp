@@ -23,7 +23,7 @@ Run run(const QStringList &args, const QByteArray &input = {})
 
 } // namespace
 
-class TemplateCommandsTest : public QObject
+class TemplateCliTest : public QObject
 {
     Q_OBJECT
 
@@ -188,5 +188,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TemplateCommandsTest)
-#include "TemplateCommandsTest.moc"
+QTEST_GUILESS_MAIN(TemplateCliTest)
+#include "TemplateCliTest.moc"

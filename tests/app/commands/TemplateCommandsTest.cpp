@@ -1,0 +1,189 @@
+#include "app/AppIcons.h"
+#include "app/HebrewMessageBox.h"
+#include "app/Settings.h"
+#include "app/TForm1.h"
+#include "app/commands/DocumentCommands.h"
+#include "app/commands/TemplateCommands.h"
+#include "dialogs/verbs/TVerbsForm.h"
+#include "wikitext/EntryTemplates.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The main window with the verb dialog created as at start-up.
+struct Editor
+{
+    TForm1 form;
+    TVerbsForm verbs{&form};
+
+    void press(const char *action) { form.action(QLatin1String(action))->trigger(); }
+    void type(const QString &text) { form.editor().apply({form.editor().text() + text, 0, 0}); }
+
+    QStringList asked() const
+    {
+        QStringList list;
+        for (const HebrewMessageBox::Asked &a : HebrewMessageBox::asked())
+            list << a.text;
+        return list;
+    }
+};
+
+} // namespace
+
+class TemplateCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        AppIcons::install();
+        HebrewMessageBox::setTestMode(true);
+        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+    }
+
+    void init() { HebrewMessageBox::clearAsked(); }
+
+    void newDocument_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("article") << "NewArticle" << TemplateCommands::NewArticleQuestion << NewArticle().text << 2;
+        QTest::newRow("verb") << "NewVerb" << TemplateCommands::NewVerbQuestion << NewVerb().text << 2;
+        QTest::newRow("root") << "NewRoot" << TemplateCommands::NewRootQuestion << QString() << 0;
+    }
+
+    void newDocument()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, question);
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+
+        // Nothing to lose: no question.
+        {
+            Editor e;
+            e.form.action(action)->trigger();
+            QVERIFY(e.asked().isEmpty());
+            QCOMPARE(e.form.editor().state(), (EditorState{text, caret, 0}));
+            QCOMPARE(e.form.windowTitle(), QStringLiteral("דלבנה"));
+            QVERIFY(!e.form.action(QStringLiteral("QuickSave"))->isEnabled());
+            QCOMPARE(e.form.document().savedText(), QString());
+            QCOMPARE(e.verbs.isVisible(), action == QLatin1String("NewRoot"));
+        }
+        // Unsaved text and the answer No: nothing changes.
+        {
+            Editor e;
+            e.type(QStringLiteral("טיוטה"));
+            HebrewMessageBox::presetAnswer(QMessageBox::No);
+            e.form.action(action)->trigger();
+            QCOMPARE(e.asked(), QStringList{question});
+            QCOMPARE(e.form.editor().text(), QStringLiteral("טיוטה"));
+            QVERIFY(!e.verbs.isVisible());
+        }
+        HebrewMessageBox::clearAsked();
+        // ... and Yes.
+        {
+            Editor e;
+            e.type(QStringLiteral("טיוטה"));
+            HebrewMessageBox::presetAnswer(QMessageBox::Yes);
+            e.form.action(action)->trigger();
+            QCOMPARE(e.asked(), QStringList{question});
+            QCOMPARE(e.form.editor().text(), text);
+        }
+    }
+
+    void questionsEndInAMark()
+    {
+        for (const QString &q : {TemplateCommands::NewArticleQuestion, TemplateCommands::NewVerbQuestion,
+                                 TemplateCommands::NewRootQuestion})
+            QVERIFY(q.endsWith(QStringLiteral("חדש?\u200F")));
+    }
+
+    void inserting_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("another entry") << "AddArticle" << QStringLiteral("abc\r\n\r\n") + ArticleTemplate << 9;
+        QTest::newRow("another verb") << "AddVerb" << QStringLiteral("abc\r\n\r\n") + VerbTemplate << 9;
+        QTest::newRow("another meaning") << "Another" << AnotherMeaningNote + QStringLiteral("abc") << 21;
+    }
+
+    void inserting()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        Editor e;
+        e.form.editor().setText(QStringLiteral("abc"));
+        e.form.action(action)->trigger();
+        QCOMPARE(e.form.editor().state(), (EditorState{text, caret, 0}));
+        QVERIFY(e.asked().isEmpty());
+    }
+
+    void tableOfContents()
+    {
+        Editor e;
+        e.form.editor().apply({QStringLiteral("==דָּג==\r\nא"), 5, 0});
+        e.press("TOC");
+        QCOMPARE(e.form.editor().state(), (EditorState{QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==\r\nא"), 0, 0}));
+        e.press("TOC");
+        QCOMPARE(e.form.editor().text(), QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==\r\nא"));
+    }
+
+    void rootPageFromTheDialog()
+    {
+        Editor e;
+        e.press("NewRoot");
+        QVERIFY(e.verbs.isVisible());
+        QVERIFY(e.form.verbDialogVisible());
+        e.verbs.root()->setText(QStringLiteral("ע-ר-ך"));
+        e.verbs.gizra()->setText(QStringLiteral("השלמים"));
+        e.verbs.findChild<QPushButton *>(QStringLiteral("AddVerbs"))->click();
+        QVERIFY(!e.verbs.isVisible());
+        QVERIFY(!e.form.verbDialogVisible());
+        QVERIFY(e.form.editor().text().startsWith(QStringLiteral("השורש ע־ר־כ הוא שורש מגזרת השלמים.\r\n")));
+        QCOMPARE(e.form.editor().state().selStart, 0);
+    }
+
+    void exitAsksWhileTheDialogIsOpen()
+    {
+        Editor e;
+        e.press("NewRoot");
+        QVERIFY(!e.form.document().isModified());
+        HebrewMessageBox::presetAnswer(QMessageBox::No);
+        e.press("Exit");
+        QCOMPARE(e.asked(), QStringList{DocumentCommands::ExitQuestion});
+        QVERIFY(!e.form.document().leaving());
+    }
+
+    void clickInTheEditorSendsTheFocusToTheRoot()
+    {
+        Editor e;
+        e.press("NewRoot");
+        e.verbs.gizra()->setFocus();
+        QTest::mouseClick(e.form.articleText()->viewport(), Qt::LeftButton);
+        QCOMPARE(e.verbs.focusWidget(), e.verbs.root());
+
+        // Without the dialog the click is the editor's own.
+        e.verbs.gizra()->setFocus();
+        e.verbs.hide();
+        QTest::mouseClick(e.form.articleText()->viewport(), Qt::LeftButton);
+        QCOMPARE(e.verbs.focusWidget(), e.verbs.gizra());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TemplateCommandsTest)
+#include "TemplateCommandsTest.moc"
