@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScreen>
@@ -250,6 +251,11 @@ void TVerbsForm::paintEvent(QPaintEvent *event)
 
 bool TVerbsForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_ui->Verbs && event->type() == QEvent::FocusIn && !m_ui->Verbs->currentItem()) {
+        // Coming in with Tab, typing goes to the first form.
+        if (static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
+            m_ui->Verbs->setCurrentCell(1, 1);
+    }
     if (watched == m_ui->Verbs && event->type() == QEvent::FocusOut) {
         // Typing in a cell moves the focus into the cell's editor; that is not leaving.
         const QWidget *now = QApplication::focusWidget();

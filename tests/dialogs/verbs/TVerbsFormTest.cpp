@@ -239,6 +239,23 @@ private slots:
         QCOMPARE(grid->currentColumn(), nextColumn);
     }
 
+    void tabFromGizraEntersAtTheFirstForm()
+    {
+        VerbsHarness h;
+        QApplication::setActiveWindow(&h.dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&h.dialog));
+        h.dialog.gizra()->setFocus();
+        QTest::keyClick(h.dialog.gizra(), Qt::Key_Tab);
+        QTableWidget *grid = h.dialog.verbs();
+        QVERIFY(grid->hasFocus());
+        QCOMPARE(grid->currentRow(), 1);
+        QCOMPARE(grid->currentColumn(), 1);
+        QTest::sendKeyEvent(QTest::Click, grid, Qt::Key_unknown, QStringLiteral("כ"), Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("כ"));
+        QCOMPARE(grid->currentColumn(), 2);
+    }
+
     void leavingTheGridDropsTheSelection()
     {
         VerbsHarness h;
