@@ -14,7 +14,7 @@ const QString EntryHeadingPattern = QStringLiteral(
 namespace {
 
 // Lines with more "==" than this are searched directly instead of listing their pieces.
-constexpr qsizetype kMaxListedPairs = 16;
+constexpr qsizetype kMaxListedPairs = 8;
 // The shortest heading: "==", a letter, a point, "==".
 constexpr qsizetype kShortestHeading = 6;
 
@@ -42,7 +42,7 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
     const QByteArray &utf8 = regex.subjectUtf8();
     qsizetype byte = 0;
     int unit = 0;
-    QHash<QString, int> firstPiece;
+    QHash<QStringView, int> firstPiece; // views into `text`
     QList<qsizetype> crowded; // indexes of matches whose pieces are not listed
 
     for (bool found = regex.first(); found; found = regex.next()) {
@@ -52,7 +52,7 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
                 unit += b >= 0xF0 ? 2 : 1;
         }
         HeadingMatch m{regex.matchedText(), unit, unit};
-        const auto listed = firstPiece.constFind(m.text);
+        const auto listed = firstPiece.constFind(QStringView(m.text));
         if (listed != firstPiece.constEnd())
             m.located = std::min(m.located, listed.value());
         for (qsizetype i : crowded) {
@@ -72,7 +72,7 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
                     const qsizetype length = to + 2 - from;
                     if (length < kShortestHeading)
                         continue;
-                    const QString piece = m.text.mid(from, length);
+                    const QStringView piece = QStringView(text).sliced(m.foundAt + from, length);
                     if (!firstPiece.contains(piece))
                         firstPiece.insert(piece, m.foundAt + int(from));
                 }
