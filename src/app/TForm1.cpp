@@ -3,13 +3,16 @@
 #include "app/AppIcons.h"
 #include "app/DocumentRules.h"
 #include "app/Settings.h"
+#include "app/commands/ArticleTextCommands.h"
 #include "app/commands/CleanupCommands.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/FindCommands.h"
+#include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
+#include "app/commands/VowelCommands.h"
 #include "ui_TForm1.h"
 
 #include <QClipboard>
@@ -113,6 +116,9 @@ TForm1::TForm1(QWidget *parent)
     new TimerTrayCommands(*this, *navigation);
     new ShortcutCommands(*this);
     new TemplateCommands(*this);
+    new MarkupCommands(*this);
+    new VowelCommands(*this);
+    new ArticleTextCommands(*this);
 }
 
 TForm1::~TForm1() = default;

@@ -1,0 +1,204 @@
+#include "app/commands/ArticleTextCommands.h"
+
+#include "app/DocumentRules.h"
+#include "app/TForm1.h"
+#include "app/commands/DocumentCommands.h"
+#include "wikitext/LiveAnalysis.h"
+#include "wikitext/Markup.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kMinusKey = 189;
+
+bool ctrl(const QKeyEvent *event)
+{
+    return event->modifiers() & Qt::ControlModifier;
+}
+
+// The Latin letter of the key that carries each Hebrew letter on the Hebrew layout.
+const QHash<char16_t, char> &hebrewLayout()
+{
+    static const QHash<char16_t, char> keys = {
+        {u'ק', 'E'},
+        {u'ר', 'R'},
+        {u'א', 'T'},
+        {u'ט', 'Y'},
+        {u'ו', 'U'},
+        {u'ן', 'I'},
+        {u'ם', 'O'},
+        {u'פ', 'P'},
+        {u'ש', 'A'},
+        {u'ד', 'S'},
+        {u'ג', 'D'},
+        {u'כ', 'F'},
+        {u'ע', 'G'},
+        {u'י', 'H'},
+        {u'ח', 'J'},
+        {u'ל', 'K'},
+        {u'ך', 'L'},
+        {u'ז', 'Z'},
+        {u'ס', 'X'},
+        {u'ב', 'C'},
+        {u'ה', 'V'},
+        {u'נ', 'B'},
+        {u'מ', 'N'},
+        {u'צ', 'M'},
+    };
+    return keys;
+}
+
+// X key codes of the keys whose Hebrew-layout characters are not letters ("/" on Q,
+// "'" on W), and of the rest for layouts that give no Latin letter at all.
+int keyCodeFromX11(quint32 scanCode)
+{
+    static const QHash<quint32, int> keys = {
+        {24, 'Q'},
+        {25, 'W'},
+        {38, 'A'},
+        {56, 'B'},
+        {46, 'L'},
+        {52, 'Z'},
+        {20, kMinusKey},
+        {11, '2'},
+    };
+    return keys.value(scanCode, 0);
+}
+
+} // namespace
+
+ArticleTextCommands::ArticleTextCommands(TForm1 &form)
+    : QObject(&form)
+    , m_form(form)
+{
+    QPlainTextEdit *editor = form.articleText();
+    editor->installEventFilter(this);
+    connect(editor, &QPlainTextEdit::textChanged, this, &ArticleTextCommands::ArticleTextChange);
+    ArticleTextChange();
+}
+
+int ArticleTextCommands::keyCode(const QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key;
+    if (key == Qt::Key_At)
+        return '2';
+    if (key == Qt::Key_Minus || key == Qt::Key_Underscore)
+        return event->modifiers() & Qt::KeypadModifier ? 0 : kMinusKey;
+    if (key > 0 && key <= 0xFFFF) {
+        const auto found = hebrewLayout().constFind(char16_t(key));
+        if (found != hebrewLayout().constEnd())
+            return found.value();
+    }
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        return keyCodeFromX11(event->nativeScanCode());
+    return 0;
+}
+
+bool ArticleTextCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_form.articleText())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The editor's keys win over any window shortcut on the same keys.
+        const int code = keyCode(key);
+        if (ctrl(key)
+            && (code == 'A' || code == 'B' || code == 'L' || code == 'Q' || code == 'Z' || code == 'W'
+                || code == kMinusKey))
+            event->accept();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress)
+        return ArticleTextKeyDown(key);
+    return false;
+}
+
+bool ArticleTextCommands::ArticleTextKeyDown(QKeyEvent *event)
+{
+    const int code = keyCode(event);
+    const bool isCtrl = ctrl(event);
+    QPlainTextEdit *editor = m_form.articleText();
+    bool consumed = false;
+    if (isCtrl && code == 'A') {
+        editor->selectAll();
+        consumed = true;
+    }
+    if (!consumed && isCtrl && code == 'B')
+        m_form.action(QStringLiteral("Bold"))->trigger();
+    if (!consumed && isCtrl && code == 'L')
+        m_form.action(QStringLiteral("Little"))->trigger();
+    if (!consumed && isCtrl && code == 'Q')
+        m_form.action(QStringLiteral("Quote"))->trigger();
+    if (!consumed && isCtrl && code == 'Z') {
+        // One step back, and no way forward again: a second Ctrl+Z changes nothing.
+        editor->undo();
+        editor->document()->clearUndoRedoStacks();
+        consumed = true;
+    }
+    if (!consumed && isCtrl && code == 'W' && editor->textCursor().hasSelection()) {
+        wikipediaLink();
+        consumed = true;
+    }
+    if (!consumed && isCtrl && code == kMinusKey && !(event->modifiers() & Qt::AltModifier)) {
+        insertMaqaf();
+        consumed = true;
+    }
+    m_lastKeyKind
+        = code == '2' && (event->modifiers() & Qt::ShiftModifier) ? QStringLiteral("@") : QStringLiteral("Other");
+    return consumed;
+}
+
+void ArticleTextCommands::wikipediaLink()
+{
+    EditorAdapter &editor = m_form.editor();
+    editor.apply(Markup::wikipediaLink(editor.state()));
+}
+
+void ArticleTextCommands::insertMaqaf()
+{
+    EditorAdapter &editor = m_form.editor();
+    editor.apply(Markup::maqaf(editor.state()));
+}
+
+void ArticleTextCommands::ArticleTextChange()
+{
+    QPlainTextEdit *editor = m_form.articleText();
+    if (m_form.jumpQuery() && m_form.jumpQuery()->hasFocus())
+        editor->setFocus();
+    // The document knows its length without building the text.
+    m_form.statusLabel()->setText(CharacterCountText(m_form.editor().length()));
+    QAction *quickSave = m_form.action(QStringLiteral("QuickSave"));
+    if (!quickSave->isEnabled()) {
+        if (DocumentRules::fileExists(m_form.document().currentFileName()))
+            quickSave->setEnabled(true);
+    }
+    if (m_lastKeyKind == QLatin1String("@") && !m_inRootLink)
+        rootLinkStep();
+}
+
+void ArticleTextCommands::rootLinkStep()
+{
+    EditorAdapter &editor = m_form.editor();
+    bool changed = false;
+    const EditorState after = RootLink(editor.state(), &changed);
+    if (!changed)
+        return;
+    // The view keeps showing the lines it showed; the caret goes after the link.
+    QScrollBar *scroll = m_form.articleText()->verticalScrollBar();
+    const int top = scroll->value();
+    m_inRootLink = true;
+    editor.apply(after);
+    m_inRootLink = false;
+    scroll->setValue(top);
+    m_form.articleText()->ensureCursorVisible();
+}
