@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace Settings {
 
@@ -14,6 +15,8 @@ namespace {
 QString g_testPath;
 void (*g_reporter)(const QString &) = nullptr;
 ShowMode g_showMode = ShowMode::Normal;
+int g_reportOnceDepth = 0;
+QStringList g_reported;
 
 bool folderIsWritable(const QString &folder)
 {
@@ -23,17 +26,21 @@ bool folderIsWritable(const QString &folder)
 
 } // namespace
 
+QString chooseIniPath(const QString &exeDir, const QString &configDir)
+{
+    if (!exeDir.isEmpty() && folderIsWritable(exeDir))
+        return QDir(exeDir).filePath(QStringLiteral("Dalvana.ini"));
+    const QString folder = configDir + QStringLiteral("/dalvana");
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/Dalvana.ini");
+}
+
 QString iniPath()
 {
     if (!g_testPath.isEmpty())
         return g_testPath;
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (!beside.isEmpty() && folderIsWritable(beside))
-        return QDir(beside).filePath(QStringLiteral("Dalvana.ini"));
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/dalvana");
-    QDir().mkpath(config);
-    return config + QStringLiteral("/Dalvana.ini");
+    return chooseIniPath(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 void setIniPathForTesting(const QString &path)
@@ -51,8 +58,38 @@ bool write(const QString &section, const QString &key, const QString &value)
     QString error;
     if (IniFile::write(iniPath(), section, key, value, &error))
         return true;
+    report(error);
+    return false;
+}
+
+void report(const QString &message)
+{
+    if (g_reportOnceDepth > 0) {
+        if (g_reported.contains(message))
+            return;
+        g_reported << message;
+    }
     if (g_reporter)
-        g_reporter(error);
+        g_reporter(message);
+}
+
+ReportOnce::ReportOnce()
+{
+    ++g_reportOnceDepth;
+}
+
+ReportOnce::~ReportOnce()
+{
+    if (--g_reportOnceDepth == 0)
+        g_reported.clear();
+}
+
+bool checkFile()
+{
+    QString error;
+    if (IniFile::check(iniPath(), &error))
+        return true;
+    report(error);
     return false;
 }
 

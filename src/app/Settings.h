@@ -8,6 +8,8 @@
 namespace Settings {
 
 QString iniPath();
+// Beside the executable when `exeDir` can be written, else in `configDir`/dalvana.
+QString chooseIniPath(const QString &exeDir, const QString &configDir);
 // Tests point the settings at a file of their own.
 void setIniPathForTesting(const QString &path);
 
@@ -18,6 +20,23 @@ bool write(const QString &section, const QString &key, const QString &value);
 
 // Who shows a failed write to the user; the window installs a message box here.
 void setErrorReporter(void (*reporter)(const QString &message));
+// Shows a settings problem through the reporter.
+void report(const QString &message);
+
+// While one lives, a message already reported is not shown again, so that a
+// broken or unwritable file gives one message per start rather than one per key.
+class ReportOnce
+{
+public:
+    ReportOnce();
+    ~ReportOnce();
+    ReportOnce(const ReportOnce &) = delete;
+    ReportOnce &operator=(const ReportOnce &) = delete;
+};
+
+// Reports a settings file that exists but cannot be read or decoded (it is left
+// as it is and never written); false in that case.
+bool checkFile();
 
 // Creates the file with its first-start contents when it does not exist.
 bool ensureFile();

@@ -28,7 +28,8 @@ Load load(const QString &path, QStringList *lines, QString *error)
     QString reason;
     if (!DocumentFormat::decode(file.readAll(), &text, &reason)) {
         if (error)
-            *error = QStringLiteral("קובץ ההגדרות %1 פגום: %2").arg(path, reason);
+            *error = QStringLiteral("קובץ ההגדרות %1 פגום ולא ישונה: %2\nההגדרות לא יישמרו עד שהקובץ יתוקן או יימחק.")
+                         .arg(path, reason);
         return Load::Broken;
     }
     *lines = text.split(QStringLiteral("\r\n"));
@@ -80,6 +81,12 @@ QString read(const QString &path, const QString &section, const QString &key, co
         }
     }
     return defaultValue;
+}
+
+bool check(const QString &path, QString *error)
+{
+    QStringList lines;
+    return load(path, &lines, error) != Load::Broken;
 }
 
 bool write(const QString &path, const QString &section, const QString &key, const QString &value, QString *error)

@@ -18,4 +18,8 @@ QString read(const QString &path, const QString &section, const QString &key,
 bool write(const QString &path, const QString &section, const QString &key, const QString &value,
            QString *error = nullptr);
 
+// False, with the reason, when the file exists but cannot be read or decoded;
+// such a file is never written.
+bool check(const QString &path, QString *error);
+
 } // namespace IniFile

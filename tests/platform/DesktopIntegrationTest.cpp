@@ -1,0 +1,99 @@
+#include "platform/DesktopIntegration.h"
+#include "platform/KeyStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class DesktopIntegrationTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+
+    QString entryText()
+    {
+        QFile f(DesktopIntegration::textVerbEntryPath());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
+    }
+
+    void execArgument_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << QStringLiteral("/usr/bin/dalvana") << QStringLiteral("/usr/bin/dalvana");
+        QTest::newRow("hebrew folder") << QStringLiteral("/home/דן/dalvana") << QStringLiteral("/home/דן/dalvana");
+        QTest::newRow("space") << QStringLiteral("/opt/my apps/dalvana") << QStringLiteral("\"/opt/my apps/dalvana\"");
+        QTest::newRow("dollar and quote") << QStringLiteral("/a$b\"c") << QStringLiteral("\"/a\\\\$b\\\\\"c\"");
+        QTest::newRow("backslash") << QStringLiteral("/a\\b") << QStringLiteral("\"/a\\\\\\\\b\"");
+        QTest::newRow("percent") << QStringLiteral("/opt/100%/dalvana") << QStringLiteral("/opt/100%%/dalvana");
+        QTest::newRow("newline refused") << QStringLiteral("/a\nb") << QString();
+    }
+
+    void execArgument()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, written);
+        QCOMPARE(DesktopIntegration::execArgument(argument), written);
+    }
+
+    void programOfCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("program");
+        QTest::newRow("ours") << DesktopIntegration::textVerbCommand(QStringLiteral("/opt/d d/dalvana"))
+                              << QStringLiteral("/opt/d d/dalvana");
+        QTest::newRow("windows form") << QStringLiteral("\"C:\\D\\Dalvana.exe\" /o \"%1\"")
+                                      << QStringLiteral("C:\\D\\Dalvana.exe");
+        QTest::newRow("unquoted") << QStringLiteral("/usr/bin/dalvana /o %1") << QStringLiteral("/usr/bin/dalvana");
+        QTest::newRow("unclosed quote") << QStringLiteral("\"/usr/bin/dalvana /o") << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void programOfCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, program);
+        QCOMPARE(DesktopIntegration::programOfCommand(command), program);
+    }
+
+    void verbKeysMakeAndRemoveTheEntry()
+    {
+        KeyStore store(KeyStore::Root::ClassesRoot, m_home.filePath(QStringLiteral("keys.json")));
+        QVERIFY(store.openKey(DesktopIntegration::TextVerbKey, true));
+        QVERIFY(store.writeString(QString(), DesktopIntegration::TextVerbCaption));
+        QVERIFY(!QFile::exists(DesktopIntegration::textVerbEntryPath())); // no command yet
+        QVERIFY(store.openKey(QStringLiteral("command"), true));
+        QVERIFY(store.writeString(QString(), DesktopIntegration::textVerbCommand(QStringLiteral("/opt/my apps/dalvana"))));
+
+        QCOMPARE(DesktopIntegration::textVerbEntryPath(),
+                 m_home.filePath(QStringLiteral("data/applications/dalvana-txtfile.desktop")));
+        const QString entry = entryText();
+        QVERIFY(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
+        QVERIFY(entry.contains(QStringLiteral("\nName=ערוך עם דלבנה\n")));
+        QVERIFY(entry.contains(QStringLiteral("\nExec=\"/opt/my apps/dalvana\" /o %f\n")));
+        QVERIFY(entry.contains(QStringLiteral("\nMimeType=text/plain;\n")));
+
+        QVERIFY(store.deleteKey(QLatin1Char('\\') + DesktopIntegration::TextVerbKey));
+        QVERIFY(!QFile::exists(DesktopIntegration::textVerbEntryPath()));
+    }
+
+    void otherRootsLeaveTheDesktopAlone()
+    {
+        KeyStore user(KeyStore::Root::CurrentUser, m_home.filePath(QStringLiteral("user.json")));
+        QVERIFY(user.openKey(DesktopIntegration::TextVerbKey + QStringLiteral("\\command"), true));
+        QVERIFY(user.writeString(QString(), DesktopIntegration::textVerbCommand(QStringLiteral("/x/dalvana"))));
+        QVERIFY(!QFile::exists(DesktopIntegration::textVerbEntryPath()));
+    }
+};
+
+QTEST_GUILESS_MAIN(DesktopIntegrationTest)
+#include "DesktopIntegrationTest.moc"
