@@ -2,12 +2,14 @@
 
 #include "app/PreferenceRules.h"
 #include "app/Settings.h"
+#include "app/TForm1.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
 #include "ui_TOptions.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -94,6 +96,20 @@ TOptions::TOptions(QTimer *autoSaveTimer, WordWrapSetter setWordWrap, QWidget *p
 }
 
 TOptions::~TOptions() = default;
+
+void applyWordWrap(QPlainTextEdit *editor, bool on)
+{
+    editor->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    editor->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+}
+
+std::unique_ptr<TOptions> TOptions::forMainWindow(TForm1 &form)
+{
+    auto options = std::make_unique<TOptions>(
+        form.timer2(), [&form](bool on) { applyWordWrap(form.articleText(), on); }, &form);
+    connect(form.action(QStringLiteral("Prefs")), &QAction::triggered, options.get(), &TOptions::PrefsClick);
+    return options;
+}
 
 bool TOptions::trayChecked() const
 {

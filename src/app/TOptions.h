@@ -8,11 +8,16 @@
 class QCheckBox;
 class QFileDialog;
 class QLineEdit;
+class QPlainTextEdit;
 class QTimer;
+class TForm1;
 
 namespace Ui {
 class TOptions;
 }
+
+// Word wrap on with only the vertical scroll bar, or off with both.
+void applyWordWrap(QPlainTextEdit *editor, bool on);
 
 // The Preferences dialog. Every control writes its key the moment it changes;
 // there is no OK or Cancel. It drives what it does not own through what it is
@@ -25,6 +30,10 @@ public:
     // Reads the settings once (the creation steps) and stays hidden.
     TOptions(QTimer *autoSaveTimer, WordWrapSetter setWordWrap, QWidget *parent = nullptr);
     ~TOptions() override;
+
+    // The dialog of the main window: its auto-save timer, its editor's word wrap,
+    // and the menu item Prefs (Ctrl+Y) that opens it.
+    static std::unique_ptr<TOptions> forMainWindow(TForm1 &form);
 
     // Re-reads the settings and shows the dialog.
     void PrefsClick();

@@ -1,4 +1,5 @@
 #include "app/Settings.h"
+#include "app/TForm1.h"
 #include "app/TOptions.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -293,6 +295,31 @@ private slots:
         later.dialog.PrefsClick(); // never unchecked by an opening, never checked without a verb
         QVERIFY(!later.box("TxtSupport")->isChecked());
         later.dialog.hide();
+    }
+
+    // The main window's Prefs item opens the dialog, which drives the window's
+    // auto-save timer and its editor's word wrap.
+    void drivesTheMainWindow()
+    {
+        setIni("[Preferences]\nAutoSave=4\nWordWrap=No\n");
+        TForm1 form;
+        const auto options = TOptions::forMainWindow(form);
+        QPlainTextEdit *editor = form.articleText();
+        QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(form.timer2()->isActive());
+        QCOMPARE(form.timer2()->interval(), 4 * 60000);
+
+        QAction *prefs = form.action(QStringLiteral("Prefs"));
+        QCOMPARE(prefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+        prefs->trigger();
+        QVERIFY(options->isVisible());
+        options->findChild<QCheckBox *>(QStringLiteral("WrapLines"))->click();
+        QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        options->findChild<QCheckBox *>(QStringLiteral("AutoSaveCheck"))->click();
+        QVERIFY(!form.timer2()->isActive());
+        options->hide();
     }
 
     void unwritableFileIsReported()
