@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextDocument>
 
 namespace {
 
@@ -188,6 +189,19 @@ void ArticleTextCommands::ArticleTextChange()
 
 void ArticleTextCommands::rootLinkStep()
 {
+    // Most "@" signs close no root: the first pair is looked at in the document's own
+    // text, and the text with its CR LF pairs is built only when there is a link to make.
+    const QString raw = m_form.articleText()->document()->toRawText();
+    const qsizetype first = raw.indexOf(QLatin1Char('@'));
+    if (first < 0)
+        return;
+    const qsizetype second = raw.indexOf(QLatin1Char('@'), first + 1);
+    QString between;
+    if (second > first)
+        between = raw.mid(first + 1, second - first - 1).replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    if (RootLinkFor(between).isEmpty())
+        return;
+
     EditorAdapter &editor = m_form.editor();
     bool changed = false;
     const EditorState after = RootLink(editor.state(), &changed);

@@ -1,0 +1,146 @@
+// Typing into the editor: the change handler that runs on every keystroke on a dump
+// (5 MB), a whole keystroke there, and the root link made when "@" closes a root on
+// a long page (200 KB) and on the dump.
+#include "app/HebrewMessageBox.h"
+#include "app/Settings.h"
+#include "app/TForm1.h"
+#include "app/commands/ArticleTextCommands.h"
+#include "wikitext/LiveAnalysis.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A page of entries, grown to at least `size` characters.
+QString page(qsizetype size)
+{
+    static const QStringList words = {"סֵפֶר", "מִכְתָּב", "כָּתַב", "שָׁלוֹם", "סִפּוּר"};
+    QString text;
+    for (int i = 0; text.size() < size; ++i) {
+        const QString &w = words.at(i % words.size());
+        text += QStringLiteral("==") + w + QStringLiteral("==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
+                                                         "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
+                + QString::number(i) + QStringLiteral(".\r\n#:* {{הדגשה|") + w
+                + QStringLiteral("}} שכתב הסופר בשנה ההיא.\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
+    }
+    return text;
+}
+
+const QString &text(qsizetype size)
+{
+    static const QString small = page(200 * 1024);
+    static const QString large = page(5 * 1024 * 1024);
+    return size < 1024 * 1024 ? small : large;
+}
+
+TForm1 &window()
+{
+    static TForm1 *form = new TForm1;
+    return *form;
+}
+
+void key(QWidget *w, int code, const QString &typed, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, code, modifiers, typed);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, modifiers, typed);
+    QApplication::sendEvent(w, &release);
+}
+
+// The editor holds the text with the caret in its middle, at the start of a line.
+void load(const QString &content)
+{
+    TForm1 &form = window();
+    form.editor().setText(content);
+    const int middle = int(content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2);
+    form.editor().apply(EditorState{content, middle, 0});
+}
+
+// The handler alone, as it runs after every keystroke (no root link: the last key
+// was not Shift+2).
+void BM_ChangeHandler(benchmark::State &state)
+{
+    load(text(state.range(0)));
+    auto *commands = window().findChild<ArticleTextCommands *>();
+    for (auto _ : state)
+        commands->ArticleTextChange();
+}
+BENCHMARK(BM_ChangeHandler)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMicrosecond);
+
+// A letter typed and taken back with Backspace: two keystrokes through the editor,
+// the handler running on each.
+void BM_TwoKeystrokes(benchmark::State &state)
+{
+    load(text(state.range(0)));
+    QPlainTextEdit *editor = window().articleText();
+    for (auto _ : state) {
+        key(editor, 0x05D0, QStringLiteral("א"));
+        key(editor, Qt::Key_Backspace, QString());
+    }
+}
+BENCHMARK(BM_TwoKeystrokes)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMicrosecond);
+
+// "@" typed to close "@כתב": the keystroke, the root link and the view kept.
+void BM_RootLinkTyped(benchmark::State &state)
+{
+    QString content = text(state.range(0));
+    const qsizetype middle = content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2;
+    content.insert(middle, QStringLiteral("@כתב"));
+    QPlainTextEdit *editor = window().articleText();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window().editor().setText(content);
+        window().editor().apply(EditorState{content, int(middle + 4), 0});
+        state.ResumeTiming();
+        key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
+    }
+    if (!window().editor().text().contains(QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]")))
+        state.SkipWithError("the root was not linked");
+}
+BENCHMARK(BM_RootLinkTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
+
+// "@" typed with no root to close: the step looks and changes nothing.
+void BM_LoneAtTyped(benchmark::State &state)
+{
+    load(text(state.range(0)));
+    QPlainTextEdit *editor = window().articleText();
+    for (auto _ : state) {
+        key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
+        key(editor, Qt::Key_Backspace, QString());
+    }
+}
+BENCHMARK(BM_LoneAtTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
+
+// The text operation alone, as dalvana-cli runs it.
+void BM_RootLinkText(benchmark::State &state)
+{
+    QString content = text(state.range(0));
+    const qsizetype middle = content.size() / 2;
+    content.insert(middle, QStringLiteral("@כתב@"));
+    const EditorState before{content, int(middle + 5), 0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RootLink(before));
+}
+BENCHMARK(BM_RootLinkText)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    Settings::setIniPathForTesting(settings.filePath(QStringLiteral("Dalvana.ini")));
+    HebrewMessageBox::setTestMode(true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete &window();
+    return 0;
+}
