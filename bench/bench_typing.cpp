@@ -23,10 +23,11 @@ QString page(qsizetype size)
     QString text;
     for (int i = 0; text.size() < size; ++i) {
         const QString &w = words.at(i % words.size());
-        text += QStringLiteral("==") + w + QStringLiteral("==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
-                                                         "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
-                + QString::number(i) + QStringLiteral(".\r\n#:* {{הדגשה|") + w
-                + QStringLiteral("}} שכתב הסופר בשנה ההיא.\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
+        text += QStringLiteral("==") + w
+            + QStringLiteral("==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
+                             "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
+            + QString::number(i) + QStringLiteral(".\r\n#:* {{הדגשה|") + w
+            + QStringLiteral("}} שכתב הסופר בשנה ההיא.\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
     }
     return text;
 }
@@ -58,7 +59,7 @@ void load(const QString &content)
     TForm1 &form = window();
     form.editor().setText(content);
     const int middle = int(content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2);
-    form.editor().apply(EditorState{content, middle, 0});
+    form.editor().apply(EditorState {content, middle, 0});
 }
 
 // The handler alone, as it runs after every keystroke (no root link: the last key
@@ -95,7 +96,7 @@ void BM_RootLinkTyped(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         window().editor().setText(content);
-        window().editor().apply(EditorState{content, int(middle + 4), 0});
+        window().editor().apply(EditorState {content, int(middle + 4), 0});
         state.ResumeTiming();
         key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
     }
@@ -122,7 +123,7 @@ void BM_RootLinkText(benchmark::State &state)
     QString content = text(state.range(0));
     const qsizetype middle = content.size() / 2;
     content.insert(middle, QStringLiteral("@כתב@"));
-    const EditorState before{content, int(middle + 5), 0};
+    const EditorState before {content, int(middle + 5), 0};
     for (auto _ : state)
         benchmark::DoNotOptimize(RootLink(before));
 }

@@ -2,6 +2,7 @@
 
 #include "wikitext/DocumentFormat.h"
 
+#include <QAbstractUndoItem>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -21,6 +22,14 @@ QString toWidgetText(const QString &stateText)
     t.replace(CrLf, QStringLiteral("\n"));
     return t;
 }
+
+// An undo step that does nothing.
+class SealedEdit : public QAbstractUndoItem
+{
+public:
+    void undo() override {}
+    void redo() override {}
+};
 
 } // namespace
 
@@ -128,6 +137,10 @@ void EditorAdapter::apply(const EditorState &next)
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
         cursor.insertText(toWidgetText(neu.mid(prefix, newLen - suffix - prefix)));
+        // Ends the edit with a step that nothing merges into: left to itself the
+        // document joins text typed right after an insertion to it, and one undo
+        // would then take back the command together with the typing.
+        document()->appendUndoItem(new SealedEdit);
         cursor.endEditBlock();
     }
     const int start = toWidgetPosition(next.selStart);

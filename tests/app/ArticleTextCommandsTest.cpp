@@ -153,6 +153,17 @@ private slots:
         QVERIFY(!w.editor()->document()->isRedoAvailable());
     }
 
+    void undoAfterTypingBehindACommand()
+    {
+        Window w;
+        w.set(QStringLiteral("⟦one⟧"));
+        press(w.editor(), Qt::Key_B, QString(), Qt::ControlModifier);
+        type(w.editor(), QStringLiteral(" two"));
+        QCOMPARE(w.form.editor().text(), QStringLiteral("'''one''' two"));
+        press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
+        QCOMPARE(w.form.editor().text(), QStringLiteral("'''one'''"));
+    }
+
     void typedRoots_data()
     {
         QTest::addColumn<QString>("before");
