@@ -234,8 +234,10 @@ private slots:
     void ctrlMPressesMath()
     {
         QSignalSpy math(m_form->action(QStringLiteral("Math")), &QAction::triggered);
+        m_form->editor().setText(QString());
         QTest::keyClick(m_form->articleText(), Qt::Key_M, Qt::ControlModifier);
         QCOMPARE(math.count(), 1);
+        QCOMPARE(m_form->editor().text(), QStringLiteral("<math>"));
         QTest::keyClick(m_form->articleText(), Qt::Key_M);
         QCOMPARE(math.count(), 1);
     }
