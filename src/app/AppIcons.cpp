@@ -90,6 +90,36 @@ QIcon heart()
     return QIcon(pixmap);
 }
 
+// A letter carrying a point: the letter pale, the point dark and thickened, since
+// at toolbar size a point drawn as the font has it is hardly to be seen.
+QIcon pointGlyph(const QString &pointed)
+{
+    constexpr int size = 32;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("David"));
+    font.setPixelSize(30);
+    const QString letter = pointed.left(1);
+    QPainterPath whole, bare;
+    whole.addText(0, 0, font, pointed);
+    bare.addText(0, 0, font, letter);
+    const QRectF box = whole.boundingRect();
+    const QPointF shift = QPointF(size / 2.0, size / 2.0) - box.center();
+    whole.translate(shift);
+    bare.translate(shift);
+    const QPainterPath point = whole.subtracted(bare);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(70, 80, 120));
+    painter.drawPath(bare);
+    painter.setPen(QPen(QColor(150, 0, 0), 2.5));
+    painter.setBrush(QColor(150, 0, 0));
+    painter.drawPath(point);
+    painter.end();
+    return QIcon(pixmap);
+}
+
 QIcon toolbarImage(int index)
 {
     // The point pictures show a letter carrying the point.
@@ -101,7 +131,7 @@ QIcon toolbarImage(int index)
         {12, QStringLiteral("בֻ")}, {13, QStringLiteral("וּ")}, {29, QStringLiteral("בִ")},
     };
     if (points.contains(index))
-        return glyph(points.value(index), false, 17);
+        return pointGlyph(points.value(index));
     switch (index) {
     case 14: return glyph(QStringLiteral("ב"), true, 17);          // bold
     case 15: return glyph(QStringLiteral("״"), true, 18);          // quotation

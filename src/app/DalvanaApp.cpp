@@ -48,6 +48,7 @@ int runDalvana(int argc, char *argv[])
     TVerbsForm verbsForm(&form1);
 
     startUpReports.reset();
+    form1.centreOnScreen();
     form1.show();
     return app.exec();
 }

@@ -74,20 +74,29 @@ QMessageBox::StandardButton HebrewMessageBox::show(const QString &text, int kind
         g_asked.append({text, kind, buttons});
         return g_answers.isEmpty() ? QMessageBox::No : g_answers.takeFirst();
     }
-    QMessageBox box(iconFor(kind), caption(kind), text, QMessageBox::NoButton, ownerWindow());
-    box.setLayoutDirection(Qt::RightToLeft);
+    const std::unique_ptr<QMessageBox> box = build(text, kind, buttons, ownerWindow());
+    box->exec();
+    return box->standardButton(box->clickedButton());
+}
+
+std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int kind,
+                                                     QMessageBox::StandardButtons buttons,
+                                                     QWidget *parent)
+{
+    auto box = std::make_unique<QMessageBox>(iconFor(kind), caption(kind), text,
+                                             QMessageBox::NoButton, parent);
+    box->setLayoutDirection(Qt::RightToLeft);
     for (const auto &b : MessageButtonCaptions) {
         if (buttons.testFlag(b.button))
-            box.addButton(b.button)->setText(QString::fromUtf16(b.caption));
+            box->addButton(b.button)->setText(QString::fromUtf16(b.caption));
     }
     if (buttons.testFlag(QMessageBox::Ok))
-        box.setDefaultButton(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
     else if (buttons.testFlag(QMessageBox::Yes))
-        box.setDefaultButton(QMessageBox::Yes);
+        box->setDefaultButton(QMessageBox::Yes);
     else if (buttons.testFlag(QMessageBox::Retry))
-        box.setDefaultButton(QMessageBox::Retry);
-    box.exec();
-    return box.standardButton(box.clickedButton());
+        box->setDefaultButton(QMessageBox::Retry);
+    return box;
 }
 
 bool HebrewMessageBox::askYesNo(const QString &text)

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
 // The program's title, the caption of every plain notice.
 inline const QString AppTitle = QStringLiteral("דלבנה");
 
@@ -18,6 +20,10 @@ public:
     static QMessageBox::StandardButton show(const QString &text, int kind,
                                             QMessageBox::StandardButtons buttons,
                                             int helpContext = 0);
+    // The box itself, not yet shown.
+    static std::unique_ptr<QMessageBox> build(const QString &text, int kind,
+                                              QMessageBox::StandardButtons buttons,
+                                              QWidget *parent = nullptr);
     // Kind confirmation with Yes and No; true when the answer is Yes.
     static bool askYesNo(const QString &text);
 

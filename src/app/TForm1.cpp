@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QToolBar>
@@ -240,6 +241,12 @@ void TForm1::FormCreate(const QStringList &arguments)
                && DocumentRules::fileExists(arguments.at(1))) {
         m_document->OpenDocumentFile(arguments.at(1));
     }
+}
+
+void TForm1::centreOnScreen()
+{
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 QAction *TForm1::action(const QString &name) const

@@ -34,6 +34,9 @@ public:
     // file, the stored choices, the recent list and the "/c" and "/o" switches.
     void FormCreate(const QStringList &arguments);
 
+    // Places the window in the middle of its screen.
+    void centreOnScreen();
+
     // A menu item or toolbar button by its name ("NewArticle", "Bold", "R1", ...).
     QAction *action(const QString &name) const;
     // The four main menus, in order, and the submenus "New", "Recent", "Fix".

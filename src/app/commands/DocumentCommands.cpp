@@ -166,9 +166,12 @@ void DocumentCommands::RebuildRecentMenu()
 {
     QMenu *recentMenu = m_form.menu(QStringLiteral("Recent"));
     QAction *recent = recentMenu->menuAction();
-    const QList<QAction *> old = recentMenu->actions();
-    recentMenu->clear();
-    qDeleteAll(old);
+    // An item may be the one being clicked, so it goes once its signal is done.
+    for (QAction *old : recentMenu->actions()) {
+        recentMenu->removeAction(old);
+        old->setObjectName(QString());
+        old->deleteLater();
+    }
     if (Settings::read(RecentSection, RecentKeys[0], QStringLiteral("None")) != QLatin1String("None"))
         recent->setEnabled(true);
     for (const QString &key : RecentKeys) {

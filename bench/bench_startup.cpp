@@ -1,0 +1,73 @@
+// Start-up to a shown main window, and a 20 MB document opened into the editor.
+#include "app/AppIcons.h"
+#include "app/HebrewMessageBox.h"
+#include "app/Settings.h"
+#include "app/TForm1.h"
+#include "app/commands/DocumentCommands.h"
+#include "wikitext/DocumentFormat.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir *g_dir = nullptr;
+
+void BM_StartupToShownWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        TForm1 form;
+        form.FormCreate({});
+        form.centreOnScreen();
+        form.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(form.isVisible());
+        state.PauseTiming();
+        form.hide();
+        state.ResumeTiming();
+    }
+}
+
+void BM_OpenIntoEditor(benchmark::State &state)
+{
+    const QString path = g_dir->filePath(QStringLiteral("big.txt"));
+    const QString block = QStringLiteral("==שָׁלוֹם==\r\n# [[ברכה]] בפגישה ובפרידה.\r\n#: '''שלום''' לך.\r\n\r\n");
+    QString text;
+    while (text.size() * 2 < state.range(0))
+        text += block;
+    QString error;
+    DocumentFormat::writeFile(path, text, &error);
+    TForm1 form;
+    form.FormCreate({});
+    form.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        if (!form.document().OpenDocumentFile(path))
+            state.SkipWithError("open failed");
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+// The first window of a run pays for loading fonts and icons, as a real start does.
+BENCHMARK(BM_StartupToShownWindow)->Name("BM_FirstWindowOfRun")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupToShownWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenIntoEditor)->Arg(200'000)->Arg(5'000'000)->Arg(20'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    AppIcons::install();
+    HebrewMessageBox::setTestMode(true);
+    QTemporaryDir dir;
+    g_dir = &dir;
+    Settings::setIniPathForTesting(dir.filePath(QStringLiteral("Dalvana.ini")));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
