@@ -117,6 +117,19 @@ void BM_LoneAtTyped(benchmark::State &state)
 }
 BENCHMARK(BM_LoneAtTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
 
+// Ctrl+minus and a vowel-point button: commands that read the editor state and
+// write their result back.
+void BM_MaqafKey(benchmark::State &state)
+{
+    load(text(state.range(0)));
+    QPlainTextEdit *editor = window().articleText();
+    for (auto _ : state) {
+        key(editor, Qt::Key_Minus, QStringLiteral("-"), Qt::ControlModifier);
+        key(editor, Qt::Key_Backspace, QString());
+    }
+}
+BENCHMARK(BM_MaqafKey)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
+
 // The text operation alone, as dalvana-cli runs it.
 void BM_RootLinkText(benchmark::State &state)
 {

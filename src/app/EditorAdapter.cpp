@@ -109,10 +109,41 @@ int EditorAdapter::toWidgetPosition(int statePosition) const
 
 void EditorAdapter::apply(const EditorState &next)
 {
-    const QString old = text();
-    const QString &neu = next.text;
-    const qsizetype oldLen = old.size(), newLen = neu.size();
+    replace(0, text(), next.text);
+    select(next.selStart, next.selLength);
+}
 
+EditorState EditorAdapter::excerpt(int *start) const
+{
+    // The line of the selection's end and the two after it are all that an image
+    // line, the last reader of neighbouring lines, looks at.
+    const QTextCursor c = m_editor->textCursor();
+    QTextBlock block = document()->findBlock(c.selectionStart());
+    QTextBlock last = document()->findBlock(c.selectionEnd());
+    for (int i = 0; i < 2 && last.next().isValid(); ++i)
+        last = last.next();
+    *start = toStatePosition(block.position());
+    EditorState s;
+    for (;; block = block.next()) {
+        s.text += block.text();
+        if (block == last)
+            break;
+        s.text += CrLf;
+    }
+    s.selStart = toStatePosition(c.selectionStart()) - *start;
+    s.selLength = toStatePosition(c.selectionEnd()) - *start - s.selStart;
+    return s;
+}
+
+void EditorAdapter::applyExcerpt(int start, const EditorState &before, const EditorState &after)
+{
+    replace(start, before.text, after.text);
+    select(start + after.selStart, after.selLength);
+}
+
+void EditorAdapter::replace(int offset, const QString &old, const QString &neu)
+{
+    const qsizetype oldLen = old.size(), newLen = neu.size();
     qsizetype prefix = 0;
     const qsizetype maxPrefix = std::min(oldLen, newLen);
     while (prefix < maxPrefix && old[prefix] == neu[prefix])
@@ -128,25 +159,26 @@ void EditorAdapter::apply(const EditorState &next)
         && ((oldLen - suffix - 1 >= 0 && old[oldLen - suffix - 1] == u'\r')
             || (newLen - suffix - 1 >= 0 && neu[newLen - suffix - 1] == u'\r')))
         --suffix;
+    if (prefix == oldLen && prefix == newLen)
+        return;
 
     QTextCursor cursor(document());
-    if (prefix != oldLen || prefix != newLen) {
-        const int from = toWidgetPosition(int(prefix));
-        const int to = toWidgetPosition(int(oldLen - suffix));
-        cursor.beginEditBlock();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        cursor.insertText(toWidgetText(neu.mid(prefix, newLen - suffix - prefix)));
-        // Ends the edit with a step that nothing merges into: left to itself the
-        // document joins text typed right after an insertion to it, and one undo
-        // would then take back the command together with the typing.
-        document()->appendUndoItem(new SealedEdit);
-        cursor.endEditBlock();
-    }
-    const int start = toWidgetPosition(next.selStart);
-    const int end = toWidgetPosition(next.selEnd());
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.beginEditBlock();
+    cursor.setPosition(toWidgetPosition(offset + int(prefix)));
+    cursor.setPosition(toWidgetPosition(offset + int(oldLen - suffix)), QTextCursor::KeepAnchor);
+    cursor.insertText(toWidgetText(neu.mid(prefix, newLen - suffix - prefix)));
+    // Ends the edit with a step that nothing merges into: left to itself the
+    // document joins text typed right after an insertion to it, and one undo
+    // would then take back the command together with the typing.
+    document()->appendUndoItem(new SealedEdit);
+    cursor.endEditBlock();
+}
+
+void EditorAdapter::select(int start, int length)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(toWidgetPosition(start));
+    cursor.setPosition(toWidgetPosition(start + length), QTextCursor::KeepAnchor);
     m_editor->setTextCursor(cursor);
 }
 

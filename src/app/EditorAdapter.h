@@ -25,6 +25,22 @@ public:
     // Applies a command's result as one undoable edit, replacing only the range
     // that changed, then sets the selection.
     void apply(const EditorState &state);
+    // The lines that hold the selection and the two after them, as a state of their
+    // own; `start` is where they begin in the whole text. A command that reads no
+    // further than that runs on the excerpt instead of a copy of a long text.
+    EditorState excerpt(int *start) const;
+    // Applies a command's result on an excerpt, as `apply` does.
+    void applyExcerpt(int start, const EditorState &before, const EditorState &after);
+    // Runs such a command on the excerpt and applies what it changed.
+    template <typename Command>
+    void editExcerpt(Command &&command)
+    {
+        int start = 0;
+        const EditorState before = excerpt(&start);
+        const EditorState after = command(before);
+        if (after != before)
+            applyExcerpt(start, before, after);
+    }
     // Puts a whole new text into the editor; every LF, lone CR, CR LF and U+2028
     // becomes a line break. The caret goes to the start.
     void setText(const QString &text);
@@ -37,6 +53,10 @@ public:
 
 private:
     QTextDocument *document() const;
+    // Replaces `old`, found at `offset`, by `neu` as one undoable edit, touching only
+    // the range that differs.
+    void replace(int offset, const QString &old, const QString &neu);
+    void select(int start, int length);
 
     QPlainTextEdit *m_editor;
 };

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/TForm1.h"
 #include "support/EditorNotation.h"
+#include "wikitext/Hebrew.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,6 +17,12 @@ using EditorNotation::parse;
 using EditorNotation::write;
 
 namespace {
+// Lines of every kind an image line or a quotation looks at.
+QString page()
+{
+    return QStringLiteral("==כתב==\r\n# הגדרה\r\n#:* משפט\r\n\r\n  \r\nשורה אחת\r\n\r\n\r\nאחרונה");
+}
+
 const QString kImageTail = QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]");
 }
 
@@ -124,6 +131,63 @@ private slots:
         form.action(name)->trigger();
         QCOMPARE(write(form.editor().state()), after);
         QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+
+    void agreesWithTheWholeText_data()
+    {
+        // The window runs these commands on the selection's lines alone; wherever the
+        // selection stands, the result must be what the command makes of the whole text.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        const QString text = page();
+        const QStringList names = {"Bold", "Little", "Br", "Quote", "Image", "Kamats"};
+        QList<QPair<int, int>> selections;
+        for (int at = 0; at <= text.size(); at += 3)
+            selections.append({at, 0});
+        for (int at = 0; at + 7 <= text.size(); at += 5)
+            selections.append({at, 7});
+        qsizetype lineStart = 0;
+        for (const QString &line : text.split(QStringLiteral("\r\n"))) {
+            selections.append({int(lineStart), int(line.size())});
+            lineStart += line.size() + 2;
+        }
+        for (const QString &name : names) {
+            for (const auto &s : selections) {
+                if (s.first + s.second > 0 && text.at(s.first + s.second - 1) == u'\r')
+                    continue; // inside a line break: the editor has no such place
+                if (s.first > 0 && text.at(s.first - 1) == u'\r')
+                    continue;
+                QTest::addRow("%s %d+%d", qPrintable(name), s.first, s.second) << name << s.first << s.second;
+            }
+        }
+    }
+
+    void agreesWithTheWholeText()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        static TForm1 *form = new TForm1;
+        const EditorState before {page(), start, length};
+        form->editor().setText(before.text);
+        form->editor().apply(before);
+        EditorState expected;
+        Markup::TagToggles toggles = form->findChild<MarkupCommands *>()->toggles();
+        if (name == "Bold")
+            expected = Markup::bold(before);
+        else if (name == "Little")
+            expected = Markup::toggledTag(before, Markup::ToggledTag::Small, toggles);
+        else if (name == "Br")
+            expected = Markup::lineBreak(before);
+        else if (name == "Quote")
+            expected = Markup::quote(before);
+        else if (name == "Image")
+            expected = Markup::image(before, QGuiApplication::clipboard()->text());
+        else
+            expected = InsertVowelPoint(before, QChar(0x05B8));
+        form->action(name)->trigger();
+        QCOMPARE(write(form->editor().state()), write(expected));
     }
 
     void togglesLastAsLongAsTheWindow()

@@ -161,14 +161,12 @@ bool ArticleTextCommands::ArticleTextKeyDown(QKeyEvent *event)
 
 void ArticleTextCommands::wikipediaLink()
 {
-    EditorAdapter &editor = m_form.editor();
-    editor.apply(Markup::wikipediaLink(editor.state()));
+    m_form.editor().editExcerpt(&Markup::wikipediaLink);
 }
 
 void ArticleTextCommands::insertMaqaf()
 {
-    EditorAdapter &editor = m_form.editor();
-    editor.apply(Markup::maqaf(editor.state()));
+    m_form.editor().editExcerpt(&Markup::maqaf);
 }
 
 void ArticleTextCommands::ArticleTextChange()

@@ -31,11 +31,9 @@ MarkupCommands::MarkupCommands(TForm1 &form)
 
 void MarkupCommands::edit(const std::function<EditorState(const EditorState &)> &command)
 {
-    EditorAdapter &editor = m_form.editor();
-    const EditorState before = editor.state();
-    const EditorState after = command(before);
-    if (after != before)
-        editor.apply(after);
+    // Every command here but the hidden note reads no further than the selection's
+    // lines and the two after them.
+    m_form.editor().editExcerpt(command);
 }
 
 void MarkupCommands::BoldClick()
@@ -70,7 +68,8 @@ void MarkupCommands::QuoteClick()
 
 void MarkupCommands::CommentClick()
 {
-    edit(&Markup::comment);
+    EditorAdapter &editor = m_form.editor();
+    editor.apply(Markup::comment(editor.state()));
 }
 
 void MarkupCommands::ImageClick()

@@ -173,8 +173,7 @@ void VowelCommands::InsertVowelPoint(QChar point)
 {
     if (!m_form.articleText()->isEnabled())
         return;
-    EditorAdapter &editor = m_form.editor();
-    editor.apply(::InsertVowelPoint(editor.state(), point));
+    m_form.editor().editExcerpt([point](const EditorState &s) { return ::InsertVowelPoint(s, point); });
 }
 
 void VowelCommands::ToolbarPopupPopup()
