@@ -202,14 +202,16 @@ void ArticleTextCommands::rootLinkStep()
 
     EditorAdapter &editor = m_form.editor();
     bool changed = false;
-    const EditorState after = RootLink(editor.state(), &changed);
+    const EditorState before = editor.state();
+    const EditorState after = RootLink(before, &changed);
     if (!changed)
         return;
     // The view keeps showing the lines it showed; the caret goes after the link.
     QScrollBar *scroll = m_form.articleText()->verticalScrollBar();
     const int top = scroll->value();
     m_inRootLink = true;
-    editor.apply(after);
+    // The whole text is an excerpt too, and one already read.
+    editor.applyExcerpt(0, before, after);
     m_inRootLink = false;
     scroll->setValue(top);
     m_form.articleText()->ensureCursorVisible();
