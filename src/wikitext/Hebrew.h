@@ -25,6 +25,15 @@ QChar finalToBase(QChar c);
 
 } // namespace Hebrew
 
+// The vocabulary under the names the rest of the program's documents use.
+inline const QString &HebrewLetters = Hebrew::Letters;
+inline const QString &HebrewFinalLetters = Hebrew::FinalLetters;
+inline const QString &HebrewPoints = Hebrew::Points;
+inline QChar FinalToBase(QChar c)
+{
+    return Hebrew::finalToBase(c);
+}
+
 // Removes the 14 known points; letters, maqaf, cantillation and other marks stay.
 QString StripVowelPoints(const QString &text);
 

@@ -38,6 +38,27 @@ private slots:
         QVERIFY(!Hebrew::isLetter(QChar(0x05DF)));
     }
 
+    void finalToBase_data()
+    {
+        QTest::addColumn<QChar>("letter");
+        QTest::addColumn<QChar>("base");
+        QTest::newRow("kaf") << QChar(u'ך') << QChar(u'כ');
+        QTest::newRow("mem") << QChar(u'ם') << QChar(u'מ');
+        QTest::newRow("nun") << QChar(u'ן') << QChar(u'נ');
+        QTest::newRow("pe") << QChar(u'ף') << QChar(u'פ');
+        QTest::newRow("tsadi") << QChar(u'ץ') << QChar(u'צ');
+        QTest::newRow("a base letter stays") << QChar(u'ת') << QChar(u'ת');
+        QTest::newRow("a point stays") << QChar(0x05BC) << QChar(0x05BC);
+    }
+
+    void finalToBase()
+    {
+        QFETCH(QChar, letter);
+        QFETCH(QChar, base);
+        QCOMPARE(FinalToBase(letter), base);
+        QVERIFY(HebrewLetters.contains(base) || !HebrewFinalLetters.contains(letter));
+    }
+
     void insertPointReplacesSelection()
     {
         const EditorState s{QStringLiteral("אבג"), 1, 1};
