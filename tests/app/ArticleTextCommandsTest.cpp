@@ -207,6 +207,14 @@ private slots:
         QCOMPARE(w.form.statusLabel()->text(), QStringLiteral("[ %1 תווים ]").arg(w.form.editor().text().size()));
     }
 
+    void rootLinkIsUndoneAlone()
+    {
+        Window w;
+        type(w.editor(), QStringLiteral("@כתב@"));
+        press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
+        QCOMPARE(w.form.editor().text(), QStringLiteral("@כתב@"));
+    }
+
     void rootLinkKeepsTheView()
     {
         Window w;

@@ -89,6 +89,9 @@ private slots:
         QTest::newRow("every occurrence of the pair") << "@כתב@‸ ו@כתב@" << ktv + "‸ ו" + ktv;
         QTest::newRow("repeated for the next pair") << "@כתב@‸ @ספר@" << ktv + "‸ " + spr;
         QTest::newRow("repetition stops at the first pair that fails") << "@כתב@‸ @אב@ @ספר@" << ktv + "‸ @אב@ @ספר@";
+        // The caret goes after the link made, not after a "]]" the root itself holds.
+        QTest::newRow("brackets in the root") << "@]]x@‸"
+                                              << "[[:קטגוריה:]]x (שורש)|]־]־x]]‸";
         QTest::newRow("two signs alone") << "@@‸"
                                          << "@@‸";
         QTest::newRow("two letters") << "@אב@‸"
