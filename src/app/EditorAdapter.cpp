@@ -1,7 +1,5 @@
 #include "app/EditorAdapter.h"
 
-#include "wikitext/DocumentFormat.h"
-
 #include <QAbstractUndoItem>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -14,13 +12,30 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-// The widget's form of a state text: one LF per line break, which a text cursor
-// turns into a block separator.
-QString toWidgetText(const QString &stateText)
+// The widget's form of a text: one LF for every LF, lone CR, CR LF and U+2028,
+// which a text cursor turns into a block separator. One pass, as documents run
+// to megabytes.
+QString toWidgetText(const QString &text)
 {
-    QString t = DocumentFormat::normaliseLineBreaks(stateText);
-    t.replace(CrLf, QStringLiteral("\n"));
-    return t;
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *to = out.data();
+    const QChar *from = text.constData();
+    const QChar *end = from + text.size();
+    while (from != end) {
+        const char16_t c = from->unicode();
+        if (c == u'\r') {
+            *to++ = u'\n';
+            if (from + 1 != end && from[1] == u'\n')
+                ++from;
+        } else if (c == 0x2028) {
+            *to++ = u'\n';
+        } else {
+            *to++ = *from;
+        }
+        ++from;
+    }
+    out.truncate(to - out.constData());
+    return out;
 }
 
 // An undo step that does nothing.
