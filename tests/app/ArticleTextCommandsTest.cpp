@@ -1,8 +1,5 @@
 #include "app/commands/ArticleTextCommands.h"
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "support/EditorNotation.h"
 
@@ -60,9 +57,8 @@ class ArticleTextCommandsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+        MainWindowFixture::startTestCase();
+        MainWindowFixture::useSettingsIn(m_dir);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 

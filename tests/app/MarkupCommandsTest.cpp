@@ -1,8 +1,5 @@
 #include "app/commands/MarkupCommands.h"
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "support/EditorNotation.h"
 #include "wikitext/Hebrew.h"
 
@@ -32,9 +29,8 @@ class MarkupCommandsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+        MainWindowFixture::startTestCase();
+        MainWindowFixture::useSettingsIn(m_dir);
     }
 
     void hints_data()

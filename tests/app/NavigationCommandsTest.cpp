@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "platform/ShellOpen.h"
 #include "wikitext/WebAddresses.h"
 
@@ -41,15 +38,12 @@ class NavigationCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startTestCase();
     }
 
     void init()
     {
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
-        QFile::remove(Settings::iniPath());
-        Settings::ensureFile();
+        MainWindowFixture::freshSettings(m_dir);
     }
 
     void buttonFollowsTheBox_data()

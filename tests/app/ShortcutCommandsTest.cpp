@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "platform/ShellOpen.h"
@@ -24,16 +21,13 @@ class ShortcutCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startTestCase();
         TimerTrayCommands::setTrayAvailableForTesting(true);
     }
 
     void init()
     {
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
-        QFile::remove(Settings::iniPath());
-        Settings::ensureFile();
+        MainWindowFixture::freshSettings(m_dir);
         m_file = m_dir.filePath(QStringLiteral("ערך.txt"));
         QString error;
         QVERIFY(DocumentFormat::writeFile(m_file, QStringLiteral("ישן"), &error));
@@ -256,12 +250,7 @@ private:
         return path;
     }
 
-    QString readBack() const
-    {
-        QString text, error;
-        DocumentFormat::readFile(m_file, &text, &error);
-        return text;
-    }
+    QString readBack() const { return MainWindowFixture::readDocument(m_file); }
 
     QTemporaryDir m_dir;
     QString m_file;

@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 
 #include <QAction>
@@ -36,14 +33,12 @@ private:
 
 void TForm1Test::initTestCase()
 {
-    AppIcons::install();
-    HebrewMessageBox::setTestMode(true);
+    MainWindowFixture::startTestCase();
 }
 
 void TForm1Test::init()
 {
-    Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
-    QFile::remove(Settings::iniPath());
+    MainWindowFixture::removeSettings(m_dir);
 }
 
 void TForm1Test::menuItems_data()

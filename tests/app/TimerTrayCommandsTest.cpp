@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "wikitext/DocumentFormat.h"
@@ -20,15 +17,12 @@ class TimerTrayCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startTestCase();
     }
 
     void init()
     {
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
-        QFile::remove(Settings::iniPath());
-        Settings::ensureFile();
+        MainWindowFixture::freshSettings(m_dir);
         TimerTrayCommands::setTrayAvailableForTesting(true);
         m_file = m_dir.filePath(QStringLiteral("ערך.txt"));
         QString error;
@@ -158,12 +152,7 @@ private slots:
 
 private:
     static TimerTrayCommands *trayCommands(TForm1 &form) { return form.findChild<TimerTrayCommands *>(); }
-    QString readBack() const
-    {
-        QString text, error;
-        DocumentFormat::readFile(m_file, &text, &error);
-        return text;
-    }
+    QString readBack() const { return MainWindowFixture::readDocument(m_file); }
 
     QTemporaryDir m_dir;
     QString m_file;

@@ -1,8 +1,5 @@
 #include "app/commands/VowelCommands.h"
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "support/EditorNotation.h"
 #include "wikitext/Hebrew.h"
 
@@ -23,14 +20,12 @@ class VowelCommandsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startTestCase();
     }
 
     void init()
     {
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
-        QFile::remove(Settings::iniPath());
+        MainWindowFixture::removeSettings(m_dir);
     }
 
     void buttons_data()

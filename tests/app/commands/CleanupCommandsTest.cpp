@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -15,15 +12,12 @@ class CleanupCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startTestCase();
     }
 
     void init()
     {
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
-        QFile::remove(Settings::iniPath());
-        Settings::ensureFile();
+        MainWindowFixture::freshSettings(m_dir);
         m_form = std::make_unique<TForm1>();
         HebrewMessageBox::clearAsked();
     }

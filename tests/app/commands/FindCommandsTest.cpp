@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "app/commands/FindCommands.h"
 #include "dialogs/find/TFindF.h"
 #include "dialogs/stats/TStats.h"
@@ -30,7 +27,7 @@ struct Editor
         const EditorState s = form.editor().state();
         return {s.selStart, s.selLength};
     }
-    void press(const char *action) { form.action(QLatin1String(action))->trigger(); }
+    void press(const char *action) { MainWindowFixture::press(form, action); }
 };
 
 } // namespace
@@ -42,9 +39,8 @@ class FindCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+        MainWindowFixture::startTestCase();
+        MainWindowFixture::useSettingsIn(m_dir);
     }
 
     void init() { HebrewMessageBox::clearAsked(); }

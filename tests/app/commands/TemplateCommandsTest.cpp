@@ -1,7 +1,4 @@
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TemplateCommands.h"
 #include "dialogs/verbs/TVerbsForm.h"
@@ -22,16 +19,10 @@ struct Editor
     TForm1 form;
     TVerbsForm verbs{&form};
 
-    void press(const char *action) { form.action(QLatin1String(action))->trigger(); }
+    void press(const char *action) { MainWindowFixture::press(form, action); }
     void type(const QString &text) { form.editor().apply({form.editor().text() + text, 0, 0}); }
 
-    QStringList asked() const
-    {
-        QStringList list;
-        for (const HebrewMessageBox::Asked &a : HebrewMessageBox::asked())
-            list << a.text;
-        return list;
-    }
+    QStringList asked() const { return MainWindowFixture::askedTexts(); }
 };
 
 } // namespace
@@ -43,9 +34,8 @@ class TemplateCommandsTest : public QObject
 private slots:
     void initTestCase()
     {
-        AppIcons::install();
-        HebrewMessageBox::setTestMode(true);
-        Settings::setIniPathForTesting(m_dir.filePath(QStringLiteral("Dalvana.ini")));
+        MainWindowFixture::startTestCase();
+        MainWindowFixture::useSettingsIn(m_dir);
     }
 
     void init() { HebrewMessageBox::clearAsked(); }

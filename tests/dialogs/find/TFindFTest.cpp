@@ -1,6 +1,6 @@
 #include "dialogs/find/TFindF.h"
 
-#include "app/HebrewMessageBox.h"
+#include "support/MainWindowFixture.h"
 #include "regex/RegEx.h"
 
 #include <QApplication>
@@ -25,13 +25,7 @@ struct FindHarness
                           [this](const EditorState &s) { editor = s; }});
     }
 
-    static QStringList notices()
-    {
-        QStringList list;
-        for (const HebrewMessageBox::Asked &a : HebrewMessageBox::asked())
-            list << a.text;
-        return list;
-    }
+    static QStringList notices() { return MainWindowFixture::askedTexts(); }
 
     template <typename T> T *child(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
 };
@@ -43,8 +37,7 @@ class TFindFTest : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setLayoutDirection(Qt::RightToLeft);
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startDialogTestCase();
     }
 
     void init() { HebrewMessageBox::clearAsked(); }

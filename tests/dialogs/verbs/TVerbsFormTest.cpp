@@ -1,6 +1,6 @@
 #include "dialogs/verbs/TVerbsForm.h"
 
-#include "app/HebrewMessageBox.h"
+#include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QImage>
@@ -42,8 +42,7 @@ class TVerbsFormTest : public QObject
 private slots:
     void initTestCase()
     {
-        QApplication::setLayoutDirection(Qt::RightToLeft);
-        HebrewMessageBox::setTestMode(true);
+        MainWindowFixture::startDialogTestCase();
     }
 
     void init() { HebrewMessageBox::clearAsked(); }
