@@ -1,21 +1,11 @@
-#include "cli/CliCommand.h"
+#include "support/CliRun.h"
 
 #include <QTest>
 
 namespace {
 
-struct Run
-{
-    int status;
-    QString out, err;
-};
-
-Run run(const QStringList &args, const QString &input)
-{
-    QByteArray out, err;
-    const int status = runCli(args, [&] { return input.toUtf8(); }, &out, &err);
-    return {status, QString::fromUtf8(out), QString::fromUtf8(err)};
-}
+using Run = CliRun::Result<QString>;
+Run run(const QStringList &args, const CliRun::Input &input = {}) { return CliRun::run<QString>(args, input); }
 
 const QString kPage = QStringLiteral(
     "==סֵפֶר==\r\n"

@@ -1,4 +1,4 @@
-#include "cli/CliCommand.h"
+#include "support/CliRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,18 +7,8 @@
 
 namespace {
 
-struct Run
-{
-    int status;
-    QByteArray out, err;
-};
-
-Run run(const QStringList &args, const QByteArray &input = {})
-{
-    Run r;
-    r.status = runCli(args, [&] { return input; }, &r.out, &r.err);
-    return r;
-}
+using Run = CliRun::Result<QByteArray>;
+using CliRun::run;
 
 const QString kWiki = QStringLiteral("https://he.wiktionary.org");
 

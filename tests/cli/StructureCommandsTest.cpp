@@ -1,4 +1,4 @@
-#include "cli/CliCommand.h"
+#include "support/CliRun.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -6,18 +6,8 @@
 
 namespace {
 
-struct Run
-{
-    int status;
-    QByteArray out, err;
-};
-
-Run run(const QStringList &args, const QString &input)
-{
-    Run r;
-    r.status = runCli(args, [&] { return input.toUtf8(); }, &r.out, &r.err);
-    return r;
-}
+using Run = CliRun::Result<QByteArray>;
+using CliRun::run;
 
 // The document as a file would hold it: LF line ends, turned into CR LF on reading.
 QString lines(const QStringList &l)

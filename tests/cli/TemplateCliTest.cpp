@@ -1,4 +1,4 @@
-#include "cli/CliCommand.h"
+#include "support/CliRun.h"
 #include "dialogs/verbs/logic/RootPage.h"
 #include "wikitext/EntryTemplates.h"
 
@@ -7,19 +7,8 @@
 
 namespace {
 
-struct Run
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-Run run(const QStringList &args, const QByteArray &input = {})
-{
-    QByteArray out, err;
-    const int status = runCli(args, [&] { return input; }, &out, &err);
-    return {status, QString::fromUtf8(out), QString::fromUtf8(err)};
-}
+using Run = CliRun::Result<QString>;
+Run run(const QStringList &args, const CliRun::Input &input = {}) { return CliRun::run<QString>(args, input); }
 
 } // namespace
 
