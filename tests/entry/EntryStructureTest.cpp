@@ -1,18 +1,14 @@
 #include "entry/EntryStructure.h"
 #include "regex/RegEx.h"
+#include "support/TextFixtures.h"
 
 #include <QTest>
 
 namespace {
 
-// Lines joined with CR LF, as the editor holds them.
-QString page(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-const QString kShalom = QStringLiteral("==שָׁלוֹם==");
-const QString kBayit = QStringLiteral("==בַּיִת==");
+using TextFixtures::kBayit;
+using TextFixtures::kShalom;
+using TextFixtures::page;
 
 } // namespace
 

@@ -1,15 +1,13 @@
 #include "regex/RegEx.h"
 #include "support/SamplePages.h"
+#include "support/TextFixtures.h"
 #include "wikitext/Unify.h"
 
 #include <QTest>
 
 namespace {
 
-QString page(const QStringList &lines)
-{
-    return lines.join(QStringLiteral("\r\n"));
-}
+using TextFixtures::page;
 
 QString unify(const QString &text)
 {
@@ -17,8 +15,8 @@ QString unify(const QString &text)
     return UnifyClick(regex, EditorState{text, 0, 0}).text;
 }
 
-const QString kShalom = QStringLiteral("==שָׁלוֹם==");
-const QString kBayit = QStringLiteral("==בַּיִת==");
+using TextFixtures::kBayit;
+using TextFixtures::kShalom;
 const QString kSection = QStringLiteral("===משפטים לדוגמה===");
 
 } // namespace
