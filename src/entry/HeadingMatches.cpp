@@ -39,18 +39,12 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
     if (!regex.setPattern(pattern))
         return matches;
     regex.setSubject(text);
-    const QByteArray &utf8 = regex.subjectUtf8();
-    qsizetype byte = 0;
-    int unit = 0;
+    Utf16Cursor position(regex.subjectUtf8());
     QHash<QStringView, int> firstPiece; // views into `text`
     QList<qsizetype> crowded; // indexes of matches whose pieces are not listed
 
     for (bool found = regex.first(); found; found = regex.next()) {
-        for (const qsizetype target = regex.matchByteStart(); byte < target; ++byte) {
-            const uchar b = uchar(utf8.at(byte));
-            if ((b & 0xC0) != 0x80)
-                unit += b >= 0xF0 ? 2 : 1;
-        }
+        const int unit = int(position.at(regex.matchByteStart()));
         HeadingMatch m{regex.matchedText(), unit, unit};
         const auto listed = firstPiece.constFind(QStringView(m.text));
         if (listed != firstPiece.constEnd())

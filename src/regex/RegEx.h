@@ -77,3 +77,27 @@ private:
     QString m_error;
     int m_errorOffset = -1;
 };
+
+// Turns the byte offsets of successive matches in a UTF-8 subject into UTF-16
+// positions, walking the subject once for all of them.
+class Utf16Cursor
+{
+public:
+    explicit Utf16Cursor(const QByteArray &utf8) : m_utf8(utf8) {}
+
+    // The UTF-16 position of a byte offset at or behind the last one asked for.
+    qsizetype at(qsizetype byteOffset)
+    {
+        for (; m_byte < byteOffset; ++m_byte) {
+            const uchar b = uchar(m_utf8.at(m_byte));
+            if ((b & 0xC0) != 0x80)
+                m_unit += b >= 0xF0 ? 2 : 1;
+        }
+        return m_unit;
+    }
+
+private:
+    const QByteArray &m_utf8;
+    qsizetype m_byte = 0;
+    qsizetype m_unit = 0;
+};

@@ -34,16 +34,9 @@ QList<Match> allMatches(RegEx &regex, const QString &pattern, const QString &tex
     if (!regex.setPattern(pattern))
         return matches;
     regex.setSubject(text);
-    const QByteArray &utf8 = regex.subjectUtf8();
-    qsizetype byte = 0;
-    qsizetype unit = 0;
+    Utf16Cursor position(regex.subjectUtf8());
     for (bool found = regex.first(); found; found = regex.next()) {
-        for (const qsizetype target = regex.matchByteStart(); byte < target; ++byte) {
-            const uchar b = uchar(utf8.at(byte));
-            if ((b & 0xC0) != 0x80)
-                unit += b >= 0xF0 ? 2 : 1;
-        }
-        matches.append({regex.matchedText(), unit});
+        matches.append({regex.matchedText(), position.at(regex.matchByteStart())});
     }
     return matches;
 }
