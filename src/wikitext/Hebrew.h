@@ -8,6 +8,10 @@
 // The Hebrew character vocabulary every text tool shares.
 namespace Hebrew {
 
+// These strings (and the aliases below) are initialised when the program starts, in an
+// order no other file controls: never read them from another file's namespace-scope or
+// class-static initialiser. Build such values inside a function (a function-local static).
+
 // The 22 base letters in alphabetical order.
 extern const QString Letters;
 // The five final letters ך ם ן ף ץ.
