@@ -36,15 +36,9 @@ class NavigationCommandsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(); }
 
-    void init()
-    {
-        MainWindowFixture::freshSettings(m_dir);
-    }
+    void init() { MainWindowFixture::freshSettings(m_dir); }
 
     void buttonFollowsTheBox_data()
     {

@@ -15,10 +15,7 @@ class TimerTrayCommandsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(); }
 
     void init()
     {

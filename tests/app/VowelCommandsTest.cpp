@@ -18,15 +18,9 @@ class VowelCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(); }
 
-    void init()
-    {
-        MainWindowFixture::removeSettings(m_dir);
-    }
+    void init() { MainWindowFixture::removeSettings(m_dir); }
 
     void buttons_data()
     {

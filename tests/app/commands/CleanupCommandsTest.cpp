@@ -10,10 +10,7 @@ class CleanupCommandsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(); }
 
     void init()
     {

@@ -35,10 +35,7 @@ class TFindFTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startDialogTestCase();
-    }
+    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
 
     void init() { HebrewMessageBox::clearAsked(); }
 

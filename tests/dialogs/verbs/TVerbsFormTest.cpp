@@ -40,10 +40,7 @@ class TVerbsFormTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startDialogTestCase();
-    }
+    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
 
     void init() { HebrewMessageBox::clearAsked(); }
 
