@@ -3,38 +3,12 @@
 #include "entry/EntryText.h"
 #include "wikitext/Hebrew.h"
 #include "wikitext/Markup.h"
+#include "wikitext/RootKey.h"
 
 namespace {
 
 const QChar kAt = QLatin1Char('@');
 const QChar kMaqaf = QChar(Hebrew::Maqaf);
-
-// The root as typed, reduced to the letters that name it.
-QString rootKey(const QString &between)
-{
-    QString key = Trim(between);
-    key.remove(QLatin1Char('-'));
-    key.remove(kMaqaf);
-    static const char16_t kFinals[][2] = {{u'ף', u'פ'}, {u'ך', u'כ'}, {u'ם', u'מ'}, {u'ץ', u'צ'}, {u'ן', u'נ'}};
-    for (const auto &pair : kFinals)
-        key.replace(QChar(pair[0]), QChar(pair[1]));
-    return key;
-}
-
-// The base with a maqaf between every two letters, a dotted shin, sin or he
-// counting as one letter.
-QString displayForm(QString base)
-{
-    base.replace(QStringLiteral("\u05E9\u05C1"), QStringLiteral("!"));
-    base.replace(QStringLiteral("\u05E9\u05C2"), QStringLiteral("#"));
-    base.replace(QStringLiteral("\u05D4\u05BC"), QStringLiteral("^"));
-    for (qsizetype i = 2; i <= base.size(); i += 2)
-        base.insert(i - 1, kMaqaf);
-    base.replace(QLatin1Char('!'), QStringLiteral("\u05E9\u05C1"));
-    base.replace(QLatin1Char('#'), QStringLiteral("\u05E9\u05C2"));
-    base.replace(QLatin1Char('^'), QStringLiteral("\u05D4\u05BC"));
-    return base;
-}
 
 } // namespace
 
@@ -54,21 +28,16 @@ qint64 EditorTextLength(qint64 characterCount, qint64 blockCount)
 
 QString RootLinkFor(const QString &between)
 {
-    const QString key = rootKey(between);
-    if (key.size() < 3 || key.size() > 9)
+    const std::optional<RootKey> key = ReadRootKey(between);
+    if (!key)
         return QString();
-    QString base = key;
-    QString index;
-    const qsizetype space = key.indexOf(QLatin1Char(' '));
-    if (space >= 0) {
-        base = key.left(space + 1);
-        index = key.mid(space + 1, 1);
-    }
+    const QString &base = key->letters;
+    const QString &index = key->distinguishing;
     QString name = base;
     name.remove(QChar(0x05C1));
     name.remove(QChar(0x05C2));
     name.remove(QChar(0x05BC));
-    QString shown = displayForm(base);
+    QString shown = JoinRootLetters(base, kMaqaf);
     if (index.isEmpty())
         return QStringLiteral("[[:קטגוריה:") + name + QStringLiteral(" (שורש)|") + shown + QStringLiteral("]]");
     shown.replace(QString(kMaqaf) + QLatin1Char(' '), QStringLiteral(" "));

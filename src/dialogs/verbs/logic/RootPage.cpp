@@ -1,6 +1,8 @@
 #include "dialogs/verbs/logic/RootPage.h"
 
+#include "entry/EntryText.h"
 #include "wikitext/Hebrew.h"
+#include "wikitext/RootKey.h"
 
 namespace {
 
@@ -32,53 +34,16 @@ bool isPassive(int row)
     return row == 4 || row == 6;
 }
 
-// Removes characters up to U+0020 at both ends.
-QString trimmed(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 } // namespace
 
 NormalisedRoot NormaliseRoot(const QString &typed)
 {
-    QString root = trimmed(typed);
-    root.remove(QLatin1Char('-'));
-    root.remove(QChar(Hebrew::Maqaf));
-    for (QChar &c : root)
-        c = Hebrew::finalToBase(c);
-    if (root.size() < 3 || root.size() > 9)
+    const std::optional<RootKey> key = ReadRootKey(typed);
+    if (!key)
         return {};
-
-    QString main = root;
-    QString distinguishing;
-    const qsizetype space = root.indexOf(QLatin1Char(' '));
-    if (space >= 0) {
-        main = root.left(space + 1);
-        distinguishing = root.mid(space + 1, 1);
-    }
-
-    // Letters written with a dot count as one character while the hyphens go in.
-    const QString shin = QStringLiteral("\u05E9\u05C1");
-    const QString sin = QStringLiteral("\u05E9\u05C2");
-    const QString heWithMappiq = QStringLiteral("\u05D4\u05BC");
-    main.replace(shin, QStringLiteral("!"));
-    main.replace(sin, QStringLiteral("#"));
-    main.replace(heWithMappiq, QStringLiteral("^"));
-    for (qsizetype position = 2; position <= main.size(); position += 2)
-        main.insert(position - 1, QLatin1Char('-'));
+    QString main = JoinRootLetters(key->letters, QLatin1Char('-'));
     main.replace(QStringLiteral("- "), QStringLiteral(" "));
-    main.replace(QStringLiteral("!"), shin);
-    main.replace(QStringLiteral("#"), sin);
-    main.replace(QStringLiteral("^"), heWithMappiq);
-
-    return {true, trimmed(main + distinguishing)};
+    return {true, Trim(main + key->distinguishing)};
 }
 
 namespace VerbGrid {
@@ -178,11 +143,11 @@ RootPageResult BuildRootPage(const QString &root, const QString &gizra, const QS
     r.replace(QLatin1Char('-'), QChar(Hebrew::Maqaf));
     const qsizetype space = r.indexOf(QLatin1Char(' '));
     if (space >= 0) {
-        r = trimmed(r.left(space + 1)) + QStringLiteral(" <small>") + trimmed(r.mid(space + 1, 1))
+        r = Trim(r.left(space + 1)) + QStringLiteral(" <small>") + Trim(r.mid(space + 1, 1))
             + QStringLiteral("</small>");
     }
     // A blank root would otherwise pass as " <small></small>".
-    if (trimmed(root).isEmpty() || trimmed(r).isEmpty() || trimmed(gizra).isEmpty())
+    if (Trim(root).isEmpty() || Trim(r).isEmpty() || Trim(gizra).isEmpty())
         return {false, MissingRootOrGizraMessage};
 
     const QString crlf = QStringLiteral("\r\n");
@@ -197,7 +162,7 @@ RootPageResult BuildRootPage(const QString &root, const QString &gizra, const QS
         const int lastColumn = isPassive(row) ? 3 : VerbGrid::Tenses;
         for (int column = 1; column <= lastColumn; ++column, ++index) {
             const QString value = index < values.size() ? values.at(index) : QString();
-            page += keys.at(index) + QLatin1Char('=') + (trimmed(value).isEmpty() ? NoFormText : value);
+            page += keys.at(index) + QLatin1Char('=') + (Trim(value).isEmpty() ? NoFormText : value);
             // A blank line between the binyanim, none after the last one.
             const bool endsGroup = column == lastColumn && row < VerbGrid::Binyanim;
             page += endsGroup ? crlf + crlf : crlf;

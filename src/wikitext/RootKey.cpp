@@ -1,0 +1,36 @@
+#include "wikitext/RootKey.h"
+
+#include "entry/EntryText.h"
+#include "wikitext/Hebrew.h"
+
+std::optional<RootKey> ReadRootKey(const QString &typed)
+{
+    QString key = Trim(typed);
+    key.remove(QLatin1Char('-'));
+    key.remove(QChar(Hebrew::Maqaf));
+    for (QChar &c : key)
+        c = Hebrew::finalToBase(c);
+    if (key.size() < 3 || key.size() > 9)
+        return std::nullopt;
+    const qsizetype space = key.indexOf(QLatin1Char(' '));
+    if (space < 0)
+        return RootKey{key, QString()};
+    return RootKey{key.left(space + 1), key.mid(space + 1, 1)};
+}
+
+QString JoinRootLetters(QString letters, QChar joiner)
+{
+    // Stand-ins keep each dotted letter in one place while the joiners go in.
+    const QString shin = QStringLiteral("\u05E9\u05C1");
+    const QString sin = QStringLiteral("\u05E9\u05C2");
+    const QString heWithMappiq = QStringLiteral("\u05D4\u05BC");
+    letters.replace(shin, QStringLiteral("!"));
+    letters.replace(sin, QStringLiteral("#"));
+    letters.replace(heWithMappiq, QStringLiteral("^"));
+    for (qsizetype position = 2; position <= letters.size(); position += 2)
+        letters.insert(position - 1, joiner);
+    letters.replace(QLatin1Char('!'), shin);
+    letters.replace(QLatin1Char('#'), sin);
+    letters.replace(QLatin1Char('^'), heWithMappiq);
+    return letters;
+}
