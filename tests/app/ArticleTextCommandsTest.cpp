@@ -1,7 +1,8 @@
 #include "app/commands/ArticleTextCommands.h"
-#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "support/EditorNotation.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QLabel>
@@ -258,11 +259,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("entry.txt"));
-        {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("abc");
-        }
+        QVERIFY(TestFiles::writeBytes(path, "abc"));
         Window w;
         QAction *quickSave = w.form.action(QStringLiteral("QuickSave"));
         type(w.editor(), QStringLiteral("x"));

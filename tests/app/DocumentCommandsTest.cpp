@@ -1,7 +1,8 @@
+#include "app/commands/DocumentCommands.h"
 #include "app/HebrewMessageBox.h"
 #include "app/Settings.h"
 #include "app/TForm1.h"
-#include "app/commands/DocumentCommands.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -21,9 +22,7 @@ QByteArray readBytes(const QString &path)
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(TestFiles::writeBytes(path, bytes));
 }
 
 QByteArray utf16le(const QString &text)

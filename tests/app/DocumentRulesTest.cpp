@@ -1,4 +1,5 @@
 #include "app/DocumentRules.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,9 +159,7 @@ void DocumentRulesTest::unicodeFileExists()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ערך חדש.txt"));
     QVERIFY(!fileExists(path));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.close();
+    QVERIFY(TestFiles::writeBytes(path, QByteArray()));
     QVERIFY(fileExists(path));
     QVERIFY(!fileExists(dir.path())); // a folder is no document
     QVERIFY(!fileExists(QString()));

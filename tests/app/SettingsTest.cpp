@@ -1,4 +1,5 @@
 #include "app/Settings.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,10 +91,7 @@ private slots:
     {
         const QString ini = m_dir.filePath(QStringLiteral("broken.ini"));
         const QByteArray junk("\x00\x01\x81\xFF[Preferences]", 17);
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(junk);
-        f.close();
+        QVERIFY(TestFiles::writeBytes(ini, junk));
         Settings::setIniPathForTesting(ini);
         {
             Settings::ReportOnce once;

@@ -1,7 +1,8 @@
-#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "platform/ShellOpen.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
@@ -241,12 +242,7 @@ private:
     {
         QDir().mkpath(m_dir.filePath(QStringLiteral("bin")));
         const QString path = m_dir.filePath(QStringLiteral("bin/") + name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly)) {
-            f.write("#!/bin/sh\n");
-            f.close();
-            f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser);
-        }
+        TestFiles::writeExecutable(path, "#!/bin/sh\n");
         return path;
     }
 

@@ -3,6 +3,7 @@
 #include "app/TOptions.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -53,9 +54,7 @@ class TOptionsTest : public QObject
 
     void setIni(const QByteArray &contents)
     {
-        QFile f(m_ini);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(contents);
+        QVERIFY(TestFiles::writeBytes(m_ini, contents));
     }
 
 private slots:

@@ -1,4 +1,5 @@
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -62,11 +63,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bin"));
         const QByteArray bytes("\x00\x01\x02\xFF\x81", 5);
-        {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
-        }
+        QVERIFY(TestFiles::writeBytes(path, bytes));
         const Run r = run({QStringLiteral("convert"), QStringLiteral("-o"), path, path});
         QCOMPARE(r.status, 2);
         QFile f(path);

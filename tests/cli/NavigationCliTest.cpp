@@ -1,4 +1,5 @@
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,14 +106,11 @@ private slots:
     {
         QProcess p;
         const QString clip = QDir::temp().filePath(QStringLiteral("nav-clip-%1.txt").arg(QCoreApplication::applicationPid()));
-        QFile f(clip);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QStringLiteral("שורה\r\n").toUtf8());
-        f.close();
+        QVERIFY(TestFiles::writeBytes(clip, QStringLiteral("שורה\r\n").toUtf8()));
         p.start(QStringLiteral(DALVANA_CLI_PATH), {QStringLiteral("quotation-paste"), QStringLiteral("--clipboard-file"), clip});
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished());
-        f.remove();
+        QFile::remove(clip);
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), QStringLiteral("#:* \"שורה\" (["));
     }

@@ -1,4 +1,5 @@
 #include "support/CliRun.h"
+#include "support/TestFiles.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -88,11 +89,7 @@ private slots:
         QTemporaryDir dir;
         const QString in = dir.filePath(QStringLiteral("in.txt"));
         const QString out = dir.filePath(QStringLiteral("out.txt"));
-        {
-            QFile f(in);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("a b  \n");
-        }
+        QVERIFY(TestFiles::writeBytes(in, "a b  \n"));
         QProcess p;
         p.start(QStringLiteral(DALVANA_CLI_PATH), {QStringLiteral("fix-spaces"), QStringLiteral("-o"), out, in});
         QVERIFY(p.waitForFinished());

@@ -1,4 +1,5 @@
 #include "platform/IniFile.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,10 +48,7 @@ private slots:
         QFETCH(QString, value);
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("a.ini"));
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(file);
-        f.close();
+        QVERIFY(TestFiles::writeBytes(ini, file));
         QCOMPARE(IniFile::read(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("dflt")), value);
     }
 
@@ -59,10 +57,7 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("a.ini"));
         const QByteArray garbage("\x00\x01\x81\xFF", 4);
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(garbage);
-        f.close();
+        QVERIFY(TestFiles::writeBytes(ini, garbage));
         QString error;
         QVERIFY(!IniFile::write(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"), &error));
         QVERIFY(!error.isEmpty());

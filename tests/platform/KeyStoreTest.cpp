@@ -1,5 +1,6 @@
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,9 +15,7 @@ class KeyStoreTest : public QObject
 
     void writeBytes(const QByteArray &bytes)
     {
-        QFile f(m_file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        QVERIFY(TestFiles::writeBytes(m_file, bytes));
     }
 
 private slots:
