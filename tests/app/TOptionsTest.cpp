@@ -52,17 +52,12 @@ class TOptionsTest : public QObject
     QTemporaryDir m_home;
     QString m_ini;
 
-    void setIni(const QByteArray &contents)
-    {
-        QVERIFY(TestFiles::writeBytes(m_ini, contents));
-    }
+    void setIni(const QByteArray &contents) { QVERIFY(TestFiles::writeBytes(m_ini, contents)); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
+        QVERIFY(TestFiles::useHomeIn(m_home));
         m_ini = m_home.filePath(QStringLiteral("Dalvana.ini"));
         Settings::setIniPathForTesting(m_ini);
         Settings::setErrorReporter(collect);

@@ -1,5 +1,6 @@
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,12 +19,7 @@ class DesktopIntegrationTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
-    }
+    void initTestCase() { QVERIFY(TestFiles::useHomeIn(m_home)); }
 
     void execArgument_data()
     {

@@ -13,18 +13,10 @@ class KeyStoreTest : public QObject
     QTemporaryDir m_home;
     QString m_file;
 
-    void writeBytes(const QByteArray &bytes)
-    {
-        QVERIFY(TestFiles::writeBytes(m_file, bytes));
-    }
+    void writeBytes(const QByteArray &bytes) { QVERIFY(TestFiles::writeBytes(m_file, bytes)); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
-    }
+    void initTestCase() { QVERIFY(TestFiles::useHomeIn(m_home)); }
 
     void init()
     {

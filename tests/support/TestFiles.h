@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <QtGlobal>
 
 namespace TestFiles {
 
@@ -18,6 +20,14 @@ inline bool writeExecutable(const QString &path, const QByteArray &bytes)
 {
     return writeBytes(path, bytes)
         && QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
+}
+
+// The desktop's data and configuration folders inside `home`, so that nothing the
+// tests write reaches the real ones; false when the temporary folder is missing.
+inline bool useHomeIn(const QTemporaryDir &home)
+{
+    return home.isValid() && qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8())
+        && qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
 }
 
 } // namespace TestFiles
