@@ -58,8 +58,7 @@ class ArticleTextCommandsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        MainWindowFixture::startTestCase();
-        MainWindowFixture::useSettingsIn(m_dir);
+        MainWindowFixture::startTestCase(m_dir);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 

@@ -27,11 +27,7 @@ class MarkupCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-        MainWindowFixture::useSettingsIn(m_dir);
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
 
     void hints_data()
     {

@@ -34,6 +34,13 @@ inline void useSettingsIn(const QTemporaryDir &dir)
     Settings::setIniPathForTesting(dir.filePath(QStringLiteral("Dalvana.ini")));
 }
 
+// One settings file in `dir` for the whole test case, kept from test to test.
+inline void startTestCase(const QTemporaryDir &dir)
+{
+    startTestCase();
+    useSettingsIn(dir);
+}
+
 // No settings file at all, as on a first start.
 inline void removeSettings(const QTemporaryDir &dir)
 {

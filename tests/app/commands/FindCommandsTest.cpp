@@ -37,11 +37,7 @@ class FindCommandsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-        MainWindowFixture::useSettingsIn(m_dir);
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
 
     void init() { HebrewMessageBox::clearAsked(); }
 

@@ -32,11 +32,7 @@ class TemplateCommandsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-        MainWindowFixture::useSettingsIn(m_dir);
-    }
+    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
 
     void init() { HebrewMessageBox::clearAsked(); }
 
