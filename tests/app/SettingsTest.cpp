@@ -13,12 +13,6 @@ void collect(const QString &message)
     g_messages << message;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class SettingsTest : public QObject
@@ -60,7 +54,7 @@ private slots:
         const QString ini = m_dir.filePath(QStringLiteral("first.ini"));
         Settings::setIniPathForTesting(ini);
         QVERIFY(Settings::ensureFile());
-        QCOMPARE(contents(ini), QByteArray("[Preferences]\nMaximize=Yes\nTray=Yes\nNikkud=Yes\nRecentChanges=0\n"
+        QCOMPARE(TestFiles::readBytes(ini), QByteArray("[Preferences]\nMaximize=Yes\nTray=Yes\nNikkud=Yes\nRecentChanges=0\n"
                                            "[Shortcuts]\nF2=\nF3=\nF4=\n"
                                            "[RecentItems]\nR1=\nR2=\nR3=\nR4=\n"));
         QVERIFY(Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), QStringLiteral("No")));
@@ -101,7 +95,7 @@ private slots:
         }
         QCOMPARE(g_messages.size(), 1);
         QVERIFY(g_messages.first().contains(ini));
-        QCOMPARE(contents(ini), junk);
+        QCOMPARE(TestFiles::readBytes(ini), junk);
         QCOMPARE(Settings::read(QStringLiteral("Preferences"), QStringLiteral("Tray"), QStringLiteral("d")),
                  QStringLiteral("d"));
     }

@@ -12,11 +12,7 @@ class DesktopIntegrationTest : public QObject
 
     QTemporaryDir m_home;
 
-    QString entryText()
-    {
-        QFile f(DesktopIntegration::textVerbEntryPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    QString entryText() { return QString::fromUtf8(TestFiles::readBytes(DesktopIntegration::textVerbEntryPath())); }
 
 private slots:
     void initTestCase() { QVERIFY(TestFiles::useHomeIn(m_home)); }

@@ -9,12 +9,6 @@ class IniFileTest : public QObject
 {
     Q_OBJECT
 
-    QByteArray contents(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
 private slots:
     void keysKeepTheirOrder()
     {
@@ -25,7 +19,7 @@ private slots:
         QVERIFY(IniFile::write(ini, QStringLiteral("Shortcuts"), QStringLiteral("F2"), QString()));
         QVERIFY(IniFile::write(ini, QStringLiteral("Preferences"), QStringLiteral("AutoSave"), QStringLiteral("0")));
         QVERIFY(IniFile::write(ini, QStringLiteral("preferences"), QStringLiteral("tray"), QStringLiteral("No")));
-        QCOMPARE(contents(ini),
+        QCOMPARE(TestFiles::readBytes(ini),
                  QByteArray("[Preferences]\nMaximize=Yes\nTray=No\nNikkud=Yes\nAutoSave=0\n[Shortcuts]\nF2=\n"));
     }
 
@@ -61,7 +55,7 @@ private slots:
         QString error;
         QVERIFY(!IniFile::write(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"), &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(contents(ini), garbage);
+        QCOMPARE(TestFiles::readBytes(ini), garbage);
         QCOMPARE(IniFile::read(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")), QStringLiteral("d"));
     }
 

@@ -8,6 +8,19 @@
 
 namespace TestFiles {
 
+// The whole file; empty when it cannot be read.
+inline QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A file under tests/data as UTF-8 text, as written there (LF line ends).
+inline QString testData(const QString &relativePath)
+{
+    return QString::fromUtf8(readBytes(QStringLiteral(DALVANA_TEST_DATA "/") + relativePath));
+}
+
 // Writes the bytes as the whole file; false when it cannot be opened or written in full.
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {

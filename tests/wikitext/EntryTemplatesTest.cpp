@@ -1,4 +1,5 @@
 #include "regex/RegEx.h"
+#include "support/TestFiles.h"
 #include "wikitext/EntryTemplates.h"
 
 #include <QFile>
@@ -11,10 +12,8 @@ namespace {
 // The skeletons as written out line by line in tests/data/templates.
 QString fixture(const char *name)
 {
-    QFile f(QStringLiteral(DALVANA_TEST_DATA "/templates/") + QLatin1String(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll()).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return TestFiles::testData(QStringLiteral("templates/") + QLatin1String(name))
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 QString line(const QString &text, int number)

@@ -1,4 +1,5 @@
 #include "dialogs/verbs/logic/RootPage.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTest>
@@ -7,10 +8,7 @@ namespace {
 
 QString fixture(const char *name)
 {
-    QFile f(QStringLiteral(DALVANA_TEST_DATA "/templates/") + QLatin1String(name));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll());
+    return TestFiles::testData(QStringLiteral("templates/") + QLatin1String(name));
 }
 
 QStringList blanks()
