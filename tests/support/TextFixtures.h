@@ -16,4 +16,11 @@ inline QString page(const QStringList &lines)
 inline const QString kShalom = QStringLiteral("==שָׁלוֹם==");
 inline const QString kBayit = QStringLiteral("==בַּיִת==");
 
+// One enormous line of bare headings: it sends the entry pattern into endless
+// backtracking until the engine gives up.
+inline QString runawayHeadingLine()
+{
+    return QStringLiteral("==אב ").repeated(20000);
+}
+
 } // namespace TextFixtures

@@ -1,6 +1,7 @@
 #include "dialogs/stats/TStats.h"
 
 #include "regex/RegEx.h"
+#include "support/TextFixtures.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -76,9 +77,7 @@ private slots:
 
     void runawayCountIsSaid()
     {
-        QString line;
-        for (int i = 0; i < 20000; ++i)
-            line += QStringLiteral("==אב ");
+        const QString line = TextFixtures::runawayHeadingLine();
         RegEx regEx;
         TStats dialog;
         dialog.setTarget(&regEx, [&] { return line; });
