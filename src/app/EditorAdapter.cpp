@@ -1,10 +1,12 @@
 #include "app/EditorAdapter.h"
 
 #include <QAbstractUndoItem>
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -12,9 +14,19 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-// The widget's form of a text: one LF for every LF, lone CR, CR LF and U+2028,
-// which a text cursor turns into a block separator. One pass, as documents run
-// to megabytes.
+// How much of a long text goes in at once: about a twentieth of a second's work
+// for the text document, which costs by the line.
+constexpr qsizetype LoadUnits = 256 * 1024;
+
+bool isLineBreak(char16_t c)
+{
+    // U+2029, U+FDD0 and U+FDD1 are block separators to a text cursor as well.
+    return c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+}
+
+// The widget's form of a text: one LF for every LF, lone CR, CR LF and every
+// other character a text cursor would turn into a block separator. One pass, as
+// documents run to megabytes.
 QString toWidgetText(const QString &text)
 {
     QString out(text.size(), Qt::Uninitialized);
@@ -27,7 +39,7 @@ QString toWidgetText(const QString &text)
             *to++ = u'\n';
             if (from + 1 != end && from[1] == u'\n')
                 ++from;
-        } else if (c == 0x2028) {
+        } else if (isLineBreak(c)) {
             *to++ = u'\n';
         } else {
             *to++ = *from;
@@ -46,12 +58,42 @@ public:
     void redo() override {}
 };
 
+// Any key pressed in the editor while a long text is coming in may edit it, so the
+// rest is taken in first.
+class KeyGuard : public QObject
+{
+public:
+    explicit KeyGuard(const EditorAdapter *adapter)
+        : m_adapter(adapter)
+    {
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride || type == QEvent::InputMethod)
+            m_adapter->finishLoading();
+        return false;
+    }
+
+private:
+    const EditorAdapter *m_adapter;
+};
+
 } // namespace
 
 EditorAdapter::EditorAdapter(QPlainTextEdit *editor)
     : m_editor(editor)
+    , m_loadTimer(std::make_unique<QTimer>())
+    , m_keyGuard(std::make_unique<KeyGuard>(this))
 {
+    QObject::connect(m_loadTimer.get(), &QTimer::timeout, m_keyGuard.get(), [this] {
+        if (!loadMore(LoadUnits))
+            endLoading();
+    });
 }
+
+EditorAdapter::~EditorAdapter() = default;
 
 QTextDocument *EditorAdapter::document() const
 {
@@ -60,6 +102,7 @@ QTextDocument *EditorAdapter::document() const
 
 QString EditorAdapter::text() const
 {
+    finishLoading();
     // toRawText keeps no-break spaces, which toPlainText would turn into spaces.
     const QString raw = document()->toRawText();
     QString out;
@@ -80,6 +123,7 @@ QString EditorAdapter::text() const
 
 EditorState EditorAdapter::state() const
 {
+    finishLoading();
     EditorState s;
     s.text = text();
     const QTextCursor c = m_editor->textCursor();
@@ -93,11 +137,13 @@ EditorState EditorAdapter::state() const
 int EditorAdapter::length() const
 {
     const QTextDocument *doc = document();
-    return doc->characterCount() - 1 + doc->blockCount() - 1;
+    const qsizetype pending = m_pending.size() - m_pendingAt + m_pendingBreaks;
+    return int(doc->characterCount() - 1 + doc->blockCount() - 1 + pending);
 }
 
 int EditorAdapter::toStatePosition(int widgetPosition) const
 {
+    finishLoading();
     const QTextBlock block = document()->findBlock(widgetPosition);
     const int number = block.isValid() ? block.blockNumber() : document()->blockCount() - 1;
     return widgetPosition + number;
@@ -105,6 +151,7 @@ int EditorAdapter::toStatePosition(int widgetPosition) const
 
 int EditorAdapter::toWidgetPosition(int statePosition) const
 {
+    finishLoading();
     const QTextDocument *doc = document();
     statePosition = std::clamp(statePosition, 0, length());
     // The last block whose start, counted as the state counts, is not behind the position.
@@ -124,6 +171,7 @@ int EditorAdapter::toWidgetPosition(int statePosition) const
 
 void EditorAdapter::apply(const EditorState &next)
 {
+    finishLoading();
     replace(0, text(), next.text);
     select(next.selStart, next.selLength);
 }
@@ -132,6 +180,7 @@ EditorState EditorAdapter::excerpt(int *start) const
 {
     // The line of the selection's end and the two after it are all that an image
     // line, the last reader of neighbouring lines, looks at.
+    finishLoading();
     const QTextCursor c = m_editor->textCursor();
     QTextBlock block = document()->findBlock(c.selectionStart());
     QTextBlock last = document()->findBlock(c.selectionEnd());
@@ -152,6 +201,7 @@ EditorState EditorAdapter::excerpt(int *start) const
 
 void EditorAdapter::applyExcerpt(int start, const EditorState &before, const EditorState &after)
 {
+    finishLoading();
     replace(start, before.text, after.text);
     select(start + after.selStart, after.selLength);
 }
@@ -191,6 +241,7 @@ void EditorAdapter::replace(int offset, const QString &old, const QString &neu)
 
 void EditorAdapter::select(int start, int length)
 {
+    finishLoading();
     QTextCursor cursor(document());
     cursor.setPosition(toWidgetPosition(start));
     cursor.setPosition(toWidgetPosition(start + length), QTextCursor::KeepAnchor);
@@ -199,5 +250,105 @@ void EditorAdapter::select(int start, int length)
 
 void EditorAdapter::setText(const QString &text)
 {
-    m_editor->setPlainText(toWidgetText(text));
+    if (isLoading()) {
+        m_pending.clear();
+        endLoading();
+    }
+    QString widgetText = toWidgetText(text);
+    if (widgetText.size() <= LoadUnits) {
+        m_editor->setPlainText(widgetText);
+        return;
+    }
+    // The first lines now, the rest from the event loop; each later piece starts
+    // with its line break.
+    qsizetype cut = widgetText.lastIndexOf(u'\n', LoadUnits);
+    if (cut <= 0)
+        cut = widgetText.indexOf(u'\n', LoadUnits);
+    if (cut < 0) {
+        m_editor->setPlainText(widgetText);
+        return;
+    }
+    m_pendingBreaks = QStringView(widgetText).mid(cut).count(u'\n');
+    m_pending = std::move(widgetText);
+    m_pendingAt = cut;
+    m_editor->setPlainText(m_pending.left(cut));
+    QTextDocument *doc = document();
+    // Pieces taken in are no steps to undo.
+    doc->setUndoRedoEnabled(false);
+    m_wasReadOnly = m_editor->isReadOnly();
+    m_editor->setReadOnly(true);
+    // Reinstalled so that it sees keys before every other filter on the editor.
+    m_editor->removeEventFilter(m_keyGuard.get());
+    m_editor->installEventFilter(m_keyGuard.get());
+    m_loadTimer->start(0);
+}
+
+QString EditorAdapter::heldText(const QString &text)
+{
+    // toWidgetText with CR LF written for each LF, in one pass.
+    QString out(text.size() * 2, Qt::Uninitialized);
+    QChar *to = out.data();
+    const QChar *from = text.constData();
+    const QChar *end = from + text.size();
+    while (from != end) {
+        const char16_t c = from->unicode();
+        if (c == u'\r' || c == u'\n' || isLineBreak(c)) {
+            *to++ = u'\r';
+            *to++ = u'\n';
+            if (c == u'\r' && from + 1 != end && from[1] == u'\n')
+                ++from;
+        } else {
+            *to++ = *from;
+        }
+        ++from;
+    }
+    out.truncate(to - out.constData());
+    out.squeeze();
+    return out;
+}
+
+bool EditorAdapter::loadMore(qsizetype units) const
+{
+    if (!isLoading())
+        return false;
+    const qsizetype rest = m_pending.size() - m_pendingAt;
+    qsizetype length = rest;
+    if (rest > units) {
+        // Up to the last line break within reach, or the first one beyond it.
+        qsizetype end = m_pending.lastIndexOf(u'\n', m_pendingAt + units);
+        if (end <= m_pendingAt)
+            end = m_pending.indexOf(u'\n', m_pendingAt + units);
+        if (end > m_pendingAt)
+            length = end - m_pendingAt;
+    }
+    const QString piece = m_pending.mid(m_pendingAt, length);
+    // Counted out first: the widget reports the change, and the length is read, inside insertText.
+    m_pendingBreaks -= piece.count(u'\n');
+    m_pendingAt += length;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(piece);
+    return m_pendingAt < m_pending.size();
+}
+
+void EditorAdapter::endLoading() const
+{
+    m_loadTimer->stop();
+    m_pending.clear();
+    m_pendingAt = 0;
+    m_pendingBreaks = 0;
+    m_editor->removeEventFilter(m_keyGuard.get());
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(false);
+    m_editor->setReadOnly(m_wasReadOnly);
+}
+
+void EditorAdapter::finishLoading() const
+{
+    if (!isLoading())
+        return;
+    while (loadMore(m_pending.size()))
+        ;
+    endLoading();
 }

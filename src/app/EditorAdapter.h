@@ -4,8 +4,12 @@
 
 #include <QString>
 
+#include <memory>
+
+class QObject;
 class QPlainTextEdit;
 class QTextDocument;
+class QTimer;
 
 // Moves the editor state in and out of the editor widget. The widget keeps one
 // block separator per line break where the state has CR LF, so positions are
@@ -15,6 +19,9 @@ class EditorAdapter
 {
 public:
     explicit EditorAdapter(QPlainTextEdit *editor);
+    ~EditorAdapter();
+    EditorAdapter(const EditorAdapter &) = delete;
+    EditorAdapter &operator=(const EditorAdapter &) = delete;
 
     QPlainTextEdit *widget() const { return m_editor; }
 
@@ -42,8 +49,17 @@ public:
             applyExcerpt(start, before, after);
     }
     // Puts a whole new text into the editor; every LF, lone CR, CR LF and U+2028
-    // becomes a line break. The caret goes to the start.
+    // becomes a line break. The caret goes to the start. A long text shows its
+    // first lines at once and takes in the rest from the event loop, read-only
+    // meanwhile; every reader and writer of the text, and any key pressed in the
+    // editor, first takes in what is left, so nothing ever sees part of a document.
     void setText(const QString &text);
+    // What text() gives back after setText(text), computed without the widget.
+    static QString heldText(const QString &text);
+    // A long text is still being taken in.
+    bool isLoading() const { return !m_pending.isEmpty(); }
+    // Takes in the rest of a long text now.
+    void finishLoading() const;
     // The length of the text as the state counts it, without building the text.
     int length() const;
 
@@ -57,6 +73,16 @@ private:
     // the range that differs.
     void replace(int offset, const QString &old, const QString &neu);
     void select(int start, int length);
+    // Appends the next lines of a long text; true while some are left.
+    bool loadMore(qsizetype units) const;
+    void endLoading() const;
 
     QPlainTextEdit *m_editor;
+    // The widget's form of what a long text still has to take in, from m_pendingAt.
+    mutable QString m_pending;
+    mutable qsizetype m_pendingAt = 0;
+    mutable qsizetype m_pendingBreaks = 0;
+    mutable bool m_wasReadOnly = false;
+    std::unique_ptr<QTimer> m_loadTimer;
+    std::unique_ptr<QObject> m_keyGuard;
 };

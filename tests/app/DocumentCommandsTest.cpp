@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/TForm1.h"
 #include "support/TestFiles.h"
+#include "wikitext/LiveAnalysis.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -50,6 +51,7 @@ private slots:
     void openRewritesFile_data();
     void openRewritesFile();
     void openRefusesBinaryFile();
+    void openLongFile();
     void saveAs_data();
     void saveAs();
     void saveAsToUnwritablePlaceChangesNothing();
@@ -123,6 +125,27 @@ void DocumentCommandsTest::openRewritesFile()
     QVERIFY(!m_form->greenLed()->isHidden());
     QVERIFY(m_form->timer1()->isActive());
     QVERIFY(HebrewMessageBox::asked().isEmpty());
+}
+
+// A long document is rewritten whole and counts as saved while its lines are still
+// coming into the editor, and the lines coming in are no edits.
+void DocumentCommandsTest::openLongFile()
+{
+    const QString text = QStringLiteral("==שָׁלוֹם==\r\n# [[ברכה]] בפגישה.\r\n").repeated(30000);
+    const QString path = file(QStringLiteral("ארוך.txt"));
+    writeBytes(path, text.toUtf8());
+    DocumentCommands &doc = m_form->document();
+    QVERIFY(doc.OpenDocumentFile(path));
+    QVERIFY(m_form->editor().isLoading());
+    QCOMPARE(readBytes(path), utf16le(text));
+    QCOMPARE(doc.savedText(), text);
+    QCOMPARE(m_form->statusLabel()->text(), CharacterCountText(text.size()));
+    QVERIFY(!m_form->action(QStringLiteral("QuickSave"))->isEnabled());
+    QTRY_VERIFY(!m_form->editor().isLoading());
+    QVERIFY(!m_form->action(QStringLiteral("QuickSave"))->isEnabled());
+    QVERIFY(!doc.isModified());
+    QCOMPARE(m_form->editor().text(), text);
+    QCOMPARE(m_form->statusLabel()->text(), CharacterCountText(text.size()));
 }
 
 void DocumentCommandsTest::openRefusesBinaryFile()

@@ -18,7 +18,22 @@ private slots:
     void noBreakSpaceSurvives();
     void lengthCountsLineBreaksAsTwo_data();
     void lengthCountsLineBreaksAsTwo();
+    void longText_data();
+    void longText();
+    void longTextComesInFromTheEventLoop();
+    void keyWhileLoadingEditsTheWholeText();
+    void newTextWhileLoadingReplacesTheOld();
 };
+
+namespace {
+
+// Far more lines than go into the editor at once.
+QString longPage(int lines)
+{
+    return QString::fromUtf8("==שָׁלוֹם==\r\n# [[ברכה]] בפגישה.\r\n").repeated(lines / 2);
+}
+
+} // namespace
 
 void EditorAdapterTest::setTextNormalisesLineBreaks_data()
 {
@@ -32,6 +47,9 @@ void EditorAdapterTest::setTextNormalisesLineBreaks_data()
     QTest::newRow("CR CR LF") << "a\r\r\nb" << "a\r\n\r\nb";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("trailing break") << "שלום\n" << "שלום\r\n";
+    QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b" << "a\r\nb";
+    QTest::newRow("frame marks") << QString("a") + QChar(0xFDD0) + "b" + QChar(0xFDD1) << "a\r\nb\r\n";
+    QTest::newRow("tab and no-break space") << QString("\t") + QChar(0x00A0) << QString("\t") + QChar(0x00A0);
 }
 
 void EditorAdapterTest::setTextNormalisesLineBreaks()
@@ -44,6 +62,7 @@ void EditorAdapterTest::setTextNormalisesLineBreaks()
     QCOMPARE(adapter.text(), expected);
     QCOMPARE(adapter.state().text, expected);
     QCOMPARE(adapter.length(), expected.size());
+    QCOMPARE(EditorAdapter::heldText(input), expected);
 }
 
 void EditorAdapterTest::positionsRoundTrip_data()
@@ -75,7 +94,7 @@ void EditorAdapterTest::positionsRoundTrip()
     for (int a = 0; a <= text.size(); ++a) {
         if (a > 0 && text[a - 1] == u'\r')
             continue;
-        const EditorState wanted{text, a, text.size() - a};
+        const EditorState wanted{text, a, int(text.size()) - a};
         adapter.apply(wanted);
         QCOMPARE(adapter.state(), wanted);
     }
@@ -154,6 +173,86 @@ void EditorAdapterTest::lengthCountsLineBreaksAsTwo()
     EditorAdapter adapter(&edit);
     adapter.setText(text);
     QCOMPARE(adapter.length(), length);
+}
+
+void EditorAdapterTest::longText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("inPieces");
+    QTest::newRow("many lines") << longPage(40000) << true;
+    QTest::newRow("LF breaks") << longPage(40000).replace("\r\n", "\n") << true;
+    QTest::newRow("ends with a break") << longPage(40000) + "\r\n" << true;
+    QTest::newRow("one enormous line") << QString(600000, QChar(u'א')) << false;
+    QTest::newRow("enormous first line, then more")
+        << QString(600000, QChar(u'א')) + "\r\n" + longPage(100) << true;
+}
+
+// Whatever reads a long text while it is coming in gets all of it, and the
+// pieces leave no undo step and no modification behind.
+void EditorAdapterTest::longText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, inPieces);
+    const QString held = EditorAdapter::heldText(text);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(text);
+    QCOMPARE(adapter.isLoading(), inPieces);
+    QCOMPARE(edit.isReadOnly(), inPieces);
+    QCOMPARE(adapter.length(), held.size());
+    QCOMPARE(adapter.state(), (EditorState{held, 0, 0}));
+    QVERIFY(!adapter.isLoading());
+    QVERIFY(!edit.isReadOnly());
+    QVERIFY(!edit.document()->isUndoAvailable());
+    QVERIFY(!edit.document()->isModified());
+}
+
+void EditorAdapterTest::longTextComesInFromTheEventLoop()
+{
+    const QString text = longPage(60000);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(text);
+    QVERIFY(adapter.isLoading());
+    const int firstBlocks = edit.document()->blockCount();
+    QTRY_VERIFY(!adapter.isLoading());
+    QVERIFY(edit.document()->blockCount() > firstBlocks);
+    QCOMPARE(edit.document()->blockCount(), 60001);
+    QCOMPARE(adapter.text(), text);
+    QCOMPARE(edit.textCursor().position(), 0);
+    QVERIFY(!edit.isReadOnly());
+    QVERIFY(!edit.document()->isUndoAvailable());
+}
+
+// A key goes to the whole document, and is then one step to undo.
+void EditorAdapterTest::keyWhileLoadingEditsTheWholeText()
+{
+    const QString text = longPage(40000);
+    QPlainTextEdit edit;
+    EditorAdapter adapter(&edit);
+    adapter.setText(text);
+    QVERIFY(adapter.isLoading());
+    QTest::keyClick(&edit, Qt::Key_X, Qt::NoModifier);
+    QVERIFY(!adapter.isLoading());
+    QCOMPARE(adapter.text(), "x" + text);
+    edit.undo();
+    QCOMPARE(adapter.text(), text);
+}
+
+void EditorAdapterTest::newTextWhileLoadingReplacesTheOld()
+{
+    QPlainTextEdit edit;
+    edit.setReadOnly(true);
+    EditorAdapter adapter(&edit);
+    adapter.setText(longPage(40000));
+    QVERIFY(adapter.isLoading());
+    adapter.setText(QStringLiteral("short"));
+    QVERIFY(!adapter.isLoading());
+    QCOMPARE(adapter.text(), QStringLiteral("short"));
+    // A read-only editor is left read-only.
+    QVERIFY(edit.isReadOnly());
+    QTest::qWait(20);
+    QCOMPARE(adapter.text(), QStringLiteral("short"));
 }
 
 QTEST_MAIN(EditorAdapterTest)

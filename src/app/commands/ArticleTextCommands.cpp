@@ -171,11 +171,14 @@ void ArticleTextCommands::insertMaqaf()
 
 void ArticleTextCommands::ArticleTextChange()
 {
+    // The document knows its length without building the text, also while a long
+    // one is still coming in; the pieces coming in are no edits of the user's.
+    m_form.statusLabel()->setText(CharacterCountText(m_form.editor().length()));
+    if (m_form.editor().isLoading())
+        return;
     QPlainTextEdit *editor = m_form.articleText();
     if (m_form.jumpQuery() && m_form.jumpQuery()->hasFocus())
         editor->setFocus();
-    // The document knows its length without building the text.
-    m_form.statusLabel()->setText(CharacterCountText(m_form.editor().length()));
     QAction *quickSave = m_form.action(QStringLiteral("QuickSave"));
     if (!quickSave->isEnabled()) {
         if (DocumentRules::fileExists(m_form.document().currentFileName()))

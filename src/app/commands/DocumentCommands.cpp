@@ -74,9 +74,11 @@ bool DocumentCommands::OpenDocumentFile(const QString &path)
     m_form.editor().setText(text);
     m_currentFileName = path;
     AddRecentItem(path);
-    m_savedText = m_form.editor().text();
+    // Known without reading a long document back while it is still coming in.
+    m_savedText = EditorAdapter::heldText(text);
     m_form.action(QStringLiteral("QuickSave"))->setEnabled(true);
-    QuickSaveClick();
+    if (saveText(m_savedText))
+        m_form.action(QStringLiteral("QuickSave"))->setEnabled(false);
     m_form.setWindowTitle(DocumentRules::caption(path));
     return true;
 }
@@ -120,7 +122,13 @@ bool DocumentCommands::saveToCurrentFile()
 {
     if (!DocumentRules::fileExists(m_currentFileName))
         return false;
-    const QString text = m_form.editor().text();
+    return saveText(m_form.editor().text());
+}
+
+bool DocumentCommands::saveText(const QString &text)
+{
+    if (!DocumentRules::fileExists(m_currentFileName))
+        return false;
     QString error;
     if (!DocumentFormat::writeFile(m_currentFileName, text, &error)) {
         HebrewMessageBox::notice(error);

@@ -59,6 +59,8 @@ public:
     static const QString ExitQuestion;
 
 private:
+    // Writes `text` to the current file as the document; false where there is none or it fails.
+    bool saveText(const QString &text);
     QString chooseFile(bool save);
     void setCurrentFile(const QString &path);
     void leave();

@@ -76,7 +76,7 @@ QPainterPath grown(const QPainterPath &outline)
     const QPointF centre = outline.boundingRect().center();
     QTransform t;
     t.translate(centre.x(), centre.y());
-    t.scale(1.8, 1.8);
+    t.scale(1.6, 1.6);
     t.translate(-centre.x(), -centre.y());
     return t.map(outline);
 }
@@ -155,8 +155,8 @@ QIcon VowelCommands::pointIcon(QChar point)
         painter.translate(size / 2.0, size / 2.0);
         painter.scale(scale, scale);
         painter.translate(-frame.center());
-        const QColor circleInk(60, 70, 120);
-        painter.setPen(QPen(circleInk, 0.3 / scale));
+        const QColor circleInk(40, 50, 110);
+        painter.setPen(QPen(circleInk, 0.9 / scale));
         painter.setBrush(circleInk);
         painter.drawPath(ring);
         const QColor pointInk(10, 10, 60);
