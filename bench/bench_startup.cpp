@@ -44,9 +44,10 @@ QString writeLongDocument(qsizetype bytes)
     return path;
 }
 
-// Read, rewritten and its first screen shown: the rest of a long document comes in
-// from the event loop afterwards, while the window already answers.
-void BM_OpenToFirstScreen(benchmark::State &state)
+// Read, rewritten and shown: to the first screen, the rest of a long document
+// coming in from the event loop afterwards while the window already answers, or
+// until the last line is in the editor.
+void openIntoEditor(benchmark::State &state, bool whole)
 {
     const QString path = writeLongDocument(state.range(0));
     TForm1 form;
@@ -56,6 +57,8 @@ void BM_OpenToFirstScreen(benchmark::State &state)
     for (auto _ : state) {
         if (!form.document().OpenDocumentFile(path))
             state.SkipWithError("open failed");
+        if (whole)
+            form.editor().finishLoading();
         form.articleText()->viewport()->repaint();
         state.PauseTiming();
         form.editor().setText(QString());
@@ -64,24 +67,14 @@ void BM_OpenToFirstScreen(benchmark::State &state)
     }
 }
 
-// The same until the last line is in the editor.
+void BM_OpenToFirstScreen(benchmark::State &state)
+{
+    openIntoEditor(state, false);
+}
+
 void BM_OpenFullyLoaded(benchmark::State &state)
 {
-    const QString path = writeLongDocument(state.range(0));
-    TForm1 form;
-    form.FormCreate({});
-    form.show();
-    QApplication::processEvents();
-    for (auto _ : state) {
-        if (!form.document().OpenDocumentFile(path))
-            state.SkipWithError("open failed");
-        form.editor().finishLoading();
-        form.articleText()->viewport()->repaint();
-        state.PauseTiming();
-        form.editor().setText(QString());
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
+    openIntoEditor(state, true);
 }
 
 } // namespace
