@@ -13,8 +13,10 @@
 #include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "app/commands/VowelCommands.h"
+#include "platform/KeyboardLayouts.h"
 #include "ui_TForm1.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
@@ -218,6 +220,8 @@ void TForm1::buildIcons()
 
 void TForm1::FormCreate(const QStringList &arguments)
 {
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        KeyboardLayouts::install(*app);
     Settings::ensureFile();
     Settings::setExternalWindowShowMode(
         Settings::read(QStringLiteral("Preferences"), QStringLiteral("Maximize"), QStringLiteral("No"))
