@@ -33,6 +33,14 @@ QString longPage(int lines)
     return QString::fromUtf8("==שָׁלוֹם==\r\n# [[ברכה]] בפגישה.\r\n").repeated(lines / 2);
 }
 
+// An editor given a long text, still taking it in.
+struct LoadingEditor
+{
+    explicit LoadingEditor(const QString &text) { adapter.setText(text); }
+    QPlainTextEdit edit;
+    EditorAdapter adapter{&edit};
+};
+
 } // namespace
 
 void EditorAdapterTest::setTextNormalisesLineBreaks_data()
@@ -210,9 +218,9 @@ void EditorAdapterTest::longText()
 void EditorAdapterTest::longTextComesInFromTheEventLoop()
 {
     const QString text = longPage(60000);
-    QPlainTextEdit edit;
-    EditorAdapter adapter(&edit);
-    adapter.setText(text);
+    LoadingEditor loading(text);
+    QPlainTextEdit &edit = loading.edit;
+    EditorAdapter &adapter = loading.adapter;
     QVERIFY(adapter.isLoading());
     const int firstBlocks = edit.document()->blockCount();
     QTRY_VERIFY(!adapter.isLoading());
@@ -228,14 +236,13 @@ void EditorAdapterTest::longTextComesInFromTheEventLoop()
 void EditorAdapterTest::keyWhileLoadingEditsTheWholeText()
 {
     const QString text = longPage(40000);
-    QPlainTextEdit edit;
-    EditorAdapter adapter(&edit);
-    adapter.setText(text);
+    LoadingEditor loading(text);
+    EditorAdapter &adapter = loading.adapter;
     QVERIFY(adapter.isLoading());
-    QTest::keyClick(&edit, Qt::Key_X, Qt::NoModifier);
+    QTest::keyClick(&loading.edit, Qt::Key_X, Qt::NoModifier);
     QVERIFY(!adapter.isLoading());
     QCOMPARE(adapter.text(), "x" + text);
-    edit.undo();
+    loading.edit.undo();
     QCOMPARE(adapter.text(), text);
 }
 
