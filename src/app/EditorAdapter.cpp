@@ -20,27 +20,29 @@ constexpr qsizetype LoadUnits = 256 * 1024;
 
 bool isLineBreak(char16_t c)
 {
-    // U+2029, U+FDD0 and U+FDD1 are block separators to a text cursor as well.
+    // Besides CR and LF: the line and paragraph separators, and the frame marks a
+    // text cursor also takes for block separators.
     return c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
 }
 
-// The widget's form of a text: one LF for every LF, lone CR, CR LF and every
-// other character a text cursor would turn into a block separator. One pass, as
-// documents run to megabytes.
-QString toWidgetText(const QString &text)
+// The text with CR LF, or LF alone, for every LF, lone CR, CR LF and every other
+// character a text cursor would turn into a block separator. One pass, as documents
+// run to megabytes, with the choice made at compile time.
+template <bool WithCr>
+QString withLineBreaks(const QString &text)
 {
-    QString out(text.size(), Qt::Uninitialized);
+    QString out(text.size() * (WithCr ? 2 : 1), Qt::Uninitialized);
     QChar *to = out.data();
     const QChar *from = text.constData();
     const QChar *end = from + text.size();
     while (from != end) {
         const char16_t c = from->unicode();
-        if (c == u'\r') {
+        if (c == u'\r' || c == u'\n' || isLineBreak(c)) {
+            if constexpr (WithCr)
+                *to++ = u'\r';
             *to++ = u'\n';
-            if (from + 1 != end && from[1] == u'\n')
+            if (c == u'\r' && from + 1 != end && from[1] == u'\n')
                 ++from;
-        } else if (isLineBreak(c)) {
-            *to++ = u'\n';
         } else {
             *to++ = *from;
         }
@@ -48,6 +50,12 @@ QString toWidgetText(const QString &text)
     }
     out.truncate(to - out.constData());
     return out;
+}
+
+// The widget's form of a text: one LF, a block separator, for each line break.
+QString toWidgetText(const QString &text)
+{
+    return withLineBreaks<false>(text);
 }
 
 // An undo step that does nothing.
@@ -123,7 +131,6 @@ QString EditorAdapter::text() const
 
 EditorState EditorAdapter::state() const
 {
-    finishLoading();
     EditorState s;
     s.text = text();
     const QTextCursor c = m_editor->textCursor();
@@ -171,7 +178,6 @@ int EditorAdapter::toWidgetPosition(int statePosition) const
 
 void EditorAdapter::apply(const EditorState &next)
 {
-    finishLoading();
     replace(0, text(), next.text);
     select(next.selStart, next.selLength);
 }
@@ -285,26 +291,10 @@ void EditorAdapter::setText(const QString &text)
 
 QString EditorAdapter::heldText(const QString &text)
 {
-    // toWidgetText with CR LF written for each LF, in one pass.
-    QString out(text.size() * 2, Qt::Uninitialized);
-    QChar *to = out.data();
-    const QChar *from = text.constData();
-    const QChar *end = from + text.size();
-    while (from != end) {
-        const char16_t c = from->unicode();
-        if (c == u'\r' || c == u'\n' || isLineBreak(c)) {
-            *to++ = u'\r';
-            *to++ = u'\n';
-            if (c == u'\r' && from + 1 != end && from[1] == u'\n')
-                ++from;
-        } else {
-            *to++ = *from;
-        }
-        ++from;
-    }
-    out.truncate(to - out.constData());
-    out.squeeze();
-    return out;
+    // Kept as the saved text for as long as the document is open: no room to spare.
+    QString held = withLineBreaks<true>(text);
+    held.squeeze();
+    return held;
 }
 
 bool EditorAdapter::loadMore(qsizetype units) const
