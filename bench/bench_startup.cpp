@@ -1,9 +1,9 @@
 // Start-up to a shown main window, and a 20 MB document opened into the editor:
 // to its first screen, and until it is all in.
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "gui/AppIcons.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
+#include "app/MainWindow.h"
 #include "app/commands/DocumentCommands.h"
 #include "wikitext/DocumentFormat.h"
 
@@ -20,7 +20,7 @@ QTemporaryDir *g_dir = nullptr;
 void BM_StartupToShownWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        TForm1 form;
+        MainWindow form;
         form.FormCreate({});
         form.centreOnScreen();
         form.show();
@@ -50,7 +50,7 @@ QString writeLongDocument(qsizetype bytes)
 void openIntoEditor(benchmark::State &state, bool whole)
 {
     const QString path = writeLongDocument(state.range(0));
-    TForm1 form;
+    MainWindow form;
     form.FormCreate({});
     form.show();
     QApplication::processEvents();

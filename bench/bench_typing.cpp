@@ -1,9 +1,9 @@
 // Typing into the editor: the change handler that runs on every keystroke on a dump
 // (5 MB), a whole keystroke there, and the root link made when "@" closes a root on
 // a long page (200 KB) and on the dump.
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
+#include "app/MainWindow.h"
 #include "app/commands/ArticleTextCommands.h"
 #include "wikitext/LiveAnalysis.h"
 
@@ -39,9 +39,9 @@ const QString &text(qsizetype size)
     return size < 1024 * 1024 ? small : large;
 }
 
-TForm1 &window()
+MainWindow &window()
 {
-    static TForm1 *form = new TForm1;
+    static MainWindow *form = new MainWindow;
     return *form;
 }
 
@@ -56,7 +56,7 @@ void key(QWidget *w, int code, const QString &typed, Qt::KeyboardModifiers modif
 // The editor holds the text with the caret in its middle, at the start of a line.
 void load(const QString &content)
 {
-    TForm1 &form = window();
+    MainWindow &form = window();
     form.editor().setText(content);
     const int middle = int(content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2);
     form.editor().apply(EditorState {content, middle, 0});

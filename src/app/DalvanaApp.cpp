@@ -1,13 +1,10 @@
 #include "app/DalvanaApp.h"
 
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
-#include "app/TOptions.h"
-#include "dialogs/find/TFindF.h"
-#include "dialogs/stats/TStats.h"
-#include "dialogs/verbs/TVerbsForm.h"
+#include "app/MainWindow.h"
+#include "gui/AppIcons.h"
+#include "gui/HebrewMessageBox.h"
+#include "gui/HebrewUi.h"
+#include "platform/Settings.h"
 
 #include <QApplication>
 
@@ -26,7 +23,7 @@ int runDalvana(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    HebrewUi::install(app);
     // Leaving is decided by Exit and the tray, not by the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     AppIcons::install();
@@ -39,16 +36,11 @@ int runDalvana(int argc, char *argv[])
     auto startUpReports = std::make_unique<Settings::ReportOnce>();
     Settings::checkFile();
 
-    // The windows in their fixed order; only the main window is shown.
-    TForm1 form1;
-    form1.FormCreate(arguments);
-    const auto options = TOptions::forMainWindow(form1);
-    TFindF findF(&form1);
-    TStats stats(&form1);
-    TVerbsForm verbsForm(&form1);
+    MainWindow window;
+    window.start(arguments);
 
     startUpReports.reset();
-    form1.centreOnScreen();
-    form1.show();
+    window.centreOnScreen();
+    window.show();
     return app.exec();
 }

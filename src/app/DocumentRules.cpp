@@ -1,6 +1,6 @@
 #include "app/DocumentRules.h"
 
-#include "app/HebrewMessageBox.h"
+#include "gui/HebrewMessageBox.h"
 
 #include <QFileInfo>
 

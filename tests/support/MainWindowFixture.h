@@ -1,15 +1,23 @@
 #pragma once
 
-#include "app/AppIcons.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "gui/AppIcons.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
+#include "app/MainWindow.h"
+#include "gui/HebrewUi.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolBar>
 #include <QApplication>
+#include <QTimer>
 #include <QFile>
 #include <QStringList>
+
+#include <functional>
 #include <QTemporaryDir>
 
 // What the window tests share: icons installed, questions answered without a window and
@@ -18,6 +26,7 @@ namespace MainWindowFixture {
 
 inline void startTestCase()
 {
+    HebrewUi::install(*qApp);
     AppIcons::install();
     HebrewMessageBox::setTestMode(true);
 }
@@ -25,7 +34,7 @@ inline void startTestCase()
 // A dialog on its own, laid out right to left as the program lays it out.
 inline void startDialogTestCase()
 {
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    HebrewUi::install(*qApp);
     HebrewMessageBox::setTestMode(true);
 }
 
@@ -64,9 +73,55 @@ inline QStringList askedTexts()
     return list;
 }
 
-inline void press(TForm1 &form, const char *action)
+// A control of the window by its name, as a reader finds it.
+template <typename T>
+T *child(QWidget &window, const QString &name)
 {
-    form.action(QLatin1String(action))->trigger();
+    T *found = window.findChild<T *>(name);
+    Q_ASSERT_X(found, "child", qPrintable(name));
+    return found;
+}
+
+// A menu item or toolbar button by its name; a submenu by the menu's name.
+inline QAction *action(QWidget &window, const QString &name)
+{
+    if (auto *found = window.findChild<QAction *>(name))
+        return found;
+    return child<QMenu>(window, name)->menuAction();
+}
+
+inline QLabel *label(QWidget &window, const char *name)
+{
+    return child<QLabel>(window, QLatin1String(name));
+}
+
+inline QLineEdit *jumpQuery(QWidget &window)
+{
+    return child<QLineEdit>(window, QStringLiteral("JumpQuery"));
+}
+
+inline QToolBar *toolBar(QWidget &window)
+{
+    return child<QToolBar>(window, QStringLiteral("ToolBar"));
+}
+
+inline void press(MainWindow &form, const char *name)
+{
+    action(form, QLatin1String(name))->trigger();
+}
+
+// Runs `step` from the application's own event loop; true when the program left it.
+inline bool leavesEventLoop(const std::function<void()> &step)
+{
+    QTimer start;
+    QTimer limit;
+    start.setSingleShot(true);
+    limit.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, qApp, step);
+    QObject::connect(&limit, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    start.start(0);
+    limit.start(300);
+    return QCoreApplication::exec() == 0;
 }
 
 // A document as the program reads it back; empty when it cannot be read.

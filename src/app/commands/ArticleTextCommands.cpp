@@ -1,12 +1,12 @@
 #include "app/commands/ArticleTextCommands.h"
 
 #include "app/DocumentRules.h"
-#include "app/TForm1.h"
-#include "app/commands/DocumentCommands.h"
+#include "app/DocumentModel.h"
+#include "app/EditorAdapter.h"
+#include "app/commands/MarkupCommands.h"
 #include "wikitext/LiveAnalysis.h"
 #include "wikitext/Markup.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QHash>
 #include <QKeyEvent>
@@ -76,14 +76,23 @@ int keyCodeFromX11(quint32 scanCode)
 
 } // namespace
 
-ArticleTextCommands::ArticleTextCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+ArticleTextCommands::ArticleTextCommands(EditorAdapter &editor, DocumentModel &document, MarkupCommands &markup,
+                                         QLabel &statusLabel, QLineEdit &jumpQuery)
+    : m_editor(editor)
+    , m_document(document)
+    , m_markup(markup)
+    , m_statusLabel(statusLabel)
+    , m_jumpQuery(jumpQuery)
 {
-    QPlainTextEdit *editor = form.articleText();
-    editor->installEventFilter(this);
-    connect(editor, &QPlainTextEdit::textChanged, this, &ArticleTextCommands::ArticleTextChange);
-    ArticleTextChange();
+    QPlainTextEdit *widget = editor.widget();
+    widget->installEventFilter(this);
+    connect(widget, &QPlainTextEdit::textChanged, this, &ArticleTextCommands::textChanged);
+    textChanged();
+}
+
+ArticleTextCommands::~ArticleTextCommands()
+{
+    m_editor.widget()->removeEventFilter(this);
 }
 
 int ArticleTextCommands::keyCode(const QKeyEvent *event)
@@ -107,7 +116,7 @@ int ArticleTextCommands::keyCode(const QKeyEvent *event)
 
 bool ArticleTextCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_form.articleText())
+    if (watched != m_editor.widget())
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::ShortcutOverride) {
@@ -120,26 +129,26 @@ bool ArticleTextCommands::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (event->type() == QEvent::KeyPress)
-        return ArticleTextKeyDown(key);
+        return handleKey(key);
     return false;
 }
 
-bool ArticleTextCommands::ArticleTextKeyDown(QKeyEvent *event)
+bool ArticleTextCommands::handleKey(QKeyEvent *event)
 {
     const int code = keyCode(event);
     const bool isCtrl = ctrl(event);
-    QPlainTextEdit *editor = m_form.articleText();
+    QPlainTextEdit *editor = m_editor.widget();
     bool consumed = false;
     if (isCtrl && code == 'A') {
         editor->selectAll();
         consumed = true;
     }
     if (!consumed && isCtrl && code == 'B')
-        m_form.action(QStringLiteral("Bold"))->trigger();
+        m_markup.bold();
     if (!consumed && isCtrl && code == 'L')
-        m_form.action(QStringLiteral("Little"))->trigger();
+        m_markup.small();
     if (!consumed && isCtrl && code == 'Q')
-        m_form.action(QStringLiteral("Quote"))->trigger();
+        m_markup.quote();
     if (!consumed && isCtrl && code == 'Z') {
         // One step back, and no way forward again: a second Ctrl+Z changes nothing.
         editor->undo();
@@ -147,44 +156,29 @@ bool ArticleTextCommands::ArticleTextKeyDown(QKeyEvent *event)
         consumed = true;
     }
     if (!consumed && isCtrl && code == 'W' && editor->textCursor().hasSelection()) {
-        wikipediaLink();
+        m_editor.editExcerpt(&Markup::wikipediaLink);
         consumed = true;
     }
     if (!consumed && isCtrl && code == kMinusKey && !(event->modifiers() & Qt::AltModifier)) {
-        insertMaqaf();
+        m_editor.editExcerpt(&Markup::maqaf);
         consumed = true;
     }
-    m_lastKeyKind
-        = code == '2' && (event->modifiers() & Qt::ShiftModifier) ? QStringLiteral("@") : QStringLiteral("Other");
+    m_lastKeyKind = code == '2' && (event->modifiers() & Qt::ShiftModifier) ? KeyKind::At : KeyKind::Other;
     return consumed;
 }
 
-void ArticleTextCommands::wikipediaLink()
-{
-    m_form.editor().editExcerpt(&Markup::wikipediaLink);
-}
-
-void ArticleTextCommands::insertMaqaf()
-{
-    m_form.editor().editExcerpt(&Markup::maqaf);
-}
-
-void ArticleTextCommands::ArticleTextChange()
+void ArticleTextCommands::textChanged()
 {
     // The document knows its length without building the text, also while a long
     // one is still coming in; the pieces coming in are no edits of the user's.
-    m_form.statusLabel()->setText(CharacterCountText(m_form.editor().length()));
-    if (m_form.editor().isLoading())
+    m_statusLabel.setText(CharacterCountText(m_editor.length()));
+    if (m_editor.isLoading())
         return;
-    QPlainTextEdit *editor = m_form.articleText();
-    if (m_form.jumpQuery() && m_form.jumpQuery()->hasFocus())
-        editor->setFocus();
-    QAction *quickSave = m_form.action(QStringLiteral("QuickSave"));
-    if (!quickSave->isEnabled()) {
-        if (DocumentRules::fileExists(m_form.document().currentFileName()))
-            quickSave->setEnabled(true);
-    }
-    if (m_lastKeyKind == QLatin1String("@") && !m_inRootLink)
+    if (m_jumpQuery.hasFocus())
+        m_editor.widget()->setFocus();
+    if (!m_document.quickSavePending() && DocumentRules::fileExists(m_document.fileName()))
+        m_document.setQuickSavePending(true);
+    if (m_lastKeyKind == KeyKind::At && !m_inRootLink)
         rootLinkStep();
 }
 
@@ -192,7 +186,7 @@ void ArticleTextCommands::rootLinkStep()
 {
     // Most "@" signs close no root: the first pair is looked at in the document's own
     // text, and the text with its CR LF pairs is built only when there is a link to make.
-    const QString raw = m_form.articleText()->document()->toRawText();
+    const QString raw = m_editor.widget()->document()->toRawText();
     const qsizetype first = raw.indexOf(QLatin1Char('@'));
     if (first < 0)
         return;
@@ -203,19 +197,18 @@ void ArticleTextCommands::rootLinkStep()
     if (RootLinkFor(between).isEmpty())
         return;
 
-    EditorAdapter &editor = m_form.editor();
     bool changed = false;
-    const EditorState before = editor.state();
+    const EditorState before = m_editor.state();
     const EditorState after = RootLink(before, &changed);
     if (!changed)
         return;
     // The view keeps showing the lines it showed; the caret goes after the link.
-    QScrollBar *scroll = m_form.articleText()->verticalScrollBar();
+    QScrollBar *scroll = m_editor.widget()->verticalScrollBar();
     const int top = scroll->value();
     m_inRootLink = true;
     // The whole text is an excerpt too, and one already read.
-    editor.applyExcerpt(0, before, after);
+    m_editor.applyExcerpt(0, before, after);
     m_inRootLink = false;
     scroll->setValue(top);
-    m_form.articleText()->ensureCursorVisible();
+    m_editor.widget()->ensureCursorVisible();
 }

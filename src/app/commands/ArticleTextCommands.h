@@ -1,25 +1,33 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
+class DocumentModel;
+class EditorAdapter;
+class MarkupCommands;
 class QKeyEvent;
-class TForm1;
+class QLabel;
+class QLineEdit;
 
 // The editor's own keys and what runs after every change of its text: the status
 // line, quick save, and a root typed between two "@" signs turned into its link.
-class ArticleTextCommands : public QObject {
+class ArticleTextCommands : public QObject
+{
     Q_OBJECT
 
 public:
-    explicit ArticleTextCommands(TForm1 &form);
+    // The kind of the last key pressed in the editor.
+    enum class KeyKind { None, At, Other };
 
-    // "@" after Shift+2, "Other" after any other key, empty before the first key.
-    QString lastKeyKind() const { return m_lastKeyKind; }
+    ArticleTextCommands(EditorAdapter &editor, DocumentModel &document, MarkupCommands &markup,
+                        QLabel &statusLabel, QLineEdit &jumpQuery);
+    ~ArticleTextCommands() override;
+
+    KeyKind lastKeyKind() const { return m_lastKeyKind; }
 
     // Returns true when the key is consumed.
-    bool ArticleTextKeyDown(QKeyEvent *event);
-    void ArticleTextChange();
+    bool handleKey(QKeyEvent *event);
+    void textChanged();
 
     // The key as the key code of the key a Hebrew or English layout puts it on
     // ('A'..'Z', '0'..'9', 189 for the minus key); 0 for any other key.
@@ -29,11 +37,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void wikipediaLink();
-    void insertMaqaf();
     void rootLinkStep();
 
-    TForm1 &m_form;
-    QString m_lastKeyKind;
+    EditorAdapter &m_editor;
+    DocumentModel &m_document;
+    MarkupCommands &m_markup;
+    QLabel &m_statusLabel;
+    QLineEdit &m_jumpQuery;
+    KeyKind m_lastKeyKind = KeyKind::None;
     bool m_inRootLink = false;
 };

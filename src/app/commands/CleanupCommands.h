@@ -4,25 +4,26 @@
 
 #include <QObject>
 
+class EditorAdapter;
 class RegEx;
-class TForm1;
 
-// The clean-up items of the "תיקון" submenu (FixSpaces, Punctuation) and Unify of
-// the main window: each runs its text operation on the editor with the main
-// window's regular-expression object and applies the result as one edit.
+// The clean-up items of the "תיקון" submenu and Unify: each runs its text operation
+// on the editor with the shared regular-expression object and applies the result as
+// one edit.
 class CleanupCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CleanupCommands(TForm1 &form);
+    CleanupCommands(EditorAdapter &editor, RegEx &regEx);
 
-    void FixSpacesClick();
-    void PunctuationClick();
-    void UnifyClick();
+    void fixSpaces();
+    void fixPunctuation();
+    void unify();
 
 private:
     void run(EditorState (*command)(RegEx &, const EditorState &));
 
-    TForm1 &m_form;
+    EditorAdapter &m_editor;
+    RegEx &m_regEx;
 };

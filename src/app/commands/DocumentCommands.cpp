@@ -1,17 +1,18 @@
 #include "app/commands/DocumentCommands.h"
 
-#include "app/AppIcons.h"
+#include "gui/AppIcons.h"
 #include "app/DocumentRules.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
+#include "app/DocumentModel.h"
+#include "app/EditorAdapter.h"
+#include "dialogs/verbs/VerbsDialog.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 
 const QString DocumentCommands::OpenQuestion =
@@ -27,133 +28,103 @@ const QString RecentKeys[] = {QStringLiteral("R1"), QStringLiteral("R2"), QStrin
 
 } // namespace
 
-DocumentCommands::DocumentCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+DocumentCommands::DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu,
+                                   const VerbsDialog &verbsDialog, QWidget &window)
+    : m_editor(editor)
+    , m_document(document)
+    , m_recentMenu(recentMenu)
+    , m_verbsDialog(verbsDialog)
+    , m_window(window)
 {
-    connect(form.action(QStringLiteral("Open")), &QAction::triggered, this, &DocumentCommands::OpenClick);
-    connect(form.action(QStringLiteral("Save")), &QAction::triggered, this, &DocumentCommands::SaveClick);
-    connect(form.action(QStringLiteral("QuickSave")), &QAction::triggered, this,
-            &DocumentCommands::QuickSaveClick);
-    connect(form.action(QStringLiteral("Exit")), &QAction::triggered, this, &DocumentCommands::ExitClick);
-    connect(form.timer1(), &QTimer::timeout, this, &DocumentCommands::Timer1Timer);
 }
 
 bool DocumentCommands::isModified() const
 {
-    EditorAdapter &editor = m_form.editor();
-    if (editor.length() != m_savedText.size())
+    if (m_editor.length() != m_document.savedText().size())
         return true;
-    return editor.text() != m_savedText;
+    return m_editor.text() != m_document.savedText();
 }
 
 void DocumentCommands::resetToNewDocument(const EditorState &state)
 {
-    m_form.editor().setText(state.text);
-    if (state.selStart != 0 || state.selLength != 0)
-        m_form.editor().apply(EditorState{m_form.editor().text(), state.selStart, state.selLength});
-    m_form.setWindowTitle(DocumentRules::caption(QString()));
-    m_currentFileName.clear();
-    m_savedText.clear();
-    m_form.action(QStringLiteral("QuickSave"))->setEnabled(false);
+    m_editor.apply(state);
+    m_document.setFileName(QString());
+    m_document.setSavedText(QString());
+    m_document.setQuickSavePending(false);
 }
 
-void DocumentCommands::setCurrentFile(const QString &path)
-{
-    m_currentFileName = path;
-    m_form.setWindowTitle(DocumentRules::caption(path));
-}
-
-bool DocumentCommands::OpenDocumentFile(const QString &path)
+bool DocumentCommands::openFile(const QString &path)
 {
     QString text, error;
     if (!DocumentFormat::readFile(path, &text, &error)) {
         HebrewMessageBox::notice(error);
         return false;
     }
-    m_form.editor().setText(text);
-    m_currentFileName = path;
-    AddRecentItem(path);
+    m_editor.setText(text);
+    m_document.setFileName(path);
+    addRecentItem(path);
     // Known without reading a long document back while it is still coming in.
-    m_savedText = EditorAdapter::heldText(text);
-    m_form.action(QStringLiteral("QuickSave"))->setEnabled(true);
-    if (saveText(m_savedText))
-        m_form.action(QStringLiteral("QuickSave"))->setEnabled(false);
-    m_form.setWindowTitle(DocumentRules::caption(path));
+    const QString held = EditorAdapter::heldText(text);
+    m_document.setSavedText(held);
+    m_document.setQuickSavePending(!saveText(held));
     return true;
 }
 
-void DocumentCommands::OpenClick()
+void DocumentCommands::open()
 {
     if (isModified() && !HebrewMessageBox::askYesNo(OpenQuestion))
         return;
     const QString path = chooseFile(false);
     if (!path.isEmpty())
-        OpenDocumentFile(path);
+        openFile(path);
 }
 
-void DocumentCommands::SaveClick()
+void DocumentCommands::saveAs()
 {
     const QString chosen = chooseFile(true);
     if (chosen.isEmpty())
         return;
     const QString path = DocumentRules::withTxtExtension(chosen);
-    const QString text = m_form.editor().text();
+    const QString text = m_editor.text();
     QString error;
     // The document follows the new name only once the file is written.
     if (!DocumentFormat::writeFile(path, text, &error)) {
         HebrewMessageBox::notice(error);
         return;
     }
-    m_form.greenLed()->show();
-    m_form.blueLed()->hide();
-    m_savedText = text;
-    setCurrentFile(path);
-    m_form.timer1()->start();
+    m_document.setSavedText(text);
+    m_document.setFileName(path);
+    m_document.showSaveIndication();
 }
 
-void DocumentCommands::QuickSaveClick()
+void DocumentCommands::quickSave()
 {
-    if (saveToCurrentFile())
-        m_form.action(QStringLiteral("QuickSave"))->setEnabled(false);
+    saveToCurrentFile();
 }
 
-bool DocumentCommands::saveToCurrentFile()
+bool DocumentCommands::saveToCurrentFile(bool lamp)
 {
-    if (!DocumentRules::fileExists(m_currentFileName))
+    if (!DocumentRules::fileExists(m_document.fileName()) || !saveText(m_editor.text(), lamp))
         return false;
-    return saveText(m_form.editor().text());
-}
-
-bool DocumentCommands::saveText(const QString &text)
-{
-    if (!DocumentRules::fileExists(m_currentFileName))
-        return false;
-    QString error;
-    if (!DocumentFormat::writeFile(m_currentFileName, text, &error)) {
-        HebrewMessageBox::notice(error);
-        return false;
-    }
-    m_savedText = text;
-    showSaveIndication();
+    m_document.setQuickSavePending(false);
     return true;
 }
 
-void DocumentCommands::showSaveIndication()
+bool DocumentCommands::saveText(const QString &text, bool lamp)
 {
-    m_form.greenLed()->show();
-    m_form.blueLed()->hide();
-    m_form.timer1()->start();
+    if (!DocumentRules::fileExists(m_document.fileName()))
+        return false;
+    QString error;
+    if (!DocumentFormat::writeFile(m_document.fileName(), text, &error)) {
+        HebrewMessageBox::notice(error);
+        return false;
+    }
+    m_document.setSavedText(text);
+    m_document.showSaveIndication(lamp);
+    return true;
 }
 
-void DocumentCommands::Timer1Timer()
-{
-    m_form.greenLed()->hide();
-    m_form.blueLed()->show();
-    m_form.timer1()->stop();
-}
-
-void DocumentCommands::AddRecentItem(const QString &path)
+void DocumentCommands::addRecentItem(const QString &path)
 {
     QString p = path;
     p.remove(u'"');
@@ -167,16 +138,15 @@ void DocumentCommands::AddRecentItem(const QString &path)
                 Settings::write(RecentSection, RecentKeys[i], shifted[i]);
         }
     }
-    RebuildRecentMenu();
+    rebuildRecentMenu();
 }
 
-void DocumentCommands::RebuildRecentMenu()
+void DocumentCommands::rebuildRecentMenu()
 {
-    QMenu *recentMenu = m_form.menu(QStringLiteral("Recent"));
-    QAction *recent = recentMenu->menuAction();
+    QAction *recent = m_recentMenu.menuAction();
     // An item may be the one being clicked, so it goes once its signal is done.
-    for (QAction *old : recentMenu->actions()) {
-        recentMenu->removeAction(old);
+    for (QAction *old : m_recentMenu.actions()) {
+        m_recentMenu.removeAction(old);
         old->setObjectName(QString());
         old->deleteLater();
     }
@@ -189,37 +159,33 @@ void DocumentCommands::RebuildRecentMenu()
             break;
         QString caption = QFileInfo(path).fileName();
         caption.replace(u'&', QStringLiteral("&&"));
-        QAction *item = recentMenu->addAction(AppIcons::menuImage(38), caption);
+        QAction *item = m_recentMenu.addAction(AppIcons::menuImage(38), caption);
         item->setObjectName(key);
-        connect(item, &QAction::triggered, this, [this, key] { RecentItemClick(key); });
+        connect(item, &QAction::triggered, this, [this, key] { openRecent(key); });
     }
-    if (recentMenu->actions().isEmpty())
+    if (m_recentMenu.actions().isEmpty())
         recent->setEnabled(false);
 }
 
-void DocumentCommands::RecentItemClick(const QString &itemName)
+void DocumentCommands::openRecent(const QString &key)
 {
     if (isModified() && !HebrewMessageBox::askYesNo(OpenQuestion))
         return;
-    const QString path = Settings::read(RecentSection, itemName, QStringLiteral("None"));
+    const QString path = Settings::read(RecentSection, key, QStringLiteral("None"));
     if (DocumentRules::fileExists(path))
-        OpenDocumentFile(path);
+        openFile(path);
 }
 
-void DocumentCommands::ExitClick()
+void DocumentCommands::exit()
 {
-    if (DocumentRules::exitNeedsQuestion(m_form.editor().text(), m_savedText, m_currentFileName,
-                                         m_form.verbDialogVisible())
+    if (DocumentRules::exitNeedsQuestion(m_editor.text(), m_document.savedText(), m_document.fileName(),
+                                         m_verbsDialog.isVisible())
         && !HebrewMessageBox::askYesNo(ExitQuestion))
         return;
-    leave();
-}
-
-void DocumentCommands::leave()
-{
-    m_leaving = true;
+    // Straight out of the event loop: quit() would first ask the windows to close,
+    // and the main window turns a close into hiding or into this very question.
     // The tray icon goes with the application's aboutToQuit.
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 QString DocumentCommands::chooseFile(bool save)
@@ -227,9 +193,8 @@ QString DocumentCommands::chooseFile(bool save)
     if (m_chooser)
         return m_chooser(save);
     const QString filter = QStringLiteral("Text Files (*.txt);;All Files (*)");
-    QFileDialog dialog(&m_form, save ? QStringLiteral("שמור טקסט") : QStringLiteral("פתח קובץ"),
+    QFileDialog dialog(&m_window, save ? QStringLiteral("שמור טקסט") : QStringLiteral("פתח קובץ"),
                        QString(), filter);
-    dialog.setLayoutDirection(Qt::RightToLeft);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

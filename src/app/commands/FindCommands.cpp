@@ -1,48 +1,38 @@
 #include "app/commands/FindCommands.h"
 
-#include "app/HebrewMessageBox.h"
-#include "app/TForm1.h"
-#include "dialogs/find/TFindF.h"
-#include "dialogs/stats/TStats.h"
+#include "app/EditorAdapter.h"
+#include "dialogs/find/FindDialog.h"
+#include "dialogs/stats/StatisticsDialog.h"
+#include "gui/HebrewMessageBox.h"
 
-#include <QAction>
-
-FindCommands::FindCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+FindCommands::FindCommands(EditorAdapter &editor, RegEx &regEx, FindDialog &findDialog,
+                           StatisticsDialog &statisticsDialog)
+    : m_editor(editor)
+    , m_regEx(regEx)
+    , m_findDialog(findDialog)
+    , m_statisticsDialog(statisticsDialog)
 {
-    connect(form.action(QStringLiteral("Search")), &QAction::triggered, this, &FindCommands::SearchClick);
-    connect(form.action(QStringLiteral("Statistics")), &QAction::triggered, this, &FindCommands::StatisticsClick);
+    m_findDialog.setTarget({&m_regEx, &m_lastFindQuery, [this] { return m_editor.state(); },
+                            [this](const EditorState &state) { m_editor.apply(state); }});
+    m_statisticsDialog.setTarget(&m_regEx, [this] { return m_editor.text(); });
 }
 
-TFindF *FindCommands::findDialog()
+FindCommands::~FindCommands()
 {
-    auto *dialog = m_form.findChild<TFindF *>(QString(), Qt::FindDirectChildrenOnly);
-    if (dialog) {
-        dialog->setTarget({&m_form.regEx(), &m_lastFindQuery, [this] { return m_form.editor().state(); },
-                           [this](const EditorState &state) { m_form.editor().apply(state); }});
-    }
-    return dialog;
+    // The dialogs outlive this group by a moment while the window goes.
+    m_findDialog.setTarget({});
+    m_statisticsDialog.setTarget(nullptr, {});
 }
 
-TStats *FindCommands::statsDialog()
+void FindCommands::search()
 {
-    auto *dialog = m_form.findChild<TStats *>(QString(), Qt::FindDirectChildrenOnly);
-    if (dialog)
-        dialog->setTarget(&m_form.regEx(), [this] { return m_form.editor().text(); });
-    return dialog;
-}
-
-void FindCommands::SearchClick()
-{
-    const RepeatResult result = FindNextMatch(m_form.regEx(), m_form.editor().state(), m_lastFindQuery);
+    const RepeatResult result = FindNextMatch(m_regEx, m_editor.state(), m_lastFindQuery);
     switch (result.outcome) {
     case RepeatResult::Outcome::ShowDialog:
-        if (TFindF *dialog = findDialog())
-            dialog->showForQuery();
+        m_findDialog.showForQuery();
         break;
     case RepeatResult::Outcome::Found:
-        m_form.editor().apply(result.state);
+        m_editor.apply(result.state);
         break;
     case RepeatResult::Outcome::BadPattern:
         HebrewMessageBox::notice(result.message);
@@ -52,8 +42,7 @@ void FindCommands::SearchClick()
     }
 }
 
-void FindCommands::StatisticsClick()
+void FindCommands::showStatistics()
 {
-    if (TStats *dialog = statsDialog())
-        dialog->showFigures();
+    m_statisticsDialog.showFigures();
 }

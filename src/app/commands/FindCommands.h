@@ -3,33 +3,34 @@
 #include <QObject>
 #include <QString>
 
-class TFindF;
-class TForm1;
-class TStats;
+class EditorAdapter;
+class FindDialog;
+class RegEx;
+class StatisticsDialog;
 
-// Search (Ctrl+F) and Statistics of the main window. The find and statistics
-// windows are the main window's children, created in the start-up order; this
-// group hands them the editor and the shared regular-expression object.
+// Search (Ctrl+F) and Statistics of the main window: the repeat of the last search,
+// and the two tool windows, handed the editor and the shared regular-expression object.
 class FindCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit FindCommands(TForm1 &form);
+    FindCommands(EditorAdapter &editor, RegEx &regEx, FindDialog &findDialog, StatisticsDialog &statisticsDialog);
+    ~FindCommands() override;
 
     // The query of the last "חפש"; empty at start-up.
     const QString &lastFindQuery() const { return m_lastFindQuery; }
 
     // The next match after the selection, or the find window when there is
     // nothing to repeat.
-    void SearchClick();
+    void search();
     // Shows the statistics without blocking the editor, or brings them to the front.
-    void StatisticsClick();
+    void showStatistics();
 
 private:
-    TFindF *findDialog();
-    TStats *statsDialog();
-
-    TForm1 &m_form;
+    EditorAdapter &m_editor;
+    RegEx &m_regEx;
+    FindDialog &m_findDialog;
+    StatisticsDialog &m_statisticsDialog;
     QString m_lastFindQuery;
 };

@@ -1,78 +1,63 @@
 #include "app/commands/MarkupCommands.h"
 
-#include "app/TForm1.h"
+#include "app/EditorAdapter.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 
-MarkupCommands::MarkupCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+MarkupCommands::MarkupCommands(EditorAdapter &editor)
+    : m_editor(editor)
 {
-    const struct {
-        const char *name;
-        void (MarkupCommands::*handler)();
-    } items[] = {
-        {"Bold", &MarkupCommands::BoldClick},
-        {"Little", &MarkupCommands::LittleClick},
-        {"Math", &MarkupCommands::MathClick},
-        {"NoWiki", &MarkupCommands::NoWikiClick},
-        {"Br", &MarkupCommands::BrClick},
-        {"Quote", &MarkupCommands::QuoteClick},
-        {"Comment", &MarkupCommands::CommentClick},
-        {"Image", &MarkupCommands::ImageClick},
-    };
-    for (const auto &item : items) {
-        if (QAction *action = form.action(QString::fromLatin1(item.name)))
-            connect(action, &QAction::triggered, this, item.handler);
-    }
 }
 
 void MarkupCommands::edit(const std::function<EditorState(const EditorState &)> &command)
 {
     // Every command here but the hidden note reads no further than the selection's
     // lines and the two after them.
-    m_form.editor().editExcerpt(command);
+    m_editor.editExcerpt(command);
 }
 
-void MarkupCommands::BoldClick()
+void MarkupCommands::toggle(Markup::ToggledTag tag)
+{
+    edit([this, tag](const EditorState &s) { return Markup::toggledTag(s, tag, m_toggles); });
+}
+
+void MarkupCommands::bold()
 {
     edit(&Markup::bold);
 }
 
-void MarkupCommands::LittleClick()
+void MarkupCommands::small()
 {
-    edit([this](const EditorState &s) { return Markup::toggledTag(s, Markup::ToggledTag::Small, m_toggles); });
+    toggle(Markup::ToggledTag::Small);
 }
 
-void MarkupCommands::MathClick()
+void MarkupCommands::math()
 {
-    edit([this](const EditorState &s) { return Markup::toggledTag(s, Markup::ToggledTag::Math, m_toggles); });
+    toggle(Markup::ToggledTag::Math);
 }
 
-void MarkupCommands::NoWikiClick()
+void MarkupCommands::noWiki()
 {
-    edit([this](const EditorState &s) { return Markup::toggledTag(s, Markup::ToggledTag::NoWiki, m_toggles); });
+    toggle(Markup::ToggledTag::NoWiki);
 }
 
-void MarkupCommands::BrClick()
+void MarkupCommands::lineBreak()
 {
     edit(&Markup::lineBreak);
 }
 
-void MarkupCommands::QuoteClick()
+void MarkupCommands::quote()
 {
     edit(&Markup::quote);
 }
 
-void MarkupCommands::CommentClick()
+void MarkupCommands::comment()
 {
-    EditorAdapter &editor = m_form.editor();
-    editor.apply(Markup::comment(editor.state()));
+    m_editor.apply(Markup::comment(m_editor.state()));
 }
 
-void MarkupCommands::ImageClick()
+void MarkupCommands::image()
 {
     // Only read: the clipboard keeps what it holds.
     const QString clipboard = QGuiApplication::clipboard()->text();

@@ -7,31 +7,33 @@
 
 #include <functional>
 
-class TForm1;
+class EditorAdapter;
 
 // The markup buttons and menu items: bold, small text, mathematics, no-wiki, line
 // break, quotation, hidden note and image line. The three tag toggles live here for
 // as long as the window.
-class MarkupCommands : public QObject {
+class MarkupCommands : public QObject
+{
     Q_OBJECT
 
 public:
-    explicit MarkupCommands(TForm1 &form);
+    explicit MarkupCommands(EditorAdapter &editor);
 
-    void BoldClick();
-    void LittleClick();
-    void MathClick();
-    void NoWikiClick();
-    void BrClick();
-    void QuoteClick();
-    void CommentClick();
-    void ImageClick();
+    void bold();
+    void small();
+    void math();
+    void noWiki();
+    void lineBreak();
+    void quote();
+    void comment();
+    void image();
 
     const Markup::TagToggles &toggles() const { return m_toggles; }
 
 private:
     void edit(const std::function<EditorState(const EditorState &)> &command);
+    void toggle(Markup::ToggledTag tag);
 
-    TForm1 &m_form;
+    EditorAdapter &m_editor;
     Markup::TagToggles m_toggles;
 };

@@ -1,8 +1,8 @@
 #include "app/commands/NavigationCommands.h"
 
-#include "app/AppIcons.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "gui/AppIcons.h"
+#include "app/EditorAdapter.h"
+#include "dialogs/preferences/PreferencesModel.h"
 #include "platform/ShellOpen.h"
 #include "wikitext/Hebrew.h"
 #include "wikitext/WebAddresses.h"
@@ -10,12 +10,8 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 
 namespace {
-
-const QString Preferences = QStringLiteral("Preferences");
-const QString RecentChangesKey = QStringLiteral("RecentChanges");
 
 bool isCtrlMinus(const QKeyEvent *key)
 {
@@ -27,86 +23,80 @@ bool isCtrlMinus(const QKeyEvent *key)
 
 } // namespace
 
-NavigationCommands::NavigationCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
-    , m_jumpQuery(form.jumpQuery())
+NavigationCommands::NavigationCommands(EditorAdapter &editor, PreferencesModel &preferences, QLineEdit &jumpQuery,
+                                       Actions actions)
+    : m_editor(editor)
+    , m_preferences(preferences)
+    , m_jumpQuery(jumpQuery)
+    , m_actions(actions)
 {
-    connect(m_jumpQuery, &QLineEdit::textChanged, this, &NavigationCommands::JumpQueryChange);
-    connect(m_jumpQuery, &QLineEdit::returnPressed, form.action(QStringLiteral("WiktJump")), &QAction::trigger);
-    m_jumpQuery->installEventFilter(this);
-    connect(form.action(QStringLiteral("WiktJump")), &QAction::triggered, this, &NavigationCommands::WiktJumpClick);
-    connect(form.action(QStringLiteral("Wikipedia")), &QAction::triggered, this, &NavigationCommands::WikipediaClick);
-    connect(form.action(QStringLiteral("Google")), &QAction::triggered, this, &NavigationCommands::GoogleClick);
-    connect(form.action(QStringLiteral("CommonsFind")), &QAction::triggered, this,
-            &NavigationCommands::CommonsFindClick);
-    if (form.searchPopup())
-        form.searchPopup()->setToolTipsVisible(true);
-    JumpQueryChange();
+    connect(&m_jumpQuery, &QLineEdit::textChanged, this, &NavigationCommands::queryChanged);
+    connect(&m_jumpQuery, &QLineEdit::returnPressed, this, &NavigationCommands::jump);
+    m_jumpQuery.installEventFilter(this);
+    queryChanged();
 }
 
-void NavigationCommands::JumpQueryChange()
+NavigationCommands::~NavigationCommands()
 {
-    const QString query = m_jumpQuery->text();
+    m_jumpQuery.removeEventFilter(this);
+}
+
+void NavigationCommands::queryChanged()
+{
+    const QString query = m_jumpQuery.text();
     const JumpHints hints = JumpHintsFor(query);
-    QAction *jump = m_form.action(QStringLiteral("WiktJump"));
-    jump->setIcon(AppIcons::toolbarImage(int(JumpKindFor(query))));
-    jump->setToolTip(hints.jump);
-    m_form.action(QStringLiteral("Wikipedia"))->setToolTip(hints.wikipedia);
-    m_form.action(QStringLiteral("Google"))->setToolTip(hints.google);
-    m_form.action(QStringLiteral("CommonsFind"))->setToolTip(hints.commons);
+    m_actions.jump->setIcon(AppIcons::toolbarImage(int(JumpKindFor(query))));
+    m_actions.jump->setToolTip(hints.jump);
+    m_actions.wikipedia->setToolTip(hints.wikipedia);
+    m_actions.google->setToolTip(hints.google);
+    m_actions.commons->setToolTip(hints.commons);
 
     // Setting the text runs this handler again, which then finds nothing to expand.
     if (const auto expanded = ExpandNamespacePrefix(query)) {
-        m_jumpQuery->setText(expanded->text);
-        m_jumpQuery->setCursorPosition(expanded->caret);
+        m_jumpQuery.setText(expanded->text);
+        m_jumpQuery.setCursorPosition(expanded->caret);
     }
 }
 
-void NavigationCommands::WiktJumpClick()
+void NavigationCommands::jump()
 {
-    const QString query = m_jumpQuery->text();
+    const QString query = m_jumpQuery.text();
     if (query.isEmpty())
-        RecentChangesTrayClick();
+        showRecentChanges();
     else
         ShellOpen(JumpAddress(query));
 }
 
-void NavigationCommands::WikipediaClick()
+void NavigationCommands::searchWikipedia()
 {
-    QString source = m_jumpQuery->text();
+    QString source = m_jumpQuery.text();
     if (source.isEmpty())
-        source = m_form.editor().state().selectedText();
+        source = m_editor.state().selectedText();
     if (!source.isEmpty())
         ShellOpen(WikipediaAddress(source));
 }
 
-void NavigationCommands::GoogleClick()
+void NavigationCommands::searchGoogle()
 {
-    if (!m_jumpQuery->text().isEmpty())
-        ShellOpen(GoogleAddress(m_jumpQuery->text()));
+    if (!m_jumpQuery.text().isEmpty())
+        ShellOpen(GoogleAddress(m_jumpQuery.text()));
 }
 
-void NavigationCommands::CommonsFindClick()
+void NavigationCommands::searchCommons()
 {
-    if (!m_jumpQuery->text().isEmpty())
-        ShellOpen(CommonsSearchAddress(m_jumpQuery->text()));
+    if (!m_jumpQuery.text().isEmpty())
+        ShellOpen(CommonsSearchAddress(m_jumpQuery.text()));
 }
 
-void NavigationCommands::RecentChangesTrayClick()
+void NavigationCommands::showRecentChanges()
 {
-    // The Preferences check box and the stored time both live in this key: "0"
-    // while the box is off, "1" or the last visit's time while it is on.
-    const QString last = Settings::read(Preferences, RecentChangesKey, QStringLiteral("0"));
-    const bool keepTime = last != QLatin1String("0");
-    ShellOpen(RecentChangesAddress(keepTime, last));
-    if (keepTime)
-        Settings::write(Preferences, RecentChangesKey, FormatWikiTimestamp());
+    ShellOpen(RecentChangesAddress(m_preferences.keepsRecentChangesTime(), m_preferences.recentChanges()));
+    m_preferences.recordRecentChangesVisit(FormatWikiTimestamp());
 }
 
 bool NavigationCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_jumpQuery)
+    if (watched != &m_jumpQuery)
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -117,10 +107,10 @@ bool NavigationCommands::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if (!isCtrlMinus(static_cast<QKeyEvent *>(event)))
             return false;
-        m_jumpQuery->insert(QString(QChar(Hebrew::Maqaf)));
+        m_jumpQuery.insert(QString(QChar(Hebrew::Maqaf)));
         return true;
     case QEvent::MouseButtonDblClick:
-        m_jumpQuery->clear();
+        m_jumpQuery.clear();
         return true;
     default:
         return false;

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
-class TForm1;
+class EditorAdapter;
+class PreferencesModel;
+class QAction;
 class QLineEdit;
 
 // The jump box and its button on the toolbar: a page of the wiki or its edit
@@ -12,21 +14,34 @@ class NavigationCommands : public QObject
     Q_OBJECT
 
 public:
-    explicit NavigationCommands(TForm1 &form);
+    // The toolbar's jump button and the three items of its menu, whose pictures and
+    // hints follow the box's text.
+    struct Actions
+    {
+        QAction *jump;
+        QAction *wikipedia;
+        QAction *google;
+        QAction *commons;
+    };
 
-    void JumpQueryChange();
-    void WiktJumpClick();
-    void WikipediaClick();
-    void GoogleClick();
-    void CommonsFindClick();
-    // The recent-changes visit: from the stored time when the time is kept, and
-    // this visit's time stored for the next one.
-    void RecentChangesTrayClick();
+    NavigationCommands(EditorAdapter &editor, PreferencesModel &preferences, QLineEdit &jumpQuery, Actions actions);
+    ~NavigationCommands() override;
+
+    void queryChanged();
+    void jump();
+    void searchWikipedia();
+    void searchGoogle();
+    void searchCommons();
+    // The recent-changes visit: from the last visit's time when the time is kept,
+    // and this visit's time kept for the next one.
+    void showRecentChanges();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TForm1 &m_form;
-    QLineEdit *m_jumpQuery;
+    EditorAdapter &m_editor;
+    PreferencesModel &m_preferences;
+    QLineEdit &m_jumpQuery;
+    Actions m_actions;
 };

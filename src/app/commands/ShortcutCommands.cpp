@@ -1,14 +1,15 @@
 #include "app/commands/ShortcutCommands.h"
 
-#include "app/DocumentRules.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "app/AboutMode.h"
+#include "app/EditorAdapter.h"
 #include "app/commands/DocumentCommands.h"
-#include "app/commands/TimerTrayCommands.h"
+#include "app/commands/MarkupCommands.h"
+#include "app/commands/NavigationCommands.h"
+#include "dialogs/preferences/PreferencesModel.h"
+#include "platform/Settings.h"
 #include "platform/ShellOpen.h"
 #include "wikitext/EditorKeys.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
@@ -26,65 +27,66 @@ bool isKeyM(int key)
 
 } // namespace
 
-ShortcutCommands::ShortcutCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+ShortcutCommands::ShortcutCommands(QWidget &window, EditorAdapter &editor, DocumentCommands &document,
+                                   MarkupCommands &markup, NavigationCommands &navigation,
+                                   const PreferencesModel &preferences, const AboutMode &aboutMode,
+                                   QLineEdit &jumpQuery)
+    : m_window(window)
+    , m_editor(editor)
+    , m_document(document)
+    , m_markup(markup)
+    , m_navigation(navigation)
+    , m_preferences(preferences)
+    , m_aboutMode(aboutMode)
+    , m_jumpQuery(jumpQuery)
 {
     qApp->installEventFilter(this);
 }
 
-void ShortcutCommands::ApplicationEvents1ShortCut(const QKeyEvent &key)
+void ShortcutCommands::handleFunctionKey(const QKeyEvent &key)
 {
-    const bool about = AboutModeOn(m_form);
+    if (m_aboutMode.isOn())
+        return;
     const int k = key.key();
-    if (k == Qt::Key_F6 && !about)
-        m_form.jumpQuery()->setFocus(Qt::ShortcutFocusReason);
-    if (k == Qt::Key_F9 && !about && DocumentRules::fileExists(m_form.document().currentFileName())) {
-        // Saves whether or not quick save is enabled.
-        if (m_form.document().saveToCurrentFile())
-            m_form.action(QStringLiteral("QuickSave"))->setEnabled(false);
-    }
-    if (k == Qt::Key_F5 && !about) {
-        if (QAction *recent = m_form.action(QStringLiteral("RecentChangesTray")))
-            recent->trigger();
-    }
-    if (about || (k != Qt::Key_F2 && k != Qt::Key_F3 && k != Qt::Key_F4))
+    if (k == Qt::Key_F6)
+        m_jumpQuery.setFocus(Qt::ShortcutFocusReason);
+    // Saves whether or not quick save has anything to write.
+    if (k == Qt::Key_F9)
+        m_document.saveToCurrentFile();
+    if (k == Qt::Key_F5)
+        m_navigation.showRecentChanges();
+    if (k != Qt::Key_F2 && k != Qt::Key_F3 && k != Qt::Key_F4)
         return;
     if (!QFileInfo::exists(Settings::iniPath()))
         return;
-    if (k == Qt::Key_F2)
-        RunConfiguredProgram(QStringLiteral("F2"));
-    if (k == Qt::Key_F3)
-        RunConfiguredProgram(QStringLiteral("F3"));
     // Alt+F4 is left to close the window.
-    if (k == Qt::Key_F4 && !(key.modifiers() & Qt::AltModifier))
-        RunConfiguredProgram(QStringLiteral("F4"));
+    if (k == Qt::Key_F4 && (key.modifiers() & Qt::AltModifier))
+        return;
+    runConfiguredProgram(k - Qt::Key_F2);
 }
 
-bool ShortcutCommands::TntFormShortCut(const QKeyEvent &key)
+bool ShortcutCommands::handleWindowKey(const QKeyEvent &key)
 {
     const Qt::KeyboardModifiers mods = key.modifiers();
-    EditorAdapter &editor = m_form.editor();
     bool handled = false;
     if (isKeyM(key.key()) && (mods & Qt::ControlModifier)) {
-        m_form.action(QStringLiteral("Math"))->trigger();
+        m_markup.math();
         handled = true;
-    } else if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && m_form.articleText()->hasFocus()) {
-        editor.apply(TabKeyInsert(editor.state()));
+    } else if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && m_editor.widget()->hasFocus()) {
+        m_editor.apply(TabKeyInsert(m_editor.state()));
         handled = true;
     }
     // Into the editor wherever the focus is; Ctrl+V stays the focused box's paste.
     if (key.key() == Qt::Key_Insert && (mods & Qt::ShiftModifier)) {
-        editor.apply(QuotationPaste(editor.state(), QGuiApplication::clipboard()->text()));
+        m_editor.apply(QuotationPaste(m_editor.state(), QGuiApplication::clipboard()->text()));
         handled = true;
     }
     return handled;
 }
 
-void ShortcutCommands::RunConfiguredProgram(const QString &key)
+void ShortcutCommands::runConfiguredProgram(int key)
 {
-    // The reader has already dropped the quotes around the path.
-    const QString program = Settings::read(QStringLiteral("Shortcuts"), key);
+    const QString program = m_preferences.shortcutProgram(key);
     if (!program.isEmpty() && QFileInfo(program).isFile())
         ShellOpen(program);
 }
@@ -100,13 +102,13 @@ bool ShortcutCommands::eventFilter(QObject *watched, QEvent *event)
     if (widget != (focus ? focus : widget->window()))
         return false;
     const auto &key = *static_cast<QKeyEvent *>(event);
-    ApplicationEvents1ShortCut(key);
-    if (widget->window() != &m_form)
+    handleFunctionKey(key);
+    if (widget->window() != &m_window)
         return false;
     if (key.key() == Qt::Key_F4 && (key.modifiers() & Qt::AltModifier)) {
         // Where the window manager leaves Alt+F4 to the program.
-        m_form.close();
+        m_window.close();
         return true;
     }
-    return TntFormShortCut(key);
+    return handleWindowKey(key);
 }

@@ -1,12 +1,11 @@
 #include "app/commands/TemplateCommands.h"
 
-#include "app/HebrewMessageBox.h"
-#include "app/TForm1.h"
+#include "app/EditorAdapter.h"
 #include "app/commands/DocumentCommands.h"
-#include "dialogs/verbs/TVerbsForm.h"
+#include "dialogs/verbs/VerbsDialog.h"
+#include "gui/HebrewMessageBox.h"
 #include "wikitext/EntryTemplates.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,114 +19,99 @@ const QString TemplateCommands::NewVerbQuestion
 const QString TemplateCommands::NewRootQuestion
     = QStringLiteral("לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב שורש חדש?\u200F");
 
-TemplateCommands::TemplateCommands(TForm1 &form)
-    : QObject(&form)
-    , m_form(form)
+TemplateCommands::TemplateCommands(EditorAdapter &editor, DocumentCommands &document, RegEx &regEx,
+                                   VerbsDialog &verbsDialog, const QLabel &arabWord, const QLabel &russianWord,
+                                   QWidget &window)
+    : m_editor(editor)
+    , m_document(document)
+    , m_regEx(regEx)
+    , m_verbsDialog(verbsDialog)
+    , m_arabWord(arabWord)
+    , m_russianWord(russianWord)
+    , m_window(window)
 {
-    const std::pair<const char *, void (TemplateCommands::*)()> items[] = {
-        {"NewArticle", &TemplateCommands::NewArticleClick}, {"NewVerb", &TemplateCommands::NewVerbClick},
-        {"NewRoot", &TemplateCommands::NewRootClick},       {"AddArticle", &TemplateCommands::AddArticleClick},
-        {"AddVerb", &TemplateCommands::AddVerbClick},       {"Another", &TemplateCommands::AnotherClick},
-        {"TOC", &TemplateCommands::TOCClick},
-    };
-    for (const auto &[name, handler] : items) {
-        if (QAction *action = form.action(QLatin1String(name)))
-            connect(action, &QAction::triggered, this, handler);
-    }
-    form.articleText()->viewport()->installEventFilter(this);
-    form.setVerbDialogVisibleQuery([this] {
-        const TVerbsForm *dialog = verbsDialog();
-        return dialog && dialog->isVisible();
-    });
+    m_editor.widget()->viewport()->installEventFilter(this);
+    m_verbsDialog.setTarget({[this](const QString &page) { m_editor.apply({page, 0, 0}); },
+                             [this] {
+                                 m_window.activateWindow();
+                                 m_editor.widget()->setFocus();
+                             }});
+}
+
+TemplateCommands::~TemplateCommands()
+{
+    m_editor.widget()->viewport()->removeEventFilter(this);
+    m_verbsDialog.setTarget({});
 }
 
 bool TemplateCommands::mayDiscard(const QString &question) const
 {
-    return !m_form.document().isModified() || HebrewMessageBox::askYesNo(question);
+    return !m_document.isModified() || HebrewMessageBox::askYesNo(question);
 }
 
-TVerbsForm *TemplateCommands::verbsDialog()
-{
-    auto *dialog = m_form.findChild<TVerbsForm *>(QString(), Qt::FindDirectChildrenOnly);
-    if (dialog) {
-        dialog->setTarget({[this](const QString &page) { m_form.editor().apply({page, 0, 0}); },
-                           [this] {
-                               m_form.activateWindow();
-                               m_form.articleText()->setFocus();
-                           }});
-    }
-    return dialog;
-}
-
-void TemplateCommands::NewArticleClick()
+void TemplateCommands::newArticle()
 {
     if (mayDiscard(NewArticleQuestion))
-        m_form.document().resetToNewDocument(NewArticle(m_form.arabLabel()->text(), m_form.russianLabel()->text()));
+        m_document.resetToNewDocument(NewArticle(m_arabWord.text(), m_russianWord.text()));
 }
 
-void TemplateCommands::NewVerbClick()
+void TemplateCommands::newVerb()
 {
     if (mayDiscard(NewVerbQuestion))
-        m_form.document().resetToNewDocument(NewVerb(m_form.arabLabel()->text(), m_form.russianLabel()->text()));
+        m_document.resetToNewDocument(NewVerb(m_arabWord.text(), m_russianWord.text()));
 }
 
-void TemplateCommands::NewRootClick()
+void TemplateCommands::newRoot()
 {
     if (!mayDiscard(NewRootQuestion))
         return;
-    m_form.document().resetToNewDocument(NewRoot());
-    if (TVerbsForm *dialog = verbsDialog()) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
+    m_document.resetToNewDocument(NewRoot());
+    m_verbsDialog.show();
+    m_verbsDialog.raise();
+    m_verbsDialog.activateWindow();
 }
-
-namespace {
 
 // The new skeleton's heading at the top of the view rather than wherever the caret lands.
-void revealAppended(QPlainTextEdit *editor)
+void TemplateCommands::revealAppended()
 {
-    editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
-    editor->ensureCursorVisible();
+    QPlainTextEdit *widget = m_editor.widget();
+    widget->verticalScrollBar()->setValue(widget->verticalScrollBar()->maximum());
+    widget->ensureCursorVisible();
 }
 
-} // namespace
-
-void TemplateCommands::AddArticleClick()
+void TemplateCommands::addArticle()
 {
-    m_form.editor().apply(AddArticle(m_form.editor().state()));
-    revealAppended(m_form.articleText());
+    m_editor.apply(AddArticle(m_editor.state()));
+    revealAppended();
 }
 
-void TemplateCommands::AddVerbClick()
+void TemplateCommands::addVerb()
 {
-    m_form.editor().apply(AddVerb(m_form.editor().state()));
-    revealAppended(m_form.articleText());
+    m_editor.apply(AddVerb(m_editor.state()));
+    revealAppended();
 }
 
-void TemplateCommands::AnotherClick()
+void TemplateCommands::anotherMeaning()
 {
-    m_form.editor().apply(AnotherMeaning(m_form.editor().state()));
+    m_editor.apply(AnotherMeaning(m_editor.state()));
 }
 
-void TemplateCommands::TOCClick()
+void TemplateCommands::tableOfContents()
 {
-    m_form.editor().apply(BuildTableOfContents(m_form.regEx(), m_form.editor().state()));
+    m_editor.apply(BuildTableOfContents(m_regEx, m_editor.state()));
 }
 
-void TemplateCommands::ArticleTextClick()
+void TemplateCommands::editorClicked()
 {
-    TVerbsForm *dialog = verbsDialog();
-    if (!dialog || !dialog->isVisible())
+    if (!m_verbsDialog.isVisible())
         return;
-    dialog->activateWindow();
-    dialog->root()->setFocus();
+    m_verbsDialog.activateWindow();
+    m_verbsDialog.root()->setFocus();
 }
 
 bool TemplateCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && watched == m_form.articleText()->viewport())
-        ArticleTextClick();
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_editor.widget()->viewport())
+        editorClicked();
     return QObject::eventFilter(watched, event);
 }

@@ -1,16 +1,16 @@
 #include "app/commands/TimerTrayCommands.h"
 
-#include "app/DocumentRules.h"
-#include "app/HebrewMessageBox.h"
-#include "app/Settings.h"
-#include "app/TForm1.h"
+#include "app/AboutMode.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/NavigationCommands.h"
+#include "dialogs/preferences/PreferencesModel.h"
+#include "dialogs/verbs/VerbsDialog.h"
+#include "gui/HebrewMessageBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -30,97 +30,76 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption)
 
 } // namespace
 
-bool AboutModeOn(const TForm1 &form)
-{
-    return !form.love()->isHidden();
-}
-
-TimerTrayCommands::TimerTrayCommands(TForm1 &form, NavigationCommands &navigation)
-    : QObject(&form)
-    , m_form(form)
+TimerTrayCommands::TimerTrayCommands(QWidget &window, QTimer &autoSaveTimer, DocumentCommands &document,
+                                     NavigationCommands &navigation, const PreferencesModel &preferences,
+                                     const VerbsDialog &verbsDialog, const AboutMode &aboutMode)
+    : m_window(window)
+    , m_document(document)
+    , m_preferences(preferences)
+    , m_verbsDialog(verbsDialog)
+    , m_aboutMode(aboutMode)
     , m_trayIcon(new QSystemTrayIcon(this))
-    , m_trayPopup(new QMenu(&form))
+    , m_trayPopup(new QMenu(&window))
 {
-    connect(form.timer2(), &QTimer::timeout, this, &TimerTrayCommands::Timer2Timer);
+    connect(&autoSaveTimer, &QTimer::timeout, this, &TimerTrayCommands::autoSave);
 
     m_trayPopup->setObjectName(QStringLiteral("TrayPopup"));
-    m_trayPopup->setLayoutDirection(Qt::RightToLeft);
-    m_trayPopup->setFont(form.font());
+    m_trayPopup->setFont(window.font());
     connect(addItem(m_trayPopup, "TrayRestore", QStringLiteral("פתיחה")), &QAction::triggered, this,
-            &TimerTrayCommands::TrayRestoreClick);
+            &TimerTrayCommands::restoreWindow);
     m_trayPopup->addSeparator();
     connect(addItem(m_trayPopup, "RecentChangesTray", QStringLiteral("שינויים אחרונים")), &QAction::triggered,
-            &navigation, &NavigationCommands::RecentChangesTrayClick);
+            &navigation, &NavigationCommands::showRecentChanges);
     m_trayPopup->addSeparator();
-    connect(addItem(m_trayPopup, "TrayExit", QStringLiteral("יציאה")), &QAction::triggered, this,
-            &TimerTrayCommands::TrayExitClick);
+    connect(addItem(m_trayPopup, "TrayExit", QStringLiteral("יציאה")), &QAction::triggered, &document,
+            &DocumentCommands::exit);
 
-    QIcon icon = form.windowIcon();
-    if (icon.isNull())
-        icon = QIcon::fromTheme(QStringLiteral("accessories-text-editor"));
-    m_trayIcon->setIcon(icon);
+    m_trayIcon->setIcon(window.windowIcon());
     m_trayIcon->setToolTip(AppTitle);
     m_trayIcon->setContextMenu(m_trayPopup);
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &TimerTrayCommands::TrayActivated);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &TimerTrayCommands::trayActivated);
     // Leaving always takes the icon away, also when Exit was chosen in the window.
     connect(qApp, &QCoreApplication::aboutToQuit, m_trayIcon, &QSystemTrayIcon::hide);
-
-    form.setCloseDiverter([this] { return HideToTray(); });
 }
 
-void TimerTrayCommands::Timer2Timer()
+TimerTrayCommands::~TimerTrayCommands()
 {
-    DocumentCommands &document = m_form.document();
-    if (!DocumentRules::fileExists(document.currentFileName()))
-        return;
-    QLabel *green = m_form.greenLed();
-    QLabel *blue = m_form.blueLed();
-    const bool about = AboutModeOn(m_form);
-    const bool greenShown = !green->isHidden();
-    const bool blueShown = !blue->isHidden();
+    delete m_trayPopup;
+}
+
+void TimerTrayCommands::autoSave()
+{
     // The same safe writer as every save; a failed write has told the user why.
-    if (!document.saveToCurrentFile())
-        return;
-    m_form.action(QStringLiteral("QuickSave"))->setEnabled(false);
-    if (about) {
-        // The heart keeps its spot; only the lamp's timer runs.
-        green->setVisible(greenShown);
-        blue->setVisible(blueShown);
-    }
+    // In the About mode the heart keeps its spot; only the lamp's timer runs.
+    m_document.saveToCurrentFile(!m_aboutMode.isOn());
 }
 
-bool TimerTrayCommands::HideToTray()
+bool TimerTrayCommands::hideToTray()
 {
-    if (Settings::read(QStringLiteral("Preferences"), QStringLiteral("Tray")) != QLatin1String("Yes")
-        || m_form.verbDialogVisible())
+    if (!m_preferences.tray() || m_verbsDialog.isVisible())
         return false;
     if (!trayAvailable()) {
         // Hidden without an icon to bring it back, the window would be lost.
-        m_form.showMinimized();
+        m_window.showMinimized();
         return true;
     }
-    m_form.hide();
+    m_window.hide();
     m_trayIcon->show();
     return true;
 }
 
-void TimerTrayCommands::TrayRestoreClick()
+void TimerTrayCommands::restoreWindow()
 {
-    m_form.show();
-    m_form.raise();
-    m_form.activateWindow();
+    m_window.show();
+    m_window.raise();
+    m_window.activateWindow();
     m_trayIcon->hide();
 }
 
-void TimerTrayCommands::TrayExitClick()
-{
-    m_form.action(QStringLiteral("Exit"))->trigger();
-}
-
-void TimerTrayCommands::TrayActivated(QSystemTrayIcon::ActivationReason reason)
+void TimerTrayCommands::trayActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick)
-        TrayRestoreClick();
+        restoreWindow();
 }
 
 void TimerTrayCommands::setTrayAvailableForTesting(std::optional<bool> available)

@@ -5,13 +5,14 @@
 
 #include <optional>
 
+class AboutMode;
+class DocumentCommands;
 class NavigationCommands;
+class PreferencesModel;
 class QMenu;
-class TForm1;
-
-// While the About window is open its heart shows, and the function keys and the
-// save lamp leave the window alone.
-bool AboutModeOn(const TForm1 &form);
+class QTimer;
+class QWidget;
+class VerbsDialog;
 
 // The auto-save timer and the notification-area icon the window can hide in.
 class TimerTrayCommands : public QObject
@@ -19,18 +20,20 @@ class TimerTrayCommands : public QObject
     Q_OBJECT
 
 public:
-    TimerTrayCommands(TForm1 &form, NavigationCommands &navigation);
+    TimerTrayCommands(QWidget &window, QTimer &autoSaveTimer, DocumentCommands &document,
+                      NavigationCommands &navigation, const PreferencesModel &preferences,
+                      const VerbsDialog &verbsDialog, const AboutMode &aboutMode);
+    ~TimerTrayCommands() override;
 
     // Writes the document to its file on every tick, changed or not.
-    void Timer2Timer();
+    void autoSave();
 
     // Closing the window with the Preferences' tray box on (and the verb dialog
     // closed) hides it in the notification area; where the desktop has none, it
     // is minimised instead. True when the close was taken over.
-    bool HideToTray();
-    void TrayRestoreClick();
-    void TrayExitClick();
-    void TrayActivated(QSystemTrayIcon::ActivationReason reason);
+    bool hideToTray();
+    void restoreWindow();
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
 
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *trayPopup() const { return m_trayPopup; }
@@ -39,7 +42,11 @@ public:
     static void setTrayAvailableForTesting(std::optional<bool> available);
 
 private:
-    TForm1 &m_form;
+    QWidget &m_window;
+    DocumentCommands &m_document;
+    const PreferencesModel &m_preferences;
+    const VerbsDialog &m_verbsDialog;
+    const AboutMode &m_aboutMode;
     QSystemTrayIcon *m_trayIcon;
     QMenu *m_trayPopup;
 };

@@ -15,7 +15,7 @@ private slots:
     void init()
     {
         MainWindowFixture::freshSettings(m_dir);
-        m_form = std::make_unique<TForm1>();
+        m_form = std::make_unique<MainWindow>();
         HebrewMessageBox::clearAsked();
     }
 
@@ -41,10 +41,10 @@ private slots:
         QFETCH(QString, result);
         m_form->editor().setText(text);
         m_form->editor().apply(EditorState{text, 5, 0});
-        m_form->action(item)->trigger();
+        MainWindowFixture::action(*m_form, item)->trigger();
         QCOMPARE(m_form->editor().state(), (EditorState{result, 0, 0}));
         QVERIFY(HebrewMessageBox::asked().isEmpty());
-        m_form->articleText()->undo();
+        m_form->editor().widget()->undo();
         QCOMPARE(m_form->editor().text(), text);
     }
 
@@ -62,14 +62,14 @@ private slots:
         const EditorState state{QStringLiteral("אב\r\nגד"), 4, 1};
         m_form->editor().setText(state.text);
         m_form->editor().apply(state);
-        m_form->action(item)->trigger();
+        MainWindowFixture::action(*m_form, item)->trigger();
         QCOMPARE(m_form->editor().state(), state);
         QVERIFY(HebrewMessageBox::asked().isEmpty());
     }
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 };
 
 QTEST_MAIN(CleanupCommandsTest)

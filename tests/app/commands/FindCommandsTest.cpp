@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/FindCommands.h"
-#include "dialogs/find/TFindF.h"
-#include "dialogs/stats/TStats.h"
+#include "dialogs/find/FindDialog.h"
+#include "dialogs/stats/StatisticsDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,9 +18,9 @@ using Selection = QPair<int, int>;
 // The main window with its two windows created as at start-up.
 struct Editor
 {
-    TForm1 form;
-    TFindF findF{&form};
-    TStats stats{&form};
+    MainWindow form;
+    FindDialog &findF = form.findDialog();
+    StatisticsDialog &stats = form.statisticsDialog();
 
     Selection selection()
     {

@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TemplateCommands.h"
-#include "dialogs/verbs/TVerbsForm.h"
+#include "dialogs/verbs/VerbsDialog.h"
 #include "wikitext/EntryTemplates.h"
 
 #include <QAction>
@@ -16,8 +16,8 @@ namespace {
 // The main window with the verb dialog created as at start-up.
 struct Editor
 {
-    TForm1 form;
-    TVerbsForm verbs{&form};
+    MainWindow form;
+    VerbsDialog &verbs = form.verbsDialog();
 
     void press(const char *action) { MainWindowFixture::press(form, action); }
     void type(const QString &text) { form.editor().apply({form.editor().text() + text, 0, 0}); }
@@ -57,11 +57,11 @@ private slots:
         // Nothing to lose: no question.
         {
             Editor e;
-            e.form.action(action)->trigger();
+            MainWindowFixture::action(e.form, action)->trigger();
             QVERIFY(e.asked().isEmpty());
             QCOMPARE(e.form.editor().state(), (EditorState{text, caret, 0}));
             QCOMPARE(e.form.windowTitle(), QStringLiteral("דלבנה"));
-            QVERIFY(!e.form.action(QStringLiteral("QuickSave"))->isEnabled());
+            QVERIFY(!MainWindowFixture::action(e.form, QStringLiteral("QuickSave"))->isEnabled());
             QCOMPARE(e.form.document().savedText(), QString());
             QCOMPARE(e.verbs.isVisible(), action == QLatin1String("NewRoot"));
         }
@@ -70,7 +70,7 @@ private slots:
             Editor e;
             e.type(QStringLiteral("טיוטה"));
             HebrewMessageBox::presetAnswer(QMessageBox::No);
-            e.form.action(action)->trigger();
+            MainWindowFixture::action(e.form, action)->trigger();
             QCOMPARE(e.asked(), QStringList{question});
             QCOMPARE(e.form.editor().text(), QStringLiteral("טיוטה"));
             QVERIFY(!e.verbs.isVisible());
@@ -81,9 +81,12 @@ private slots:
             Editor e;
             e.type(QStringLiteral("טיוטה"));
             HebrewMessageBox::presetAnswer(QMessageBox::Yes);
-            e.form.action(action)->trigger();
+            MainWindowFixture::action(e.form, action)->trigger();
             QCOMPARE(e.asked(), QStringList{question});
             QCOMPARE(e.form.editor().text(), text);
+            // The discarded text comes back with one undo.
+            e.form.editor().widget()->undo();
+            QCOMPARE(e.form.editor().text(), QStringLiteral("טיוטה"));
         }
     }
 
@@ -111,7 +114,7 @@ private slots:
         QFETCH(int, caret);
         Editor e;
         e.form.editor().setText(QStringLiteral("abc"));
-        e.form.action(action)->trigger();
+        MainWindowFixture::action(e.form, action)->trigger();
         QCOMPARE(e.form.editor().state(), (EditorState{text, caret, 0}));
         QVERIFY(e.asked().isEmpty());
     }
@@ -131,12 +134,12 @@ private slots:
         Editor e;
         e.press("NewRoot");
         QVERIFY(e.verbs.isVisible());
-        QVERIFY(e.form.verbDialogVisible());
+        QVERIFY(e.verbs.isVisible());
         e.verbs.root()->setText(QStringLiteral("ע-ר-ך"));
         e.verbs.gizra()->setText(QStringLiteral("השלמים"));
         e.verbs.findChild<QPushButton *>(QStringLiteral("AddVerbs"))->click();
         QVERIFY(!e.verbs.isVisible());
-        QVERIFY(!e.form.verbDialogVisible());
+        QVERIFY(!e.verbs.isVisible());
         QVERIFY(e.form.editor().text().startsWith(QStringLiteral("השורש ע־ר־כ הוא שורש מגזרת השלמים.\r\n")));
         QCOMPARE(e.form.editor().state().selStart, 0);
     }
@@ -145,11 +148,10 @@ private slots:
     {
         Editor e;
         e.press("NewRoot");
-        QVERIFY(!e.form.document().isModified());
+        QVERIFY(!e.form.documentCommands().isModified());
         HebrewMessageBox::presetAnswer(QMessageBox::No);
-        e.press("Exit");
+        QVERIFY(!MainWindowFixture::leavesEventLoop([&e] { e.press("Exit"); }));
         QCOMPARE(e.asked(), QStringList{DocumentCommands::ExitQuestion});
-        QVERIFY(!e.form.document().leaving());
     }
 
     void clickInTheEditorSendsTheFocusToTheRoot()
@@ -157,13 +159,13 @@ private slots:
         Editor e;
         e.press("NewRoot");
         e.verbs.gizra()->setFocus();
-        QTest::mouseClick(e.form.articleText()->viewport(), Qt::LeftButton);
+        QTest::mouseClick(e.form.editor().widget()->viewport(), Qt::LeftButton);
         QCOMPARE(e.verbs.focusWidget(), e.verbs.root());
 
         // Without the dialog the click is the editor's own.
         e.verbs.gizra()->setFocus();
         e.verbs.hide();
-        QTest::mouseClick(e.form.articleText()->viewport(), Qt::LeftButton);
+        QTest::mouseClick(e.form.editor().widget()->viewport(), Qt::LeftButton);
         QCOMPARE(e.verbs.focusWidget(), e.verbs.gizra());
     }
 

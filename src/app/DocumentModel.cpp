@@ -1,0 +1,45 @@
+#include "app/DocumentModel.h"
+
+DocumentModel::DocumentModel(QObject *parent)
+    : QObject(parent)
+{
+    m_lampTimer.setInterval(500);
+    connect(&m_lampTimer, &QTimer::timeout, this, &DocumentModel::endSaveIndication);
+}
+
+void DocumentModel::setFileName(const QString &fileName)
+{
+    if (fileName == m_fileName)
+        return;
+    m_fileName = fileName;
+    emit fileNameChanged(fileName);
+}
+
+void DocumentModel::setQuickSavePending(bool pending)
+{
+    if (pending == m_quickSavePending)
+        return;
+    m_quickSavePending = pending;
+    emit quickSavePendingChanged(pending);
+}
+
+void DocumentModel::showSaveIndication(bool visible)
+{
+    if (visible)
+        setLampLit(true);
+    m_lampTimer.start();
+}
+
+void DocumentModel::endSaveIndication()
+{
+    setLampLit(false);
+    m_lampTimer.stop();
+}
+
+void DocumentModel::setLampLit(bool lit)
+{
+    if (lit == m_lampLit)
+        return;
+    m_lampLit = lit;
+    emit saveLampChanged(lit);
+}

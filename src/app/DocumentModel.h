@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// The document's state apart from its text: the file it belongs to, the text last
+// written there, whether quick save has something to write, and the save lamp.
+// The window reflects these; the commands change them.
+class DocumentModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DocumentModel(QObject *parent = nullptr);
+
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName);
+
+    QString savedText() const { return m_savedText; }
+    void setSavedText(const QString &text) { m_savedText = text; }
+
+    bool quickSavePending() const { return m_quickSavePending; }
+    void setQuickSavePending(bool pending);
+
+    // The green lamp after a save, for half a second; while `visible` is false (the
+    // About mode) only the lamp's timer runs.
+    bool saveLampLit() const { return m_lampLit; }
+    void showSaveIndication(bool visible = true);
+    void endSaveIndication();
+    const QTimer &saveIndicationTimer() const { return m_lampTimer; }
+
+signals:
+    void fileNameChanged(const QString &fileName);
+    void quickSavePendingChanged(bool pending);
+    void saveLampChanged(bool lit);
+
+private:
+    void setLampLit(bool lit);
+
+    QString m_fileName;
+    QString m_savedText;
+    bool m_quickSavePending = false;
+    bool m_lampLit = false;
+    QTimer m_lampTimer;
+};

@@ -1,0 +1,376 @@
+#include "app/MainWindow.h"
+
+#include "app/DocumentRules.h"
+#include "app/commands/ArticleTextCommands.h"
+#include "app/commands/CleanupCommands.h"
+#include "app/commands/DocumentCommands.h"
+#include "app/commands/FindCommands.h"
+#include "app/commands/MarkupCommands.h"
+#include "app/commands/NavigationCommands.h"
+#include "app/commands/ShortcutCommands.h"
+#include "app/commands/TemplateCommands.h"
+#include "app/commands/TimerTrayCommands.h"
+#include "app/commands/VowelCommands.h"
+#include "dialogs/find/FindDialog.h"
+#include "dialogs/preferences/PreferencesDialog.h"
+#include "dialogs/stats/StatisticsDialog.h"
+#include "dialogs/verbs/VerbsDialog.h"
+#include "gui/AppIcons.h"
+#include "gui/HebrewUi.h"
+#include "platform/KeyboardLayouts.h"
+#include "platform/Settings.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QColor Background(166, 202, 240);
+
+using ActionMember = QAction *Ui::TForm1::*;
+
+// The point buttons in toolbar order with the point each puts in.
+const struct {
+    ActionMember action;
+    char16_t point;
+} PointButtons[] = {
+    {&Ui::TForm1::Dagesh, u'\u05BC'},      {&Ui::TForm1::Shin_Left, u'\u05C2'},
+    {&Ui::TForm1::Shin_Right, u'\u05C1'},  {&Ui::TForm1::Kubuts, u'\u05BB'},
+    {&Ui::TForm1::Shuruk, u'\u05BC'},      {&Ui::TForm1::Hirik, u'\u05B4'},
+    {&Ui::TForm1::Schwa, u'\u05B0'},       {&Ui::TForm1::Tsere, u'\u05B5'},
+    {&Ui::TForm1::Hataf_Segol, u'\u05B1'}, {&Ui::TForm1::Segol, u'\u05B6'},
+    {&Ui::TForm1::Hataf_Patah, u'\u05B2'}, {&Ui::TForm1::Patah, u'\u05B7'},
+    {&Ui::TForm1::Hataf_Kamats, u'\u05B3'}, {&Ui::TForm1::Kamats, u'\u05B8'},
+    {&Ui::TForm1::Holam, u'\u05B9'},
+};
+
+// The markup buttons with their picture slots and commands.
+const struct {
+    ActionMember action;
+    int image;
+    void (MarkupCommands::*command)();
+} MarkupButtons[] = {
+    {&Ui::TForm1::TranslationsTool, 21, nullptr}, {&Ui::TForm1::Sentences, 20, nullptr},
+    {&Ui::TForm1::Br, 19, &MarkupCommands::lineBreak}, {&Ui::TForm1::NoWiki, 22, &MarkupCommands::noWiki},
+    {&Ui::TForm1::Math, 16, &MarkupCommands::math},    {&Ui::TForm1::Little, 17, &MarkupCommands::small},
+    {&Ui::TForm1::Bold, 14, &MarkupCommands::bold},    {&Ui::TForm1::Quote, 15, &MarkupCommands::quote},
+};
+
+// The toolbar's indent with the point buttons hidden and shown; the difference is
+// the fifteen 23-pixel buttons and their 16-pixel separator.
+constexpr int IndentHidden = 378;
+constexpr int IndentShown = 17;
+
+// Word wrap on with only the vertical scroll bar, or off with both.
+void applyWordWrap(QPlainTextEdit *editor, bool on)
+{
+    editor->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    editor->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::TForm1>())
+    , m_editor((m_ui->setupUi(this), m_ui->ArticleText))
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(HebrewUi::davidFont(16));
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Background);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // Every paragraph right to left and right-aligned, as in the wiki's edit box;
+    // left alone, a line starting with "==" or "{{" would run left to right.
+    QTextDocument *doc = m_ui->ArticleText->document();
+    QTextOption option = doc->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    doc->setDefaultTextOption(option);
+    m_ui->ArticleText->setFont(HebrewUi::davidFont(16));
+
+    for (QMenu *m : {m_ui->OptionsMenu, m_ui->New, m_ui->Recent, m_ui->InsertMenu, m_ui->ToolsMenu, m_ui->Fix,
+                     m_ui->HelpMenu}) {
+        m->setFont(HebrewUi::davidFont(16));
+        // A submenu's item carries the menu's name, as every other item does.
+        m->menuAction()->setObjectName(m->objectName());
+    }
+
+    buildToolbar();
+    buildIcons();
+
+    m_ui->GoBack->hide();
+    m_ui->GreenLed->hide();
+    m_ui->Love->hide();
+    m_ui->ArabLabel->hide();
+    m_ui->RussianLabel->hide();
+    m_ui->StatusBar->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    m_ui->QuickSave->setEnabled(false);
+
+    // The client area below the menu: toolbar, editor and the bottom row.
+    m_ui->ClientArea->setFixedSize(769, 483 - 24);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_preferencesDialog = std::make_unique<PreferencesDialog>(m_preferences, this);
+    m_findDialog = std::make_unique<FindDialog>(this);
+    m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
+    m_verbsDialog = std::make_unique<VerbsDialog>(this);
+
+    m_markup = std::make_unique<MarkupCommands>(m_editor);
+    m_documentCommands
+        = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
+    m_cleanup = std::make_unique<CleanupCommands>(m_editor, m_regEx);
+    m_find = std::make_unique<FindCommands>(m_editor, m_regEx, *m_findDialog, *m_statisticsDialog);
+    m_navigation = std::make_unique<NavigationCommands>(
+        m_editor, m_preferences, *m_jumpQuery,
+        NavigationCommands::Actions{m_ui->WiktJump, m_ui->Wikipedia, m_ui->Google, m_ui->CommonsFind});
+    m_timerTray = std::make_unique<TimerTrayCommands>(*this, m_autoSaveTimer, *m_documentCommands, *m_navigation,
+                                                      m_preferences, *m_verbsDialog, m_aboutMode);
+    m_shortcuts = std::make_unique<ShortcutCommands>(*this, m_editor, *m_documentCommands, *m_markup, *m_navigation,
+                                                     m_preferences, m_aboutMode, *m_jumpQuery);
+    m_templates = std::make_unique<TemplateCommands>(m_editor, *m_documentCommands, m_regEx, *m_verbsDialog,
+                                                     *m_ui->ArabLabel, *m_ui->RussianLabel, *this);
+    m_vowels = std::make_unique<VowelCommands>(m_editor);
+    m_articleText
+        = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar, *m_jumpQuery);
+
+    connectCommands();
+    reflectModels();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands()
+{
+    DocumentCommands *document = m_documentCommands.get();
+    connect(m_ui->Open, &QAction::triggered, document, &DocumentCommands::open);
+    connect(m_ui->Save, &QAction::triggered, document, &DocumentCommands::saveAs);
+    connect(m_ui->QuickSave, &QAction::triggered, document, &DocumentCommands::quickSave);
+    connect(m_ui->Exit, &QAction::triggered, document, &DocumentCommands::exit);
+
+    TemplateCommands *templates = m_templates.get();
+    connect(m_ui->NewArticle, &QAction::triggered, templates, &TemplateCommands::newArticle);
+    connect(m_ui->NewVerb, &QAction::triggered, templates, &TemplateCommands::newVerb);
+    connect(m_ui->NewRoot, &QAction::triggered, templates, &TemplateCommands::newRoot);
+    connect(m_ui->AddArticle, &QAction::triggered, templates, &TemplateCommands::addArticle);
+    connect(m_ui->AddVerb, &QAction::triggered, templates, &TemplateCommands::addVerb);
+    connect(m_ui->Another, &QAction::triggered, templates, &TemplateCommands::anotherMeaning);
+    connect(m_ui->TOC, &QAction::triggered, templates, &TemplateCommands::tableOfContents);
+
+    connect(m_ui->FixSpaces, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixSpaces);
+    connect(m_ui->Punctuation, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixPunctuation);
+    connect(m_ui->Unify, &QAction::triggered, m_cleanup.get(), &CleanupCommands::unify);
+
+    connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
+    connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);
+
+    NavigationCommands *navigation = m_navigation.get();
+    connect(m_ui->WiktJump, &QAction::triggered, navigation, &NavigationCommands::jump);
+    connect(m_ui->Wikipedia, &QAction::triggered, navigation, &NavigationCommands::searchWikipedia);
+    connect(m_ui->Google, &QAction::triggered, navigation, &NavigationCommands::searchGoogle);
+    connect(m_ui->CommonsFind, &QAction::triggered, navigation, &NavigationCommands::searchCommons);
+
+    for (const auto &b : MarkupButtons) {
+        if (b.command)
+            connect(m_ui.get()->*b.action, &QAction::triggered, m_markup.get(), b.command);
+    }
+    connect(m_ui->Comment, &QAction::triggered, m_markup.get(), &MarkupCommands::comment);
+    connect(m_ui->Image, &QAction::triggered, m_markup.get(), &MarkupCommands::image);
+
+    for (const auto &b : PointButtons) {
+        const QChar point(b.point);
+        connect(m_ui.get()->*b.action, &QAction::triggered, m_vowels.get(),
+                [vowels = m_vowels.get(), point] { vowels->insertPoint(point); });
+    }
+    connect(m_toolbarPopup, &QMenu::aboutToShow, this,
+            [this] { m_ui->Nikkud->setChecked(m_preferences.points()); });
+    connect(m_ui->Nikkud, &QAction::triggered, &m_preferences, &PreferencesModel::setPoints);
+
+    connect(m_ui->Prefs, &QAction::triggered, m_preferencesDialog.get(), &PreferencesDialog::showPreferences);
+}
+
+void MainWindow::reflectModels()
+{
+    connect(&m_document, &DocumentModel::fileNameChanged, this,
+            [this](const QString &fileName) { setWindowTitle(DocumentRules::caption(fileName)); });
+    connect(&m_document, &DocumentModel::quickSavePendingChanged, m_ui->QuickSave, &QAction::setEnabled);
+    connect(&m_document, &DocumentModel::saveLampChanged, this, [this](bool lit) {
+        m_ui->GreenLed->setVisible(lit);
+        m_ui->BlueLed->setVisible(!lit);
+    });
+    connect(&m_aboutMode, &AboutMode::changed, m_ui->Love, &QWidget::setVisible);
+    connect(&m_preferences, &PreferencesModel::pointsChanged, this, &MainWindow::setVowelToolbarVisible);
+    connect(&m_preferences, &PreferencesModel::wordWrapChanged, this, &MainWindow::setWordWrap);
+    connect(&m_preferences, &PreferencesModel::autoSaveRestarted, this, [this](int interval) {
+        m_autoSaveTimer.stop();
+        // A zero interval would make a Qt timer fire without pause; it means "never".
+        if (interval > 0)
+            m_autoSaveTimer.start(interval);
+    });
+    setWindowTitle(DocumentRules::caption(QString()));
+}
+
+void MainWindow::buildToolbar()
+{
+    QToolBar *bar = m_ui->ToolBar;
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setFixedHeight(24);
+    bar->setIconSize(QSize(16, 16));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The toolbar lays its items out from left to right, starting at its indent.
+    bar->setLayoutDirection(Qt::LeftToRight);
+    bar->setContextMenuPolicy(Qt::CustomContextMenu);
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::Window, Background);
+    bar->setPalette(pal);
+    bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+
+    m_indent = new QWidget(bar);
+    m_indent->setFixedWidth(IndentHidden);
+    bar->insertWidget(m_ui->WiktJump, m_indent);
+
+    m_searchPopup = new QMenu(this);
+    m_searchPopup->setObjectName(QStringLiteral("SearchPopup"));
+    m_searchPopup->setFont(HebrewUi::davidFont(16));
+    m_searchPopup->setToolTipsVisible(true);
+    m_searchPopup->addAction(m_ui->Wikipedia);
+    m_searchPopup->addAction(m_ui->CommonsFind);
+    m_searchPopup->addAction(m_ui->Google);
+    m_ui->WiktJump->setMenu(m_searchPopup);
+    if (auto *jump = qobject_cast<QToolButton *>(bar->widgetForAction(m_ui->WiktJump)))
+        jump->setPopupMode(QToolButton::MenuButtonPopup);
+
+    m_jumpQuery = new QLineEdit(bar);
+    m_jumpQuery->setObjectName(QStringLiteral("JumpQuery"));
+    m_jumpQuery->setFixedWidth(123);
+    m_jumpQuery->setFont(HebrewUi::davidFont(15));
+    const QList<QAction *> items = bar->actions();
+    const int jumpAt = items.indexOf(m_ui->WiktJump);
+    bar->insertWidget(items.value(jumpAt + 1), m_jumpQuery);
+
+    m_toolbarPopup = new QMenu(this);
+    m_toolbarPopup->setObjectName(QStringLiteral("ToolbarPopup"));
+    m_toolbarPopup->setFont(HebrewUi::davidFont(16));
+    m_toolbarPopup->addAction(m_ui->Nikkud);
+    connect(bar, &QToolBar::customContextMenuRequested, this,
+            [this, bar](const QPoint &at) { m_toolbarPopup->popup(bar->mapToGlobal(at)); });
+
+    // The separator after the point buttons is 16 pixels wide, wider than the
+    // toolbar's own separators, so the indents of both states add up.
+    auto *gap = new QFrame(bar);
+    gap->setFrameShape(QFrame::VLine);
+    gap->setFrameShadow(QFrame::Sunken);
+    gap->setFixedWidth(16);
+    QAction *gapAction = bar->insertWidget(m_ui->TntToolButton2, gap);
+    bar->removeAction(m_ui->TntToolButton2);
+    delete m_ui->TntToolButton2;
+    m_ui->TntToolButton2 = gapAction;
+    gapAction->setObjectName(QStringLiteral("TntToolButton2"));
+
+    for (const auto &b : PointButtons) {
+        if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_ui.get()->*b.action))) {
+            button->setFixedWidth(23);
+            button->setIconSize(QSize(20, 20));
+        }
+    }
+    for (const auto &b : MarkupButtons) {
+        if (QWidget *w = bar->widgetForAction(m_ui.get()->*b.action))
+            w->setFixedWidth(23);
+    }
+    setVowelToolbarVisible(false);
+}
+
+void MainWindow::buildIcons()
+{
+    m_ui->New->setIcon(QIcon::fromTheme(QStringLiteral("document-new")));
+    m_ui->Recent->setIcon(QIcon::fromTheme(QStringLiteral("document-open-recent")));
+    m_ui->Fix->setIcon(QIcon::fromTheme(QStringLiteral("tools-check-spelling")));
+    for (const auto &b : PointButtons)
+        (m_ui.get()->*b.action)->setIcon(AppIcons::pointIcon(QChar(b.point)));
+    for (const auto &b : MarkupButtons)
+        (m_ui.get()->*b.action)->setIcon(AppIcons::toolbarImage(b.image));
+    m_ui->WiktJump->setIcon(AppIcons::toolbarImage(24));
+    m_ui->Wikipedia->setIcon(AppIcons::toolbarImage(18));
+    m_ui->CommonsFind->setIcon(AppIcons::toolbarImage(27));
+    m_ui->Google->setIcon(AppIcons::toolbarImage(26));
+    m_ui->IE1->setIcon(AppIcons::menuImage(24));
+    m_ui->AddTranslations->setIcon(AppIcons::menuImage(29));
+    m_ui->GreenLed->setPixmap(AppIcons::led(QColor(40, 200, 40)).pixmap(16, 16));
+    m_ui->BlueLed->setPixmap(AppIcons::led(QColor(40, 90, 230)).pixmap(16, 16));
+    m_ui->Love->setPixmap(AppIcons::heart().pixmap(16, 16));
+    m_ui->GoBack->setPixmap(QIcon::fromTheme(QStringLiteral("go-previous")).pixmap(16, 16));
+}
+
+void MainWindow::start(const QStringList &arguments)
+{
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        KeyboardLayouts::install(*app);
+    Settings::ensureFile();
+    m_preferences.load(true);
+    m_documentCommands->rebuildRecentMenu();
+
+    const QString first = arguments.value(0);
+    if (first == QLatin1String("/c")) {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        m_editor.setText(DocumentRules::unescapeClipboardHtml(clipboard->text()));
+        clipboard->setText(m_editor.text());
+        m_ui->GoBack->show();
+    } else if (first == QLatin1String("/o") && arguments.size() > 1
+               && DocumentRules::fileExists(arguments.at(1))) {
+        m_documentCommands->openFile(arguments.at(1));
+    }
+}
+
+void MainWindow::centreOnScreen()
+{
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void MainWindow::setVowelToolbarVisible(bool visible)
+{
+    for (const auto &b : PointButtons)
+        (m_ui.get()->*b.action)->setVisible(visible);
+    m_ui->TntToolButton2->setVisible(visible);
+    m_indent->setFixedWidth(visible ? IndentShown : IndentHidden);
+    m_ui->Nikkud->setChecked(visible);
+}
+
+bool MainWindow::vowelToolbarVisible() const
+{
+    return m_ui->TntToolButton2->isVisible();
+}
+
+void MainWindow::setWordWrap(bool on)
+{
+    applyWordWrap(m_ui->ArticleText, on);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The window is never closed directly: the tray may take it, else Exit decides.
+    event->ignore();
+    if (!m_timerTray->hideToTray())
+        m_documentCommands->exit();
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/AboutMode.h"
+#include "app/DocumentModel.h"
+#include "app/EditorAdapter.h"
+#include "dialogs/preferences/PreferencesModel.h"
+#include "regex/RegEx.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+class ArticleTextCommands;
+class CleanupCommands;
+class DocumentCommands;
+class FindCommands;
+class FindDialog;
+class MarkupCommands;
+class NavigationCommands;
+class PreferencesDialog;
+class QLineEdit;
+class QMenu;
+class ShortcutCommands;
+class StatisticsDialog;
+class TemplateCommands;
+class TimerTrayCommands;
+class VerbsDialog;
+class VowelCommands;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window: the one document, its editor, menus and toolbar, and the tool
+// windows it owns. Each group of commands lives in its own class under
+// app/commands, is handed what it works on, and is wired to its menu items here.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up with the command line (without the program's name): the settings
+    // file, the stored choices, the recent list and the "/c" and "/o" switches.
+    void start(const QStringList &arguments);
+
+    // Places the window in the middle of its screen.
+    void centreOnScreen();
+
+    EditorAdapter &editor() { return m_editor; }
+    DocumentModel &document() { return m_document; }
+    PreferencesModel &preferences() { return m_preferences; }
+    AboutMode &aboutMode() { return m_aboutMode; }
+    RegEx &regEx() { return m_regEx; }
+    QTimer &autoSaveTimer() { return m_autoSaveTimer; }
+
+    DocumentCommands &documentCommands() { return *m_documentCommands; }
+    MarkupCommands &markupCommands() { return *m_markup; }
+    FindCommands &findCommands() { return *m_find; }
+    NavigationCommands &navigationCommands() { return *m_navigation; }
+    TimerTrayCommands &timerTrayCommands() { return *m_timerTray; }
+    ShortcutCommands &shortcutCommands() { return *m_shortcuts; }
+    TemplateCommands &templateCommands() { return *m_templates; }
+    ArticleTextCommands &articleTextCommands() { return *m_articleText; }
+
+    PreferencesDialog &preferencesDialog() { return *m_preferencesDialog; }
+    FindDialog &findDialog() { return *m_findDialog; }
+    StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
+    VerbsDialog &verbsDialog() { return *m_verbsDialog; }
+
+    // The fifteen point buttons and their separator, with the toolbar's indent
+    // moved so the markup buttons keep their place.
+    bool vowelToolbarVisible() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildToolbar();
+    void buildIcons();
+    void connectCommands();
+    void reflectModels();
+    void setVowelToolbarVisible(bool visible);
+    void setWordWrap(bool on);
+
+    std::unique_ptr<Ui::TForm1> m_ui;
+    EditorAdapter m_editor;
+    RegEx m_regEx;
+    DocumentModel m_document;
+    PreferencesModel m_preferences;
+    AboutMode m_aboutMode;
+    QTimer m_autoSaveTimer;
+    QMenu *m_searchPopup = nullptr;
+    QMenu *m_toolbarPopup = nullptr;
+    QLineEdit *m_jumpQuery = nullptr;
+    QWidget *m_indent = nullptr;
+
+    std::unique_ptr<PreferencesDialog> m_preferencesDialog;
+    std::unique_ptr<FindDialog> m_findDialog;
+    std::unique_ptr<StatisticsDialog> m_statisticsDialog;
+    std::unique_ptr<VerbsDialog> m_verbsDialog;
+
+    // Declared last, so that they go before the widgets and dialogs they work on.
+    std::unique_ptr<MarkupCommands> m_markup;
+    std::unique_ptr<DocumentCommands> m_documentCommands;
+    std::unique_ptr<CleanupCommands> m_cleanup;
+    std::unique_ptr<FindCommands> m_find;
+    std::unique_ptr<NavigationCommands> m_navigation;
+    std::unique_ptr<TimerTrayCommands> m_timerTray;
+    std::unique_ptr<ShortcutCommands> m_shortcuts;
+    std::unique_ptr<TemplateCommands> m_templates;
+    std::unique_ptr<VowelCommands> m_vowels;
+    std::unique_ptr<ArticleTextCommands> m_articleText;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+class QApplication;
+
+// The program's look in one place: the Hebrew font, and right to left for every
+// window (set once on the application, so each new widget starts that way).
+namespace HebrewUi {
+
+// "David", with the font substitution falling back to Culmus's David CLM.
+QFont davidFont(int pixelSize = 16);
+
+void install(QApplication &app);
+
+} // namespace HebrewUi

@@ -1,0 +1,218 @@
+#include "support/MainWindowFixture.h"
+#include "app/commands/DocumentCommands.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void menuItems_data();
+    void menuItems();
+    void menuOrderAndSeparators_data();
+    void menuOrderAndSeparators();
+    void toolbarOrder();
+    void vowelToolbarKeepsMarkupInPlace();
+    void layout();
+    void startupReadsNikkud_data();
+    void startupReadsNikkud();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void MainWindowTest::initTestCase()
+{
+    MainWindowFixture::startTestCase();
+}
+
+void MainWindowTest::init()
+{
+    MainWindowFixture::removeSettings(m_dir);
+}
+
+void MainWindowTest::menuItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    const struct { const char *name, *caption, *shortcut; } items[] = {
+        {"New", "חדש", ""}, {"NewArticle", "ערך", "Ctrl+N"}, {"NewVerb", "פועל", ""},
+        {"NewRoot", "שורש", ""}, {"Open", "פתיחה", "Ctrl+O"}, {"Recent", "לאחרונה", ""},
+        {"QuickSave", "שמירה", "Ctrl+S"}, {"Save", "שמירה בשם", ""}, {"Search", "חיפוש", "Ctrl+F"},
+        {"Prefs", "הגדרות", "Ctrl+Y"}, {"IE1", "תמיכה ב-IE", ""}, {"Exit", "יציאה", "Ctrl+F4"},
+        {"Image", "תמונה", ""}, {"Example", "משפטים", ""}, {"AddTranslations", "תרגומים", ""},
+        {"Another", "פירוש נוסף", ""}, {"Comment", "הערה נסתרת", ""},
+        {"Footnote", "הערת שוליים", ""}, {"AddArticle", "עוד ערך", ""},
+        {"AddVerb", "עוד פועל", ""}, {"TOC", "תוכן עניינים", ""},
+        {"BibleFind", "מן המקורות", ""}, {"Quotes", "מן הספרות", ""},
+        {"Translations", "תרגומים", ""}, {"Etymology", "אטימולוגיה", ""},
+        {"Semitic", "שפות שמיות", ""}, {"Greek", "יוונית עתיקה", ""}, {"Fix", "תיקון", ""},
+        {"FixSpaces", "רווחים מיותרים", ""}, {"Punctuation", "סימני פיסוק", ""},
+        {"FixReferences", "מספרי הפניות", ""}, {"Unify", "איחוד סעיפים", ""},
+        {"Statistics", "נתונים מספריים", ""}, {"Preview", "תצוגה מקדימה", "F8"},
+        {"StructureClick", "מבנה הערך", ""}, {"LinksClick", "קישורים לשוניים", ""},
+        {"Help", "עזרה", "F1"}, {"AboutF", "על אודות", ""},
+        {"Wikipedia", "ויקיפדיה", ""}, {"CommonsFind", "ויקישיתוף", ""}, {"Google", "גוגל", ""},
+        {"Nikkud", "סרגל ניקוד", ""}, {"Dagesh", "דגש / מפיק", ""},
+        {"Shin_Left", "שי\"ן שמאלית", ""}, {"Kamats", "קמץ גדול / קמץ קטן", ""},
+        {"Bold", "הדגשה (Ctrl+B)", ""}, {"Quote", "ציטוט מהמקורות (Ctrl+Q)", ""},
+        {"WiktJump", "שינויים אחרונים (F5)", ""},
+    };
+    for (const auto &i : items)
+        QTest::newRow(i.name) << QString::fromUtf8(i.name) << QString::fromUtf8(i.caption)
+                              << QString::fromUtf8(i.shortcut);
+}
+
+void MainWindowTest::menuItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    MainWindow form;
+    QAction *a = MainWindowFixture::action(form, name);
+    QVERIFY2(a, qPrintable(name));
+    QCOMPARE(a->text(), caption);
+    QCOMPARE(a->shortcut(), QKeySequence(shortcut));
+}
+
+void MainWindowTest::menuOrderAndSeparators_data()
+{
+    QTest::addColumn<int>("menu");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("items");
+    QTest::newRow("options") << 0 << "&אפשרויות"
+                             << "New Open Recent - QuickSave Save - Search - Prefs IE1 - Exit";
+    QTest::newRow("insert") << 1 << "&הוספה"
+                            << "Image Example AddTranslations - Another Comment Footnote - "
+                               "AddArticle AddVerb - TOC";
+    QTest::newRow("tools") << 2 << "&כלים"
+                           << "BibleFind Quotes Translations - Etymology Semitic Greek - Fix "
+                              "Statistics Preview";
+    QTest::newRow("help") << 3 << "&עזרה" << "StructureClick LinksClick - Help AboutF";
+    QTest::newRow("new") << 4 << "חדש" << "NewArticle NewVerb NewRoot";
+    QTest::newRow("fix") << 5 << "תיקון" << "FixSpaces Punctuation FixReferences Unify";
+}
+
+void MainWindowTest::menuOrderAndSeparators()
+{
+    QFETCH(int, menu);
+    QFETCH(QString, title);
+    QFETCH(QString, items);
+    MainWindow form;
+    QList<QMenu *> menus;
+    for (const char *name : {"OptionsMenu", "InsertMenu", "ToolsMenu", "HelpMenu", "New", "Fix"})
+        menus << MainWindowFixture::child<QMenu>(form, QLatin1String(name));
+    QMenu *m = menus.at(menu);
+    QCOMPARE(m->title(), title);
+    QStringList names;
+    for (QAction *a : m->actions())
+        names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    QCOMPARE(names.join(u' '), items);
+}
+
+void MainWindowTest::toolbarOrder()
+{
+    MainWindow form;
+    QStringList names;
+    for (QAction *a : MainWindowFixture::toolBar(form)->actions()) {
+        QWidget *w = MainWindowFixture::toolBar(form)->widgetForAction(a);
+        if (a->isSeparator() && a->objectName().isEmpty())
+            names << QStringLiteral("-");
+        else if (!a->objectName().isEmpty())
+            names << a->objectName();
+        else if (w && !w->objectName().isEmpty())
+            names << w->objectName();
+    }
+    QCOMPARE(names.join(u' '),
+             QStringLiteral("WiktJump JumpQuery - Dagesh Shin_Left Shin_Right Kubuts Shuruk Hirik "
+                            "Schwa Tsere Hataf_Segol Segol Hataf_Patah Patah Hataf_Kamats Kamats "
+                            "Holam TntToolButton2 TranslationsTool Sentences Br - NoWiki Math "
+                            "Little Bold Quote"));
+    QCOMPARE(MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, QStringLiteral("TntToolButton2")))->width(), 16);
+    QCOMPARE(MainWindowFixture::action(form, QStringLiteral("WiktJump"))->menu(), MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup")));
+    QCOMPARE(MainWindowFixture::child<QMenu>(form, QStringLiteral("ToolbarPopup"))->actions(), QList<QAction *>{MainWindowFixture::action(form, QStringLiteral("Nikkud"))});
+    QCOMPARE(MainWindowFixture::jumpQuery(form)->width(), 123);
+}
+
+// With or without the point buttons, the markup buttons stay where they are.
+void MainWindowTest::vowelToolbarKeepsMarkupInPlace()
+{
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QWidget *quote = MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, QStringLiteral("Quote")));
+    form.preferences().setPoints(false);
+    QCoreApplication::processEvents();
+    QVERIFY(!MainWindowFixture::action(form, QStringLiteral("Dagesh"))->isVisible());
+    const int hiddenX = quote->mapTo(&form, QPoint(0, 0)).x();
+    form.preferences().setPoints(true);
+    QCoreApplication::processEvents();
+    QVERIFY(MainWindowFixture::action(form, QStringLiteral("Holam"))->isVisible());
+    QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), hiddenX);
+    QVERIFY(hiddenX + quote->width() <= 769);
+}
+
+void MainWindowTest::layout()
+{
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.centralWidget()->width(), 769);
+    QCOMPARE(form.centralWidget()->height() + MainWindowFixture::toolBar(form)->height(), 483);
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QCOMPARE(form.windowTitle(), QStringLiteral("דלבנה"));
+    QCOMPARE(form.layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(form.editor().widget()->geometry(), QRect(16, 0, 737, 441));
+    QCOMPARE(MainWindowFixture::label(form, "StatusBar")->text(), QStringLiteral("[ 0 תווים ]"));
+    QVERIFY(!MainWindowFixture::label(form, "GoBack")->isVisible());
+    QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
+    QVERIFY(MainWindowFixture::label(form, "BlueLed")->isVisible());
+    QVERIFY(!MainWindowFixture::label(form, "Love")->isVisible());
+    QCOMPARE(MainWindowFixture::label(form, "ArabLabel")->text(), QStringLiteral("كلمة"));
+    QCOMPARE(MainWindowFixture::label(form, "RussianLabel")->text(), QStringLiteral("слово"));
+    QVERIFY(!MainWindowFixture::label(form, "ArabLabel")->isVisible());
+    QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
+    QCOMPARE(form.document().saveIndicationTimer().interval(), 500);
+    QVERIFY(!form.document().saveIndicationTimer().isActive());
+    QVERIFY(!form.autoSaveTimer().isActive());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void MainWindowTest::startupReadsNikkud_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("first start") << QString() << true;
+    QTest::newRow("Yes") << "Yes" << true;
+    QTest::newRow("No") << "No" << false;
+    QTest::newRow("lower-case yes") << "yes" << false;
+}
+
+void MainWindowTest::startupReadsNikkud()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, shown);
+    if (!stored.isEmpty()) {
+        Settings::ensureFile();
+        Settings::write(QStringLiteral("Preferences"), QStringLiteral("Nikkud"), stored);
+    }
+    MainWindow form;
+    form.start({});
+    QVERIFY(QFile::exists(Settings::iniPath()));
+    QCOMPARE(form.vowelToolbarVisible(), shown);
+    QCOMPARE(MainWindowFixture::action(form, QStringLiteral("Dagesh"))->isVisible(), shown);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

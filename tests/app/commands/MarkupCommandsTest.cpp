@@ -1,0 +1,216 @@
+#include "app/commands/MarkupCommands.h"
+#include "support/MainWindowFixture.h"
+#include "support/EditorNotation.h"
+#include "wikitext/Hebrew.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using EditorNotation::parse;
+using EditorNotation::write;
+
+namespace {
+// Lines of every kind an image line or a quotation looks at.
+QString page()
+{
+    return QStringLiteral("==כתב==\r\n# הגדרה\r\n#:* משפט\r\n\r\n  \r\nשורה אחת\r\n\r\n\r\nאחרונה");
+}
+
+const QString kImageTail = QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]");
+}
+
+class MarkupCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
+
+    void hints_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("Bold") << "Bold"
+                              << "הדגשה (Ctrl+B)";
+        QTest::newRow("Little") << "Little"
+                                << "הקטנה (Ctrl+L)";
+        QTest::newRow("Math") << "Math"
+                              << "נוסחה מתמטית (Ctrl+M)";
+        QTest::newRow("NoWiki") << "NoWiki"
+                                << "התעלמות מקוד ויקי";
+        QTest::newRow("Br") << "Br"
+                            << "שבירת שורה";
+        QTest::newRow("Quote") << "Quote"
+                               << "ציטוט מהמקורות (Ctrl+Q)";
+        QTest::newRow("Image") << "Image"
+                               << "תמונה";
+        QTest::newRow("Comment") << "Comment"
+                                 << "הערה נסתרת";
+    }
+
+    void hints()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, hint);
+        MainWindow form;
+        QAction *action = MainWindowFixture::action(form, name);
+        QVERIFY(action);
+        QCOMPARE(action->toolTip(), hint);
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("Bold wraps") << "Bold"
+                                    << "a⟦b⟧c"
+                                    << ""
+                                    << "a'''b'''‸c";
+        QTest::newRow("Little opens") << "Little"
+                                      << "א‸"
+                                      << ""
+                                      << "א<small>‸";
+        QTest::newRow("Math opens") << "Math"
+                                    << "‸x"
+                                    << ""
+                                    << "<math>‸x";
+        QTest::newRow("NoWiki wraps") << "NoWiki"
+                                      << "⟦[[x]]⟧"
+                                      << ""
+                                      << "<nowiki>[[x]]</nowiki>‸";
+        QTest::newRow("Br") << "Br"
+                            << "א‸ב"
+                            << ""
+                            << "א<br/>‸ב";
+        QTest::newRow("Quote of a line") << "Quote"
+                                         << "א¶⟦שלום עולם⟧"
+                                         << ""
+                                         << "א¶#:* {{הדגשה|\"שלום עולם\"|(‸)}}";
+        QTest::newRow("Quote without a selection") << "Quote"
+                                                   << "שלום‸"
+                                                   << ""
+                                                   << "שלום‸";
+        QTest::newRow("Comment") << "Comment"
+                                 << "טקסט‸"
+                                 << ""
+                                 << "<!--‸הערה-->¶¶טקסט";
+        QTest::newRow("Image from the clipboard") << "Image"
+                                                  << "# הגדרה‸"
+                                                  << "Image:Cat.png"
+                                                  << "[[תמונה:Cat.png" + kImageTail + "¶‸# הגדרה";
+        QTest::newRow("Image placeholder") << "Image"
+                                           << "שורה‸"
+                                           << "שלום"
+                                           << "שורה¶[[תמונה:PictureFileName.jpg" + kImageTail + "‸";
+    }
+
+    void commands()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, after);
+        MainWindow form;
+        QGuiApplication::clipboard()->setText(clipboard);
+        const EditorState state = parse(before);
+        form.editor().setText(state.text);
+        form.editor().apply(state);
+        MainWindowFixture::action(form, name)->trigger();
+        QCOMPARE(write(form.editor().state()), after);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+
+    void agreesWithTheWholeText_data()
+    {
+        // The window runs these commands on the selection's lines alone; wherever the
+        // selection stands, the result must be what the command makes of the whole text.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        const QString text = page();
+        const QStringList names = {"Bold", "Little", "Br", "Quote", "Image", "Kamats"};
+        QList<QPair<int, int>> selections;
+        for (int at = 0; at <= text.size(); at += 3)
+            selections.append({at, 0});
+        for (int at = 0; at + 7 <= text.size(); at += 5)
+            selections.append({at, 7});
+        qsizetype lineStart = 0;
+        for (const QString &line : text.split(QStringLiteral("\r\n"))) {
+            selections.append({int(lineStart), int(line.size())});
+            lineStart += line.size() + 2;
+        }
+        for (const QString &name : names) {
+            for (const auto &s : selections) {
+                if (s.first + s.second > 0 && text.at(s.first + s.second - 1) == u'\r')
+                    continue; // inside a line break: the editor has no such place
+                if (s.first > 0 && text.at(s.first - 1) == u'\r')
+                    continue;
+                QTest::addRow("%s %d+%d", qPrintable(name), s.first, s.second) << name << s.first << s.second;
+            }
+        }
+    }
+
+    void agreesWithTheWholeText()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        static MainWindow *form = new MainWindow;
+        const EditorState before {page(), start, length};
+        form->editor().setText(before.text);
+        form->editor().apply(before);
+        EditorState expected;
+        Markup::TagToggles toggles = form->markupCommands().toggles();
+        if (name == "Bold")
+            expected = Markup::bold(before);
+        else if (name == "Little")
+            expected = Markup::toggledTag(before, Markup::ToggledTag::Small, toggles);
+        else if (name == "Br")
+            expected = Markup::lineBreak(before);
+        else if (name == "Quote")
+            expected = Markup::quote(before);
+        else if (name == "Image")
+            expected = Markup::image(before, QGuiApplication::clipboard()->text());
+        else
+            expected = InsertVowelPoint(before, QChar(0x05B8));
+        MainWindowFixture::action(*form, name)->trigger();
+        QCOMPARE(write(form->editor().state()), write(expected));
+    }
+
+    void togglesLastAsLongAsTheWindow()
+    {
+        MainWindow form;
+        QAction *little = MainWindowFixture::action(form, QStringLiteral("Little"));
+        little->trigger();
+        little->trigger();
+        // A wrap between the toggles leaves the toggle where it was.
+        form.editor().apply(parse(QStringLiteral("<small></small>⟦x⟧")));
+        little->trigger();
+        form.editor().apply(parse(QStringLiteral("‸<small></small><small>x</small>")));
+        little->trigger();
+        QCOMPARE(write(form.editor().state()), QStringLiteral("<small>‸<small></small><small>x</small>"));
+        QVERIFY(form.markupCommands().toggles().smallOpen);
+        QVERIFY(!form.markupCommands().toggles().mathOpen);
+    }
+
+    void oneCommandIsOneUndoStep()
+    {
+        MainWindow form;
+        form.editor().setText(QStringLiteral("א\r\nב"));
+        form.editor().apply(parse(QStringLiteral("⟦א⟧¶ב")));
+        MainWindowFixture::action(form, QStringLiteral("Quote"))->trigger();
+        form.editor().widget()->undo();
+        QCOMPARE(form.editor().text(), QStringLiteral("א\r\nב"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(MarkupCommandsTest)
+#include "MarkupCommandsTest.moc"
