@@ -138,7 +138,7 @@ void BM_RootLinkText(benchmark::State &state)
     content.insert(middle, QStringLiteral("@כתב@"));
     const EditorState before {content, int(middle + 5), 0};
     for (auto _ : state)
-        benchmark::DoNotOptimize(RootLink(before));
+        benchmark::DoNotOptimize(LiveAnalysis::rootLink(before));
 }
 BENCHMARK(BM_RootLinkText)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
 

@@ -38,7 +38,7 @@ int find(CliContext &ctx)
         return ctx.usage(QStringLiteral("--mode must be plain, regex or root"));
     RegEx regEx;
     QString lastFindQuery;
-    const FindResult found = FindFirstMatch(regEx, ctx.state, ctx.args.at(0), mode, lastFindQuery);
+    const FindResult found = FindSearch::findFirst(regEx, ctx.state, ctx.args.at(0), mode, lastFindQuery);
     switch (found.outcome) {
     case FindResult::Outcome::Found:
         break;
@@ -53,7 +53,7 @@ int find(CliContext &ctx)
     if (!ctx.parser.isSet(kAll))
         return 0;
     for (;;) {
-        const RepeatResult next = FindNextMatch(regEx, ctx.state, lastFindQuery);
+        const RepeatResult next = FindSearch::findNext(regEx, ctx.state, lastFindQuery);
         if (next.outcome == RepeatResult::Outcome::BadPattern)
             return ctx.usage(next.message);
         if (next.outcome != RepeatResult::Outcome::Found)
@@ -68,15 +68,15 @@ int findPattern(CliContext &ctx)
     FindMode mode;
     if (!readMode(ctx, &mode))
         return ctx.usage(QStringLiteral("--mode must be plain, regex or root"));
-    ctx.print(BuildFindPattern(ctx.args.at(0), mode));
+    ctx.print(FindSearch::buildPattern(ctx.args.at(0), mode));
     return 0;
 }
 
 int stats(CliContext &ctx)
 {
     RegEx regEx;
-    const EntryStatistics statistics = ComputeEntryStatistics(regEx, ctx.state.text);
-    for (const StatisticsRow &row : StatisticsRows(statistics))
+    const EntryStatistics statistics = Statistics::compute(regEx, ctx.state.text);
+    for (const StatisticsRow &row : Statistics::rows(statistics))
         ctx.print(QStringLiteral("%1 %2").arg(row.name).arg(row.value));
     if (!statistics.failure.isEmpty())
         ctx.err << statistics.failure << '\n';

@@ -13,7 +13,7 @@ const CliRegistration percentEncode({
     .argCount = 1,
     .run =
         [](CliContext &ctx) {
-            ctx.print(PercentEncodeHebrew(ctx.args.at(0)));
+            ctx.print(WebAddresses::percentEncodeHebrew(ctx.args.at(0)));
             return 0;
         },
 });
@@ -28,9 +28,9 @@ const CliRegistration jumpAddress({
         [](CliContext &ctx) {
             // The box writes out a leading namespace abbreviation as it is typed.
             QString query = ctx.args.at(0);
-            if (const auto expanded = ExpandNamespacePrefix(query))
+            if (const auto expanded = WebAddresses::expandNamespacePrefix(query))
                 query = expanded->text;
-            ctx.print(JumpAddress(query));
+            ctx.print(WebAddresses::jumpAddress(query));
             return 0;
         },
 });
@@ -42,7 +42,7 @@ const CliRegistration tab({
     .kind = CliCommand::Kind::Edit,
     .run =
         [](CliContext &ctx) {
-            ctx.state = TabKeyInsert(ctx.state);
+            ctx.state = EditorKeys::insertTab(ctx.state);
             return 0;
         },
 });
@@ -54,7 +54,7 @@ const CliRegistration quotationPaste({
     .kind = CliCommand::Kind::Edit,
     .run =
         [](CliContext &ctx) {
-            ctx.state = QuotationPaste(ctx.state, ctx.clipboard);
+            ctx.state = EditorKeys::pasteQuotation(ctx.state, ctx.clipboard);
             return 0;
         },
 });

@@ -68,10 +68,10 @@ const CliRegistration registrations[] = {
         [](CliContext &ctx) { return Markup::maqaf(ctx.state); })),
     CliRegistration(editCommand("strip-points", "remove the vowel points from the whole text",
         [](CliContext &ctx) {
-            return EditorState {StripVowelPoints(ctx.state.text), 0, 0};
+            return EditorState {Hebrew::stripVowelPoints(ctx.state.text), 0, 0};
         })),
     CliRegistration(editCommand("root-link", "the roots between @ signs as category links",
-        [](CliContext &ctx) { return RootLink(ctx.state); })),
+        [](CliContext &ctx) { return LiveAnalysis::rootLink(ctx.state); })),
     CliRegistration([] {
         CliCommand command;
         command.name = QStringLiteral("point");
@@ -83,7 +83,7 @@ const CliRegistration registrations[] = {
             const QChar point = parsePoint(ctx.args.at(0));
             if (point.isNull() || !Hebrew::isPoint(point))
                 return ctx.usage(QStringLiteral("'%1' is not one of the vowel points").arg(ctx.args.at(0)));
-            ctx.state = InsertVowelPoint(ctx.state, point);
+            ctx.state = Hebrew::insertVowelPoint(ctx.state, point);
             return 0;
         };
         return command;

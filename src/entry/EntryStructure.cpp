@@ -4,6 +4,8 @@
 #include "entry/HeadingMatches.h"
 #include "regex/RegEx.h"
 
+namespace EntryStructure {
+
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -29,7 +31,7 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart)
         return end;
     // Later lines of the block only: a heading there starts another entry.
     const QString rest = text.mid(firstBreak, end - firstBreak);
-    const QList<HeadingMatch> headings = FindHeadingMatches(regex, EntryHeadingPattern, rest);
+    const QList<HeadingMatch> headings = HeadingMatches::find(regex, HeadingMatches::entryPattern(), rest);
     if (!headings.isEmpty())
         end = firstBreak + rest.lastIndexOf(kLineBreak, headings.first().located);
     return end;
@@ -40,33 +42,33 @@ QString readBlock(RegEx &regex, const QString &text, qsizetype lineStart)
     const qsizetype end = blockEnd(regex, text, lineStart);
     if (end <= lineStart)
         return {};
-    const QString block = Trim(QStringView(text).sliced(lineStart, end - lineStart));
+    const QString block = EntryText::trim(QStringView(text).sliced(lineStart, end - lineStart));
     return block.isEmpty() ? QString() : block + kLineBreak;
 }
 
 } // namespace
 
-EntryHeading FindEntryHeading(RegEx &regex, const QString &text, int caret)
+EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret)
 {
-    const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+    const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
     EntryHeading h;
     for (const HeadingMatch &m : matches) {
         if (caret >= m.located + 1)
-            h.HeadingStart = m.located + 1;
+            h.headingStart = m.located + 1;
     }
-    if (h.HeadingStart == 0 && !matches.isEmpty())
-        h.HeadingStart = matches.first().located + 1;
-    h.HeadingEnd = int(text.size()) + 1;
+    if (h.headingStart == 0 && !matches.isEmpty())
+        h.headingStart = matches.first().located + 1;
+    h.headingEnd = int(text.size()) + 1;
     for (const HeadingMatch &m : matches) {
-        if (m.located + 1 > h.HeadingStart) {
-            h.HeadingEnd = m.located + 1;
+        if (m.located + 1 > h.headingStart) {
+            h.headingEnd = m.located + 1;
             break;
         }
     }
     return h;
 }
 
-QString ReadDefinitionsBlock(RegEx &regex, const QString &text, int start)
+QString readDefinitionsBlock(RegEx &regex, const QString &text, int start)
 {
     const qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
     if (b < 0)
@@ -74,7 +76,7 @@ QString ReadDefinitionsBlock(RegEx &regex, const QString &text, int start)
     return readBlock(regex, text, b + 2);
 }
 
-QString ReadFurtherQuotesBlock(RegEx &regex, const QString &text, int start)
+QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start)
 {
     const qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start));
     if (h < 0)
@@ -82,49 +84,52 @@ QString ReadFurtherQuotesBlock(RegEx &regex, const QString &text, int start)
     return readBlock(regex, text, h + kFurtherQuotesHeading.size());
 }
 
-EntryExamples ReadEntryExamples(RegEx &regex, const QString &text, int caret)
+EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
 {
     EntryExamples e;
-    const EntryHeading h = FindEntryHeading(regex, text, caret);
-    e.HeadingStart = h.HeadingStart;
-    e.HeadingEnd = h.HeadingEnd;
-    e.DefinitionsBlock = ReadDefinitionsBlock(regex, text, h.HeadingStart);
-    e.FurtherQuotesBlock = ReadFurtherQuotesBlock(regex, text, h.HeadingStart);
+    const EntryHeading h = findEntryHeading(regex, text, caret);
+    e.headingStart = h.headingStart;
+    e.headingEnd = h.headingEnd;
+    e.definitionsBlock = readDefinitionsBlock(regex, text, h.headingStart);
+    e.furtherQuotesBlock = readFurtherQuotesBlock(regex, text, h.headingStart);
 
-    const int lines = CountOccurrences(kLineBreak, e.DefinitionsBlock);
-    const int exampleLines = CountOccurrences(u"#:*", e.DefinitionsBlock);
+    const int lines = EntryText::countOccurrences(kLineBreak, e.definitionsBlock);
+    const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
     const int definitionCount = lines - exampleLines;
     if (definitionCount <= 0)
         return e;
 
     // Both blocks end in a line break, so the piece after the last one is left out.
-    QList<QStringView> blockLines = QStringView(e.DefinitionsBlock).split(kLineBreak);
+    QList<QStringView> blockLines = QStringView(e.definitionsBlock).split(kLineBreak);
     blockLines.removeLast();
     int counter = 0;
     for (QStringView raw : blockLines) {
-        const QString line = Trim(raw);
+        const QString line = EntryText::trim(raw);
         if (line.contains(u"#:*")) {
             e.examples.append({QString::number(counter), line, BesideDefinition});
         } else if (line.contains(u'#')) {
             ++counter;
-            e.definitions.append({QString::number(counter), Trim(QString(line).remove(line.indexOf(u'#'), 1))});
+            const QString definition = EntryText::trim(QString(line).remove(line.indexOf(u'#'), 1));
+            e.definitions.append({QString::number(counter), definition});
         }
     }
 
-    if (e.FurtherQuotesBlock.isEmpty())
+    if (e.furtherQuotesBlock.isEmpty())
         return e;
-    QList<QStringView> quoteLines = QStringView(e.FurtherQuotesBlock).split(kLineBreak);
+    QList<QStringView> quoteLines = QStringView(e.furtherQuotesBlock).split(kLineBreak);
     quoteLines.removeLast();
     QString subHeading = QStringLiteral("0");
     for (QStringView raw : quoteLines) {
-        const QString line = Trim(raw);
+        const QString line = EntryText::trim(raw);
         if (definitionCount == 1) {
             e.examples.append({QStringLiteral("1"), line, SeparateSection});
-        } else if (CountOccurrences(u"====", line) == 2) {
-            subHeading = Trim(QString(line).remove(QStringLiteral("====")));
+        } else if (EntryText::countOccurrences(u"====", line) == 2) {
+            subHeading = EntryText::trim(QString(line).remove(QStringLiteral("====")));
         } else if (!line.isEmpty()) {
             e.examples.append({subHeading, line, SeparateSection});
         }
     }
     return e;
 }
+
+} // namespace EntryStructure

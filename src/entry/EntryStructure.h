@@ -5,13 +5,13 @@
 
 class RegEx;
 
-// Where the entry under the caret lies. Positions are 1-based; HeadingStart 0 means
-// the text has no heading, and HeadingEnd is the length plus 1 when the entry runs to
-// the end. The entry is the text from HeadingStart up to, not including, HeadingEnd.
+// Where the entry under the caret lies. Positions are 1-based; headingStart 0 means
+// the text has no heading, and headingEnd is the length plus 1 when the entry runs to
+// the end. The entry is the text from headingStart up to, not including, headingEnd.
 struct EntryHeading
 {
-    int HeadingStart = 0;
-    int HeadingEnd = 0;
+    int headingStart = 0;
+    int headingEnd = 0;
 };
 
 struct DefinitionItem
@@ -32,33 +32,37 @@ struct ExampleItem
     }
 };
 
-inline const QString BesideDefinition = QStringLiteral("ליד ההגדרה");
-inline const QString SeparateSection = QStringLiteral("סעיף נפרד");
-
 struct EntryExamples
 {
-    int HeadingStart = 0;
-    int HeadingEnd = 0;
-    QString DefinitionsBlock;
-    QString FurtherQuotesBlock;
+    int headingStart = 0;
+    int headingEnd = 0;
+    QString definitionsBlock;
+    QString furtherQuotesBlock;
     QList<DefinitionItem> definitions;
     QList<ExampleItem> examples;
 };
 
+namespace EntryStructure {
+
+inline const QString BesideDefinition = QStringLiteral("ליד ההגדרה");
+inline const QString SeparateSection = QStringLiteral("סעיף נפרד");
+
 // The entry under `caret` (0-based). Headings are located by their text.
-EntryHeading FindEntryHeading(RegEx &regex, const QString &text, int caret);
+EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret);
 
 // The definition lines from the first "\r\n#" at or after `start` (1-based, 0 for the
 // beginning) up to the first blank line, trimmed, with "\r\n" after them; empty when
 // there is no definition line. A block never runs into the next entry: without a
 // blank line it ends before the next headword heading line, or at the end of the text.
-QString ReadDefinitionsBlock(RegEx &regex, const QString &text, int start);
+QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 
 // The lines of the first "===מובאות נוספות===" section at or after `start`, trimmed,
 // with "\r\n" after them; empty when there is none or it holds no line. Ends like
-// ReadDefinitionsBlock.
-QString ReadFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
+// readDefinitionsBlock.
+QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
 // The definitions and example sentences of the entry under `caret`. Blocks of any
 // length are read line by line; none is cut at 255 lines.
-EntryExamples ReadEntryExamples(RegEx &regex, const QString &text, int caret);
+EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret);
+
+} // namespace EntryStructure

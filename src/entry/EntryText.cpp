@@ -1,5 +1,7 @@
 #include "entry/EntryText.h"
 
+namespace EntryText {
+
 namespace {
 
 bool below33(QChar c)
@@ -9,7 +11,7 @@ bool below33(QChar c)
 
 } // namespace
 
-QString Trim(QStringView text)
+QString trim(QStringView text)
 {
     qsizetype start = 0;
     qsizetype end = text.size();
@@ -20,7 +22,7 @@ QString Trim(QStringView text)
     return text.sliced(start, end - start).toString();
 }
 
-int CountOccurrences(QStringView sub, QStringView text)
+int countOccurrences(QStringView sub, QStringView text)
 {
     if (sub.isEmpty() || text.isEmpty())
         return 0;
@@ -30,7 +32,7 @@ int CountOccurrences(QStringView sub, QStringView text)
     return count;
 }
 
-QString ExtractField(QStringView text, QStringView delimiter, int n)
+QString extractField(QStringView text, QStringView delimiter, int n)
 {
     if (n < 1)
         return {};
@@ -46,3 +48,5 @@ QString ExtractField(QStringView text, QStringView delimiter, int n)
     const qsizetype at = text.indexOf(delimiter, start);
     return text.sliced(start, (at < 0 ? text.size() : at) - start).toString();
 }
+
+} // namespace EntryText

@@ -5,17 +5,21 @@
 
 // Small string helpers the entry readers and several commands share.
 
+namespace EntryText {
+
 // Removes every leading and trailing character whose code is below 33 (spaces, tabs,
 // CR, LF and the other control characters). Unlike QString::trimmed it keeps
 // no-break spaces and other Unicode spaces, and removes control characters.
-QString Trim(QStringView text);
+QString trim(QStringView text);
 
 // The number of non-overlapping occurrences of `sub` in `text`, counted left to right
 // (case-sensitive). 0 when either is empty.
-int CountOccurrences(QStringView sub, QStringView text);
+int countOccurrences(QStringView sub, QStringView text);
 
 // The n-th field (1-based) of `text` split at `delimiter`; empty fields count. Empty
 // when there are fewer than n fields or n is below 1. An empty delimiter splits
 // nothing: the whole text is field 1. Any field number is honoured, so a block of
 // more than 255 lines is never read with wrapped-around numbers.
-QString ExtractField(QStringView text, QStringView delimiter, int n);
+QString extractField(QStringView text, QStringView delimiter, int n);
+
+} // namespace EntryText

@@ -1,15 +1,32 @@
 #include "entry/HeadingMatches.h"
 
 #include "regex/RegEx.h"
+#include "wikitext/Hebrew.h"
 
 #include <QHash>
 
 #include <algorithm>
 
-const QString EntryHeadingPattern = QStringLiteral(
-    "==.*[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1"
-    "\u05DD\u05DF\u05E3\u05DA\u05E5\u05E2\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA].*["
-    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB].*==");
+namespace HeadingMatches {
+
+const QString &headwordPattern()
+{
+    static const QString p = QStringLiteral("==.*[") + Hebrew::Letters + QStringLiteral("].*") + Hebrew::pointClass()
+        + QStringLiteral(".*==");
+    return p;
+}
+
+const QString &entryPattern()
+{
+    // The readers list the finals after samekh.
+    static const QString p = [] {
+        QString letters = Hebrew::Letters;
+        letters.insert(letters.indexOf(u'ס') + 1, QStringLiteral("םןףךץ"));
+        return QStringLiteral("==.*[") + letters + QStringLiteral("].*") + Hebrew::pointClass()
+            + QStringLiteral(".*==");
+    }();
+    return p;
+}
 
 namespace {
 
@@ -33,7 +50,7 @@ QList<qsizetype> pairStarts(const QString &s)
 // matched there too (it tries every position outside earlier matches) or that place
 // lies inside an earlier match, between two of its "==". Listing, for every match,
 // the pieces between two of its "==" gives each text's first occurrence at once.
-QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, const QString &text)
+QList<HeadingMatch> find(RegEx &regex, const QString &pattern, const QString &text)
 {
     QList<HeadingMatch> matches;
     if (!regex.setPattern(pattern))
@@ -76,3 +93,5 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
     }
     return matches;
 }
+
+} // namespace HeadingMatches

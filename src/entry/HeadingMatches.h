@@ -16,12 +16,20 @@ struct HeadingMatch
     int located = 0;
 };
 
+namespace HeadingMatches {
+
 // Every match of `pattern` over `text` in order, each search going on behind the
 // previous match. `pattern` must be a heading pattern of the form "==.*[…].*[…].*=="
 // whose matches lie within one line; `located` is then the first occurrence of the
 // match's text, computed without searching the text from the start for each match.
 // Stops quietly when the engine gives up (status() tells).
-QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, const QString &text);
+QList<HeadingMatch> find(RegEx &regex, const QString &pattern, const QString &text);
+
+// A headword heading: "==", one of the 22 letters, later one of the 14 points, "==",
+// all on one line. The table of contents, unify and the statistics' entry count use it.
+const QString &headwordPattern();
 
 // The heading pattern of the entry readers: the 27 letters, finals included.
-extern const QString EntryHeadingPattern;
+const QString &entryPattern();
+
+} // namespace HeadingMatches

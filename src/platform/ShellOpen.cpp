@@ -17,17 +17,19 @@ bool looksLikeLocalPath(const QString &target)
 
 } // namespace
 
-Settings::ShowMode ExternalWindowShowMode()
+namespace ShellOpen {
+
+Settings::ShowMode externalWindowShowMode()
 {
     return Settings::externalWindowShowMode();
 }
 
-bool ShellOpenRequestFor(const QString &target, ShellOpenRequest *request)
+bool requestFor(const QString &target, ShellOpenRequest *request)
 {
     if (target.isEmpty())
         return false;
     request->target = target;
-    request->showMode = ExternalWindowShowMode();
+    request->showMode = externalWindowShowMode();
     if (!looksLikeLocalPath(target)) {
         // Tolerant parsing encodes what the address leaves raw (Hebrew, spaces)
         // and keeps the escapes it already holds.
@@ -52,10 +54,10 @@ bool ShellOpenRequestFor(const QString &target, ShellOpenRequest *request)
     return true;
 }
 
-void ShellOpen(const QString &target)
+void open(const QString &target)
 {
     ShellOpenRequest request;
-    if (!ShellOpenRequestFor(target, &request))
+    if (!requestFor(target, &request))
         return;
     if (g_recorder) {
         g_recorder->requests.append(request);
@@ -68,6 +70,8 @@ void ShellOpen(const QString &target)
     else
         QDesktopServices::openUrl(request.url);
 }
+
+} // namespace ShellOpen
 
 ShellOpenRecorder::ShellOpenRecorder() : m_previous(g_recorder)
 {

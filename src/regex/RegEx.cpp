@@ -77,12 +77,6 @@ void RegEx::setSubject(const QString &subject)
     m_matchStart = m_matchEnd = 0;
 }
 
-void RegEx::rewind()
-{
-    m_hasMatch = false;
-    m_matchStart = m_matchEnd = 0;
-}
-
 bool RegEx::first()
 {
     return match(0, false);

@@ -33,8 +33,6 @@ public:
     bool first();
     // The next match behind the previous one; never an empty match.
     bool next();
-    // Sets the position to the start again without changing subject or pattern.
-    void rewind();
 
     bool hasMatch() const { return m_hasMatch; }
     QString matchedText() const { return captured(0); }

@@ -8,16 +8,34 @@
 
 #include <algorithm>
 
-const QString LineEndSpacePattern = QStringLiteral("\\S\\s[^\r\n]+\r\n");
-const QString EmptyLineRunPattern = QStringLiteral("(\r\n){3,100}");
-const QString MissingSpacePattern = QStringLiteral(
-    "[#;*.,!?][\"{<\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
-    "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA\u05E4\u05DD\u05E3\u05DA\u05E5"
-    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB]");
-const QString LetterHyphenPattern = QStringLiteral(
-    "[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
-    "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA\u05DD\u05DF\u05DA\u05E5\u05E3"
-    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB]-");
+namespace Cleanup {
+
+const QString &lineEndSpacePattern()
+{
+    static const QString p = QStringLiteral("\\S\\s[^\r\n]+\r\n");
+    return p;
+}
+
+const QString &emptyLineRunPattern()
+{
+    static const QString p = QStringLiteral("(\r\n){3,100}");
+    return p;
+}
+
+// Each class keeps its own order of the final letters, so the pattern reads as given.
+const QString &missingSpacePattern()
+{
+    static const QString p = QStringLiteral("[#;*.,!?][\"{<") + Hebrew::Letters + QStringLiteral("פםףךץ")
+        + Hebrew::Points + QLatin1Char(']');
+    return p;
+}
+
+const QString &letterHyphenPattern()
+{
+    static const QString p = QLatin1Char('[') + Hebrew::Letters + QStringLiteral("םןךץף") + Hebrew::Points
+        + QStringLiteral("]-");
+    return p;
+}
 
 namespace {
 
@@ -80,7 +98,7 @@ QString removeLineEndSpaces(const QString &text, const QList<Match> &matches)
     QStringList replacements;
     replacements.reserve(matches.size());
     for (const Match &m : matches)
-        replacements.append(Trim(m.text) + QStringLiteral("\r\n"));
+        replacements.append(EntryText::trim(m.text) + QStringLiteral("\r\n"));
     bool inPlace = lineBreaksAreCrLf(text);
     for (qsizetype i = 0; inPlace && i < matches.size(); ++i)
         inPlace = matches.at(i).text.at(0).unicode() > 0x20 || replacements.at(i) == matches.at(i).text;
@@ -191,13 +209,13 @@ EditorState withText(const QString &text)
 
 } // namespace
 
-EditorState FixSpacesClick(RegEx &regex, const EditorState &state)
+EditorState fixSpaces(RegEx &regex, const EditorState &state)
 {
     const QString &start = state.text;
     QString w = start;
     bool changed = false;
 
-    const QList<Match> lineEnds = allMatches(regex, LineEndSpacePattern, start);
+    const QList<Match> lineEnds = allMatches(regex, lineEndSpacePattern(), start);
     if (regex.failed())
         return state;
     if (!lineEnds.isEmpty()) {
@@ -205,7 +223,7 @@ EditorState FixSpacesClick(RegEx &regex, const EditorState &state)
         changed = true;
     }
     // The runs are matched in the starting text but replaced in the working copy.
-    const QList<Match> runs = allMatches(regex, EmptyLineRunPattern, start);
+    const QList<Match> runs = allMatches(regex, emptyLineRunPattern(), start);
     if (regex.failed())
         return state;
     if (!runs.isEmpty()) {
@@ -215,7 +233,7 @@ EditorState FixSpacesClick(RegEx &regex, const EditorState &state)
     return changed ? withText(w) : state;
 }
 
-EditorState PunctuationClick(RegEx &regex, const EditorState &state)
+EditorState fixPunctuation(RegEx &regex, const EditorState &state)
 {
     const QString &start = state.text;
     QString w = start;
@@ -223,7 +241,7 @@ EditorState PunctuationClick(RegEx &regex, const EditorState &state)
 
     // A mark and the character after it never overlap another such pair, and the
     // inserted space makes no new one, so each pair is found at its own place.
-    const QList<Match> pairs = allMatches(regex, MissingSpacePattern, start);
+    const QList<Match> pairs = allMatches(regex, missingSpacePattern(), start);
     if (regex.failed())
         return state;
     if (!pairs.isEmpty()) {
@@ -239,7 +257,7 @@ EditorState PunctuationClick(RegEx &regex, const EditorState &state)
         changed = true;
     }
 
-    const QList<Match> hyphens = allMatches(regex, LetterHyphenPattern, start);
+    const QList<Match> hyphens = allMatches(regex, letterHyphenPattern(), start);
     if (regex.failed())
         return state;
     if (hyphens.isEmpty())
@@ -253,6 +271,8 @@ EditorState PunctuationClick(RegEx &regex, const EditorState &state)
         if (w.at(i + 1) == u'-' && letters.contains(w.at(i).unicode()))
             w[i + 1] = QChar(Hebrew::Maqaf);
     }
-    w.replace(QStringLiteral("\u05BE-"), QStringLiteral("--"));
+    w.replace(QString(QChar(Hebrew::Maqaf)) + u'-', QStringLiteral("--"));
     return withText(w);
 }
+
+} // namespace Cleanup

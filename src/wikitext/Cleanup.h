@@ -11,15 +11,19 @@ class RegEx;
 // the start for every match. A command that changes the text leaves the caret at
 // the start; one whose patterns find nothing returns the state unchanged.
 
+namespace Cleanup {
+
 // Trailing white space of lines, and runs of two or more empty lines made into one.
-EditorState FixSpacesClick(RegEx &regex, const EditorState &state);
+EditorState fixSpaces(RegEx &regex, const EditorState &state);
 
 // A space after punctuation that lacks one, and the maqaf for a hyphen after a
 // Hebrew letter or point.
-EditorState PunctuationClick(RegEx &regex, const EditorState &state);
+EditorState fixPunctuation(RegEx &regex, const EditorState &state);
 
 // The patterns, exactly as the commands use them.
-extern const QString LineEndSpacePattern;
-extern const QString EmptyLineRunPattern;
-extern const QString MissingSpacePattern;
-extern const QString LetterHyphenPattern;
+const QString &lineEndSpacePattern();
+const QString &emptyLineRunPattern();
+const QString &missingSpacePattern();
+const QString &letterHyphenPattern();
+
+} // namespace Cleanup

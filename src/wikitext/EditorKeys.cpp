@@ -2,6 +2,8 @@
 
 #include "wikitext/DocumentFormat.h"
 
+namespace EditorKeys {
+
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
@@ -28,12 +30,12 @@ bool isBlankLine(const QString &line)
 
 } // namespace
 
-EditorState TabKeyInsert(const EditorState &state)
+EditorState insertTab(const EditorState &state)
 {
     return replaceSelection(state, QStringLiteral("::"));
 }
 
-EditorState QuotationPaste(const EditorState &state, const QString &clipboard)
+EditorState pasteQuotation(const EditorState &state, const QString &clipboard)
 {
     // Clipboards here usually hold LF line breaks; they count like CR LF.
     QString t = DocumentFormat::normaliseLineBreaks(clipboard);
@@ -47,3 +49,5 @@ EditorState QuotationPaste(const EditorState &state, const QString &clipboard)
         t.prepend(kLineBreak);
     return replaceSelection(state, t);
 }
+
+} // namespace EditorKeys

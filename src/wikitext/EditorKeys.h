@@ -2,10 +2,14 @@
 
 #include "wikitext/EditorState.h"
 
+namespace EditorKeys {
+
 // Tab in the editor: "::" (a deeper indent in wiki text) replaces the selection.
-EditorState TabKeyInsert(const EditorState &state);
+EditorState insertTab(const EditorState &state);
 
 // Shift+Insert: the clipboard text as one quotation line "#:* "…" ([", its line
 // breaks turned into " / ". On a line that already holds text the quotation
 // starts a line of its own.
-EditorState QuotationPaste(const EditorState &state, const QString &clipboard);
+EditorState pasteQuotation(const EditorState &state, const QString &clipboard);
+
+} // namespace EditorKeys

@@ -1,11 +1,13 @@
 #include "wikitext/EntryTemplates.h"
 
+#include "entry/HeadingMatches.h"
 #include "regex/RegEx.h"
-#include "wikitext/Hebrew.h"
 
 #include <QStringList>
 
 #include <optional>
+
+namespace Templates {
 
 namespace {
 
@@ -55,7 +57,7 @@ const QString BlankLine = QStringLiteral("\r\n\r\n");
 
 } // namespace
 
-const QString ArticleTemplate = QStringLiteral(
+const QString Article = QStringLiteral(
     "==שֵׁם עֵרֶךְ מְנֻקָּד==\r\n"
     "{{ניתוח דקדוקי|\r\n"
     "|כתיב מלא=\r\n"
@@ -67,7 +69,7 @@ const QString ArticleTemplate = QStringLiteral(
     "|נטיות=\r\n"
     "}}\r\n") + SkeletonBody;
 
-const QString VerbTemplate = QStringLiteral(
+const QString Verb = QStringLiteral(
     "==פֹּעַל מְנֻקָּד==\r\n"
     "{{ניתוח דקדוקי לפועל|\r\n"
     "|כתיב מלא=\r\n"
@@ -84,7 +86,7 @@ const QString RussianPlaceholder = QStringLiteral("מילה רוסית");
 const QString ArabSampleWord = QStringLiteral("كلمة");
 const QString RussianSampleWord = QStringLiteral("слово");
 
-QString WithSampleWords(const QString &skeleton, const QString &arabWord, const QString &russianWord)
+QString withSampleWords(const QString &skeleton, const QString &arabWord, const QString &russianWord)
 {
     QString text = skeleton;
     text.replace(ArabPlaceholder, arabWord);
@@ -92,17 +94,17 @@ QString WithSampleWords(const QString &skeleton, const QString &arabWord, const 
     return text;
 }
 
-EditorState NewArticle(const QString &arabWord, const QString &russianWord)
+EditorState newArticle(const QString &arabWord, const QString &russianWord)
 {
-    return {WithSampleWords(ArticleTemplate, arabWord, russianWord), 2, 0};
+    return {withSampleWords(Article, arabWord, russianWord), 2, 0};
 }
 
-EditorState NewVerb(const QString &arabWord, const QString &russianWord)
+EditorState newVerb(const QString &arabWord, const QString &russianWord)
 {
-    return {WithSampleWords(VerbTemplate, arabWord, russianWord), 2, 0};
+    return {withSampleWords(Verb, arabWord, russianWord), 2, 0};
 }
 
-EditorState NewRoot()
+EditorState newRoot()
 {
     return {};
 }
@@ -117,32 +119,26 @@ EditorState append(const EditorState &state, const QString &skeleton)
 
 } // namespace
 
-EditorState AddArticle(const EditorState &state)
+EditorState addArticle(const EditorState &state)
 {
-    return append(state, ArticleTemplate);
+    return append(state, Article);
 }
 
-EditorState AddVerb(const EditorState &state)
+EditorState addVerb(const EditorState &state)
 {
-    return append(state, VerbTemplate);
+    return append(state, Verb);
 }
 
-EditorState AnotherMeaning(const EditorState &state)
+EditorState anotherMeaning(const EditorState &state)
 {
     return {AnotherMeaningNote + state.text, 21, 0};
-}
-
-QString HeadwordHeadingPattern()
-{
-    return QStringLiteral("==.*[") + Hebrew::Letters + QStringLiteral("].*[") + Hebrew::Points
-        + QStringLiteral("].*==");
 }
 
 namespace {
 
 std::optional<QString> tableOfContents(RegEx &regex, const QString &text)
 {
-    regex.setPattern(HeadwordHeadingPattern());
+    regex.setPattern(HeadingMatches::headwordPattern());
     regex.setSubject(text);
     QStringList headings;
     for (bool found = regex.first(); found; found = regex.next()) {
@@ -170,15 +166,17 @@ std::optional<QString> tableOfContents(RegEx &regex, const QString &text)
 
 } // namespace
 
-QString BuildTableOfContents(RegEx &regex, const QString &text)
+QString buildTableOfContents(RegEx &regex, const QString &text)
 {
     return tableOfContents(regex, text).value_or(text);
 }
 
-EditorState BuildTableOfContents(RegEx &regex, const EditorState &state)
+EditorState buildTableOfContents(RegEx &regex, const EditorState &state)
 {
     const std::optional<QString> text = tableOfContents(regex, state.text);
     if (!text)
         return state;
     return {*text, 0, 0};
 }
+
+} // namespace Templates

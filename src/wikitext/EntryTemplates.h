@@ -7,11 +7,12 @@
 class RegEx;
 
 // The skeletons of a well-formed entry and the commands that put them into the editor.
+namespace Templates {
 
 // A new entry: headword heading, grammar box, image, one definition, the sections.
-extern const QString ArticleTemplate;
-// A new verb: its own heading and grammar box, then the same body as ArticleTemplate.
-extern const QString VerbTemplate;
+extern const QString Article;
+// A new verb: its own heading and grammar box, then the same body as Article.
+extern const QString Verb;
 // The note for a word that has another meaning.
 extern const QString AnotherMeaningNote;
 
@@ -23,27 +24,27 @@ extern const QString ArabSampleWord;
 extern const QString RussianSampleWord;
 
 // The skeleton with every placeholder replaced by the sample words.
-QString WithSampleWords(const QString &skeleton, const QString &arabWord = ArabSampleWord,
+QString withSampleWords(const QString &skeleton, const QString &arabWord = ArabSampleWord,
                         const QString &russianWord = RussianSampleWord);
 
 // A new document: the skeleton with the sample words, caret after the leading "==".
-EditorState NewArticle(const QString &arabWord = ArabSampleWord, const QString &russianWord = RussianSampleWord);
-EditorState NewVerb(const QString &arabWord = ArabSampleWord, const QString &russianWord = RussianSampleWord);
+EditorState newArticle(const QString &arabWord = ArabSampleWord, const QString &russianWord = RussianSampleWord);
+EditorState newVerb(const QString &arabWord = ArabSampleWord, const QString &russianWord = RussianSampleWord);
 // A new root page starts empty; the verb dialog fills it.
-EditorState NewRoot();
+EditorState newRoot();
 
 // Appends a blank line and the skeleton, placeholders kept, caret after the new "==".
-EditorState AddArticle(const EditorState &state);
-EditorState AddVerb(const EditorState &state);
+EditorState addArticle(const EditorState &state);
+EditorState addVerb(const EditorState &state);
 
 // Puts the note in front; the caret stands where the present entry's name goes.
-EditorState AnotherMeaning(const EditorState &state);
+EditorState anotherMeaning(const EditorState &state);
 
-// The pattern of a headword heading: a letter and later a point between "==" and "==".
-QString HeadwordHeadingPattern();
-
-// A contents template built from the pointed headings, put in front of the text in
-// place of an earlier one. Without any pointed heading the text comes back unchanged.
-QString BuildTableOfContents(RegEx &regex, const QString &text);
+// A contents template built from the pointed headings (HeadingMatches::headwordPattern()),
+// put in front of the text in place of an earlier one. Without any pointed heading the
+// text comes back unchanged.
+QString buildTableOfContents(RegEx &regex, const QString &text);
 // The same for the editor: the caret ends at the start when the text changed.
-EditorState BuildTableOfContents(RegEx &regex, const EditorState &state);
+EditorState buildTableOfContents(RegEx &regex, const EditorState &state);
+
+} // namespace Templates

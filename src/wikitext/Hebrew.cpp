@@ -33,22 +33,28 @@ QChar finalToBase(QChar c)
     }
 }
 
-} // namespace Hebrew
+const QString &pointClass()
+{
+    static const QString c = QLatin1Char('[') + Points + QLatin1Char(']');
+    return c;
+}
 
-QString StripVowelPoints(const QString &text)
+QString stripVowelPoints(const QString &text)
 {
     // Removing the points one after the other, as the order of removal is given,
     // leaves the same text as one pass that drops every one of them.
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
-        if (!Hebrew::isPoint(c))
+        if (!isPoint(c))
             out += c;
     }
     return out;
 }
 
-EditorState InsertVowelPoint(const EditorState &state, QChar point)
+EditorState insertVowelPoint(const EditorState &state, QChar point)
 {
     return replaceSelection(state, QString(point));
 }
+
+} // namespace Hebrew

@@ -8,7 +8,7 @@
 // The Hebrew character vocabulary every text tool shares.
 namespace Hebrew {
 
-// These strings (and the aliases below) are initialised when the program starts, in an
+// These strings are initialised when the program starts, in an
 // order no other file controls: never read them from another file's namespace-scope or
 // class-static initialiser. Build such values inside a function (a function-local static).
 
@@ -20,6 +20,10 @@ extern const QString FinalLetters;
 extern const QString Points;
 // The maqaf, the Hebrew hyphen.
 constexpr char16_t Maqaf = 0x05BE;
+// Three of the points, which root names treat apart.
+constexpr char16_t Dagesh = 0x05BC; // also the mappiq of a final he
+constexpr char16_t ShinDot = 0x05C1;
+constexpr char16_t SinDot = 0x05C2;
 
 bool isLetter(QChar c);      // a base letter
 bool isFinalLetter(QChar c); // one of the five final letters
@@ -27,19 +31,13 @@ bool isPoint(QChar c);       // one of the 14 points
 // The base letter of a final letter; any other character comes back unchanged.
 QChar finalToBase(QChar c);
 
-} // namespace Hebrew
-
-// The vocabulary under the names the rest of the program's documents use.
-inline const QString &HebrewLetters = Hebrew::Letters;
-inline const QString &HebrewFinalLetters = Hebrew::FinalLetters;
-inline const QString &HebrewPoints = Hebrew::Points;
-inline QChar FinalToBase(QChar c)
-{
-    return Hebrew::finalToBase(c);
-}
+// The 14 points as a bracketed class, "[" Points "]".
+const QString &pointClass();
 
 // Removes the 14 known points; letters, maqaf, cantillation and other marks stay.
-QString StripVowelPoints(const QString &text);
+QString stripVowelPoints(const QString &text);
 
 // The point replaces the selection and the caret ends after it.
-EditorState InsertVowelPoint(const EditorState &state, QChar point);
+EditorState insertVowelPoint(const EditorState &state, QChar point);
+
+} // namespace Hebrew

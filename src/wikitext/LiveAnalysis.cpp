@@ -5,6 +5,8 @@
 #include "wikitext/Markup.h"
 #include "wikitext/RootKey.h"
 
+namespace LiveAnalysis {
+
 namespace {
 
 const QChar kAt = QLatin1Char('@');
@@ -12,7 +14,7 @@ const QChar kMaqaf = QChar(Hebrew::Maqaf);
 
 } // namespace
 
-QString CharacterCountText(qint64 length, const QLocale &locale)
+QString characterCountText(qint64 length, const QLocale &locale)
 {
     // The C locale leaves out group separators unless asked; the count always groups.
     QLocale grouping = locale;
@@ -20,24 +22,24 @@ QString CharacterCountText(qint64 length, const QLocale &locale)
     return QStringLiteral("[ ") + grouping.toString(length) + QStringLiteral(" תווים ]");
 }
 
-qint64 EditorTextLength(qint64 characterCount, qint64 blockCount)
+qint64 editorTextLength(qint64 characterCount, qint64 blockCount)
 {
     // Every separator but the last stands for a CR LF pair.
     return characterCount - 1 + (blockCount - 1);
 }
 
-QString RootLinkFor(const QString &between)
+QString rootLinkFor(const QString &between)
 {
-    const std::optional<RootKey> key = ReadRootKey(between);
+    const std::optional<RootKey> key = Roots::readKey(between);
     if (!key)
         return QString();
     const QString &base = key->letters;
     const QString &index = key->distinguishing;
     QString name = base;
-    name.remove(QChar(0x05C1));
-    name.remove(QChar(0x05C2));
-    name.remove(QChar(0x05BC));
-    QString shown = JoinRootLetters(base, kMaqaf);
+    name.remove(QChar(Hebrew::ShinDot));
+    name.remove(QChar(Hebrew::SinDot));
+    name.remove(QChar(Hebrew::Dagesh));
+    QString shown = Roots::joinLetters(base, kMaqaf);
     if (index.isEmpty())
         return QStringLiteral("[[:קטגוריה:") + name + QStringLiteral(" (שורש)|") + shown + QStringLiteral("]]");
     shown.replace(QString(kMaqaf) + QLatin1Char(' '), QStringLiteral(" "));
@@ -45,14 +47,14 @@ QString RootLinkFor(const QString &between)
         + index + QStringLiteral("</small>]]");
 }
 
-bool RootLinkStep(EditorState &state)
+bool rootLinkStep(EditorState &state)
 {
     const qsizetype first = state.text.indexOf(kAt);
     if (first < 0)
         return false;
     const qsizetype second = state.text.indexOf(kAt, first + 1);
     const QString between = second < 0 ? QString() : state.text.mid(first + 1, second - first - 1);
-    const QString link = RootLinkFor(between);
+    const QString link = rootLinkFor(between);
     if (link.isEmpty())
         return false;
     // Nothing before the first "@" changes, so the first link starts where it stood.
@@ -62,10 +64,10 @@ bool RootLinkStep(EditorState &state)
     return true;
 }
 
-EditorState RootLink(const EditorState &state, bool *changed)
+EditorState rootLink(const EditorState &state, bool *changed)
 {
     EditorState result = state;
-    const bool converted = RootLinkStep(result);
+    const bool converted = rootLinkStep(result);
     if (changed)
         *changed = converted;
     if (!converted)
@@ -73,8 +75,10 @@ EditorState RootLink(const EditorState &state, bool *changed)
     // A link holds no "@", so every further step uses up two of them and the
     // repetition ends; the caret stays after the first link.
     EditorState next = result;
-    while (RootLinkStep(next)) { }
+    while (rootLinkStep(next)) { }
     next.selStart = result.selStart;
     next.selLength = 0;
     return next;
 }
+
+} // namespace LiveAnalysis

@@ -129,7 +129,7 @@ QString imageLink(const QString &clipboard)
     }
     QString name = QStringLiteral("PictureFileName.jpg");
     if (named) {
-        name = Trim(clipboard);
+        name = EntryText::trim(clipboard);
         const qsizetype prefix = name.indexOf(QLatin1String("Image:"));
         if (prefix >= 0)
             name.remove(prefix, 6);
@@ -145,7 +145,7 @@ EditorState image(const EditorState &state, const QString &clipboard)
     int k = caretLine;
     if (line.startsWith(QLatin1Char('#')))
         --k;
-    if (Trim(line).isEmpty())
+    if (EntryText::trim(line).isEmpty())
         --k;
     const QString link = imageLink(clipboard);
     lines.insert(k + 1, link);

@@ -3,9 +3,11 @@
 #include "entry/EntryText.h"
 #include "wikitext/Hebrew.h"
 
-std::optional<RootKey> ReadRootKey(const QString &typed)
+namespace Roots {
+
+std::optional<RootKey> readKey(const QString &typed)
 {
-    QString key = Trim(typed);
+    QString key = EntryText::trim(typed);
     key.remove(QLatin1Char('-'));
     key.remove(QChar(Hebrew::Maqaf));
     for (QChar &c : key)
@@ -18,12 +20,12 @@ std::optional<RootKey> ReadRootKey(const QString &typed)
     return RootKey{key.left(space + 1), key.mid(space + 1, 1)};
 }
 
-QString JoinRootLetters(QString letters, QChar joiner)
+QString joinLetters(QString letters, QChar joiner)
 {
     // Stand-ins keep each dotted letter in one place while the joiners go in.
-    const QString shin = QStringLiteral("\u05E9\u05C1");
-    const QString sin = QStringLiteral("\u05E9\u05C2");
-    const QString heWithMappiq = QStringLiteral("\u05D4\u05BC");
+    const QString shin = QStringLiteral("ש") + QChar(Hebrew::ShinDot);
+    const QString sin = QStringLiteral("ש") + QChar(Hebrew::SinDot);
+    const QString heWithMappiq = QStringLiteral("ה") + QChar(Hebrew::Dagesh);
     letters.replace(shin, QStringLiteral("!"));
     letters.replace(sin, QStringLiteral("#"));
     letters.replace(heWithMappiq, QStringLiteral("^"));
@@ -34,3 +36,5 @@ QString JoinRootLetters(QString letters, QChar joiner)
     letters.replace(QLatin1Char('^'), heWithMappiq);
     return letters;
 }
+
+} // namespace Roots

@@ -13,9 +13,13 @@ struct RootKey
     QString distinguishing; // empty for most roots
 };
 
+namespace Roots {
+
 // Trimmed, hyphens and maqafs dropped, final letters made ordinary. Nothing when what
 // is left has fewer than 3 or more than 9 code units.
-std::optional<RootKey> ReadRootKey(const QString &typed);
+std::optional<RootKey> readKey(const QString &typed);
 
 // The letters with `joiner` between every two; a dotted shin, sin or he counts as one.
-QString JoinRootLetters(QString letters, QChar joiner);
+QString joinLetters(QString letters, QChar joiner);
+
+} // namespace Roots

@@ -8,10 +8,7 @@
 
 #include <algorithm>
 
-const QString UnifyHeadingPattern = QStringLiteral(
-    "==.*[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1\u05E2"
-    "\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA].*["
-    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB].*==");
+namespace Unify {
 
 namespace {
 
@@ -136,10 +133,10 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
 
 } // namespace
 
-EditorState UnifyClick(RegEx &regex, const EditorState &state)
+EditorState unify(RegEx &regex, const EditorState &state)
 {
     const QString &t = state.text;
-    const QList<HeadingMatch> headings = FindHeadingMatches(regex, UnifyHeadingPattern, t);
+    const QList<HeadingMatch> headings = HeadingMatches::find(regex, HeadingMatches::headwordPattern(), t);
     if (regex.failed())
         return state;
     QList<Edit> edits;
@@ -166,3 +163,5 @@ EditorState UnifyClick(RegEx &regex, const EditorState &state)
     result.append(QStringView(t).sliced(copied));
     return EditorState{result, 0, 0};
 }
+
+} // namespace Unify

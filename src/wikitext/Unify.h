@@ -4,6 +4,8 @@
 
 class RegEx;
 
+namespace Unify {
+
 // Moves the sentences of each entry's old "===משפטים לדוגמה===" section under the
 // definition lines they name with "(n)", as example lines "#:* …", and removes the
 // section. Every entry of the page is handled on its own, by position: its own
@@ -11,7 +13,7 @@ class RegEx;
 // sentence that names no definition line of its entry goes under the first one.
 // When an entry changes the caret ends at the start; otherwise, or when the engine
 // gave up matching (regex.failed() then tells), the state is returned unchanged.
-EditorState UnifyClick(RegEx &regex, const EditorState &state);
+// Entries are found by their headword headings (HeadingMatches::headwordPattern()).
+EditorState unify(RegEx &regex, const EditorState &state);
 
-// The entry heading pattern of the command: the 22 letters, no finals.
-extern const QString UnifyHeadingPattern;
+} // namespace Unify

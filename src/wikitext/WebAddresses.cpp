@@ -59,7 +59,19 @@ QString withoutEquals(QString text)
 
 } // namespace
 
-QString PercentEncodeHebrew(const QString &text)
+QDateTime WikiClock::nowUtc()
+{
+    return presetClock() ? presetClock()().toUTC() : QDateTime::currentDateTimeUtc();
+}
+
+void WikiClock::setForTesting(std::function<QDateTime()> c)
+{
+    presetClock() = std::move(c);
+}
+
+namespace WebAddresses {
+
+QString percentEncodeHebrew(const QString &text)
 {
     static const QString punctuation = QStringLiteral("-():.,?!;");
     QString out;
@@ -77,27 +89,17 @@ QString PercentEncodeHebrew(const QString &text)
     return out;
 }
 
-QDateTime WikiClock::nowUtc()
-{
-    return presetClock() ? presetClock()().toUTC() : QDateTime::currentDateTimeUtc();
-}
-
-void WikiClock::setForTesting(std::function<QDateTime()> c)
-{
-    presetClock() = std::move(c);
-}
-
-QString FormatWikiTimestamp(const QDateTime &time)
+QString formatWikiTimestamp(const QDateTime &time)
 {
     return time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss"));
 }
 
-QString FormatWikiTimestamp()
+QString formatWikiTimestamp()
 {
-    return FormatWikiTimestamp(WikiClock::nowUtc());
+    return formatWikiTimestamp(WikiClock::nowUtc());
 }
 
-JumpKind JumpKindFor(const QString &query)
+JumpKind jumpKindFor(const QString &query)
 {
     if (query.isEmpty())
         return JumpKind::RecentChanges;
@@ -106,10 +108,10 @@ JumpKind JumpKindFor(const QString &query)
     return JumpKind::Read;
 }
 
-JumpHints JumpHintsFor(const QString &query)
+JumpHints jumpHintsFor(const QString &query)
 {
     JumpHints hints;
-    switch (JumpKindFor(query)) {
+    switch (jumpKindFor(query)) {
     case JumpKind::RecentChanges:
         hints.jump = QStringLiteral("שינויים אחרונים (F5)");
         return hints;
@@ -126,7 +128,7 @@ JumpHints JumpHintsFor(const QString &query)
     return hints;
 }
 
-std::optional<NamespaceExpansion> ExpandNamespacePrefix(const QString &text)
+std::optional<NamespaceExpansion> expandNamespacePrefix(const QString &text)
 {
     static const struct { QString abbreviation, full; } table[] = {
         {QStringLiteral("ק:"), QStringLiteral("קטגוריה:")}, {QStringLiteral("ו:"), QStringLiteral("ויקימילון:")},
@@ -142,11 +144,11 @@ std::optional<NamespaceExpansion> ExpandNamespacePrefix(const QString &text)
     return std::nullopt;
 }
 
-QString JumpAddress(const QString &query)
+QString jumpAddress(const QString &query)
 {
-    switch (JumpKindFor(query)) {
+    switch (jumpKindFor(query)) {
     case JumpKind::RecentChanges:
-        return RecentChangesAddress(false, QString());
+        return recentChangesAddress(false, QString());
     case JumpKind::Edit:
         return kWiktionary + QStringLiteral("/w/index.php?title=") + escapeInAddress(withoutEquals(query))
             + QStringLiteral("&action=edit");
@@ -156,7 +158,7 @@ QString JumpAddress(const QString &query)
     return kWiktionary + QStringLiteral("/wiki/") + escapeInAddress(query);
 }
 
-QString RecentChangesAddress(bool keepTime, const QString &lastVisit)
+QString recentChangesAddress(bool keepTime, const QString &lastVisit)
 {
     // "0" and "1" say only whether the time is kept; a real time has 14 digits.
     if (!keepTime || lastVisit.size() < 3)
@@ -164,9 +166,9 @@ QString RecentChangesAddress(bool keepTime, const QString &lastVisit)
     return kWiktionary + kRecentChanges + QStringLiteral("&from=") + escapeInAddress(lastVisit);
 }
 
-QString WikipediaAddress(const QString &source)
+QString wikipediaAddress(const QString &source)
 {
-    const QString title = escapeInAddress(StripVowelPoints(source));
+    const QString title = escapeInAddress(Hebrew::stripVowelPoints(source));
     if (title.isEmpty())
         return QString();
     const char16_t low = title.at(0).unicode() & 0xFF;
@@ -174,17 +176,19 @@ QString WikipediaAddress(const QString &source)
     return QStringLiteral("https://%1.wikipedia.org/wiki/").arg(language) + title;
 }
 
-QString GoogleAddress(const QString &query)
+QString googleAddress(const QString &query)
 {
     if (query.isEmpty())
         return QString();
-    return QStringLiteral("https://www.google.com/search?hl=en&q=") + PercentEncodeHebrew(query);
+    return QStringLiteral("https://www.google.com/search?hl=en&q=") + percentEncodeHebrew(query);
 }
 
-QString CommonsSearchAddress(const QString &query)
+QString commonsSearchAddress(const QString &query)
 {
     if (query.isEmpty())
         return QString();
     return QStringLiteral("https://commons.wikimedia.org/wiki/Special:MediaSearch?q=") + escapeInAddress(query)
         + QStringLiteral("&t=r&z=30");
 }
+
+} // namespace WebAddresses

@@ -24,15 +24,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selection");
         const QString abc = QStringLiteral("abc");
-        QTest::newRow("new-article") << QStringList{"new-article", "-"} << abc << NewArticle().text
+        QTest::newRow("new-article") << QStringList{"new-article", "-"} << abc << Templates::newArticle().text
                                      << "selection 2 0\n";
-        QTest::newRow("new-verb") << QStringList{"new-verb", "-"} << abc << NewVerb().text << "selection 2 0\n";
+        QTest::newRow("new-verb") << QStringList{"new-verb", "-"} << abc << Templates::newVerb().text
+                                  << "selection 2 0\n";
         QTest::newRow("add-article") << QStringList{"add-article"} << abc
-                                     << abc + QStringLiteral("\r\n\r\n") + ArticleTemplate << "selection 9 0\n";
+                                     << abc + QStringLiteral("\r\n\r\n") + Templates::Article << "selection 9 0\n";
         QTest::newRow("add-verb") << QStringList{"add-verb", "--caret", "1"} << abc
-                                  << abc + QStringLiteral("\r\n\r\n") + VerbTemplate << "selection 9 0\n";
-        QTest::newRow("another") << QStringList{"another", "--select", "1", "2"} << abc << AnotherMeaningNote + abc
-                                 << "selection 21 0\n";
+                                  << abc + QStringLiteral("\r\n\r\n") + Templates::Verb << "selection 9 0\n";
+        QTest::newRow("another") << QStringList{"another", "--select", "1", "2"} << abc
+                                 << Templates::AnotherMeaningNote + abc << "selection 21 0\n";
         QTest::newRow("toc") << QStringList{"toc", "--caret", "3"} << QStringLiteral("x\r\n==דָּג==")
                              << QStringLiteral("{{תוכן|דָּג}}\r\n\r\nx\r\n==דָּג==") << "selection 0 0\n";
         QTest::newRow("toc without pointed heading")
@@ -110,7 +111,7 @@ private slots:
         const Run r = run(args);
         QCOMPARE(r.status, 1);
         QVERIFY(r.out.isEmpty());
-        QCOMPARE(r.err, MissingRootOrGizraMessage + QLatin1Char('\n'));
+        QCOMPARE(r.err, RootPage::MissingRootOrGizraMessage + QLatin1Char('\n'));
     }
 
     void badCells_data()

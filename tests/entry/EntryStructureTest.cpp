@@ -63,9 +63,9 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, end);
         RegEx regex;
-        const EntryHeading h = FindEntryHeading(regex, text, caret);
-        QCOMPARE(h.HeadingStart, start);
-        QCOMPARE(h.HeadingEnd, end);
+        const EntryHeading h = EntryStructure::findEntryHeading(regex, text, caret);
+        QCOMPARE(h.headingStart, start);
+        QCOMPARE(h.headingEnd, end);
     }
 
     void readDefinitionsBlock_data()
@@ -89,7 +89,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, block);
         RegEx regex;
-        QCOMPARE(ReadDefinitionsBlock(regex, text, 1), block);
+        QCOMPARE(EntryStructure::readDefinitionsBlock(regex, text, 1), block);
     }
 
     void readFurtherQuotesBlock_data()
@@ -116,7 +116,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(QString, block);
         RegEx regex;
-        QCOMPARE(ReadFurtherQuotesBlock(regex, text, start), block);
+        QCOMPARE(EntryStructure::readFurtherQuotesBlock(regex, text, start), block);
     }
 
     void readEntryExamples_data()
@@ -125,8 +125,8 @@ private slots:
         QTest::addColumn<QStringList>("definitions"); // "number|text"
         QTest::addColumn<QStringList>("examples");    // "number|line|placement"
 
-        const QString beside = BesideDefinition;
-        const QString section = SeparateSection;
+        const QString beside = EntryStructure::BesideDefinition;
+        const QString section = EntryStructure::SeparateSection;
         QTest::newRow("definition, example, definition")
             << page({kShalom, "# ברכה.", "#:* שלום לך!", "# היעדר מלחמה.", ""})
             << QStringList{"1|ברכה.", "2|היעדר מלחמה."} << QStringList{"1|#:* שלום לך!|" + beside};
@@ -152,7 +152,7 @@ private slots:
         QFETCH(QStringList, definitions);
         QFETCH(QStringList, examples);
         RegEx regex;
-        const EntryExamples e = ReadEntryExamples(regex, text, 0);
+        const EntryExamples e = EntryStructure::readEntryExamples(regex, text, 0);
         QStringList gotDefinitions, gotExamples;
         for (const DefinitionItem &d : e.definitions)
             gotDefinitions << d.number + u'|' + d.text;
@@ -173,24 +173,24 @@ private slots:
             lines << QStringLiteral("====%1====").arg(i) << QStringLiteral("* מובאה %1").arg(i);
         lines << QString();
         RegEx regex;
-        const EntryExamples e = ReadEntryExamples(regex, page(lines), 0);
+        const EntryExamples e = EntryStructure::readEntryExamples(regex, page(lines), 0);
         QCOMPARE(e.definitions.size(), 300);
         QCOMPARE(e.definitions.at(299).number, QStringLiteral("300"));
         QCOMPARE(e.definitions.at(299).text, QStringLiteral("הגדרה 300"));
         QCOMPARE(e.examples.size(), 600);
-        QCOMPARE(e.examples.at(299), (ExampleItem{"300", "#:* משפט 300", BesideDefinition}));
-        QCOMPARE(e.examples.at(599), (ExampleItem{"300", "* מובאה 300", SeparateSection}));
+        QCOMPARE(e.examples.at(299), (ExampleItem{"300", "#:* משפט 300", EntryStructure::BesideDefinition}));
+        QCOMPARE(e.examples.at(599), (ExampleItem{"300", "* מובאה 300", EntryStructure::SeparateSection}));
     }
 
     void positionsAndBlocksTogether()
     {
         const QString text = page({"intro", "", kShalom, "# א", "", "===מובאות נוספות===", "* q", "", kBayit, "# ב", ""});
         RegEx regex;
-        const EntryExamples e = ReadEntryExamples(regex, text, int(text.indexOf("* q")));
-        QCOMPARE(e.HeadingStart, int(text.indexOf(kShalom)) + 1);
-        QCOMPARE(e.HeadingEnd, int(text.indexOf(kBayit)) + 1);
-        QCOMPARE(e.DefinitionsBlock, QStringLiteral("# א\r\n"));
-        QCOMPARE(e.FurtherQuotesBlock, QStringLiteral("* q\r\n"));
+        const EntryExamples e = EntryStructure::readEntryExamples(regex, text, int(text.indexOf("* q")));
+        QCOMPARE(e.headingStart, int(text.indexOf(kShalom)) + 1);
+        QCOMPARE(e.headingEnd, int(text.indexOf(kBayit)) + 1);
+        QCOMPARE(e.definitionsBlock, QStringLiteral("# א\r\n"));
+        QCOMPARE(e.furtherQuotesBlock, QStringLiteral("* q\r\n"));
     }
 };
 

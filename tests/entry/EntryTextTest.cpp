@@ -28,7 +28,7 @@ private slots:
         QFETCH(QString, sub);
         QFETCH(QString, text);
         QFETCH(int, count);
-        QCOMPARE(CountOccurrences(sub, text), count);
+        QCOMPARE(EntryText::countOccurrences(sub, text), count);
     }
 
     void extractField_data()
@@ -57,7 +57,7 @@ private slots:
         QFETCH(QString, delimiter);
         QFETCH(int, n);
         QFETCH(QString, field);
-        QCOMPARE(ExtractField(text, delimiter, n), field);
+        QCOMPARE(EntryText::extractField(text, delimiter, n), field);
     }
 
     // Field numbers are not cut to 8 bits: line 256 of a long block is line 256, not
@@ -68,10 +68,10 @@ private slots:
         for (int i = 1; i <= 300; ++i)
             lines << QString::number(i);
         const QString block = lines.join(QStringLiteral("\r\n"));
-        QCOMPARE(ExtractField(block, u"\r\n", 255), QStringLiteral("255"));
-        QCOMPARE(ExtractField(block, u"\r\n", 256), QStringLiteral("256"));
-        QCOMPARE(ExtractField(block, u"\r\n", 300), QStringLiteral("300"));
-        QCOMPARE(ExtractField(block, u"\r\n", 301), QString());
+        QCOMPARE(EntryText::extractField(block, u"\r\n", 255), QStringLiteral("255"));
+        QCOMPARE(EntryText::extractField(block, u"\r\n", 256), QStringLiteral("256"));
+        QCOMPARE(EntryText::extractField(block, u"\r\n", 300), QStringLiteral("300"));
+        QCOMPARE(EntryText::extractField(block, u"\r\n", 301), QString());
     }
 
     void trim_data()
@@ -89,7 +89,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, trimmed);
-        QCOMPARE(Trim(text), trimmed);
+        QCOMPARE(EntryText::trim(text), trimmed);
     }
 };
 

@@ -27,6 +27,26 @@ class HeadingMatchesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Written out as given, so that a wrong letter or point in the shared vocabulary shows.
+    void patterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("written");
+        const QString points =
+            QStringLiteral("\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
+        QTest::newRow("headword: the 22 letters") << HeadingMatches::headwordPattern()
+                                                  << "==.*[אבגדהוזחטיכלמנסעפצקרשת].*[" + points + "].*==";
+        QTest::newRow("entry: the finals after samekh") << HeadingMatches::entryPattern()
+                                                        << "==.*[אבגדהוזחטיכלמנסםןףךץעפצקרשת].*[" + points + "].*==";
+    }
+
+    void patterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, written);
+        QCOMPARE(pattern, written);
+    }
+
     // Every match is located where a search of its text from the start finds it.
     void locatedLikeASearchFromTheStart()
     {
@@ -35,7 +55,7 @@ private slots:
         int elsewhere = 0;
         for (int round = 0; round < 3000; ++round) {
             const QString text = randomPage(random, 1 + random.bounded(60));
-            const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+            const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
             for (const HeadingMatch &m : matches) {
                 QCOMPARE(text.mid(m.foundAt, m.text.size()), m.text);
                 QCOMPARE(m.located, int(text.indexOf(m.text)));
@@ -52,7 +72,7 @@ private slots:
             line += QStringLiteral("x==");
         const QString text = line + QStringLiteral("\r\n==שָׁלוֹם==\r\n") + line.left(40) + QStringLiteral("\r\n");
         RegEx regex;
-        const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+        const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
         QCOMPARE(matches.size(), 3);
         for (const HeadingMatch &m : matches)
             QCOMPARE(m.located, int(text.indexOf(m.text)));
@@ -63,7 +83,7 @@ private slots:
     {
         const QString text = QStringLiteral("==בַּיִת==\r\ntext\r\n===מָקוֹר===\r\n==בית==\r\n");
         RegEx regex;
-        const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+        const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
         QCOMPARE(matches.size(), 2);
         QCOMPARE(matches.at(0).text, QStringLiteral("==בַּיִת=="));
         QCOMPARE(matches.at(1).text, QStringLiteral("===מָקוֹר==="));

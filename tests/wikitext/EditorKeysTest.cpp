@@ -24,7 +24,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, length);
         QFETCH(QString, out);
-        const EditorState result = TabKeyInsert({text, start, length});
+        const EditorState result = EditorKeys::insertTab({text, start, length});
         QCOMPARE(result.text, out);
         QCOMPARE(result.selStart, start + 2);
         QCOMPARE(result.selLength, 0);
@@ -73,7 +73,7 @@ private slots:
         QFETCH(int, length);
         QFETCH(QString, clipboard);
         QFETCH(QString, out);
-        const EditorState result = QuotationPaste({text, start, length}, clipboard);
+        const EditorState result = EditorKeys::pasteQuotation({text, start, length}, clipboard);
         QCOMPARE(result.text, out);
         // The caret ends after the inserted text.
         const int inserted = int(out.size() - (text.size() - length));

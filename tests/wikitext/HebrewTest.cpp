@@ -23,7 +23,7 @@ private slots:
     {
         QFETCH(QString, in);
         QFETCH(QString, out);
-        QCOMPARE(StripVowelPoints(in), out);
+        QCOMPARE(Hebrew::stripVowelPoints(in), out);
     }
 
     void vocabulary()
@@ -55,14 +55,14 @@ private slots:
     {
         QFETCH(QChar, letter);
         QFETCH(QChar, base);
-        QCOMPARE(FinalToBase(letter), base);
-        QVERIFY(HebrewLetters.contains(base) || !HebrewFinalLetters.contains(letter));
+        QCOMPARE(Hebrew::finalToBase(letter), base);
+        QVERIFY(Hebrew::Letters.contains(base) || !Hebrew::FinalLetters.contains(letter));
     }
 
     void insertPointReplacesSelection()
     {
         const EditorState s{QStringLiteral("אבג"), 1, 1};
-        QCOMPARE(InsertVowelPoint(s, QChar(0x05BC)), (EditorState{QStringLiteral("א\u05BCג"), 2, 0}));
+        QCOMPARE(Hebrew::insertVowelPoint(s, QChar(0x05BC)), (EditorState{QStringLiteral("א\u05BCג"), 2, 0}));
     }
 };
 

@@ -32,7 +32,7 @@ private slots:
         QFETCH(qint64, length);
         QFETCH(QLocale, locale);
         QFETCH(QString, caption);
-        QCOMPARE(CharacterCountText(length, locale), caption);
+        QCOMPARE(LiveAnalysis::characterCountText(length, locale), caption);
     }
 
     void lengthFromDocumentCounts_data()
@@ -53,7 +53,7 @@ private slots:
         QFETCH(qint64, characters);
         QFETCH(qint64, blocks);
         QFETCH(qint64, length);
-        QCOMPARE(EditorTextLength(characters, blocks), length);
+        QCOMPARE(LiveAnalysis::editorTextLength(characters, blocks), length);
     }
 
     void rootLink_data()
@@ -116,16 +116,16 @@ private slots:
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        QCOMPARE(write(RootLink(parse(before))), after);
+        QCOMPARE(write(LiveAnalysis::rootLink(parse(before))), after);
     }
 
     void singleStepConvertsOnePairOnly()
     {
         EditorState s = parse(QStringLiteral("@כתב@ @ספר@"));
-        QVERIFY(RootLinkStep(s));
+        QVERIFY(LiveAnalysis::rootLinkStep(s));
         QCOMPARE(write(s), QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]‸ @ספר@"));
         EditorState unchanged = parse(QStringLiteral("@אב@ @ספר@"));
-        QVERIFY(!RootLinkStep(unchanged));
+        QVERIFY(!LiveAnalysis::rootLinkStep(unchanged));
         QCOMPARE(write(unchanged), QStringLiteral("‸@אב@ @ספר@"));
     }
 };

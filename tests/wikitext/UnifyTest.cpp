@@ -12,7 +12,7 @@ using TextFixtures::page;
 QString unify(const QString &text)
 {
     RegEx regex;
-    return UnifyClick(regex, EditorState{text, 0, 0}).text;
+    return Unify::unify(regex, EditorState{text, 0, 0}).text;
 }
 
 using TextFixtures::kBayit;
@@ -124,9 +124,9 @@ private slots:
     {
         RegEx regex;
         const EditorState untouched{page({kShalom, "# א", "", "x"}), 5, 2};
-        QCOMPARE(UnifyClick(regex, untouched), untouched);
+        QCOMPARE(Unify::unify(regex, untouched), untouched);
         const EditorState state{page({kShalom, "# א", "", kSection, "* ס", ""}), 5, 2};
-        const EditorState result = UnifyClick(regex, state);
+        const EditorState result = Unify::unify(regex, state);
         QCOMPARE(result.selStart, 0);
         QCOMPARE(result.selLength, 0);
     }

@@ -43,7 +43,7 @@ private slots:
     {
         QFETCH(QString, in);
         QFETCH(QString, out);
-        const QString encoded = PercentEncodeHebrew(in);
+        const QString encoded = WebAddresses::percentEncodeHebrew(in);
         QCOMPARE(encoded, out);
         for (const QChar c : encoded)
             QVERIFY(c.unicode() < 0x80);
@@ -66,9 +66,9 @@ private slots:
         QFETCH(QDateTime, now);
         QFETCH(QString, out);
         WikiClock::setForTesting([now] { return now; });
-        QCOMPARE(FormatWikiTimestamp(), out);
+        QCOMPARE(WebAddresses::formatWikiTimestamp(), out);
         WikiClock::setForTesting({});
-        QCOMPARE(FormatWikiTimestamp().size(), 14);
+        QCOMPARE(WebAddresses::formatWikiTimestamp().size(), 14);
     }
 
     void hints_data()
@@ -98,8 +98,8 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, jump);
         QFETCH(QString, google);
-        QCOMPARE(int(JumpKindFor(query)), kind);
-        const JumpHints h = JumpHintsFor(query);
+        QCOMPARE(int(WebAddresses::jumpKindFor(query)), kind);
+        const JumpHints h = WebAddresses::jumpHintsFor(query);
         QCOMPARE(h.jump, jump);
         QCOMPARE(h.google, google);
         QCOMPARE(h.wikipedia.isEmpty(), query.isEmpty());
@@ -133,12 +133,12 @@ private slots:
         QFETCH(QString, in);
         QFETCH(QString, out);
         QFETCH(int, caret);
-        const auto result = ExpandNamespacePrefix(in);
+        const auto result = WebAddresses::expandNamespacePrefix(in);
         QCOMPARE(result.has_value(), !out.isEmpty());
         if (result) {
             QCOMPARE(result->text, out);
             QCOMPARE(result->caret, caret);
-            QVERIFY(!ExpandNamespacePrefix(result->text)); // written out once
+            QVERIFY(!WebAddresses::expandNamespacePrefix(result->text)); // written out once
         }
     }
 
@@ -163,7 +163,7 @@ private slots:
     {
         QFETCH(QString, query);
         QFETCH(QString, address);
-        QCOMPARE(JumpAddress(query), address);
+        QCOMPARE(WebAddresses::jumpAddress(query), address);
     }
 
     // What the browser gets back out of the address is the title as typed.
@@ -181,13 +181,13 @@ private slots:
     void titleSurvivesTheAddress()
     {
         QFETCH(QString, title);
-        const QUrl read(JumpAddress(title));
+        const QUrl read(WebAddresses::jumpAddress(title));
         QVERIFY(read.isValid());
         QVERIFY(!read.hasFragment());
         QVERIFY(!read.hasQuery());
         QCOMPARE(read.path(QUrl::FullyDecoded), QStringLiteral("/wiki/") + title);
 
-        const QUrl edit(JumpAddress(QLatin1Char('=') + title));
+        const QUrl edit(WebAddresses::jumpAddress(QLatin1Char('=') + title));
         QVERIFY(!edit.hasFragment());
         const QUrlQuery query(edit);
         QCOMPARE(query.queryItemValue(QStringLiteral("title"), QUrl::FullyDecoded), title);
@@ -212,7 +212,7 @@ private slots:
         QFETCH(bool, keep);
         QFETCH(QString, last);
         QFETCH(QString, address);
-        QCOMPARE(RecentChangesAddress(keep, last), address);
+        QCOMPARE(WebAddresses::recentChangesAddress(keep, last), address);
     }
 
     void lookups_data()
@@ -244,9 +244,9 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, query);
         QFETCH(QString, address);
-        const QString built = kind == QLatin1String("wikipedia") ? WikipediaAddress(query)
-            : kind == QLatin1String("google")                    ? GoogleAddress(query)
-                                                                 : CommonsSearchAddress(query);
+        const QString built = kind == QLatin1String("wikipedia") ? WebAddresses::wikipediaAddress(query)
+            : kind == QLatin1String("google")                    ? WebAddresses::googleAddress(query)
+                                                                 : WebAddresses::commonsSearchAddress(query);
         QCOMPARE(built, address);
     }
 };

@@ -8,24 +8,20 @@
 
 namespace {
 
-// Built on first use: the point list lives in another unit, and statics of
-// different units are not initialised in a known order.
-const QString &pointClass()
-{
-    static const QString c = QLatin1Char('[') + Hebrew::Points + QLatin1Char(']');
-    return c;
-}
-
-// The two fillers list the final letters in different orders; both are kept as they are.
+// Built on first use: the letters live in another unit, and statics of different
+// units are not initialised in a known order. The two fillers list the final letters
+// in different orders; both are kept as they are.
 const QString &firstFiller()
 {
-    static const QString f = QStringLiteral("[אבגדהוזחטיכלמנסעפצקרשתםףךץן") + Hebrew::Points + QStringLiteral("]{0,10}");
+    static const QString f = QLatin1Char('[') + Hebrew::Letters + QStringLiteral("םףךץן") + Hebrew::Points
+        + QStringLiteral("]{0,10}");
     return f;
 }
 
 const QString &filler()
 {
-    static const QString f = QStringLiteral("[אבגדהוזחטיכלמנסעפצקרשתםךףץן") + Hebrew::Points + QStringLiteral("]{0,10}");
+    static const QString f = QLatin1Char('[') + Hebrew::Letters + QStringLiteral("םךףץן") + Hebrew::Points
+        + QStringLiteral("]{0,10}");
     return f;
 }
 
@@ -66,7 +62,7 @@ QString rootLetters(const QString &stripped)
             continue;
         r += Hebrew::finalToBase(c);
     }
-    return Trim(r);
+    return EntryText::trim(r);
 }
 
 bool hasFailed(const RegEx &regEx)
@@ -81,15 +77,17 @@ const QString EmptyText = QStringLiteral("לא נמצא!\u200F");
 const QString NotFound = QStringLiteral("לא נמצא.\u200F");
 } // namespace FindMessages
 
-QString BuildFindPattern(const QString &query, FindMode mode)
+namespace FindSearch {
+
+QString buildPattern(const QString &query, FindMode mode)
 {
     if (mode == FindMode::Regex)
         return query;
-    const QString stripped = StripVowelPoints(query);
+    const QString stripped = Hebrew::stripVowelPoints(query);
     QString pattern;
     if (mode == FindMode::Plain) {
         for (const QString &c : characters(stripped))
-            pattern += quoted(c) + pointClass() + QLatin1Char('*');
+            pattern += quoted(c) + Hebrew::pointClass() + QLatin1Char('*');
         return pattern;
     }
     const QStringList root = characters(rootLetters(stripped));
@@ -102,7 +100,7 @@ QString BuildFindPattern(const QString &query, FindMode mode)
     return pattern;
 }
 
-QString RegExFailureMessage(const RegEx &regEx)
+QString failureMessage(const RegEx &regEx)
 {
     switch (regEx.status()) {
     case RegEx::Status::Ok:
@@ -121,8 +119,8 @@ QString RegExFailureMessage(const RegEx &regEx)
     return QStringLiteral("החיפוש נכשל: %1").arg(regEx.errorMessage());
 }
 
-FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
-                          QString &lastFindQuery)
+FindResult findFirst(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
+                     QString &lastFindQuery)
 {
     FindResult result;
     result.state = state;
@@ -133,11 +131,11 @@ FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString 
     }
     lastFindQuery = query;
     regEx.setSubject(state.text);
-    const bool compiled = regEx.setPattern(BuildFindPattern(query, mode));
+    const bool compiled = regEx.setPattern(buildPattern(query, mode));
     const bool matched = compiled && regEx.first();
     if (!compiled || hasFailed(regEx)) {
         result.outcome = FindResult::Outcome::BadPattern;
-        result.message = RegExFailureMessage(regEx);
+        result.message = failureMessage(regEx);
         return result;
     }
     // An empty match has no text to select and counts as none.
@@ -154,7 +152,7 @@ FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString 
     return result;
 }
 
-RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString &lastFindQuery)
+RepeatResult findNext(RegEx &regEx, const EditorState &state, const QString &lastFindQuery)
 {
     RepeatResult result;
     result.state = state;
@@ -168,7 +166,7 @@ RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString
     if (!regEx.next()) {
         if (hasFailed(regEx)) {
             result.outcome = RepeatResult::Outcome::BadPattern;
-            result.message = RegExFailureMessage(regEx);
+            result.message = failureMessage(regEx);
         }
         return result;
     }
@@ -181,3 +179,5 @@ RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString
     result.state.selLength = int(text.size());
     return result;
 }
+
+} // namespace FindSearch

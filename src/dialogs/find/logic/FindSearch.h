@@ -10,17 +10,10 @@ class RegEx;
 // Root finds words built on the letters of a Hebrew root.
 enum class FindMode { Plain, Regex, Root };
 
-// The pattern the find dialog hands to the regular-expression object.
-QString BuildFindPattern(const QString &query, FindMode mode);
-
 namespace FindMessages {
 extern const QString EmptyText; // "לא נמצא!" and a right-to-left mark
 extern const QString NotFound;  // "לא נמצא." and a right-to-left mark
 } // namespace FindMessages
-
-// What the shared regular-expression object reports after a failed compile or a
-// match that ran away, in Hebrew, on one line; empty while it is well.
-QString RegExFailureMessage(const RegEx &regEx);
 
 struct FindResult
 {
@@ -30,12 +23,6 @@ struct FindResult
     QString message;   // what to show the user unless found
 };
 
-// The "חפש" button: searches the whole text from its start and selects the first
-// match, located in the text by the matched text. `lastFindQuery` takes the query
-// unless the text is empty. The object keeps its state for the repeats.
-FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
-                          QString &lastFindQuery);
-
 struct RepeatResult
 {
     enum class Outcome { ShowDialog, Found, Nothing, BadPattern };
@@ -44,7 +31,24 @@ struct RepeatResult
     QString message;
 };
 
+namespace FindSearch {
+
+// The pattern the find dialog hands to the regular-expression object.
+QString buildPattern(const QString &query, FindMode mode);
+
+// What the shared regular-expression object reports after a failed compile or a
+// match that ran away, in Hebrew, on one line; empty while it is well.
+QString failureMessage(const RegEx &regEx);
+
+// The "חפש" button: searches the whole text from its start and selects the first
+// match, located in the text by the matched text. `lastFindQuery` takes the query
+// unless the text is empty. The object keeps its state for the repeats.
+FindResult findFirst(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
+                     QString &lastFindQuery);
+
 // Ctrl+F: the object's next match in the subject it holds, selected where its text
 // next occurs after the current selection. Without a selection or an earlier
 // search it asks for the dialog; without a further match nothing happens.
-RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString &lastFindQuery);
+RepeatResult findNext(RegEx &regEx, const EditorState &state, const QString &lastFindQuery);
+
+} // namespace FindSearch

@@ -1,11 +1,19 @@
 #include "dialogs/stats/logic/EntryStatistics.h"
 
 #include "entry/EntryText.h"
+#include "entry/HeadingMatches.h"
 #include "regex/RegEx.h"
+#include "wikitext/Hebrew.h"
+
+namespace Statistics {
 
 namespace {
 
-const QString kPoints = QStringLiteral("[\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB]");
+const QString &sectionPattern()
+{
+    static const QString p = QStringLiteral("===[") + Hebrew::Letters + QStringLiteral("םןךףץ].+===");
+    return p;
+}
 
 // Counts every match from the start, each later one behind the previous and never empty.
 qsizetype countMatches(RegEx &regEx, const QString &pattern, QString *failure)
@@ -22,16 +30,16 @@ qsizetype countMatches(RegEx &regEx, const QString &pattern, QString *failure)
 
 } // namespace
 
-EntryStatistics ComputeEntryStatistics(RegEx &regEx, const QString &text)
+EntryStatistics compute(RegEx &regEx, const QString &text)
 {
     EntryStatistics s;
     s.chars = text.size();
-    s.lines = CountOccurrences(u"\r\n", text) + 1;
+    s.lines = EntryText::countOccurrences(u"\r\n", text) + 1;
 
     regEx.setSubject(text);
     QString *failure = &s.failure;
-    s.articles = countMatches(regEx, QStringLiteral("==.*[אבגדהוזחטיכלמנסעפצקרשת].*") + kPoints + QStringLiteral(".*=="), failure);
-    s.sections = countMatches(regEx, QStringLiteral("===[אבגדהוזחטיכלמנסעפצקרשתםןךףץ].+==="), failure);
+    s.articles = countMatches(regEx, HeadingMatches::headwordPattern(), failure);
+    s.sections = countMatches(regEx, sectionPattern(), failure);
     s.innerLinks = countMatches(regEx, QStringLiteral("\\Q[[\\E[^:].+\\Q]]\\E"), failure);
     s.outerLinks = countMatches(regEx, QStringLiteral("\\Q[http://\\E.+\\Q]\\E"), failure);
     s.wikipediaLinks = countMatches(regEx, QStringLiteral("\\Q[[w:\\E.+\\Q]]\\E"), failure);
@@ -42,7 +50,7 @@ EntryStatistics ComputeEntryStatistics(RegEx &regEx, const QString &text)
     return s;
 }
 
-QList<StatisticsRow> StatisticsRows(const EntryStatistics &s)
+QList<StatisticsRow> rows(const EntryStatistics &s)
 {
     return {
         {QStringLiteral("Chars"), QStringLiteral("תווים:"), s.chars},
@@ -58,3 +66,5 @@ QList<StatisticsRow> StatisticsRows(const EntryStatistics &s)
         {QStringLiteral("Categories"), QStringLiteral("קטגוריות:"), s.categories},
     };
 }
+
+} // namespace Statistics

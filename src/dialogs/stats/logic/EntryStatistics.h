@@ -32,9 +32,13 @@ struct StatisticsRow
     qsizetype value = 0;
 };
 
+namespace Statistics {
+
 // Counts characters and lines of `text` and matches of the nine patterns, using
 // (and leaving behind its state in) the shared regular-expression object.
-EntryStatistics ComputeEntryStatistics(RegEx &regEx, const QString &text);
+EntryStatistics compute(RegEx &regEx, const QString &text);
 
 // The eleven rows in the dialog's order.
-QList<StatisticsRow> StatisticsRows(const EntryStatistics &statistics);
+QList<StatisticsRow> rows(const EntryStatistics &statistics);
+
+} // namespace Statistics

@@ -12,11 +12,6 @@ struct NormalisedRoot
     QString display; // e.g. "א-כ-ל", "ס-פ-ר א"; empty when not accepted
 };
 
-// The typed root in its display form: separators dropped, final letters made ordinary,
-// a hyphen between neighbouring letters, an optional distinguishing letter after a space.
-// Roots of fewer than 3 or more than 9 code units are not accepted.
-NormalisedRoot NormaliseRoot(const QString &typed);
-
 // The grid of the verb dialog: column 0 and row 0 are headers, cell (column c, row r)
 // holds the form of binyan r (1-7) in tense c (1-5).
 namespace VerbGrid {
@@ -64,10 +59,19 @@ struct RootPageResult
     QString text; // the page, or the message when root or gizra is missing
 };
 
+namespace RootPage {
+
+// The typed root in its display form: separators dropped, final letters made ordinary,
+// a hyphen between neighbouring letters, an optional distinguishing letter after a space.
+// Roots of fewer than 3 or more than 9 code units are not accepted.
+NormalisedRoot normaliseRoot(const QString &typed);
+
 extern const QString MissingRootOrGizraMessage;
 // A blank form is written as this.
 extern const QString NoFormText;
 
 // The root page from the corner's root, the gizra as typed and the 31 forms in
 // template order (missing ones count as blank).
-RootPageResult BuildRootPage(const QString &root, const QString &gizra, const QStringList &values);
+RootPageResult build(const QString &root, const QString &gizra, const QStringList &values);
+
+} // namespace RootPage

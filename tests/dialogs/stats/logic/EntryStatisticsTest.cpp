@@ -13,7 +13,7 @@ using Counts = QList<qsizetype>;
 Counts counts(const EntryStatistics &s)
 {
     Counts c;
-    for (const StatisticsRow &row : StatisticsRows(s))
+    for (const StatisticsRow &row : Statistics::rows(s))
         c << row.value;
     return c;
 }
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(Counts, expected);
         RegEx regEx;
-        const EntryStatistics s = ComputeEntryStatistics(regEx, text);
+        const EntryStatistics s = Statistics::compute(regEx, text);
         QCOMPARE(counts(s), expected);
         QCOMPARE(s.failure, QString());
     }
@@ -70,7 +70,7 @@ private slots:
     void rowsAreNamedAsTheDialogsLabels()
     {
         QStringList names;
-        for (const StatisticsRow &row : StatisticsRows(EntryStatistics{}))
+        for (const StatisticsRow &row : Statistics::rows(EntryStatistics{}))
             names << row.name + QLatin1Char(' ') + row.caption;
         QCOMPARE(names, (QStringList{"Chars תווים:", "Lines שורות:", "Articles ערכים:", "Sections סעיפים:",
                                      "InnerLinks קישורים פנימיים:", "OuterLinks קישורים לאתרים:",
@@ -82,7 +82,7 @@ private slots:
     {
         RegEx regEx;
         const QString text = QStringLiteral("[[קטגוריה:א]]\r\n[[קטגוריה:ב]]");
-        ComputeEntryStatistics(regEx, text);
+        Statistics::compute(regEx, text);
         // The last pattern counted stays, run to its end; a new first() starts over.
         QCOMPARE(regEx.pattern(), QStringLiteral("\\Q[[קטגוריה:\\E.+\\Q]]\\E"));
         QVERIFY(!regEx.next());
@@ -94,7 +94,7 @@ private slots:
     {
         const QString line = TextFixtures::runawayHeadingLine();
         RegEx regEx;
-        const EntryStatistics s = ComputeEntryStatistics(regEx, line + QStringLiteral("\r\n{{א}}"));
+        const EntryStatistics s = Statistics::compute(regEx, line + QStringLiteral("\r\n{{א}}"));
         QVERIFY(!s.failure.isEmpty());
         // The counts after the failed one are still made.
         QCOMPARE(s.templates, 1);
