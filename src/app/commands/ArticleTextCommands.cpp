@@ -171,7 +171,7 @@ void ArticleTextCommands::textChanged()
 {
     // The document knows its length without building the text, also while a long
     // one is still coming in; the pieces coming in are no edits of the user's.
-    m_statusLabel.setText(CharacterCountText(m_editor.length()));
+    m_statusLabel.setText(LiveAnalysis::characterCountText(m_editor.length()));
     if (m_editor.isLoading())
         return;
     if (m_jumpQuery.hasFocus())
@@ -194,12 +194,12 @@ void ArticleTextCommands::rootLinkStep()
     QString between;
     if (second > first)
         between = raw.mid(first + 1, second - first - 1).replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    if (RootLinkFor(between).isEmpty())
+    if (LiveAnalysis::rootLinkFor(between).isEmpty())
         return;
 
     bool changed = false;
     const EditorState before = m_editor.state();
-    const EditorState after = RootLink(before, &changed);
+    const EditorState after = LiveAnalysis::rootLink(before, &changed);
     if (!changed)
         return;
     // The view keeps showing the lines it showed; the caret goes after the link.

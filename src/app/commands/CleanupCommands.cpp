@@ -14,17 +14,17 @@ CleanupCommands::CleanupCommands(EditorAdapter &editor, RegEx &regEx)
 
 void CleanupCommands::fixSpaces()
 {
-    run(::FixSpacesClick);
+    run(Cleanup::fixSpaces);
 }
 
 void CleanupCommands::fixPunctuation()
 {
-    run(::PunctuationClick);
+    run(Cleanup::fixPunctuation);
 }
 
 void CleanupCommands::unify()
 {
-    run(::UnifyClick);
+    run(Unify::unify);
 }
 
 void CleanupCommands::run(EditorState (*command)(RegEx &, const EditorState &))

@@ -26,7 +26,7 @@ FindCommands::~FindCommands()
 
 void FindCommands::search()
 {
-    const RepeatResult result = FindNextMatch(m_regEx, m_editor.state(), m_lastFindQuery);
+    const RepeatResult result = FindSearch::findNext(m_regEx, m_editor.state(), m_lastFindQuery);
     switch (result.outcome) {
     case RepeatResult::Outcome::ShowDialog:
         m_findDialog.showForQuery();

@@ -44,15 +44,15 @@ NavigationCommands::~NavigationCommands()
 void NavigationCommands::queryChanged()
 {
     const QString query = m_jumpQuery.text();
-    const JumpHints hints = JumpHintsFor(query);
-    m_actions.jump->setIcon(AppIcons::toolbarImage(int(JumpKindFor(query))));
+    const JumpHints hints = WebAddresses::jumpHintsFor(query);
+    m_actions.jump->setIcon(AppIcons::toolbarImage(int(WebAddresses::jumpKindFor(query))));
     m_actions.jump->setToolTip(hints.jump);
     m_actions.wikipedia->setToolTip(hints.wikipedia);
     m_actions.google->setToolTip(hints.google);
     m_actions.commons->setToolTip(hints.commons);
 
     // Setting the text runs this handler again, which then finds nothing to expand.
-    if (const auto expanded = ExpandNamespacePrefix(query)) {
+    if (const auto expanded = WebAddresses::expandNamespacePrefix(query)) {
         m_jumpQuery.setText(expanded->text);
         m_jumpQuery.setCursorPosition(expanded->caret);
     }
@@ -64,7 +64,7 @@ void NavigationCommands::jump()
     if (query.isEmpty())
         showRecentChanges();
     else
-        ShellOpen(JumpAddress(query));
+        ShellOpen::open(WebAddresses::jumpAddress(query));
 }
 
 void NavigationCommands::searchWikipedia()
@@ -73,25 +73,25 @@ void NavigationCommands::searchWikipedia()
     if (source.isEmpty())
         source = m_editor.state().selectedText();
     if (!source.isEmpty())
-        ShellOpen(WikipediaAddress(source));
+        ShellOpen::open(WebAddresses::wikipediaAddress(source));
 }
 
 void NavigationCommands::searchGoogle()
 {
     if (!m_jumpQuery.text().isEmpty())
-        ShellOpen(GoogleAddress(m_jumpQuery.text()));
+        ShellOpen::open(WebAddresses::googleAddress(m_jumpQuery.text()));
 }
 
 void NavigationCommands::searchCommons()
 {
     if (!m_jumpQuery.text().isEmpty())
-        ShellOpen(CommonsSearchAddress(m_jumpQuery.text()));
+        ShellOpen::open(WebAddresses::commonsSearchAddress(m_jumpQuery.text()));
 }
 
 void NavigationCommands::showRecentChanges()
 {
-    ShellOpen(RecentChangesAddress(m_preferences.keepsRecentChangesTime(), m_preferences.recentChanges()));
-    m_preferences.recordRecentChangesVisit(FormatWikiTimestamp());
+    ShellOpen::open(WebAddresses::recentChangesAddress(m_preferences.keepsRecentChangesTime(), m_preferences.recentChanges()));
+    m_preferences.recordRecentChangesVisit(WebAddresses::formatWikiTimestamp());
 }
 
 bool NavigationCommands::eventFilter(QObject *watched, QEvent *event)

@@ -73,12 +73,12 @@ bool ShortcutCommands::handleWindowKey(const QKeyEvent &key)
         m_markup.math();
         handled = true;
     } else if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && m_editor.widget()->hasFocus()) {
-        m_editor.apply(TabKeyInsert(m_editor.state()));
+        m_editor.apply(EditorKeys::insertTab(m_editor.state()));
         handled = true;
     }
     // Into the editor wherever the focus is; Ctrl+V stays the focused box's paste.
     if (key.key() == Qt::Key_Insert && (mods & Qt::ShiftModifier)) {
-        m_editor.apply(QuotationPaste(m_editor.state(), QGuiApplication::clipboard()->text()));
+        m_editor.apply(EditorKeys::pasteQuotation(m_editor.state(), QGuiApplication::clipboard()->text()));
         handled = true;
     }
     return handled;
@@ -88,7 +88,7 @@ void ShortcutCommands::runConfiguredProgram(int key)
 {
     const QString program = m_preferences.shortcutProgram(key);
     if (!program.isEmpty() && QFileInfo(program).isFile())
-        ShellOpen(program);
+        ShellOpen::open(program);
 }
 
 bool ShortcutCommands::eventFilter(QObject *watched, QEvent *event)

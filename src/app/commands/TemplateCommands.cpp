@@ -52,20 +52,20 @@ bool TemplateCommands::mayDiscard(const QString &question) const
 void TemplateCommands::newArticle()
 {
     if (mayDiscard(NewArticleQuestion))
-        m_document.resetToNewDocument(NewArticle(m_arabWord.text(), m_russianWord.text()));
+        m_document.resetToNewDocument(Templates::newArticle(m_arabWord.text(), m_russianWord.text()));
 }
 
 void TemplateCommands::newVerb()
 {
     if (mayDiscard(NewVerbQuestion))
-        m_document.resetToNewDocument(NewVerb(m_arabWord.text(), m_russianWord.text()));
+        m_document.resetToNewDocument(Templates::newVerb(m_arabWord.text(), m_russianWord.text()));
 }
 
 void TemplateCommands::newRoot()
 {
     if (!mayDiscard(NewRootQuestion))
         return;
-    m_document.resetToNewDocument(NewRoot());
+    m_document.resetToNewDocument(Templates::newRoot());
     m_verbsDialog.show();
     m_verbsDialog.raise();
     m_verbsDialog.activateWindow();
@@ -81,24 +81,24 @@ void TemplateCommands::revealAppended()
 
 void TemplateCommands::addArticle()
 {
-    m_editor.apply(AddArticle(m_editor.state()));
+    m_editor.apply(Templates::addArticle(m_editor.state()));
     revealAppended();
 }
 
 void TemplateCommands::addVerb()
 {
-    m_editor.apply(AddVerb(m_editor.state()));
+    m_editor.apply(Templates::addVerb(m_editor.state()));
     revealAppended();
 }
 
 void TemplateCommands::anotherMeaning()
 {
-    m_editor.apply(AnotherMeaning(m_editor.state()));
+    m_editor.apply(Templates::anotherMeaning(m_editor.state()));
 }
 
 void TemplateCommands::tableOfContents()
 {
-    m_editor.apply(BuildTableOfContents(m_regEx, m_editor.state()));
+    m_editor.apply(Templates::buildTableOfContents(m_regEx, m_editor.state()));
 }
 
 void TemplateCommands::editorClicked()

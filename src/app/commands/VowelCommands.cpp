@@ -14,5 +14,5 @@ void VowelCommands::insertPoint(QChar point)
 {
     if (!m_editor.widget()->isEnabled())
         return;
-    m_editor.editExcerpt([point](const EditorState &s) { return InsertVowelPoint(s, point); });
+    m_editor.editExcerpt([point](const EditorState &s) { return Hebrew::insertVowelPoint(s, point); });
 }

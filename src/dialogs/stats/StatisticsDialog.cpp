@@ -37,8 +37,8 @@ void StatisticsDialog::countFigures()
 {
     if (!m_regEx || !m_text)
         return;
-    const EntryStatistics statistics = ComputeEntryStatistics(*m_regEx, m_text());
-    for (const StatisticsRow &row : StatisticsRows(statistics)) {
+    const EntryStatistics statistics = Statistics::compute(*m_regEx, m_text());
+    for (const StatisticsRow &row : Statistics::rows(statistics)) {
         if (QLabel *label = valueLabel(row.name))
             label->setText(QString::number(row.value));
     }

@@ -162,7 +162,7 @@ void VerbsDialog::returnFocus()
 
 void VerbsDialog::rootChanged()
 {
-    const NormalisedRoot root = NormaliseRoot(m_ui->Root->text());
+    const NormalisedRoot root = RootPage::normaliseRoot(m_ui->Root->text());
     if (!root.accepted)
         return;
     m_currentRoot = root.display;
@@ -203,7 +203,7 @@ void VerbsDialog::addPage()
     leaveGrid();
     VerbCells grid = cells();
     grid.clearDisabled();
-    const RootPageResult page = BuildRootPage(grid.cell(0, 0), m_ui->Gizra->text(), grid.values());
+    const RootPageResult page = RootPage::build(grid.cell(0, 0), m_ui->Gizra->text(), grid.values());
     if (!page.ok) {
         HebrewMessageBox::notice(page.text);
         return;

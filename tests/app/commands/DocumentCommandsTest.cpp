@@ -141,13 +141,13 @@ void DocumentCommandsTest::openLongFile()
     QVERIFY(m_form->editor().isLoading());
     QCOMPARE(readBytes(path), utf16le(text));
     QCOMPARE(m_form->document().savedText(), text);
-    QCOMPARE(MainWindowFixture::label(*m_form, "StatusBar")->text(), CharacterCountText(text.size()));
+    QCOMPARE(MainWindowFixture::label(*m_form, "StatusBar")->text(), LiveAnalysis::characterCountText(text.size()));
     QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QTRY_VERIFY(!m_form->editor().isLoading());
     QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QVERIFY(!doc.isModified());
     QCOMPARE(m_form->editor().text(), text);
-    QCOMPARE(MainWindowFixture::label(*m_form, "StatusBar")->text(), CharacterCountText(text.size()));
+    QCOMPARE(MainWindowFixture::label(*m_form, "StatusBar")->text(), LiveAnalysis::characterCountText(text.size()));
 }
 
 void DocumentCommandsTest::openRefusesBinaryFile()

@@ -177,7 +177,7 @@ private slots:
         else if (name == "Image")
             expected = Markup::image(before, QGuiApplication::clipboard()->text());
         else
-            expected = InsertVowelPoint(before, QChar(0x05B8));
+            expected = Hebrew::insertVowelPoint(before, QChar(0x05B8));
         MainWindowFixture::action(*form, name)->trigger();
         QCOMPARE(write(form->editor().state()), write(expected));
     }

@@ -42,8 +42,8 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::newRow("article") << "NewArticle" << TemplateCommands::NewArticleQuestion << NewArticle().text << 2;
-        QTest::newRow("verb") << "NewVerb" << TemplateCommands::NewVerbQuestion << NewVerb().text << 2;
+        QTest::newRow("article") << "NewArticle" << TemplateCommands::NewArticleQuestion << Templates::newArticle().text << 2;
+        QTest::newRow("verb") << "NewVerb" << TemplateCommands::NewVerbQuestion << Templates::newVerb().text << 2;
         QTest::newRow("root") << "NewRoot" << TemplateCommands::NewRootQuestion << QString() << 0;
     }
 
@@ -102,9 +102,9 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::newRow("another entry") << "AddArticle" << QStringLiteral("abc\r\n\r\n") + ArticleTemplate << 9;
-        QTest::newRow("another verb") << "AddVerb" << QStringLiteral("abc\r\n\r\n") + VerbTemplate << 9;
-        QTest::newRow("another meaning") << "Another" << AnotherMeaningNote + QStringLiteral("abc") << 21;
+        QTest::newRow("another entry") << "AddArticle" << QStringLiteral("abc\r\n\r\n") + Templates::Article << 9;
+        QTest::newRow("another verb") << "AddVerb" << QStringLiteral("abc\r\n\r\n") + Templates::Verb << 9;
+        QTest::newRow("another meaning") << "Another" << Templates::AnotherMeaningNote + QStringLiteral("abc") << 21;
     }
 
     void inserting()

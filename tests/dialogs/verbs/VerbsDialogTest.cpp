@@ -175,7 +175,7 @@ private slots:
         QVERIFY(h.dialog.isVisible());
         QCOMPARE(h.page, QStringLiteral("unchanged"));
         QCOMPARE(HebrewMessageBox::asked().size(), 1);
-        QCOMPARE(HebrewMessageBox::asked().first().text, MissingRootOrGizraMessage);
+        QCOMPARE(HebrewMessageBox::asked().first().text, RootPage::MissingRootOrGizraMessage);
         QCOMPARE(HebrewMessageBox::asked().first().kind, -1);
         QCOMPARE(h.dialog.verbs()->item(1, 1)->text(), QStringLiteral("כתב"));
     }
