@@ -1,5 +1,6 @@
 #include "app/DalvanaApp.h"
 
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
@@ -7,6 +8,9 @@
 #include "platform/Settings.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -21,6 +25,17 @@ void showSettingsError(const QString &message)
 
 int runDalvana(int argc, char *argv[])
 {
+    // Read before the application object, which needs a display that --help does not.
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Request request = CommandLine::parse(given, QDir::currentPath());
+    if (request.kind != CommandLine::Request::Kind::Start) {
+        const bool bad = request.kind == CommandLine::Request::Kind::BadUsage;
+        std::fputs(request.message.toLocal8Bit().constData(), bad ? stderr : stdout);
+        return bad ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
     HebrewUi::install(app);
@@ -29,15 +44,12 @@ int runDalvana(int argc, char *argv[])
     AppIcons::install();
     Settings::setErrorReporter(&showSettingsError);
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
-
     // While starting, each settings problem is shown once, a broken file first.
     auto startUpReports = std::make_unique<Settings::ReportOnce>();
     Settings::checkFile();
 
     MainWindow window;
-    window.start(arguments);
+    window.start(request.arguments);
 
     startUpReports.reset();
     window.centreOnScreen();

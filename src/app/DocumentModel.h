@@ -28,7 +28,7 @@ public:
     bool saveLampLit() const { return m_lampLit; }
     void showSaveIndication(bool visible = true);
     void endSaveIndication();
-    const QTimer &saveIndicationTimer() const { return m_lampTimer; }
+    const QTimer &saveLamp() const { return m_lampTimer; }
 
 signals:
     void fileNameChanged(const QString &fileName);

@@ -56,7 +56,7 @@ public:
     PreferencesModel &preferences() { return m_preferences; }
     AboutMode &aboutMode() { return m_aboutMode; }
     RegEx &regEx() { return m_regEx; }
-    QTimer &autoSaveTimer() { return m_autoSaveTimer; }
+    QTimer &autoSaveTicker() { return m_autoSaveTimer; }
 
     DocumentCommands &documentCommands() { return *m_documentCommands; }
     MarkupCommands &markupCommands() { return *m_markup; }

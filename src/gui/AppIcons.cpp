@@ -11,7 +11,18 @@
 #include <QPixmap>
 #include <QStandardPaths>
 
+// Outside any namespace, as the resource system names it.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace AppIcons {
+
+QIcon program()
+{
+    return QIcon(QStringLiteral(":/dalvana.svg"));
+}
 
 namespace {
 
@@ -78,6 +89,10 @@ QPixmap canvas()
 
 void install()
 {
+    // The resources live in a static library; nothing else would pull them in.
+    initResources();
+    QApplication::setWindowIcon(program());
+
     // Some platforms (the offscreen one among them) look for themes nowhere but in
     // the resources; add the desktop's icon folders.
     QStringList paths = QIcon::themeSearchPaths();

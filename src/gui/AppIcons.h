@@ -8,8 +8,12 @@
 // from text in a Hebrew font.
 namespace AppIcons {
 
-// Lets theme icons fall back to breeze where the desktop's theme lacks them.
+// Lets theme icons fall back to breeze where the desktop's theme lacks them, and
+// makes the program's own icon every window's.
 void install();
+
+// The program's own icon: the window, the tray and the desktop entries.
+QIcon program();
 
 // Slots of the toolbar's picture list (toolbar and the jump menu).
 QIcon toolbarImage(int index);

@@ -83,7 +83,7 @@ std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int ki
                                                      QMessageBox::StandardButtons buttons,
                                                      QWidget *parent)
 {
-    auto box = std::make_unique<QMessageBox>(iconFor(kind), caption(kind), text,
+    auto box = std::make_unique<QMessageBox>(iconFor(kind), kind < 0 ? AppTitle : caption(kind), text,
                                              QMessageBox::NoButton, parent);
     box->setLayoutDirection(Qt::RightToLeft);
     for (const auto &b : MessageButtonCaptions) {
@@ -110,10 +110,8 @@ void HebrewMessageBox::notice(const QString &text)
         g_asked.append({text, -1, QMessageBox::Ok});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Ok, ownerWindow());
-    box.setLayoutDirection(Qt::RightToLeft);
-    box.button(QMessageBox::Ok)->setText(buttonCaption(QMessageBox::Ok));
-    box.exec();
+    // Laid out by the same hand as the questions, so both read right to left alike.
+    build(text, -1, QMessageBox::Ok, ownerWindow())->exec();
 }
 
 void HebrewMessageBox::setTestMode(bool on)

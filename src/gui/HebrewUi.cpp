@@ -1,6 +1,9 @@
 #include "gui/HebrewUi.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace HebrewUi {
 
@@ -11,9 +14,18 @@ QFont davidFont(int pixelSize)
     return font;
 }
 
-void install(QApplication &app)
+bool install(QApplication &app)
 {
     app.setLayoutDirection(Qt::RightToLeft);
+    // Qt's own texts (file dialogs, context menus, standard buttons) in Hebrew.
+    auto *translator = new QTranslator(&app);
+    const bool loaded = translator->load(QLocale(QLocale::Hebrew, QLocale::Israel), QStringLiteral("qt"),
+                                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        app.installTranslator(translator);
+    else
+        delete translator;
+    return loaded;
 }
 
 } // namespace HebrewUi

@@ -11,6 +11,8 @@ namespace HebrewUi {
 // "David", with the font substitution falling back to Culmus's David CLM.
 QFont davidFont(int pixelSize = 16);
 
-void install(QApplication &app);
+// Right to left, and Qt's own texts in Hebrew; false when Qt's Hebrew translations
+// are not installed (the texts then stay English).
+bool install(QApplication &app);
 
 } // namespace HebrewUi

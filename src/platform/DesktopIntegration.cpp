@@ -76,7 +76,7 @@ QString textVerbEntry(const QString &caption, const QString &program)
                           "MimeType=text/plain;\n"
                           "NoDisplay=true\n"
                           "Terminal=false\n"
-                          "Icon=accessories-text-editor\n")
+                          "Icon=dalvana\n")
         .arg(name, exec);
 }
 

@@ -183,9 +183,9 @@ void MainWindowTest::layout()
     QCOMPARE(MainWindowFixture::label(form, "RussianLabel")->text(), QStringLiteral("слово"));
     QVERIFY(!MainWindowFixture::label(form, "ArabLabel")->isVisible());
     QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
-    QCOMPARE(form.document().saveIndicationTimer().interval(), 500);
-    QVERIFY(!form.document().saveIndicationTimer().isActive());
-    QVERIFY(!form.autoSaveTimer().isActive());
+    QCOMPARE(form.document().saveLamp().interval(), 500);
+    QVERIFY(!form.document().saveLamp().isActive());
+    QVERIFY(!form.autoSaveTicker().isActive());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 

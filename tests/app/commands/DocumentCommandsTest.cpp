@@ -125,7 +125,7 @@ void DocumentCommandsTest::openRewritesFile()
     QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QCOMPARE(recent("R1"), path);
     QVERIFY(!MainWindowFixture::label(*m_form, "GreenLed")->isHidden());
-    QVERIFY(m_form->document().saveIndicationTimer().isActive());
+    QVERIFY(m_form->document().saveLamp().isActive());
     QVERIFY(HebrewMessageBox::asked().isEmpty());
 }
 
@@ -192,7 +192,7 @@ void DocumentCommandsTest::saveAs()
     // Save As leaves quick save and the recent list alone.
     QVERIFY(MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QCOMPARE(recent("R1"), QString());
-    QVERIFY(m_form->document().saveIndicationTimer().isActive());
+    QVERIFY(m_form->document().saveLamp().isActive());
 }
 
 void DocumentCommandsTest::saveAsToUnwritablePlaceChangesNothing()
@@ -395,7 +395,7 @@ void DocumentCommandsTest::saveIndicationEnds()
     QVERIFY(MainWindowFixture::label(*m_form, "BlueLed")->isHidden());
     QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(*m_form, "GreenLed")->isHidden(), 2000);
     QVERIFY(!MainWindowFixture::label(*m_form, "BlueLed")->isHidden());
-    QVERIFY(!m_form->document().saveIndicationTimer().isActive());
+    QVERIFY(!m_form->document().saveLamp().isActive());
 }
 
 void DocumentCommandsTest::resetToNewDocument()

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(readBack(), QStringLiteral("נשמר ב-F9"));
         QVERIFY(MainWindowFixture::label(*m_form, "GreenLed")->isVisible());
         QVERIFY(!MainWindowFixture::label(*m_form, "BlueLed")->isVisible());
-        QVERIFY(m_form->document().saveIndicationTimer().isActive());
+        QVERIFY(m_form->document().saveLamp().isActive());
         QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
         // The key goes on to the editor, which has no use for it.
         QCOMPARE(m_form->editor().text(), QStringLiteral("נשמר ב-F9"));

@@ -35,14 +35,14 @@ private slots:
         form.document().endSaveIndication();
         form.editor().setText(QStringLiteral("חדש\r\nשורה"));
         form.document().setQuickSavePending(true);
-        form.autoSaveTimer().setInterval(100);
-        form.autoSaveTimer().start();
+        form.autoSaveTicker().setInterval(100);
+        form.autoSaveTicker().start();
         QTRY_COMPARE_WITH_TIMEOUT(readBack(), QStringLiteral("חדש\r\nשורה"), 3000);
         QVERIFY(MainWindowFixture::label(form, "GreenLed")->isVisible());
         QVERIFY(!MainWindowFixture::label(form, "BlueLed")->isVisible());
         QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
         QCOMPARE(form.document().savedText(), QStringLiteral("חדש\r\nשורה"));
-        form.autoSaveTimer().stop();
+        form.autoSaveTicker().stop();
         // The lamp goes back after half a second.
         QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(form, "BlueLed")->isVisible(), 2000);
         QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
@@ -55,7 +55,7 @@ private slots:
         form.editor().setText(QStringLiteral("טקסט"));
         trayCommands(form)->autoSave();
         QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
-        QVERIFY(!form.document().saveIndicationTimer().isActive());
+        QVERIFY(!form.document().saveLamp().isActive());
 
         // A file deleted meanwhile is not written again.
         QVERIFY(form.documentCommands().openFile(m_file));
@@ -77,7 +77,7 @@ private slots:
         trayCommands(form)->autoSave();
         QCOMPARE(readBack(), QStringLiteral("באודות"));
         QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
-        QVERIFY(form.document().saveIndicationTimer().isActive());
+        QVERIFY(form.document().saveLamp().isActive());
     }
 
     void trayMenu()

@@ -323,8 +323,8 @@ private slots:
         QPlainTextEdit *editor = form.editor().widget();
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(form.autoSaveTimer().isActive());
-        QCOMPARE(form.autoSaveTimer().interval(), 4 * 60000);
+        QVERIFY(form.autoSaveTicker().isActive());
+        QCOMPARE(form.autoSaveTicker().interval(), 4 * 60000);
 
         QAction *prefs = MainWindowFixture::action(form, QStringLiteral("Prefs"));
         QCOMPARE(prefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -334,7 +334,7 @@ private slots:
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         options->findChild<QCheckBox *>(QStringLiteral("AutoSaveCheck"))->click();
-        QVERIFY(!form.autoSaveTimer().isActive());
+        QVERIFY(!form.autoSaveTicker().isActive());
         options->hide();
     }
 
