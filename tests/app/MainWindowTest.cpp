@@ -1,5 +1,6 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
+#include "app/commands/TimerTrayCommands.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,6 +27,8 @@ private slots:
     void layout();
     void startupReadsNikkud_data();
     void startupReadsNikkud();
+    void exitEndsTheProgram_data();
+    void exitEndsTheProgram();
 
 private:
     QTemporaryDir m_dir;
@@ -212,6 +215,51 @@ void MainWindowTest::startupReadsNikkud()
     QVERIFY(QFile::exists(Settings::iniPath()));
     QCOMPARE(form.vowelToolbarVisible(), shown);
     QCOMPARE(MainWindowFixture::action(form, QStringLiteral("Dagesh"))->isVisible(), shown);
+}
+
+// Exit ends the program after at most one question, whatever the tray choice and
+// whether the desktop has a notification area.
+void MainWindowTest::exitEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("notificationArea");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("leaves");
+    for (bool tray : {true, false}) {
+        for (bool area : {true, false}) {
+            for (bool modified : {true, false}) {
+                QTest::addRow("tray %d, area %d, modified %d", tray, area, modified)
+                    << tray << area << modified << "Exit" << int(QMessageBox::Yes) << true;
+            }
+        }
+    }
+    QTest::newRow("tray's exit") << true << true << true << "TrayExit" << int(QMessageBox::Yes) << true;
+    QTest::newRow("answered No") << true << false << true << "Exit" << int(QMessageBox::No) << false;
+}
+
+void MainWindowTest::exitEndsTheProgram()
+{
+    QFETCH(bool, tray);
+    QFETCH(bool, notificationArea);
+    QFETCH(bool, modified);
+    QFETCH(QString, item);
+    QFETCH(int, answer);
+    QFETCH(bool, leaves);
+    TimerTrayCommands::setTrayAvailableForTesting(notificationArea);
+    MainWindow form;
+    form.start({});
+    form.preferences().setTray(tray);
+    form.show();
+    if (modified)
+        form.editor().setText(QStringLiteral("טיוטה"));
+    HebrewMessageBox::setTestMode(true); // no answer left over from another row
+    HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
+    QAction *exit = MainWindowFixture::action(form, item);
+    QCOMPARE(MainWindowFixture::leavesEventLoop([exit] { exit->trigger(); }), leaves);
+    QCOMPARE(HebrewMessageBox::asked().size(), modified ? 1 : 0);
+    TimerTrayCommands::setTrayAvailableForTesting(std::nullopt);
 }
 
 QTEST_MAIN(MainWindowTest)

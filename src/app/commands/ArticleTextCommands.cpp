@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -86,6 +87,12 @@ ArticleTextCommands::ArticleTextCommands(EditorAdapter &editor, DocumentModel &d
 {
     QPlainTextEdit *widget = editor.widget();
     widget->installEventFilter(this);
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu *menu = createContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_editor.widget()->viewport()->mapToGlobal(at));
+    });
     connect(widget, &QPlainTextEdit::textChanged, this, &ArticleTextCommands::textChanged);
     textChanged();
 }
@@ -150,9 +157,7 @@ bool ArticleTextCommands::handleKey(QKeyEvent *event)
     if (!consumed && isCtrl && code == 'Q')
         m_markup.quote();
     if (!consumed && isCtrl && code == 'Z') {
-        // One step back, and no way forward again: a second Ctrl+Z changes nothing.
-        editor->undo();
-        editor->document()->clearUndoRedoStacks();
+        undoOnce();
         consumed = true;
     }
     if (!consumed && isCtrl && code == 'W' && editor->textCursor().hasSelection()) {
@@ -165,6 +170,43 @@ bool ArticleTextCommands::handleKey(QKeyEvent *event)
     }
     m_lastKeyKind = code == '2' && (event->modifiers() & Qt::ShiftModifier) ? KeyKind::At : KeyKind::Other;
     return consumed;
+}
+
+void ArticleTextCommands::undoOnce()
+{
+    QPlainTextEdit *editor = m_editor.widget();
+    editor->undo();
+    editor->document()->clearUndoRedoStacks();
+}
+
+QMenu *ArticleTextCommands::createContextMenu()
+{
+    QPlainTextEdit *editor = m_editor.widget();
+    const bool writable = !editor->isReadOnly();
+    const bool selection = editor->textCursor().hasSelection();
+    auto *menu = new QMenu(editor);
+    menu->setObjectName(QStringLiteral("ArticleTextPopup"));
+    const auto add = [menu](const QString &caption, QKeySequence::StandardKey key, bool enabled) {
+        QAction *item = menu->addAction(caption);
+        item->setShortcut(key);
+        item->setEnabled(enabled);
+        return item;
+    };
+    connect(add(QStringLiteral("ביטול פעולה"), QKeySequence::Undo, writable && editor->document()->isUndoAvailable()),
+            &QAction::triggered, this, &ArticleTextCommands::undoOnce);
+    menu->addSeparator();
+    connect(add(QStringLiteral("גזירה"), QKeySequence::Cut, writable && selection), &QAction::triggered, editor,
+            &QPlainTextEdit::cut);
+    connect(add(QStringLiteral("העתקה"), QKeySequence::Copy, selection), &QAction::triggered, editor,
+            &QPlainTextEdit::copy);
+    connect(add(QStringLiteral("הדבקה"), QKeySequence::Paste, writable && editor->canPaste()), &QAction::triggered,
+            editor, &QPlainTextEdit::paste);
+    connect(add(QStringLiteral("מחיקה"), QKeySequence::Delete, writable && selection), &QAction::triggered, editor,
+            [editor] { editor->textCursor().removeSelectedText(); });
+    menu->addSeparator();
+    connect(add(QStringLiteral("בחירת הכול"), QKeySequence::SelectAll, !editor->document()->isEmpty()),
+            &QAction::triggered, editor, &QPlainTextEdit::selectAll);
+    return menu;
 }
 
 void ArticleTextCommands::textChanged()

@@ -8,6 +8,8 @@ class MarkupCommands;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPoint;
 
 // The editor's own keys and what runs after every change of its text: the status
 // line, quick save, and a root typed between two "@" signs turned into its link.
@@ -27,6 +29,10 @@ public:
 
     // Returns true when the key is consumed.
     bool handleKey(QKeyEvent *event);
+    // One step back, and no way forward again: a second undo changes nothing.
+    void undoOnce();
+    // The editor's context menu, in Hebrew, whose undo is the one above.
+    QMenu *createContextMenu();
     void textChanged();
 
     // The key as the key code of the key a Hebrew or English layout puts it on

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -136,18 +137,37 @@ private slots:
         QCOMPARE(w.commands()->lastKeyKind(), kind);
     }
 
+    // The context menu's undo is the one of Ctrl+Z.
+    void undoIsOneStep_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("Ctrl+Z") << false;
+        QTest::newRow("context menu") << true;
+    }
+
     void undoIsOneStep()
     {
+        QFETCH(bool, fromMenu);
         Window w;
+        const auto undo = [&w, fromMenu] {
+            if (!fromMenu) {
+                press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
+                return;
+            }
+            std::unique_ptr<QMenu> menu(w.commands()->createContextMenu());
+            QAction *first = menu->actions().constFirst();
+            QCOMPARE(first->text(), QStringLiteral("ביטול פעולה"));
+            first->trigger();
+        };
         w.set(QStringLiteral("abc‸"));
         type(w.editor(), QStringLiteral("d"));
         w.form.editor().apply(parse(QStringLiteral("abcd⟦⟧")));
         MainWindowFixture::action(w.form, QStringLiteral("Br"))->trigger();
         QCOMPARE(w.form.editor().text(), QStringLiteral("abcd<br/>"));
-        press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
+        undo();
         QCOMPARE(w.form.editor().text(), QStringLiteral("abcd"));
-        // A second Ctrl+Z neither goes back further nor redoes.
-        press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
+        // A second undo neither goes back further nor redoes.
+        undo();
         QCOMPARE(w.form.editor().text(), QStringLiteral("abcd"));
         QVERIFY(!w.editor()->document()->isUndoAvailable());
         QVERIFY(!w.editor()->document()->isRedoAvailable());
