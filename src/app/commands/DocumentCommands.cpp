@@ -17,6 +17,8 @@
 
 const QString DocumentCommands::OpenQuestion =
     QStringLiteral("לא שמרת את הטקסט הנוכחי. האם ברצונך לפתוח קובץ חדש בכל זאת?\u200F");
+const QString DocumentCommands::OverwriteQuestion =
+    QStringLiteral("הקובץ \"%1\" כבר קיים. האם להחליף אותו?\u200F");
 const QString DocumentCommands::ExitQuestion =
     QStringLiteral("לא שמרת את הטקסט הנוכחי. האם ברצונך לצאת בכל זאת?\u200F");
 
@@ -84,7 +86,11 @@ void DocumentCommands::saveAs()
     const QString chosen = chooseFile(true);
     if (chosen.isEmpty())
         return;
+    // The question is about the file that will be written, ".txt" included.
     const QString path = DocumentRules::withTxtExtension(chosen);
+    if (DocumentRules::fileExists(path)
+        && !HebrewMessageBox::askYesNo(OverwriteQuestion.arg(QFileInfo(path).fileName())))
+        return;
     const QString text = m_editor.text();
     QString error;
     // The document follows the new name only once the file is written.
@@ -197,6 +203,8 @@ QString DocumentCommands::chooseFile(bool save)
                        QString(), filter);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Asked by saveAs about the name it really writes.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);

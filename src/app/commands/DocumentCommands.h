@@ -53,6 +53,7 @@ public:
 
     static const QString OpenQuestion;
     static const QString ExitQuestion;
+    static const QString OverwriteQuestion;
 
 private:
     // Writes `text` to the current file as the document; false where there is none or it fails.

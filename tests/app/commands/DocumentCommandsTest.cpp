@@ -57,6 +57,8 @@ private slots:
     void saveAs_data();
     void saveAs();
     void saveAsToUnwritablePlaceChangesNothing();
+    void saveAsAsksAboutTheFileItWrites_data();
+    void saveAsAsksAboutTheFileItWrites();
     void quickSave();
     void recentList();
     void recentMenuStopsAtVanishedFile();
@@ -182,7 +184,7 @@ void DocumentCommandsTest::saveAs()
     QDir(m_dir->path()).mkpath(QStringLiteral("sub.dir"));
     DocumentCommands &doc = m_form->documentCommands();
     m_form->editor().setText(QStringLiteral("==א==\r\n"));
-    MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->setEnabled(true);
+    m_form->document().setQuickSavePending(true);
     doc.setFileChooserForTesting([&](bool save) { return save ? file(chosen) : QString(); });
     MainWindowFixture::action(*m_form, QStringLiteral("Save"))->trigger();
     QCOMPARE(readBytes(file(written)), utf16le(QStringLiteral("==א==\r\n")));
@@ -193,6 +195,29 @@ void DocumentCommandsTest::saveAs()
     QVERIFY(MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QCOMPARE(recent("R1"), QString());
     QVERIFY(m_form->document().saveLamp().isActive());
+}
+
+void DocumentCommandsTest::saveAsAsksAboutTheFileItWrites_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("No keeps the old file") << int(QMessageBox::No) << QByteArray("old");
+    QTest::newRow("Yes replaces it") << int(QMessageBox::Yes) << utf16le(QStringLiteral("new"));
+}
+
+void DocumentCommandsTest::saveAsAsksAboutTheFileItWrites()
+{
+    QFETCH(int, answer);
+    QFETCH(QByteArray, kept);
+    writeBytes(file(QStringLiteral("notes.txt")), "old");
+    m_form->editor().setText(QStringLiteral("new"));
+    m_form->documentCommands().setFileChooserForTesting([&](bool) { return file(QStringLiteral("notes")); });
+    HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
+    m_form->documentCommands().saveAs();
+    QCOMPARE(MainWindowFixture::askedTexts(),
+             QStringList{DocumentCommands::OverwriteQuestion.arg(QStringLiteral("notes.txt"))});
+    QCOMPARE(readBytes(file(QStringLiteral("notes.txt"))), kept);
+    QVERIFY(!QFile::exists(file(QStringLiteral("notes"))));
 }
 
 void DocumentCommandsTest::saveAsToUnwritablePlaceChangesNothing()
