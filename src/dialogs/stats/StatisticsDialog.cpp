@@ -5,6 +5,7 @@
 #include "dialogs/stats/logic/EntryStatistics.h"
 
 #include <QScreen>
+#include <QShowEvent>
 
 StatisticsDialog::StatisticsDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
@@ -51,7 +52,10 @@ void StatisticsDialog::countFigures()
 
 void StatisticsDialog::showEvent(QShowEvent *event)
 {
-    countFigures();
+    // The window system shows a window again on its own (a desktop switch, a restore);
+    // only the program's showing counts afresh.
+    if (!event->spontaneous())
+        countFigures();
     QDialog::showEvent(event);
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());

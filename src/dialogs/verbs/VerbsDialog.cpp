@@ -41,6 +41,14 @@ public:
         m_form->drawCell(painter, option.rect, index.column(), index.row());
     }
 
+    // The cell's editor stays inside the grid lines, so the cell keeps all four.
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        editor->setGeometry(editor->geometry().adjusted(1, 0, -1, 0));
+    }
+
 private:
     VerbsDialog *m_form;
 };
@@ -79,6 +87,12 @@ VerbsDialog::VerbsDialog(QWidget *parent)
             item->setText(QString());
     });
     m_ui->Verbs->installEventFilter(this);
+    // Leaving the grid, also from an open cell's editor (which the grid never sees
+    // lose the focus); typing in a cell moves the focus into its editor, which is not leaving.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_ui->Verbs->currentItem() && (!now || !m_ui->Verbs->isAncestorOf(now)) && now != m_ui->Verbs)
+            leaveGrid();
+    });
     resetGrid();
 }
 
@@ -255,12 +269,6 @@ bool VerbsDialog::eventFilter(QObject *watched, QEvent *event)
         // Coming in with Tab, typing goes to the first form.
         if (static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason)
             m_ui->Verbs->setCurrentCell(1, 1);
-    }
-    if (watched == m_ui->Verbs && event->type() == QEvent::FocusOut) {
-        // Typing in a cell moves the focus into the cell's editor; that is not leaving.
-        const QWidget *now = QApplication::focusWidget();
-        if (!now || !m_ui->Verbs->isAncestorOf(now))
-            leaveGrid();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -252,14 +252,26 @@ private slots:
         QCOMPARE(grid->currentColumn(), 2);
     }
 
+    void leavingTheGridDropsTheSelection_data()
+    {
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("from the grid") << false;
+        QTest::newRow("from an open cell's editor") << true;
+    }
+
     void leavingTheGridDropsTheSelection()
     {
+        QFETCH(bool, editing);
         VerbsHarness h;
         QApplication::setActiveWindow(&h.dialog);
         QVERIFY(QTest::qWaitForWindowActive(&h.dialog));
         QTableWidget *grid = h.dialog.verbs();
         grid->setFocus();
         grid->setCurrentCell(2, 2);
+        if (editing) {
+            grid->editItem(grid->currentItem());
+            QVERIFY(grid->isAncestorOf(QApplication::focusWidget()));
+        }
         h.dialog.gizra()->setFocus();
         QCOMPARE(grid->currentItem(), nullptr);
         QVERIFY(grid->selectedItems().isEmpty());
