@@ -127,6 +127,14 @@ FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString 
     FindResult result;
     result.state = state;
     if (state.text.isEmpty()) {
+        // A pattern that cannot compile says so on any text. It is tried on an object
+        // of its own: the shared one keeps what the repeats need.
+        RegEx probe;
+        if (!probe.setPattern(BuildFindPattern(query, mode))) {
+            result.outcome = FindResult::Outcome::BadPattern;
+            result.message = RegExFailureMessage(probe);
+            return result;
+        }
         result.outcome = FindResult::Outcome::EmptyText;
         result.message = FindMessages::EmptyText;
         return result;
