@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <numeric>
 
 const QString EntryHeadingPattern = QStringLiteral(
     "==.*[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1"
@@ -13,12 +14,7 @@ const QString EntryHeadingPattern = QStringLiteral(
 
 namespace {
 
-// Lines with more "==" than this are searched directly instead of listing their pieces.
-constexpr qsizetype kMaxListedPairs = 8;
-// The shortest heading: "==", a letter, a point, "==".
-constexpr qsizetype kShortestHeading = 6;
-
-QList<qsizetype> pairStarts(const QString &s)
+QList<qsizetype> pairStarts(QStringView s)
 {
     QList<qsizetype> starts;
     for (qsizetype at = s.indexOf(u"=="); at >= 0; at = s.indexOf(u"==", at + 1))
@@ -26,13 +22,97 @@ QList<qsizetype> pairStarts(const QString &s)
     return starts;
 }
 
+// Many sequences of numbers looked for at once (Aho and Corasick's automaton): in one
+// pass over other sequences it reports where each first ends.
+class SequenceFinder
+{
+public:
+    SequenceFinder() { m_nodes.append(Node{}); }
+
+    // The node that stands for `sequence` (not empty); equal sequences share one.
+    int add(const QList<int> &sequence)
+    {
+        int node = 0;
+        for (int symbol : sequence) {
+            int next = step(node, symbol);
+            if (next < 0) {
+                next = int(m_nodes.size());
+                m_nodes.append(Node{node, symbol, m_nodes.at(node).depth + 1});
+                m_next.insert(key(node, symbol), next);
+            }
+            node = next;
+        }
+        m_nodes[node].added = true;
+        return node;
+    }
+
+    // Links every node to its longest proper suffix that is also a node, parents first.
+    void build()
+    {
+        QList<int> byDepth(m_nodes.size());
+        std::iota(byDepth.begin(), byDepth.end(), 0);
+        std::stable_sort(byDepth.begin(), byDepth.end(),
+                         [this](int a, int b) { return m_nodes.at(a).depth < m_nodes.at(b).depth; });
+        for (int node : byDepth) {
+            Node &n = m_nodes[node];
+            if (n.depth <= 1)
+                continue; // the root and its children fall back to the root
+            int suffix = m_nodes.at(n.parent).suffix;
+            while (suffix > 0 && step(suffix, n.symbol) < 0)
+                suffix = m_nodes.at(suffix).suffix;
+            n.suffix = std::max(step(suffix, n.symbol), 0);
+            const Node &s = m_nodes.at(n.suffix);
+            n.addedSuffix = s.added ? n.suffix : s.addedSuffix;
+        }
+    }
+
+    // Calls found(node, start) for every added sequence that ends in `sequence` and was
+    // not found in an earlier call or further on in this one; `start` is its first index.
+    template <typename Found> void scan(const QList<int> &sequence, Found found)
+    {
+        int node = 0;
+        for (qsizetype i = 0; i < sequence.size(); ++i) {
+            const int symbol = sequence.at(i);
+            while (node > 0 && step(node, symbol) < 0)
+                node = m_nodes.at(node).suffix;
+            node = std::max(step(node, symbol), 0);
+            // A node already seen had every added suffix of it seen with it.
+            for (int end = m_nodes.at(node).added ? node : m_nodes.at(node).addedSuffix;
+                 end > 0 && !m_nodes.at(end).seen; end = m_nodes.at(end).addedSuffix) {
+                m_nodes[end].seen = true;
+                found(end, i + 1 - m_nodes.at(end).depth);
+            }
+        }
+    }
+
+private:
+    struct Node
+    {
+        int parent = 0;
+        int symbol = 0;
+        int depth = 0;
+        int suffix = 0;
+        int addedSuffix = -1;
+        bool added = false;
+        bool seen = false;
+    };
+
+    static quint64 key(int node, int symbol) { return (quint64(quint32(node)) << 32) | quint32(symbol); }
+    int step(int node, int symbol) const { return m_next.value(key(node, symbol), -1); }
+
+    QList<Node> m_nodes;
+    QHash<quint64, int> m_next;
+};
+
 } // namespace
 
-// Why no search from the start is needed: a match runs from an "==" to the last "=="
-// of its line, so wherever its text occurs in the whole text, the engine either
-// matched there too (it tries every position outside earlier matches) or that place
-// lies inside an earlier match, between two of its "==". Listing, for every match,
-// the pieces between two of its "==" gives each text's first occurrence at once.
+// Why no search from the start is needed: a match runs from the first "==" of its
+// line to the last one, so wherever its text occurs in the whole text, the engine
+// either matched there too (it tries every position outside earlier matches) or that
+// place lies inside an earlier match, from one of its "==" to another. Cut at their
+// "==", a match is a sequence of pieces, each from one "==" up to the next, and such
+// an occurrence is a run of the same pieces in an earlier match. Numbering the pieces
+// turns the search for every match at once into one pass over all of them.
 QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, const QString &text)
 {
     QList<HeadingMatch> matches;
@@ -40,39 +120,40 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
         return matches;
     regex.setSubject(text);
     Utf16Cursor position(regex.subjectUtf8());
-    QHash<QStringView, int> firstPiece; // views into `text`
-    QList<qsizetype> crowded; // indexes of matches whose pieces are not listed
-
     for (bool found = regex.first(); found; found = regex.next()) {
         const int unit = int(position.at(regex.matchByteStart()));
-        HeadingMatch m{regex.matchedText(), unit, unit};
-        const auto listed = firstPiece.constFind(QStringView(m.text));
-        if (listed != firstPiece.constEnd())
-            m.located = std::min(m.located, listed.value());
-        for (qsizetype i : crowded) {
-            const qsizetype inside = matches.at(i).text.indexOf(m.text);
-            if (inside >= 0) {
-                m.located = std::min(m.located, int(matches.at(i).foundAt + inside));
-                break;
-            }
-        }
+        matches.append(HeadingMatch{regex.matchedText(), unit, unit});
+    }
 
-        const QList<qsizetype> starts = pairStarts(m.text);
-        if (starts.size() > kMaxListedPairs) {
-            crowded.append(matches.size());
-        } else {
-            for (qsizetype from : starts) {
-                for (qsizetype to : starts) {
-                    const qsizetype length = to + 2 - from;
-                    if (length < kShortestHeading)
-                        continue;
-                    const QStringView piece = QStringView(text).sliced(m.foundAt + from, length);
-                    if (!firstPiece.contains(piece))
-                        firstPiece.insert(piece, m.foundAt + int(from));
-                }
-            }
+    QHash<QStringView, int> pieceNumbers; // views into `text`
+    QList<QList<qsizetype>> pairs(matches.size());
+    QList<QList<int>> pieces(matches.size());
+    QList<int> nodes(matches.size(), -1);
+    SequenceFinder finder;
+    for (qsizetype k = 0; k < matches.size(); ++k) {
+        const HeadingMatch &m = matches.at(k);
+        pairs[k] = pairStarts(m.text);
+        for (qsizetype i = 0; i + 1 < pairs.at(k).size(); ++i) {
+            const QStringView piece
+                = QStringView(text).sliced(m.foundAt + pairs.at(k).at(i), pairs.at(k).at(i + 1) - pairs.at(k).at(i));
+            auto number = pieceNumbers.constFind(piece);
+            if (number == pieceNumbers.constEnd())
+                number = pieceNumbers.insert(piece, int(pieceNumbers.size()));
+            pieces[k].append(number.value());
         }
-        matches.append(m);
+        if (!pieces.at(k).isEmpty())
+            nodes[k] = finder.add(pieces.at(k));
+    }
+    finder.build();
+    QHash<int, int> firstAt; // node -> where its pieces first stand in the text
+    for (qsizetype k = 0; k < matches.size(); ++k) {
+        finder.scan(pieces.at(k), [&](int node, qsizetype start) {
+            firstAt.insert(node, matches.at(k).foundAt + int(pairs.at(k).at(start)));
+        });
+    }
+    for (qsizetype k = 0; k < matches.size(); ++k) {
+        // A match with fewer than two "==" is not of the kind this is for.
+        matches[k].located = nodes.at(k) >= 0 ? firstAt.value(nodes.at(k)) : int(text.indexOf(matches.at(k).text));
     }
     return matches;
 }
