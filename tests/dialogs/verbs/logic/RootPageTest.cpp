@@ -46,6 +46,10 @@ private slots:
         QTest::newRow("ten units") << QStringLiteral("אבגדהוזחטי") << false << QString();
         QTest::newRow("two letters") << QStringLiteral("אב") << false << QString();
         QTest::newRow("two letters with separators") << QStringLiteral("א-־ב") << false << QString();
+        QTest::newRow("blanks beside a hyphen are not letters") << QStringLiteral("-  לש") << false << QString();
+        QTest::newRow("blanks before a final maqaf") << QStringLiteral("לש \t־") << false << QString();
+        QTest::newRow("a second blank is not the distinguishing letter")
+            << QStringLiteral("ספר  א") << true << QStringLiteral("ס-פ-ר א");
         QTest::newRow("empty") << QString() << false << QString();
         QTest::newRow("ten units with a space counted")
             << QStringLiteral("ספר אבגדהו") << false << QString();
