@@ -24,5 +24,6 @@ QString RootLinkFor(const QString &between);
 bool RootLinkStep(EditorState &state);
 
 // The step repeated until the first pair does not hold a root; the caret ends after
-// the first link made. `changed` tells whether any pair was converted.
+// the first link made. `changed` tells whether any pair was converted. The result is
+// that of the repeated steps, reached in one pass over the text.
 EditorState RootLink(const EditorState &state, bool *changed = nullptr);
