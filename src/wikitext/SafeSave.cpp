@@ -1,18 +1,16 @@
 #include "wikitext/SafeSave.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace SafeSave {
 
-bool writeAll(const QString &path, const QByteArray &bytes, QString *reason)
+namespace {
+
+// A full disk or a file size limit shows as a short count without an error; writing
+// the rest again makes the system name the reason.
+bool writeEverything(QFileDevice &file, const QByteArray &bytes, QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    // A full disk or a file size limit shows as a short count without an error;
-    // writing the rest again makes the system name the reason.
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
@@ -20,10 +18,37 @@ bool writeAll(const QString &path, const QByteArray &bytes, QString *reason)
             break;
         written += n;
     }
-    if (written < bytes.size() || !file.flush()) {
-        *reason = file.error() != QFileDevice::NoError
-            ? file.errorString()
-            : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(bytes.size());
+    if (written == bytes.size() && file.flush())
+        return true;
+    *reason = file.error() != QFileDevice::NoError
+        ? file.errorString()
+        : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(bytes.size());
+    return false;
+}
+
+} // namespace
+
+bool writeAll(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    // A device or a pipe has no contents to keep, and renaming a file over it would
+    // put a file in its place.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            *reason = device.errorString();
+            return false;
+        }
+        return writeEverything(device, bytes, reason);
+    }
+
+    // Unbuffered, so that a failed write carries the system's reason.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *reason = file.errorString();
+        return false;
+    }
+    if (!writeEverything(file, bytes, reason)) {
         file.cancelWriting();
         return false;
     }

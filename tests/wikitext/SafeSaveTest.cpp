@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 class SafeSaveTest : public QObject
 {
     Q_OBJECT
@@ -44,8 +48,29 @@ private slots:
         QCOMPARE(ok, written);
         QCOMPARE(TestFiles::readBytes(path), written ? bytes : old);
         QCOMPARE(reason.isEmpty(), written);
+        if (!written)
+            QCOMPARE(reason, QStringLiteral("File too large"));
         // No temporary file is left beside it.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("קובץ.txt")});
+    }
+
+    // Renaming a file over a pipe (or a device) would put a file in its place.
+    void pipeIsWrittenNotReplaced()
+    {
+        QTemporaryDir dir;
+        const QByteArray path = dir.filePath(QStringLiteral("pipe")).toLocal8Bit();
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        const int reader = open(path.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        QString reason;
+        QVERIFY2(SafeSave::writeAll(QString::fromLocal8Bit(path), "through", &reason), qPrintable(reason));
+        char buffer[16] = {};
+        QCOMPARE(read(reader, buffer, sizeof buffer), ssize_t(7));
+        close(reader);
+        QCOMPARE(QByteArray(buffer), QByteArray("through"));
+        struct stat info;
+        QCOMPARE(stat(path.constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
     }
 
     void missingFolderIsReported()
