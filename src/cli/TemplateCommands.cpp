@@ -38,11 +38,21 @@ const CliRegistration addVerb(editCommand("add-verb", "append a verb's skeleton"
 
 const CliRegistration another(editCommand("another", "put the another-meaning note in front", AnotherMeaning));
 
-const CliRegistration toc(editCommand("toc", "put a table of contents of the pointed headings in front",
-                                      [](const EditorState &state) {
-                                          RegEx regex;
-                                          return BuildTableOfContents(regex, state);
-                                      }));
+CliCommand tocCommand()
+{
+    CliCommand command = editCommand("toc", "put a table of contents of the pointed headings in front", {});
+    command.run = [](CliContext &ctx) {
+        RegEx regex;
+        const EditorState result = BuildTableOfContents(regex, ctx.state);
+        if (regex.failed())
+            return ctx.refuse(EngineGaveUpMessage);
+        ctx.state = result;
+        return 0;
+    };
+    return command;
+}
+
+const CliRegistration toc(tocCommand());
 
 const QCommandLineOption rootOption(QStringLiteral("root"), QString(), QStringLiteral("R"));
 const QCommandLineOption gizraOption(QStringLiteral("gizra"), QString(), QStringLiteral("G"));

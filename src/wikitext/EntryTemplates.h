@@ -43,7 +43,8 @@ EditorState AnotherMeaning(const EditorState &state);
 QString HeadwordHeadingPattern();
 
 // A contents template built from the pointed headings, put in front of the text in
-// place of an earlier one. Without any pointed heading the text comes back unchanged.
+// place of an earlier one. Without any pointed heading the text comes back unchanged,
+// and so it does when the engine gives up on the text (regex.failed() tells).
 QString BuildTableOfContents(RegEx &regex, const QString &text);
 // The same for the editor: the caret ends at the start when the text changed.
 EditorState BuildTableOfContents(RegEx &regex, const EditorState &state);

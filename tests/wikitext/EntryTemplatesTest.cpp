@@ -1,5 +1,6 @@
 #include "regex/RegEx.h"
 #include "support/TestFiles.h"
+#include "support/TextFixtures.h"
 #include "wikitext/EntryTemplates.h"
 
 #include <QFile>
@@ -182,6 +183,18 @@ private slots:
         const QString twice = BuildTableOfContents(regex, once);
         QCOMPARE(twice, once);
         QCOMPARE(twice.count(QStringLiteral("{{תוכן|")), 1);
+    }
+
+    // A list without the headings after the place where the engine gave up would
+    // pass for a whole one.
+    void tableOfContentsStopsWhenTheEngineGivesUp()
+    {
+        RegEx regex;
+        const EditorState state{TextFixtures::page({TextFixtures::kShalom, TextFixtures::runawayHeadingLine(),
+                                                    TextFixtures::kBayit}),
+                                3, 1};
+        QCOMPARE(BuildTableOfContents(regex, state), state);
+        QVERIFY(regex.failed());
     }
 
     void tableOfContentsCaret()
