@@ -29,16 +29,18 @@ class SequenceFinder
 public:
     SequenceFinder() { m_nodes.append(Node{}); }
 
-    // The node that stands for `sequence` (not empty); equal sequences share one.
-    int add(const QList<int> &sequence)
+    qsizetype size() const { return m_nodes.size(); }
+
+    // The node that stands for the sequence (not empty); equal sequences share one.
+    int add(const int *symbols, qsizetype count)
     {
         int node = 0;
-        for (int symbol : sequence) {
-            int next = step(node, symbol);
+        for (qsizetype i = 0; i < count; ++i) {
+            int next = step(node, symbols[i]);
             if (next < 0) {
                 next = int(m_nodes.size());
-                m_nodes.append(Node{node, symbol, m_nodes.at(node).depth + 1});
-                m_next.insert(key(node, symbol), next);
+                m_nodes.append(Node{node, symbols[i], m_nodes.at(node).depth + 1});
+                m_next.insert(key(node, symbols[i]), next);
             }
             node = next;
         }
@@ -46,13 +48,21 @@ public:
         return node;
     }
 
-    // Links every node to its longest proper suffix that is also a node, parents first.
+    // Links every node to its longest proper suffix that is also a node, shallower
+    // nodes first.
     void build()
     {
+        int deepest = 0;
+        for (const Node &n : m_nodes)
+            deepest = std::max(deepest, n.depth);
+        QList<qsizetype> firstOfDepth(deepest + 2, 0);
+        for (const Node &n : m_nodes)
+            ++firstOfDepth[n.depth + 1];
+        std::partial_sum(firstOfDepth.cbegin(), firstOfDepth.cend(), firstOfDepth.begin());
         QList<int> byDepth(m_nodes.size());
-        std::iota(byDepth.begin(), byDepth.end(), 0);
-        std::stable_sort(byDepth.begin(), byDepth.end(),
-                         [this](int a, int b) { return m_nodes.at(a).depth < m_nodes.at(b).depth; });
+        for (int node = 0; node < m_nodes.size(); ++node)
+            byDepth[firstOfDepth[m_nodes.at(node).depth]++] = node;
+
         for (int node : byDepth) {
             Node &n = m_nodes[node];
             if (n.depth <= 1)
@@ -66,20 +76,19 @@ public:
         }
     }
 
-    // Calls found(node, start) for every added sequence that ends in `sequence` and was
-    // not found in an earlier call or further on in this one; `start` is its first index.
-    template <typename Found> void scan(const QList<int> &sequence, Found found)
+    // Calls found(node, start) for every added sequence that ends in these symbols and
+    // was not found before; `start` is the index of its first symbol.
+    template <typename Found> void scan(const int *symbols, qsizetype count, Found found)
     {
         int node = 0;
-        for (qsizetype i = 0; i < sequence.size(); ++i) {
-            const int symbol = sequence.at(i);
-            while (node > 0 && step(node, symbol) < 0)
+        for (qsizetype i = 0; i < count; ++i) {
+            while (node > 0 && step(node, symbols[i]) < 0)
                 node = m_nodes.at(node).suffix;
-            node = std::max(step(node, symbol), 0);
-            // A node already seen had every added suffix of it seen with it.
+            node = std::max(step(node, symbols[i]), 0);
+            // A node already found had every added suffix of it found with it.
             for (int end = m_nodes.at(node).added ? node : m_nodes.at(node).addedSuffix;
-                 end > 0 && !m_nodes.at(end).seen; end = m_nodes.at(end).addedSuffix) {
-                m_nodes[end].seen = true;
+                 end > 0 && !m_nodes.at(end).found; end = m_nodes.at(end).addedSuffix) {
+                m_nodes[end].found = true;
                 found(end, i + 1 - m_nodes.at(end).depth);
             }
         }
@@ -94,7 +103,7 @@ private:
         int suffix = 0;
         int addedSuffix = -1;
         bool added = false;
-        bool seen = false;
+        bool found = false;
     };
 
     static quint64 key(int node, int symbol) { return (quint64(quint32(node)) << 32) | quint32(symbol); }
@@ -112,7 +121,8 @@ private:
 // place lies inside an earlier match, from one of its "==" to another. Cut at their
 // "==", a match is a sequence of pieces, each from one "==" up to the next, and such
 // an occurrence is a run of the same pieces in an earlier match. Numbering the pieces
-// turns the search for every match at once into one pass over all of them.
+// turns the search for all matches into one pass over all of them; a match holding a
+// piece that no earlier match holds cannot stand earlier and is not looked for.
 QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, const QString &text)
 {
     QList<HeadingMatch> matches;
@@ -125,35 +135,44 @@ QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, con
         matches.append(HeadingMatch{regex.matchedText(), unit, unit});
     }
 
+    // The pieces of all matches, one after the other: those of match k start at
+    // firstPiece[k], and piece i begins at pieceStart[i] in the text.
     QHash<QStringView, int> pieceNumbers; // views into `text`
-    QList<QList<qsizetype>> pairs(matches.size());
-    QList<QList<int>> pieces(matches.size());
+    QList<int> pieces;
+    QList<int> pieceStart;
+    QList<qsizetype> firstPiece(matches.size() + 1, 0);
     QList<int> nodes(matches.size(), -1);
     SequenceFinder finder;
     for (qsizetype k = 0; k < matches.size(); ++k) {
         const HeadingMatch &m = matches.at(k);
-        pairs[k] = pairStarts(m.text);
-        for (qsizetype i = 0; i + 1 < pairs.at(k).size(); ++i) {
-            const QStringView piece
-                = QStringView(text).sliced(m.foundAt + pairs.at(k).at(i), pairs.at(k).at(i + 1) - pairs.at(k).at(i));
+        const QList<qsizetype> pairs = pairStarts(m.text);
+        const int known = int(pieceNumbers.size());
+        bool onlyKnown = true;
+        for (qsizetype i = 0; i + 1 < pairs.size(); ++i) {
+            const int start = m.foundAt + int(pairs.at(i));
+            const QStringView piece = QStringView(text).sliced(start, pairs.at(i + 1) - pairs.at(i));
             auto number = pieceNumbers.constFind(piece);
             if (number == pieceNumbers.constEnd())
                 number = pieceNumbers.insert(piece, int(pieceNumbers.size()));
-            pieces[k].append(number.value());
+            onlyKnown = onlyKnown && number.value() < known;
+            pieces.append(number.value());
+            pieceStart.append(start);
         }
-        if (!pieces.at(k).isEmpty())
-            nodes[k] = finder.add(pieces.at(k));
+        firstPiece[k + 1] = pieces.size();
+        const qsizetype count = firstPiece.at(k + 1) - firstPiece.at(k);
+        if (count == 0) // fewer than two "==": not the kind of pattern this is for
+            matches[k].located = int(text.indexOf(m.text));
+        else if (onlyKnown)
+            nodes[k] = finder.add(pieces.constData() + firstPiece.at(k), count);
     }
     finder.build();
-    QHash<int, int> firstAt; // node -> where its pieces first stand in the text
+    QList<int> firstAt(finder.size(), -1);
     for (qsizetype k = 0; k < matches.size(); ++k) {
-        finder.scan(pieces.at(k), [&](int node, qsizetype start) {
-            firstAt.insert(node, matches.at(k).foundAt + int(pairs.at(k).at(start)));
-        });
-    }
-    for (qsizetype k = 0; k < matches.size(); ++k) {
-        // A match with fewer than two "==" is not of the kind this is for.
-        matches[k].located = nodes.at(k) >= 0 ? firstAt.value(nodes.at(k)) : int(text.indexOf(matches.at(k).text));
+        const qsizetype first = firstPiece.at(k);
+        finder.scan(pieces.constData() + first, firstPiece.at(k + 1) - first,
+                    [&](int node, qsizetype start) { firstAt[node] = pieceStart.at(first + start); });
+        if (nodes.at(k) >= 0)
+            matches[k].located = firstAt.at(nodes.at(k));
     }
     return matches;
 }
