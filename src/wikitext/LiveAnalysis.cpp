@@ -87,10 +87,18 @@ EditorState RootLink(const EditorState &state, bool *changed)
     auto between = [&](qsizetype sign) {
         return QStringView(text).sliced(signs.at(sign) + 1, signs.at(sign + 1) - signs.at(sign) - 1);
     };
-    // Pairs of neighbouring signs by what they hold, each list in text order.
-    QHash<QStringView, QList<qsizetype>> pairsHolding;
-    for (qsizetype sign = 0; sign + 1 < count; ++sign)
-        pairsHolding[between(sign)].append(sign);
+    // Pairs of neighbouring signs that hold the same text are chained in text order.
+    QHash<QStringView, qsizetype> lastHolding;
+    QList<qsizetype> nextHoldingSame(count, -1);
+    for (qsizetype sign = 0; sign + 1 < count; ++sign) {
+        auto last = lastHolding.find(between(sign));
+        if (last == lastHolding.end()) {
+            lastHolding.insert(between(sign), sign);
+        } else {
+            nextHoldingSame[last.value()] = sign;
+            last.value() = sign;
+        }
+    }
 
     QList<bool> used(count, false);
     QList<qsizetype> linkOf(count, -1); // for the first sign of a converted pair
@@ -105,8 +113,9 @@ EditorState RootLink(const EditorState &state, bool *changed)
         if (link.isEmpty())
             break;
         links.append(link);
-        // Each root takes its turn once: afterwards none of its pairs is left whole.
-        for (qsizetype sign : pairsHolding.take(root)) {
+        // The first pair is the first of its chain, as any earlier one is used up;
+        // afterwards none of the chain is left whole, so no chain is walked twice.
+        for (qsizetype sign = first; sign >= 0; sign = nextHoldingSame.at(sign)) {
             if (used.at(sign) || used.at(sign + 1))
                 continue;
             used[sign] = used[sign + 1] = true;
