@@ -160,6 +160,9 @@ private slots:
         QTest::newRow("blank line between binyanim")
             << QStringLiteral("כ-ת-ב") << QStringLiteral("x") << QString()
             << QStringLiteral("|הופעל עתיד=-אין-\r\n\r\n|פיעל עבר=");
+        QTest::newRow("line breaks typed into gizra and form come in as CR LF")
+            << QStringLiteral("כ-ת-ב") << QStringLiteral("a\nb\rc") << QStringLiteral("d\ne")
+            << QStringLiteral("מגזרת a\r\nb\r\nc.\r\n\r\n===נטיות הפעלים===\r\n{{נטיות פעלים|שורש=כ־ת־ב\r\n|קל עבר=d\r\ne\r\n");
     }
 
     void pages()
