@@ -61,7 +61,9 @@ bool splitsCharacter(const QString &text, int position)
     return (before == u'\r' && after == u'\n') || (before.isHighSurrogate() && after.isLowSurrogate());
 }
 
-QByteArray toUtf8(const QString &text)
+// Half of a surrogate pair, which UTF-8 cannot carry, is written as U+FFFD: a
+// question mark would pass for a character of the text.
+QByteArray utf8ForOutput(const QString &text)
 {
     QString copy;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -91,8 +93,8 @@ struct Streams
     {
         out.flush();
         err.flush();
-        *outBytes = toUtf8(outText) + toUtf8(document);
-        *errBytes = toUtf8(errText);
+        *outBytes = utf8ForOutput(outText) + utf8ForOutput(document);
+        *errBytes = utf8ForOutput(errText);
     }
 };
 

@@ -66,7 +66,7 @@ public:
     // How many steps a single match may take before it is given up.
     static constexpr unsigned MatchLimit = 10'000'000;
     // How many steps a whole search may take, over all the places where a match is
-    // tried and all its next() calls: about half a second. Without it a pattern that
+    // tried and all its next() calls: well under a second. Without it a pattern that
     // stays just under MatchLimit at every place runs for minutes on a long page.
     static constexpr quint64 SearchBudget = 40'000'000;
 
