@@ -88,10 +88,9 @@ bool writeEntry(const QString &path, const QString &contents, QString *error)
     if (old.open(QIODevice::ReadOnly) && old.readAll() == contents.toUtf8())
         return true;
     QDir().mkpath(applicationsFolder());
-    QString reason;
-    if (SafeSave::writeAll(path, contents.toUtf8(), &reason))
+    if (SafeSave::writeAll(path, contents.toUtf8()))
         return true;
-    *error = QStringLiteral("Unable to write to %1: %2").arg(path, reason);
+    *error = QStringLiteral("Unable to write to %1").arg(path);
     return false;
 }
 

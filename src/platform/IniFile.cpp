@@ -124,11 +124,10 @@ bool write(const QString &path, const QString &section, const QString &key, cons
     else
         lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
 
-    QString reason;
-    if (SafeSave::writeAll(path, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), &reason))
+    if (SafeSave::writeAll(path, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()))
         return true;
     if (error)
-        *error = QStringLiteral("Unable to write to %1: %2").arg(path, reason);
+        *error = QStringLiteral("Unable to write to %1").arg(path);
     return false;
 }
 

@@ -55,10 +55,9 @@ Load load(const QString &file, QJsonObject *keys, QString *error)
 bool save(const QString &file, const QJsonObject &keys, QString *error)
 {
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QString reason;
-    if (SafeSave::writeAll(file, QJsonDocument(keys).toJson(), &reason))
+    if (SafeSave::writeAll(file, QJsonDocument(keys).toJson()))
         return true;
-    *error = QStringLiteral("Unable to write to %1: %2").arg(file, reason);
+    *error = QStringLiteral("Unable to write to %1").arg(file);
     return false;
 }
 

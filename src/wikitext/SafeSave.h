@@ -9,7 +9,7 @@
 namespace SafeSave {
 
 // Writes `bytes` as the whole of `path`. On failure the old file is as it was, and
-// `reason` says why in the system's words.
-bool writeAll(const QString &path, const QByteArray &bytes, QString *reason);
+// `reason`, when given, says why in the system's words.
+bool writeAll(const QString &path, const QByteArray &bytes, QString *reason = nullptr);
 
 } // namespace SafeSave

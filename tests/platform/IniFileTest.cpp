@@ -65,7 +65,7 @@ private slots:
         QString error;
         QVERIFY(!IniFile::write(QStringLiteral("/nonexistent-dir/a.ini"), QStringLiteral("S"), QStringLiteral("K"),
                                 QStringLiteral("v"), &error));
-        QVERIFY2(error.startsWith(QStringLiteral("Unable to write to /nonexistent-dir/a.ini: ")), qPrintable(error));
+        QCOMPARE(error, QStringLiteral("Unable to write to /nonexistent-dir/a.ini"));
     }
 
     void cutShortWriteKeepsTheOldFile()
