@@ -33,17 +33,17 @@ void run(benchmark::State &state, EditorState (*command)(RegEx &, const EditorSt
 
 void BM_FixSpaces(benchmark::State &state)
 {
-    run(state, FixSpacesClick);
+    run(state, Cleanup::fixSpaces);
 }
 
 void BM_Punctuation(benchmark::State &state)
 {
-    run(state, PunctuationClick);
+    run(state, Cleanup::fixPunctuation);
 }
 
 void BM_Unify(benchmark::State &state)
 {
-    run(state, UnifyClick);
+    run(state, Unify::unify);
 }
 
 // The caret in the last entry, so every heading is taken into account.
@@ -52,7 +52,7 @@ void BM_Entry(benchmark::State &state)
     const QString &page = text(state.range(0));
     for (auto _ : state) {
         RegEx regex;
-        benchmark::DoNotOptimize(FindEntryHeading(regex, page, int(page.size())));
+        benchmark::DoNotOptimize(EntryStructure::findEntryHeading(regex, page, int(page.size())));
     }
 }
 
@@ -61,7 +61,7 @@ void BM_ReadEntryExamples(benchmark::State &state)
     const QString &page = text(state.range(0));
     for (auto _ : state) {
         RegEx regex;
-        benchmark::DoNotOptimize(ReadEntryExamples(regex, page, int(page.size() / 2)));
+        benchmark::DoNotOptimize(EntryStructure::readEntryExamples(regex, page, int(page.size() / 2)));
     }
 }
 
@@ -85,7 +85,7 @@ void BM_FixSpacesStrayControl(benchmark::State &state)
     const EditorState start{QString(QChar(1)) + text(state.range(0)), 0, 0};
     for (auto _ : state) {
         RegEx regex;
-        benchmark::DoNotOptimize(FixSpacesClick(regex, start));
+        benchmark::DoNotOptimize(Cleanup::fixSpaces(regex, start));
     }
 }
 
@@ -97,7 +97,7 @@ void BM_UnifyNothingToDo(benchmark::State &state)
     const EditorState start{page, 0, 0};
     for (auto _ : state) {
         RegEx regex;
-        benchmark::DoNotOptimize(UnifyClick(regex, start));
+        benchmark::DoNotOptimize(Unify::unify(regex, start));
     }
 }
 
@@ -123,7 +123,7 @@ void BM_EntryCrowdedLines(benchmark::State &state)
     const QString page = crowdedLines(state.range(0));
     for (auto _ : state) {
         RegEx regex;
-        benchmark::DoNotOptimize(FindEntryHeading(regex, page, int(page.size())));
+        benchmark::DoNotOptimize(EntryStructure::findEntryHeading(regex, page, int(page.size())));
         if (regex.failed())
             state.SkipWithError("the engine gave up");
     }
@@ -135,7 +135,7 @@ void BM_UnifyCrowdedLines(benchmark::State &state)
     const EditorState start{crowdedLines(state.range(0)), 0, 0};
     for (auto _ : state) {
         RegEx regex;
-        benchmark::DoNotOptimize(UnifyClick(regex, start));
+        benchmark::DoNotOptimize(Unify::unify(regex, start));
         if (regex.failed())
             state.SkipWithError("the engine gave up");
     }

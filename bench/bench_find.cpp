@@ -43,11 +43,11 @@ void findAll(benchmark::State &state, const QString &query, FindMode mode)
     for (auto _ : state) {
         RegEx regEx;
         QString last;
-        FindResult found = FindFirstMatch(regEx, start, query, mode, last);
+        FindResult found = FindSearch::findFirst(regEx, start, query, mode, last);
         EditorState at = found.state;
         matches = 0;
         for (RepeatResult r{RepeatResult::Outcome::Found, at, {}}; r.outcome == RepeatResult::Outcome::Found;
-             r = FindNextMatch(regEx, at, last)) {
+             r = FindSearch::findNext(regEx, at, last)) {
             at = r.state;
             ++matches;
         }
@@ -77,7 +77,7 @@ void BM_FindLast(benchmark::State &state)
     for (auto _ : state) {
         RegEx regEx;
         QString last;
-        benchmark::DoNotOptimize(FindFirstMatch(regEx, start, QStringLiteral("סוף הדף"), FindMode::Plain, last));
+        benchmark::DoNotOptimize(FindSearch::findFirst(regEx, start, QStringLiteral("סוף הדף"), FindMode::Plain, last));
     }
 }
 
@@ -86,7 +86,7 @@ void BM_Statistics(benchmark::State &state)
     const QString &t = text(state.range(0));
     for (auto _ : state) {
         RegEx regEx;
-        benchmark::DoNotOptimize(ComputeEntryStatistics(regEx, t));
+        benchmark::DoNotOptimize(Statistics::compute(regEx, t));
     }
 }
 
@@ -105,7 +105,7 @@ void BM_FindRunawayEverywhere(benchmark::State &state)
     for (auto _ : state) {
         RegEx regEx;
         QString last;
-        found = FindFirstMatch(regEx, start, QStringLiteral("(.*)*x"), FindMode::Regex, last);
+        found = FindSearch::findFirst(regEx, start, QStringLiteral("(.*)*x"), FindMode::Regex, last);
     }
     if (found.outcome != FindResult::Outcome::BadPattern)
         state.SkipWithError("the search was not given up");

@@ -138,7 +138,7 @@ void BM_RootLinkText(benchmark::State &state)
     content.insert(middle, QStringLiteral("@כתב@"));
     const EditorState before {content, int(middle + 5), 0};
     for (auto _ : state)
-        benchmark::DoNotOptimize(RootLink(before));
+        benchmark::DoNotOptimize(LiveAnalysis::rootLink(before));
 }
 BENCHMARK(BM_RootLinkText)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
 
@@ -157,7 +157,7 @@ void BM_RootLinkManyPairs(benchmark::State &state)
     const EditorState before{content, 0, 0};
     EditorState after;
     for (auto _ : state)
-        after = RootLink(before);
+        after = LiveAnalysis::rootLink(before);
     if (after.text.contains(QLatin1Char('@')))
         state.SkipWithError("a pair was left");
     state.counters["pairs"] = double(state.range(0));

@@ -12,10 +12,10 @@ namespace {
 int entry(CliContext &ctx)
 {
     RegEx regex;
-    const EntryHeading h = FindEntryHeading(regex, ctx.state.text, ctx.state.selStart);
+    const EntryHeading h = EntryStructure::findEntryHeading(regex, ctx.state.text, ctx.state.selStart);
     if (regex.failed())
         return ctx.refuse(EngineGaveUpMessage);
-    ctx.print(QStringLiteral("%1 %2").arg(h.HeadingStart).arg(h.HeadingEnd));
+    ctx.print(QStringLiteral("%1 %2").arg(h.headingStart).arg(h.headingEnd));
     return 0;
 }
 
@@ -43,7 +43,7 @@ const CliRegistration fixSpaces({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("remove line-end spaces and extra empty lines"),
     .kind = CliCommand::Kind::Edit,
-    .run = [](CliContext &ctx) { return edit(ctx, FixSpacesClick); },
+    .run = [](CliContext &ctx) { return edit(ctx, Cleanup::fixSpaces); },
 });
 
 const CliRegistration punctuation({
@@ -51,7 +51,7 @@ const CliRegistration punctuation({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("add missing spaces after punctuation, maqaf after Hebrew letters"),
     .kind = CliCommand::Kind::Edit,
-    .run = [](CliContext &ctx) { return edit(ctx, PunctuationClick); },
+    .run = [](CliContext &ctx) { return edit(ctx, Cleanup::fixPunctuation); },
 });
 
 const CliRegistration unify({
@@ -59,7 +59,7 @@ const CliRegistration unify({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("move old example-sentence sections under the definitions"),
     .kind = CliCommand::Kind::Edit,
-    .run = [](CliContext &ctx) { return edit(ctx, UnifyClick); },
+    .run = [](CliContext &ctx) { return edit(ctx, Unify::unify); },
 });
 
 } // namespace

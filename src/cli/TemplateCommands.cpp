@@ -26,24 +26,24 @@ CliCommand editCommand(const char *name, const char *summary, std::function<Edit
 
 const CliRegistration newArticle(editCommand(
     "new-article", "the text becomes a new entry's skeleton, caret after its opening ==",
-    [](const EditorState &) { return NewArticle(); }, false));
+    [](const EditorState &) { return Templates::newArticle(); }, false));
 
 const CliRegistration newVerb(editCommand(
     "new-verb", "the text becomes a new verb's skeleton, caret after its opening ==",
-    [](const EditorState &) { return NewVerb(); }, false));
+    [](const EditorState &) { return Templates::newVerb(); }, false));
 
-const CliRegistration addArticle(editCommand("add-article", "append an entry's skeleton", AddArticle));
+const CliRegistration addArticle(editCommand("add-article", "append an entry's skeleton", Templates::addArticle));
 
-const CliRegistration addVerb(editCommand("add-verb", "append a verb's skeleton", AddVerb));
+const CliRegistration addVerb(editCommand("add-verb", "append a verb's skeleton", Templates::addVerb));
 
-const CliRegistration another(editCommand("another", "put the another-meaning note in front", AnotherMeaning));
+const CliRegistration another(editCommand("another", "put the another-meaning note in front", Templates::anotherMeaning));
 
 CliCommand tocCommand()
 {
     CliCommand command = editCommand("toc", "put a table of contents of the pointed headings in front", {});
     command.run = [](CliContext &ctx) {
         RegEx regex;
-        const EditorState result = BuildTableOfContents(regex, ctx.state);
+        const EditorState result = Templates::buildTableOfContents(regex, ctx.state);
         if (regex.failed())
             return ctx.refuse(EngineGaveUpMessage);
         ctx.state = result;
@@ -61,7 +61,7 @@ int rootPage(CliContext &ctx)
 {
     // The dialog as it opens: no root accepted yet, every cell empty.
     VerbCells cells;
-    const NormalisedRoot root = NormaliseRoot(ctx.parser.value(rootOption));
+    const NormalisedRoot root = RootPage::normaliseRoot(ctx.parser.value(rootOption));
     if (root.accepted)
         cells.setCell(0, 0, root.display);
 
@@ -76,7 +76,7 @@ int rootPage(CliContext &ctx)
     }
     cells.clearDisabled();
 
-    const RootPageResult page = BuildRootPage(cells.cell(0, 0), ctx.parser.value(gizraOption), cells.values());
+    const RootPageResult page = RootPage::build(cells.cell(0, 0), ctx.parser.value(gizraOption), cells.values());
     if (!page.ok)
         return ctx.refuse(page.text);
     ctx.state = {page.text, 0, 0};
@@ -119,7 +119,7 @@ const CliRegistration normaliseRoot({
     .argCount = 1,
     .run =
         [](CliContext &ctx) {
-            const NormalisedRoot root = NormaliseRoot(ctx.args.at(0));
+            const NormalisedRoot root = RootPage::normaliseRoot(ctx.args.at(0));
             if (!root.accepted)
                 return ctx.refuse(QStringLiteral("השורש אינו מתקבל: דרושים בו 3 עד 9 תווים"));
             ctx.print(root.display);

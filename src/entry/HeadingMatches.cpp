@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
-const QString EntryHeadingPattern = QStringLiteral(
+const QString HeadingMatches::entryPattern() = QStringLiteral(
     "==.*[\u05D0\u05D1\u05D2\u05D3\u05D4\u05D5\u05D6\u05D7\u05D8\u05D9\u05DB\u05DC\u05DE\u05E0\u05E1"
     "\u05DD\u05DF\u05E3\u05DA\u05E5\u05E2\u05E4\u05E6\u05E7\u05E8\u05E9\u05EA].*["
     "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB].*==");
@@ -123,7 +123,7 @@ private:
 // an occurrence is a run of the same pieces in an earlier match. Numbering the pieces
 // turns the search for all matches into one pass over all of them; a match holding a
 // piece that no earlier match holds cannot stand earlier and is not looked for.
-QList<HeadingMatch> FindHeadingMatches(RegEx &regex, const QString &pattern, const QString &text)
+QList<HeadingMatch> HeadingMatches::find(RegEx &regex, const QString &pattern, const QString &text)
 {
     QList<HeadingMatch> matches;
     if (!regex.setPattern(pattern))

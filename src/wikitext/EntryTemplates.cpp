@@ -55,7 +55,7 @@ const QString BlankLine = QStringLiteral("\r\n\r\n");
 
 } // namespace
 
-const QString ArticleTemplate = QStringLiteral(
+const QString Templates::Article = QStringLiteral(
     "==שֵׁם עֵרֶךְ מְנֻקָּד==\r\n"
     "{{ניתוח דקדוקי|\r\n"
     "|כתיב מלא=\r\n"
@@ -67,7 +67,7 @@ const QString ArticleTemplate = QStringLiteral(
     "|נטיות=\r\n"
     "}}\r\n") + SkeletonBody;
 
-const QString VerbTemplate = QStringLiteral(
+const QString Templates::Verb = QStringLiteral(
     "==פֹּעַל מְנֻקָּד==\r\n"
     "{{ניתוח דקדוקי לפועל|\r\n"
     "|כתיב מלא=\r\n"
@@ -75,34 +75,34 @@ const QString VerbTemplate = QStringLiteral(
     "|בניין=\r\n"
     "}}\r\n") + SkeletonBody;
 
-const QString AnotherMeaningNote = QStringLiteral(
+const QString Templates::AnotherMeaningNote = QStringLiteral(
     "{{פירוש נוסף|\r\nנוכחי=שם הערך הנוכחי, הסבר קצר על הפירוש|\r\nאחר=שם הערך האחר, הסבר קצר על הפירוש "
     "האחר|\r\nראו=[[קישור לערך האחר]]}}\r\n\r\n");
 
-const QString ArabPlaceholder = QStringLiteral("מילה ערבית");
-const QString RussianPlaceholder = QStringLiteral("מילה רוסית");
-const QString ArabSampleWord = QStringLiteral("كلمة");
-const QString RussianSampleWord = QStringLiteral("слово");
+const QString Templates::ArabPlaceholder = QStringLiteral("מילה ערבית");
+const QString Templates::RussianPlaceholder = QStringLiteral("מילה רוסית");
+const QString Templates::ArabSampleWord = QStringLiteral("كلمة");
+const QString Templates::RussianSampleWord = QStringLiteral("слово");
 
-QString WithSampleWords(const QString &skeleton, const QString &arabWord, const QString &russianWord)
+QString Templates::withSampleWords(const QString &skeleton, const QString &arabWord, const QString &russianWord)
 {
     QString text = skeleton;
-    text.replace(ArabPlaceholder, arabWord);
-    text.replace(RussianPlaceholder, russianWord);
+    text.replace(Templates::ArabPlaceholder, arabWord);
+    text.replace(Templates::RussianPlaceholder, russianWord);
     return text;
 }
 
-EditorState NewArticle(const QString &arabWord, const QString &russianWord)
+EditorState Templates::newArticle(const QString &arabWord, const QString &russianWord)
 {
-    return {WithSampleWords(ArticleTemplate, arabWord, russianWord), 2, 0};
+    return {Templates::withSampleWords(Templates::Article, arabWord, russianWord), 2, 0};
 }
 
-EditorState NewVerb(const QString &arabWord, const QString &russianWord)
+EditorState Templates::newVerb(const QString &arabWord, const QString &russianWord)
 {
-    return {WithSampleWords(VerbTemplate, arabWord, russianWord), 2, 0};
+    return {Templates::withSampleWords(Templates::Verb, arabWord, russianWord), 2, 0};
 }
 
-EditorState NewRoot()
+EditorState Templates::newRoot()
 {
     return {};
 }
@@ -117,22 +117,22 @@ EditorState append(const EditorState &state, const QString &skeleton)
 
 } // namespace
 
-EditorState AddArticle(const EditorState &state)
+EditorState Templates::addArticle(const EditorState &state)
 {
-    return append(state, ArticleTemplate);
+    return append(state, Templates::Article);
 }
 
-EditorState AddVerb(const EditorState &state)
+EditorState Templates::addVerb(const EditorState &state)
 {
-    return append(state, VerbTemplate);
+    return append(state, Templates::Verb);
 }
 
-EditorState AnotherMeaning(const EditorState &state)
+EditorState Templates::anotherMeaning(const EditorState &state)
 {
-    return {AnotherMeaningNote + state.text, 21, 0};
+    return {Templates::AnotherMeaningNote + state.text, 21, 0};
 }
 
-QString HeadwordHeadingPattern()
+QString HeadingMatches::headwordPattern()
 {
     return QStringLiteral("==.*[") + Hebrew::Letters + QStringLiteral("].*[") + Hebrew::Points
         + QStringLiteral("].*==");
@@ -142,7 +142,7 @@ namespace {
 
 std::optional<QString> tableOfContents(RegEx &regex, const QString &text)
 {
-    regex.setPattern(HeadwordHeadingPattern());
+    regex.setPattern(HeadingMatches::headwordPattern());
     regex.setSubject(text);
     QStringList headings;
     for (bool found = regex.first(); found; found = regex.next()) {
@@ -172,12 +172,12 @@ std::optional<QString> tableOfContents(RegEx &regex, const QString &text)
 
 } // namespace
 
-QString BuildTableOfContents(RegEx &regex, const QString &text)
+QString Templates::buildTableOfContents(RegEx &regex, const QString &text)
 {
     return tableOfContents(regex, text).value_or(text);
 }
 
-EditorState BuildTableOfContents(RegEx &regex, const EditorState &state)
+EditorState Templates::buildTableOfContents(RegEx &regex, const EditorState &state)
 {
     const std::optional<QString> text = tableOfContents(regex, state.text);
     if (!text)

@@ -16,7 +16,7 @@ const QChar kMaqaf = QChar(Hebrew::Maqaf);
 
 } // namespace
 
-QString CharacterCountText(qint64 length, const QLocale &locale)
+QString LiveAnalysis::characterCountText(qint64 length, const QLocale &locale)
 {
     // The C locale leaves out group separators unless asked; the count always groups.
     QLocale grouping = locale;
@@ -24,15 +24,15 @@ QString CharacterCountText(qint64 length, const QLocale &locale)
     return QStringLiteral("[ ") + grouping.toString(length) + QStringLiteral(" תווים ]");
 }
 
-qint64 EditorTextLength(qint64 characterCount, qint64 blockCount)
+qint64 LiveAnalysis::editorTextLength(qint64 characterCount, qint64 blockCount)
 {
     // Every separator but the last stands for a CR LF pair.
     return characterCount - 1 + (blockCount - 1);
 }
 
-QString RootLinkFor(const QString &between)
+QString LiveAnalysis::rootLinkFor(const QString &between)
 {
-    const std::optional<RootKey> key = ReadRootKey(between);
+    const std::optional<RootKey> key = Roots::readKey(between);
     if (!key)
         return QString();
     const QString &base = key->letters;
@@ -41,7 +41,7 @@ QString RootLinkFor(const QString &between)
     name.remove(QChar(0x05C1));
     name.remove(QChar(0x05C2));
     name.remove(QChar(0x05BC));
-    QString shown = JoinRootLetters(base, kMaqaf);
+    QString shown = Roots::joinLetters(base, kMaqaf);
     if (index.isEmpty())
         return QStringLiteral("[[:קטגוריה:") + name + QStringLiteral(" (שורש)|") + shown + QStringLiteral("]]");
     shown.replace(QString(kMaqaf) + QLatin1Char(' '), QStringLiteral(" "));
@@ -49,14 +49,14 @@ QString RootLinkFor(const QString &between)
         + index + QStringLiteral("</small>]]");
 }
 
-bool RootLinkStep(EditorState &state)
+bool LiveAnalysis::rootLinkStep(EditorState &state)
 {
     const qsizetype first = state.text.indexOf(kAt);
     if (first < 0)
         return false;
     const qsizetype second = state.text.indexOf(kAt, first + 1);
     const QString between = second < 0 ? QString() : state.text.mid(first + 1, second - first - 1);
-    const QString link = RootLinkFor(between);
+    const QString link = LiveAnalysis::rootLinkFor(between);
     if (link.isEmpty())
         return false;
     // Nothing before the first "@" changes, so the first link starts where it stood.
@@ -75,7 +75,7 @@ bool RootLinkStep(EditorState &state)
 // "[[:קטגוריה:" alone is longer than any). So a step's pair is the first unused sign
 // and the one after it, and the step uses up, in order, every pair of neighbouring
 // unused signs that held the same root at the start.
-EditorState RootLink(const EditorState &state, bool *changed)
+EditorState LiveAnalysis::rootLink(const EditorState &state, bool *changed)
 {
     if (changed)
         *changed = false;
@@ -109,7 +109,7 @@ EditorState RootLink(const EditorState &state, bool *changed)
         if (first + 1 >= count || used.at(first + 1))
             break;
         const QStringView root = between(first);
-        const QString link = RootLinkFor(root.toString());
+        const QString link = LiveAnalysis::rootLinkFor(root.toString());
         if (link.isEmpty())
             break;
         links.append(link);

@@ -8,22 +8,22 @@
 // What the editor works out again on every change of its text.
 
 // The status line: "[ n תווים ]", n grouped in thousands by the locale.
-QString CharacterCountText(qint64 length, const QLocale &locale = QLocale());
+QString LiveAnalysis::characterCountText(qint64 length, const QLocale &locale = QLocale());
 
 // The editor text's length with CR LF counted as two, from the counts of a document
 // that keeps one separator per block and one more after the last block.
-qint64 EditorTextLength(qint64 characterCount, qint64 blockCount);
+qint64 LiveAnalysis::editorTextLength(qint64 characterCount, qint64 blockCount);
 
 // The category link for a root written between two "@" signs ("כתב", "כ-ת-ב",
 // "ספר א"), or an empty string when the root is too short or too long.
-QString RootLinkFor(const QString &between);
+QString LiveAnalysis::rootLinkFor(const QString &between);
 
 // One step: the first "@" pair of the text, when it holds a root, becomes its link
 // wherever that pair occurs, and the caret goes after the first link. Returns false,
 // leaving the state alone, when the pair does not hold a root.
-bool RootLinkStep(EditorState &state);
+bool LiveAnalysis::rootLinkStep(EditorState &state);
 
 // The step repeated until the first pair does not hold a root; the caret ends after
 // the first link made. `changed` tells whether any pair was converted. The result is
 // that of the repeated steps, reached in one pass over the text.
-EditorState RootLink(const EditorState &state, bool *changed = nullptr);
+EditorState LiveAnalysis::rootLink(const EditorState &state, bool *changed = nullptr);

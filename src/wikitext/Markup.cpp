@@ -131,7 +131,7 @@ QString imageLink(const QString &clipboard)
     QString name = QStringLiteral("PictureFileName.jpg");
     if (named) {
         // Clipboards here usually hold LF line breaks; the text holds only CR LF.
-        name = DocumentFormat::normaliseLineBreaks(Trim(clipboard));
+        name = DocumentFormat::normaliseLineBreaks(EntryText::trim(clipboard));
         const qsizetype prefix = name.indexOf(QLatin1String("Image:"));
         if (prefix >= 0)
             name.remove(prefix, 6);
@@ -147,7 +147,7 @@ EditorState image(const EditorState &state, const QString &clipboard)
     int k = caretLine;
     if (line.startsWith(QLatin1Char('#')))
         --k;
-    if (Trim(line).isEmpty())
+    if (EntryText::trim(line).isEmpty())
         --k;
     const QString link = imageLink(clipboard);
     lines.insert(k + 1, link);

@@ -3,14 +3,14 @@
 #include "entry/EntryText.h"
 #include "wikitext/Hebrew.h"
 
-std::optional<RootKey> ReadRootKey(const QString &typed)
+std::optional<RootKey> Roots::readKey(const QString &typed)
 {
     // Trimmed only once the separators are gone, so that the blanks beside them
     // never count as letters.
     QString key = typed;
     key.remove(QLatin1Char('-'));
     key.remove(QChar(Hebrew::Maqaf));
-    key = Trim(key);
+    key = EntryText::trim(key);
     for (QChar &c : key)
         c = Hebrew::finalToBase(c);
     if (key.size() < 3 || key.size() > 9)
@@ -25,7 +25,7 @@ std::optional<RootKey> ReadRootKey(const QString &typed)
     return RootKey{key.left(space + 1), key.mid(mark, 1)};
 }
 
-QString JoinRootLetters(QString letters, QChar joiner)
+QString Roots::joinLetters(QString letters, QChar joiner)
 {
     // Stand-ins keep each dotted letter in one place while the joiners go in.
     const QString shin = QStringLiteral("\u05E9\u05C1");

@@ -16,7 +16,7 @@ struct RootKey
 // Hyphens and maqafs dropped, then trimmed, final letters made ordinary. Nothing when
 // what is left has fewer than 3 or more than 9 code units. The distinguishing
 // character is the first after the space that is not blank.
-std::optional<RootKey> ReadRootKey(const QString &typed);
+std::optional<RootKey> Roots::readKey(const QString &typed);
 
 // The letters with `joiner` between every two; a dotted shin, sin or he counts as one.
-QString JoinRootLetters(QString letters, QChar joiner);
+QString Roots::joinLetters(QString letters, QChar joiner);

@@ -44,7 +44,7 @@ private slots:
         int elsewhere = 0;
         for (int round = 0; round < 3000; ++round) {
             const QString text = randomPage(random, kinds, 1 + random.bounded(60));
-            const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+            const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
             for (const HeadingMatch &m : matches) {
                 QCOMPARE(text.mid(m.foundAt, m.text.size()), m.text);
                 QCOMPARE(m.located, int(text.indexOf(m.text)));
@@ -61,7 +61,7 @@ private slots:
             line += QStringLiteral("x==");
         const QString text = line + QStringLiteral("\r\n==שָׁלוֹם==\r\n") + line.left(40) + QStringLiteral("\r\n");
         RegEx regex;
-        const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+        const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
         QCOMPARE(matches.size(), 3);
         for (const HeadingMatch &m : matches)
             QCOMPARE(m.located, int(text.indexOf(m.text)));
@@ -72,7 +72,7 @@ private slots:
     {
         const QString text = QStringLiteral("==בַּיִת==\r\ntext\r\n===מָקוֹר===\r\n==בית==\r\n");
         RegEx regex;
-        const QList<HeadingMatch> matches = FindHeadingMatches(regex, EntryHeadingPattern, text);
+        const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
         QCOMPARE(matches.size(), 2);
         QCOMPARE(matches.at(0).text, QStringLiteral("==בַּיִת=="));
         QCOMPARE(matches.at(1).text, QStringLiteral("===מָקוֹר==="));

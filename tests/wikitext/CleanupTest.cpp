@@ -30,10 +30,10 @@ QString literalFixSpaces(const QString &start)
 {
     RegEx regex;
     QString w = start;
-    const QStringList lineEnds = matchesOf(regex, LineEndSpacePattern, start);
+    const QStringList lineEnds = matchesOf(regex, Cleanup::lineEndSpacePattern(), start);
     for (const QString &m : lineEnds)
-        replaceFirst(w, m, Trim(m) + QStringLiteral("\r\n"));
-    const QStringList runs = matchesOf(regex, EmptyLineRunPattern, start);
+        replaceFirst(w, m, EntryText::trim(m) + QStringLiteral("\r\n"));
+    const QStringList runs = matchesOf(regex, Cleanup::emptyLineRunPattern(), start);
     for (const QString &m : runs)
         replaceFirst(w, m, QStringLiteral("\r\n\r\n"));
     return lineEnds.isEmpty() && runs.isEmpty() ? QString() : w;
@@ -43,10 +43,10 @@ QString literalPunctuation(const QString &start)
 {
     RegEx regex;
     QString w = start;
-    const QStringList pairs = matchesOf(regex, MissingSpacePattern, start);
+    const QStringList pairs = matchesOf(regex, Cleanup::missingSpacePattern(), start);
     for (const QString &m : pairs)
         replaceFirst(w, m, m.left(1) + u' ' + m.mid(1));
-    const QStringList hyphens = matchesOf(regex, LetterHyphenPattern, start);
+    const QStringList hyphens = matchesOf(regex, Cleanup::letterHyphenPattern(), start);
     if (hyphens.isEmpty())
         return pairs.isEmpty() ? QString() : w;
     for (const QString &m : hyphens)
@@ -58,13 +58,13 @@ QString literalPunctuation(const QString &start)
 QString fixSpacesOf(const QString &text)
 {
     RegEx regex;
-    return FixSpacesClick(regex, EditorState{text, 0, 0}).text;
+    return Cleanup::fixSpaces(regex, EditorState{text, 0, 0}).text;
 }
 
 QString punctuationOf(const QString &text)
 {
     RegEx regex;
-    return PunctuationClick(regex, EditorState{text, 0, 0}).text;
+    return Cleanup::fixPunctuation(regex, EditorState{text, 0, 0}).text;
 }
 
 } // namespace
@@ -141,9 +141,9 @@ private slots:
     {
         RegEx regex;
         const EditorState state{QStringLiteral("abc\r\ndef"), 2, 1};
-        QCOMPARE(FixSpacesClick(regex, state), state);
-        QCOMPARE(PunctuationClick(regex, state), state);
-        const EditorState changed = FixSpacesClick(regex, EditorState{QStringLiteral("a b  \r\n"), 3, 1});
+        QCOMPARE(Cleanup::fixSpaces(regex, state), state);
+        QCOMPARE(Cleanup::fixPunctuation(regex, state), state);
+        const EditorState changed = Cleanup::fixSpaces(regex, EditorState{QStringLiteral("a b  \r\n"), 3, 1});
         QCOMPARE(changed, (EditorState{QStringLiteral("a b\r\n"), 0, 0}));
     }
 

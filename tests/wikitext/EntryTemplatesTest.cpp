@@ -40,8 +40,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("lines");
-        QTest::newRow("article") << ArticleTemplate << fixture("article.txt") << 833 << 49;
-        QTest::newRow("verb") << VerbTemplate << fixture("verb.txt") << 799 << 45;
+        QTest::newRow("article") << Templates::Article << fixture("article.txt") << 833 << 49;
+        QTest::newRow("verb") << Templates::Verb << fixture("verb.txt") << 799 << 45;
     }
 
     void skeletons()
@@ -58,8 +58,8 @@ private slots:
 
     void verbSharesTheBody()
     {
-        const QStringList article = ArticleTemplate.split(crlf);
-        const QStringList verb = VerbTemplate.split(crlf);
+        const QStringList article = Templates::Article.split(crlf);
+        const QStringList verb = Templates::Verb.split(crlf);
         QCOMPARE(verb.mid(6), article.mid(10));
         QCOMPARE(verb.first(), VerbHeading);
     }
@@ -69,8 +69,8 @@ private slots:
         QTest::addColumn<EditorState>("state");
         QTest::addColumn<int>("arabLine");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("article") << NewArticle() << 36 << ArticleHeading;
-        QTest::newRow("verb") << NewVerb() << 32 << VerbHeading;
+        QTest::newRow("article") << Templates::newArticle() << 36 << ArticleHeading;
+        QTest::newRow("verb") << Templates::newVerb() << 32 << VerbHeading;
     }
 
     void newDocuments()
@@ -83,18 +83,18 @@ private slots:
         QCOMPARE(line(state.text, 1), firstLine);
         QCOMPARE(line(state.text, arabLine), QStringLiteral("* ערבית: {{ת|ערבית|كلمة}}"));
         QCOMPARE(line(state.text, arabLine + 2), QStringLiteral("* רוסית: {{ת|רוסית|слово}}"));
-        QVERIFY(!state.text.contains(ArabPlaceholder));
-        QVERIFY(!state.text.contains(RussianPlaceholder));
+        QVERIFY(!state.text.contains(Templates::ArabPlaceholder));
+        QVERIFY(!state.text.contains(Templates::RussianPlaceholder));
     }
 
     void sampleWordsComeFromTheLabels()
     {
-        const EditorState s = NewArticle(QStringLiteral("A"), QStringLiteral("R"));
+        const EditorState s = Templates::newArticle(QStringLiteral("A"), QStringLiteral("R"));
         QCOMPARE(line(s.text, 36), QStringLiteral("* ערבית: {{ת|ערבית|A}}"));
         QCOMPARE(line(s.text, 38), QStringLiteral("* רוסית: {{ת|רוסית|R}}"));
     }
 
-    void newRootIsEmpty() { QCOMPARE(NewRoot(), EditorState{}); }
+    void newRootIsEmpty() { QCOMPARE(Templates::newRoot(), EditorState{}); }
 
     void appending_data()
     {
@@ -113,29 +113,29 @@ private slots:
         QFETCH(QString, before);
         QFETCH(int, caret);
         const EditorState in{before, 1, 1};
-        const EditorState out = verb ? AddVerb(in) : AddArticle(in);
-        const QString skeleton = verb ? VerbTemplate : ArticleTemplate;
+        const EditorState out = verb ? Templates::addVerb(in) : Templates::addArticle(in);
+        const QString skeleton = verb ? Templates::Verb : Templates::Article;
         QCOMPARE(out.text, before + QStringLiteral("\r\n\r\n") + skeleton);
         QCOMPARE(out.selStart, caret);
         QCOMPARE(out.selLength, 0);
         QCOMPARE(out.text.mid(caret - 2, 2), QStringLiteral("=="));
-        QVERIFY(out.text.contains(ArabPlaceholder));
-        QVERIFY(out.text.contains(RussianPlaceholder));
+        QVERIFY(out.text.contains(Templates::ArabPlaceholder));
+        QVERIFY(out.text.contains(Templates::RussianPlaceholder));
     }
 
     void anotherMeaning()
     {
-        const EditorState out = AnotherMeaning({QStringLiteral("==x=="), 3, 2});
-        QCOMPARE(out.text, AnotherMeaningNote + QStringLiteral("==x=="));
+        const EditorState out = Templates::anotherMeaning({QStringLiteral("==x=="), 3, 2});
+        QCOMPARE(out.text, Templates::AnotherMeaningNote + QStringLiteral("==x=="));
         QCOMPARE(out.selStart, 21);
         QCOMPARE(out.selLength, 0);
         QVERIFY(out.text.mid(21).startsWith(QStringLiteral("שם הערך הנוכחי,")));
-        QVERIFY(AnotherMeaningNote.endsWith(QStringLiteral("]]}}\r\n\r\n")));
+        QVERIFY(Templates::AnotherMeaningNote.endsWith(QStringLiteral("]]}}\r\n\r\n")));
     }
 
     void headingPattern()
     {
-        QCOMPARE(HeadwordHeadingPattern(),
+        QCOMPARE(HeadingMatches::headwordPattern(),
                  QStringLiteral("==.*[אבגדהוזחטיכלמנסעפצקרשת].*[\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB].*=="));
     }
 
@@ -171,16 +171,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, expected);
         RegEx regex;
-        QCOMPARE(BuildTableOfContents(regex, text), expected);
+        QCOMPARE(Templates::buildTableOfContents(regex, text), expected);
     }
 
     void tableOfContentsTwiceLeavesOne()
     {
         RegEx regex;
-        const QString once = BuildTableOfContents(regex, NewArticle().text + QStringLiteral("\r\n\r\n") + VerbTemplate);
+        const QString once = Templates::buildTableOfContents(regex, Templates::newArticle().text + QStringLiteral("\r\n\r\n") + Templates::Verb);
         QVERIFY(once.startsWith(QStringLiteral("{{תוכן|") + QString(ArticleHeading).remove(u'=') + u'|'
                                     + QString(VerbHeading).remove(u'=') + QStringLiteral("}}\r\n\r\n")));
-        const QString twice = BuildTableOfContents(regex, once);
+        const QString twice = Templates::buildTableOfContents(regex, once);
         QCOMPARE(twice, once);
         QCOMPARE(twice.count(QStringLiteral("{{תוכן|")), 1);
     }
@@ -193,7 +193,7 @@ private slots:
         const EditorState state{TextFixtures::page({TextFixtures::kShalom, TextFixtures::runawayHeadingLine(),
                                                     TextFixtures::kBayit}),
                                 3, 1};
-        QCOMPARE(BuildTableOfContents(regex, state), state);
+        QCOMPARE(Templates::buildTableOfContents(regex, state), state);
         QVERIFY(regex.failed());
     }
 
@@ -201,8 +201,8 @@ private slots:
     {
         RegEx regex;
         const EditorState plain{QStringLiteral("==כלב=="), 4, 1};
-        QCOMPARE(BuildTableOfContents(regex, plain), plain);
-        const EditorState out = BuildTableOfContents(regex, EditorState{QStringLiteral("==דָּג=="), 4, 1});
+        QCOMPARE(Templates::buildTableOfContents(regex, plain), plain);
+        const EditorState out = Templates::buildTableOfContents(regex, EditorState{QStringLiteral("==דָּג=="), 4, 1});
         QCOMPARE(out.selStart, 0);
         QCOMPARE(out.selLength, 0);
     }

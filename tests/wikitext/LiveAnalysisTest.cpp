@@ -14,10 +14,10 @@ namespace {
 EditorState stepByStep(const EditorState &state)
 {
     EditorState first = state;
-    if (!RootLinkStep(first))
+    if (!LiveAnalysis::rootLinkStep(first))
         return state;
     EditorState next = first;
-    while (RootLinkStep(next)) { }
+    while (LiveAnalysis::rootLinkStep(next)) { }
     return {next.text, first.selStart, 0};
 }
 
@@ -61,7 +61,7 @@ private slots:
         QFETCH(qint64, length);
         QFETCH(QLocale, locale);
         QFETCH(QString, caption);
-        QCOMPARE(CharacterCountText(length, locale), caption);
+        QCOMPARE(LiveAnalysis::characterCountText(length, locale), caption);
     }
 
     void lengthFromDocumentCounts_data()
@@ -82,7 +82,7 @@ private slots:
         QFETCH(qint64, characters);
         QFETCH(qint64, blocks);
         QFETCH(qint64, length);
-        QCOMPARE(EditorTextLength(characters, blocks), length);
+        QCOMPARE(LiveAnalysis::editorTextLength(characters, blocks), length);
     }
 
     void rootLink_data()
@@ -149,7 +149,7 @@ private slots:
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        QCOMPARE(write(RootLink(parse(before))), after);
+        QCOMPARE(write(LiveAnalysis::rootLink(parse(before))), after);
     }
 
     void sameAsStepByStep()
@@ -160,7 +160,7 @@ private slots:
             const EditorState before{randomSigns(random), 0, 0};
             const EditorState expected = stepByStep(before);
             bool converted = false;
-            QCOMPARE(RootLink(before, &converted), expected);
+            QCOMPARE(LiveAnalysis::rootLink(before, &converted), expected);
             QCOMPARE(converted, expected != before);
             changed += converted;
         }
@@ -171,10 +171,10 @@ private slots:
     void singleStepConvertsOnePairOnly()
     {
         EditorState s = parse(QStringLiteral("@כתב@ @ספר@"));
-        QVERIFY(RootLinkStep(s));
+        QVERIFY(LiveAnalysis::rootLinkStep(s));
         QCOMPARE(write(s), QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]‸ @ספר@"));
         EditorState unchanged = parse(QStringLiteral("@אב@ @ספר@"));
-        QVERIFY(!RootLinkStep(unchanged));
+        QVERIFY(!LiveAnalysis::rootLinkStep(unchanged));
         QCOMPARE(write(unchanged), QStringLiteral("‸@אב@ @ספר@"));
     }
 };

@@ -66,7 +66,7 @@ QString rootLetters(const QString &stripped)
             continue;
         r += Hebrew::finalToBase(c);
     }
-    return Trim(r);
+    return EntryText::trim(r);
 }
 
 bool hasFailed(const RegEx &regEx)
@@ -81,11 +81,11 @@ const QString EmptyText = QStringLiteral("לא נמצא!\u200F");
 const QString NotFound = QStringLiteral("לא נמצא.\u200F");
 } // namespace FindMessages
 
-QString BuildFindPattern(const QString &query, FindMode mode)
+QString FindSearch::buildPattern(const QString &query, FindMode mode)
 {
     if (mode == FindMode::Regex)
         return query;
-    const QString stripped = StripVowelPoints(query);
+    const QString stripped = Hebrew::stripVowelPoints(query);
     QString pattern;
     if (mode == FindMode::Plain) {
         for (const QString &c : characters(stripped))
@@ -102,7 +102,7 @@ QString BuildFindPattern(const QString &query, FindMode mode)
     return pattern;
 }
 
-QString RegExFailureMessage(const RegEx &regEx)
+QString FindSearch::failureMessage(const RegEx &regEx)
 {
     switch (regEx.status()) {
     case RegEx::Status::Ok:
@@ -121,7 +121,7 @@ QString RegExFailureMessage(const RegEx &regEx)
     return QStringLiteral("החיפוש נכשל: %1").arg(regEx.errorMessage());
 }
 
-FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
+FindResult FindSearch::findFirst(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
                           QString &lastFindQuery)
 {
     FindResult result;
@@ -130,9 +130,9 @@ FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString 
         // A pattern that cannot compile says so on any text. It is tried on an object
         // of its own: the shared one keeps what the repeats need.
         RegEx probe;
-        if (!probe.setPattern(BuildFindPattern(query, mode))) {
+        if (!probe.setPattern(FindSearch::buildPattern(query, mode))) {
             result.outcome = FindResult::Outcome::BadPattern;
-            result.message = RegExFailureMessage(probe);
+            result.message = FindSearch::failureMessage(probe);
             return result;
         }
         result.outcome = FindResult::Outcome::EmptyText;
@@ -141,11 +141,11 @@ FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString 
     }
     lastFindQuery = query;
     regEx.setSubject(state.text);
-    const bool compiled = regEx.setPattern(BuildFindPattern(query, mode));
+    const bool compiled = regEx.setPattern(FindSearch::buildPattern(query, mode));
     const bool matched = compiled && regEx.first();
     if (!compiled || hasFailed(regEx)) {
         result.outcome = FindResult::Outcome::BadPattern;
-        result.message = RegExFailureMessage(regEx);
+        result.message = FindSearch::failureMessage(regEx);
         return result;
     }
     // An empty match has no text to select and counts as none.
@@ -162,7 +162,7 @@ FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString 
     return result;
 }
 
-RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString &lastFindQuery)
+RepeatResult FindSearch::findNext(RegEx &regEx, const EditorState &state, const QString &lastFindQuery)
 {
     RepeatResult result;
     result.state = state;
@@ -176,7 +176,7 @@ RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString
     if (!regEx.next()) {
         if (hasFailed(regEx)) {
             result.outcome = RepeatResult::Outcome::BadPattern;
-            result.message = RegExFailureMessage(regEx);
+            result.message = FindSearch::failureMessage(regEx);
         }
         return result;
     }

@@ -11,7 +11,7 @@ class RegEx;
 enum class FindMode { Plain, Regex, Root };
 
 // The pattern the find dialog hands to the regular-expression object.
-QString BuildFindPattern(const QString &query, FindMode mode);
+QString FindSearch::buildPattern(const QString &query, FindMode mode);
 
 namespace FindMessages {
 extern const QString EmptyText; // "לא נמצא!" and a right-to-left mark
@@ -20,7 +20,7 @@ extern const QString NotFound;  // "לא נמצא." and a right-to-left mark
 
 // What the shared regular-expression object reports after a failed compile or a
 // match that ran away, in Hebrew, on one line; empty while it is well.
-QString RegExFailureMessage(const RegEx &regEx);
+QString FindSearch::failureMessage(const RegEx &regEx);
 
 struct FindResult
 {
@@ -34,7 +34,7 @@ struct FindResult
 // match, located in the text by the matched text. `lastFindQuery` takes the query
 // unless the text is empty. The object keeps its state for the repeats. A pattern
 // that does not compile is reported before an empty text is.
-FindResult FindFirstMatch(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
+FindResult FindSearch::findFirst(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
                           QString &lastFindQuery);
 
 struct RepeatResult
@@ -48,4 +48,4 @@ struct RepeatResult
 // Ctrl+F: the object's next match in the subject it holds, selected where its text
 // next occurs after the current selection. Without a selection or an earlier
 // search it asks for the dialog; without a further match nothing happens.
-RepeatResult FindNextMatch(RegEx &regEx, const EditorState &state, const QString &lastFindQuery);
+RepeatResult FindSearch::findNext(RegEx &regEx, const EditorState &state, const QString &lastFindQuery);

@@ -37,14 +37,14 @@ bool isPassive(int row)
 
 } // namespace
 
-NormalisedRoot NormaliseRoot(const QString &typed)
+NormalisedRoot RootPage::normaliseRoot(const QString &typed)
 {
-    const std::optional<RootKey> key = ReadRootKey(typed);
+    const std::optional<RootKey> key = Roots::readKey(typed);
     if (!key)
         return {};
-    QString main = JoinRootLetters(key->letters, QLatin1Char('-'));
+    QString main = Roots::joinLetters(key->letters, QLatin1Char('-'));
     main.replace(QStringLiteral("- "), QStringLiteral(" "));
-    return {true, Trim(main + key->distinguishing)};
+    return {true, EntryText::trim(main + key->distinguishing)};
 }
 
 namespace VerbGrid {
@@ -135,21 +135,21 @@ QStringList VerbCells::values() const
     return list;
 }
 
-const QString MissingRootOrGizraMessage = QStringLiteral("הן שורש הן גזרה דרושים לשם הוספת נטיות הפעלים");
-const QString NoFormText = QStringLiteral("-אין-");
+const QString RootPage::MissingRootOrGizraMessage = QStringLiteral("הן שורש הן גזרה דרושים לשם הוספת נטיות הפעלים");
+const QString RootPage::NoFormText = QStringLiteral("-אין-");
 
-RootPageResult BuildRootPage(const QString &root, const QString &gizra, const QStringList &values)
+RootPageResult RootPage::build(const QString &root, const QString &gizra, const QStringList &values)
 {
     QString r = root;
     r.replace(QLatin1Char('-'), QChar(Hebrew::Maqaf));
     const qsizetype space = r.indexOf(QLatin1Char(' '));
     if (space >= 0) {
-        r = Trim(r.left(space + 1)) + QStringLiteral(" <small>") + Trim(r.mid(space + 1, 1))
+        r = EntryText::trim(r.left(space + 1)) + QStringLiteral(" <small>") + EntryText::trim(r.mid(space + 1, 1))
             + QStringLiteral("</small>");
     }
     // A blank root would otherwise pass as " <small></small>".
-    if (Trim(root).isEmpty() || Trim(r).isEmpty() || Trim(gizra).isEmpty())
-        return {false, MissingRootOrGizraMessage};
+    if (EntryText::trim(root).isEmpty() || EntryText::trim(r).isEmpty() || EntryText::trim(gizra).isEmpty())
+        return {false, RootPage::MissingRootOrGizraMessage};
 
     const QString crlf = QStringLiteral("\r\n");
     QString page = QStringLiteral("השורש ") + r + QStringLiteral(" הוא שורש מגזרת ") + gizra + QStringLiteral(".")
@@ -163,7 +163,7 @@ RootPageResult BuildRootPage(const QString &root, const QString &gizra, const QS
         const int lastColumn = isPassive(row) ? 3 : VerbGrid::Tenses;
         for (int column = 1; column <= lastColumn; ++column, ++index) {
             const QString value = index < values.size() ? values.at(index) : QString();
-            page += keys.at(index) + QLatin1Char('=') + (Trim(value).isEmpty() ? NoFormText : value);
+            page += keys.at(index) + QLatin1Char('=') + (EntryText::trim(value).isEmpty() ? RootPage::NoFormText : value);
             // A blank line between the binyanim, none after the last one.
             const bool endsGroup = column == lastColumn && row < VerbGrid::Binyanim;
             page += endsGroup ? crlf + crlf : crlf;

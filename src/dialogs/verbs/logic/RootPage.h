@@ -15,7 +15,7 @@ struct NormalisedRoot
 // The typed root in its display form: separators dropped, final letters made ordinary,
 // a hyphen between neighbouring letters, an optional distinguishing letter after a space.
 // Roots of fewer than 3 or more than 9 code units are not accepted.
-NormalisedRoot NormaliseRoot(const QString &typed);
+NormalisedRoot RootPage::normaliseRoot(const QString &typed);
 
 // The grid of the verb dialog: column 0 and row 0 are headers, cell (column c, row r)
 // holds the form of binyan r (1-7) in tense c (1-5).
@@ -64,11 +64,11 @@ struct RootPageResult
     QString text; // the page, or the message when root or gizra is missing
 };
 
-extern const QString MissingRootOrGizraMessage;
+extern const QString RootPage::MissingRootOrGizraMessage;
 // A blank form is written as this.
-extern const QString NoFormText;
+extern const QString RootPage::NoFormText;
 
 // The root page from the corner's root, the gizra as typed and the 31 forms in
 // template order (missing ones count as blank). Line breaks typed into them come out
 // as CR LF.
-RootPageResult BuildRootPage(const QString &root, const QString &gizra, const QStringList &values);
+RootPageResult RootPage::build(const QString &root, const QString &gizra, const QStringList &values);

@@ -60,7 +60,7 @@ private slots:
         QFETCH(QString, query);
         QFETCH(FindMode, mode);
         QFETCH(QString, pattern);
-        QCOMPARE(BuildFindPattern(query, mode), pattern);
+        QCOMPARE(FindSearch::buildPattern(query, mode), pattern);
     }
 
     void search_data()
@@ -104,7 +104,7 @@ private slots:
         QFETCH(int, length);
         RegEx regEx;
         QString last;
-        const FindResult r = FindFirstMatch(regEx, editor(text, 1, 0), query, mode, last);
+        const FindResult r = FindSearch::findFirst(regEx, editor(text, 1, 0), query, mode, last);
         QCOMPARE(last, query);
         if (start < 0) {
             QCOMPARE(r.outcome, FindResult::Outcome::NotFound);
@@ -120,7 +120,7 @@ private slots:
     {
         RegEx regEx;
         QString last = QStringLiteral("קודם");
-        const FindResult r = FindFirstMatch(regEx, editor({}), QStringLiteral("x"), FindMode::Plain, last);
+        const FindResult r = FindSearch::findFirst(regEx, editor({}), QStringLiteral("x"), FindMode::Plain, last);
         QCOMPARE(r.outcome, FindResult::Outcome::EmptyText);
         QCOMPARE(r.message, QStringLiteral("לא נמצא!\u200F"));
         QCOMPARE(last, QStringLiteral("קודם"));
@@ -145,13 +145,13 @@ private slots:
         QFETCH(QString, says);
         RegEx regEx;
         QString last;
-        const FindResult r = FindFirstMatch(regEx, editor(text), query, FindMode::Regex, last);
+        const FindResult r = FindSearch::findFirst(regEx, editor(text), query, FindMode::Regex, last);
         QCOMPARE(r.outcome, FindResult::Outcome::BadPattern);
         QVERIFY2(r.message.contains(says), qPrintable(r.message));
         QVERIFY(!r.message.contains(QLatin1Char('\n')));
         QCOMPARE(r.state, editor(text));
         // Ctrl+F after the failure does not crash and selects nothing.
-        const RepeatResult again = FindNextMatch(regEx, editor(text, 0, 1), last);
+        const RepeatResult again = FindSearch::findNext(regEx, editor(text, 0, 1), last);
         QVERIFY(again.outcome != RepeatResult::Outcome::Found);
     }
 
@@ -184,13 +184,13 @@ private slots:
         QFETCH(QList<Selection>, selections);
         RegEx regEx;
         QString last;
-        FindResult first = FindFirstMatch(regEx, editor(text), query, mode, last);
+        FindResult first = FindSearch::findFirst(regEx, editor(text), query, mode, last);
         QList<Selection> seen;
         EditorState state = first.state;
         if (first.outcome == FindResult::Outcome::Found) {
             seen << Selection{state.selStart, state.selLength};
             for (;;) {
-                const RepeatResult r = FindNextMatch(regEx, state, last);
+                const RepeatResult r = FindSearch::findNext(regEx, state, last);
                 if (r.outcome != RepeatResult::Outcome::Found) {
                     QCOMPARE(r.outcome, RepeatResult::Outcome::Nothing);
                     QCOMPARE(r.state, state);
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(regEx.setPattern(QStringLiteral("ab")));
         regEx.setSubject(QStringLiteral("ab ab"));
         QVERIFY(regEx.first());
-        const RepeatResult r = FindNextMatch(regEx, editor(QStringLiteral("ab ab"), 0, selLength), last);
+        const RepeatResult r = FindSearch::findNext(regEx, editor(QStringLiteral("ab ab"), 0, selLength), last);
         QCOMPARE(r.outcome, RepeatResult::Outcome::ShowDialog);
     }
 
@@ -228,17 +228,17 @@ private slots:
     {
         RegEx regEx;
         QString last;
-        const FindResult r = FindFirstMatch(regEx, editor(QStringLiteral("ab cd ab")), QStringLiteral("ab|cd"),
+        const FindResult r = FindSearch::findFirst(regEx, editor(QStringLiteral("ab cd ab")), QStringLiteral("ab|cd"),
                                             FindMode::Regex, last);
         QCOMPARE(r.state.selLength, 2);
         // The user replaces "cd" by "ab" before pressing Ctrl+F: the engine still sees
         // "cd" next, which is no longer in the text after the selection.
         EditorState edited = r.state;
         edited.text = QStringLiteral("ab ab ab");
-        RepeatResult next = FindNextMatch(regEx, edited, last);
+        RepeatResult next = FindSearch::findNext(regEx, edited, last);
         QCOMPARE(next.outcome, RepeatResult::Outcome::Nothing);
         // The engine moved on; the next "ab" it finds is located in the new text.
-        next = FindNextMatch(regEx, edited, last);
+        next = FindSearch::findNext(regEx, edited, last);
         QCOMPARE(next.outcome, RepeatResult::Outcome::Found);
         QCOMPARE(next.state, editor(QStringLiteral("ab ab ab"), 3, 2));
     }
@@ -247,12 +247,12 @@ private slots:
     {
         RegEx regEx;
         QString last;
-        FindFirstMatch(regEx, editor(QStringLiteral("x1 x2 x3")), QStringLiteral("x"), FindMode::Plain, last);
+        FindSearch::findFirst(regEx, editor(QStringLiteral("x1 x2 x3")), QStringLiteral("x"), FindMode::Plain, last);
         // Another command takes the object over; the repeat goes on in its subject.
         QVERIFY(regEx.setPattern(QStringLiteral("\\d")));
         regEx.setSubject(QStringLiteral("x1 x2 x3"));
         QVERIFY(regEx.first());
-        const RepeatResult r = FindNextMatch(regEx, editor(QStringLiteral("x1 x2 x3"), 0, 1), last);
+        const RepeatResult r = FindSearch::findNext(regEx, editor(QStringLiteral("x1 x2 x3"), 0, 1), last);
         QCOMPARE(r.state, editor(QStringLiteral("x1 x2 x3"), 4, 1));
     }
 };

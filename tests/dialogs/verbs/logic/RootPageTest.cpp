@@ -60,7 +60,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         QFETCH(QString, display);
-        const NormalisedRoot root = NormaliseRoot(typed);
+        const NormalisedRoot root = RootPage::normaliseRoot(typed);
         QCOMPARE(root.accepted, accepted);
         QCOMPARE(root.display, display);
     }
@@ -109,7 +109,7 @@ private slots:
         }
         cells.setCell(4, 4, QStringLiteral("סוד"));
         QCOMPARE(cells.values(), QStringList(VerbGrid::KeyCount, QStringLiteral("x")));
-        const RootPageResult page = BuildRootPage(QStringLiteral("כ-ת-ב"), QStringLiteral("ש"), cells.values());
+        const RootPageResult page = RootPage::build(QStringLiteral("כ-ת-ב"), QStringLiteral("ש"), cells.values());
         QVERIFY(!page.text.contains(QStringLiteral("סוד")));
         cells.clearDisabled();
         QCOMPARE(cells.cell(4, 4), QString());
@@ -132,7 +132,7 @@ private slots:
         for (int i = 1; i <= VerbGrid::KeyCount; ++i)
             values << QStringLiteral("צורה %1").arg(i);
         values[2] = QStringLiteral(" \t ");
-        const RootPageResult page = BuildRootPage(QStringLiteral("ס-פ-ר א"), QStringLiteral("השלמים"), values);
+        const RootPageResult page = RootPage::build(QStringLiteral("ס-פ-ר א"), QStringLiteral("השלמים"), values);
         QVERIFY(page.ok);
         QCOMPARE(page.text, fixture("root-page.txt"));
     }
@@ -145,7 +145,7 @@ private slots:
         QTest::addColumn<QString>("contains");
         QTest::newRow("maqafs on the page") << QStringLiteral("כ-ת-ב") << QStringLiteral("x") << QString()
                                             << QStringLiteral("השורש כ־ת־ב הוא שורש מגזרת x.\r\n\r\n");
-        QTest::newRow("final made ordinary") << NormaliseRoot(QStringLiteral("ע-ר-ך")).display << QStringLiteral("x")
+        QTest::newRow("final made ordinary") << RootPage::normaliseRoot(QStringLiteral("ע-ר-ך")).display << QStringLiteral("x")
                                              << QString() << QStringLiteral("{{נטיות פעלים|שורש=ע־ר־כ\r\n");
         QTest::newRow("gizra as typed") << QStringLiteral("כ-ת-ב") << QStringLiteral(" נחי ל\"א ") << QString()
                                         << QStringLiteral("מגזרת  נחי ל\"א .");
@@ -173,7 +173,7 @@ private slots:
         QFETCH(QString, contains);
         QStringList values = blanks();
         values[0] = value;
-        const RootPageResult page = BuildRootPage(root, gizra, values);
+        const RootPageResult page = RootPage::build(root, gizra, values);
         QVERIFY(page.ok);
         QVERIFY2(page.text.contains(contains), qPrintable(page.text));
         QVERIFY(page.text.endsWith(QStringLiteral("</noinclude>")));
@@ -181,7 +181,7 @@ private slots:
 
     void allBlank()
     {
-        const RootPageResult page = BuildRootPage(QStringLiteral("כ-ת-ב"), QStringLiteral("x"), blanks());
+        const RootPageResult page = RootPage::build(QStringLiteral("כ-ת-ב"), QStringLiteral("x"), blanks());
         QVERIFY(page.ok);
         QCOMPARE(page.text.count(QStringLiteral("=-אין-\r\n")), VerbGrid::KeyCount);
         for (const QString &key : VerbGrid::keys())
@@ -202,7 +202,7 @@ private slots:
     {
         QFETCH(QString, root);
         QFETCH(QString, gizra);
-        const RootPageResult page = BuildRootPage(root, gizra, blanks());
+        const RootPageResult page = RootPage::build(root, gizra, blanks());
         QVERIFY(!page.ok);
         QCOMPARE(page.text, QStringLiteral("הן שורש הן גזרה דרושים לשם הוספת נטיות הפעלים"));
     }
