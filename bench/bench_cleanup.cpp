@@ -105,3 +105,43 @@ void BM_UnifyNothingToDo(benchmark::State &state)
 
 BENCHMARK(BM_FixSpacesStrayControl)->Arg(kPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UnifyNothingToDo)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// Heading lines with more than eight "==" each, every one different: the entry
+// finder and unify grow with the number of lines, not with its square.
+QString crowdedLines(int64_t lines)
+{
+    QString text;
+    for (int64_t i = 0; i < lines; ++i)
+        text += QStringLiteral("==סֵפֶר ") + QString::number(i) + QStringLiteral("==א==ב==ג==ד==ה==ו==ז==ח==ט==\r\n");
+    return text;
+}
+
+void BM_EntryCrowdedLines(benchmark::State &state)
+{
+    const QString page = crowdedLines(state.range(0));
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(EntryStructure::findEntryHeading(regex, page, int(page.size())));
+        if (regex.failed())
+            state.SkipWithError("the engine gave up");
+    }
+    state.counters["chars"] = double(page.size());
+}
+
+void BM_UnifyCrowdedLines(benchmark::State &state)
+{
+    const EditorState start{crowdedLines(state.range(0)), 0, 0};
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(Unify::unify(regex, start));
+        if (regex.failed())
+            state.SkipWithError("the engine gave up");
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_EntryCrowdedLines)->Arg(4'000)->Arg(40'000)->Arg(80'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnifyCrowdedLines)->Arg(4'000)->Arg(40'000)->Arg(80'000)->Unit(benchmark::kMillisecond);

@@ -93,7 +93,27 @@ void BM_Statistics(benchmark::State &state)
 constexpr int64_t kPage = 200 * 1024;
 constexpr int64_t kDump = 5 * 1024 * 1024;
 
+// A pattern that stays just under the match limit wherever it is tried, over entries
+// of short lines: the search budget ends it, in about the same time on any length.
+void BM_FindRunawayEverywhere(benchmark::State &state)
+{
+    QString text;
+    while (text.size() < state.range(0))
+        text += QStringLiteral("==סֵפֶר==\r\n# ספר קטן.\r\n\r\n");
+    const EditorState start{text + QLatin1Char('x'), 0, 0};
+    FindResult found;
+    for (auto _ : state) {
+        RegEx regEx;
+        QString last;
+        found = FindSearch::findFirst(regEx, start, QStringLiteral("(.*)*x"), FindMode::Regex, last);
+    }
+    if (found.outcome != FindResult::Outcome::BadPattern)
+        state.SkipWithError("the search was not given up");
+}
+
 } // namespace
+
+BENCHMARK(BM_FindRunawayEverywhere)->Arg(890'000)->Arg(8'900'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK(BM_FindPlainAll)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindRootAll)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);

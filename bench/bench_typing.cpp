@@ -142,6 +142,28 @@ void BM_RootLinkText(benchmark::State &state)
 }
 BENCHMARK(BM_RootLinkText)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
 
+// Many "@" pairs, each with a root of its own, so that the repetition converts one
+// pair at a time: the time grows with the number of pairs, not with its square.
+void BM_RootLinkManyPairs(benchmark::State &state)
+{
+    static const QString letters = QStringLiteral("אבגדהוזחטיכלמנסעפצקרשת");
+    QString content;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        QString root;
+        for (int64_t n = i, k = 0; k < 5; ++k, n /= letters.size())
+            root += letters.at(n % letters.size());
+        content += QLatin1Char('@') + root + QStringLiteral("@ ");
+    }
+    const EditorState before{content, 0, 0};
+    EditorState after;
+    for (auto _ : state)
+        after = LiveAnalysis::rootLink(before);
+    if (after.text.contains(QLatin1Char('@')))
+        state.SkipWithError("a pair was left");
+    state.counters["pairs"] = double(state.range(0));
+}
+BENCHMARK(BM_RootLinkManyPairs)->Arg(20'000)->Arg(40'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

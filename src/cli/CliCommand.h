@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <optional>
 
 class QCommandLineParser;
 
@@ -78,10 +79,17 @@ struct CliRegistration
     explicit CliRegistration(CliCommand command) { CliRegistry::add(std::move(command)); }
 };
 
+// Reads the whole of standard input; nothing, with the reason, when it cannot be read.
+using StdinReader = std::function<std::optional<QByteArray>(QString *reason)>;
+
 // Runs dalvana-cli with `arguments` (without the program name). Standard input is
-// read through `readStdin` only when a command needs it.
-int runCli(const QStringList &arguments, const std::function<QByteArray()> &readStdin,
-           QByteArray *out, QByteArray *err);
+// read through `readStdin` only when a command needs it. What goes to standard output
+// and error is UTF-8; half of a surrogate pair, which UTF-8 cannot carry, comes out
+// as U+FFFD (-o keeps it).
+int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArray *out, QByteArray *err);
+
+// A command that stops because the pattern engine gave up on the text says this.
+extern const QString EngineGaveUpMessage;
 
 // "\r\n" written as four characters becomes CR LF.
 QString decodeArgument(const QString &argument);

@@ -2,7 +2,6 @@
 
 #include "wikitext/DocumentFormat.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -51,18 +50,51 @@ bool parseInt(const QString &text, int *value)
     return ok;
 }
 
+// A place the editor can never hold: between the CR and the LF of a line break, or
+// between the halves of a surrogate pair. Text put there would split them.
+bool splitsCharacter(const QString &text, int position)
+{
+    if (position <= 0 || position >= text.size())
+        return false;
+    const QChar before = text.at(position - 1);
+    const QChar after = text.at(position);
+    return (before == u'\r' && after == u'\n') || (before.isHighSurrogate() && after.isLowSurrogate());
+}
+
+// Half of a surrogate pair, which UTF-8 cannot carry, is written as U+FFFD: a
+// question mark would pass for a character of the text.
+QByteArray utf8ForOutput(const QString &text)
+{
+    QString copy;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            if (copy.isEmpty())
+                copy = text;
+            copy[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return copy.isEmpty() ? text.toUtf8() : copy.toUtf8();
+}
+
+// The streams a command prints on, turned into bytes when the run ends, whichever
+// way it ends. An editing command's text follows what was printed.
 struct Streams
 {
-    QBuffer outBuffer, errBuffer;
-    QTextStream out, err;
-    Streams(QByteArray *o, QByteArray *e) : outBuffer(o), errBuffer(e)
+    QString outText, errText, document;
+    QTextStream out{&outText};
+    QTextStream err{&errText};
+    QByteArray *outBytes;
+    QByteArray *errBytes;
+    Streams(QByteArray *o, QByteArray *e) : outBytes(o), errBytes(e) {}
+    ~Streams()
     {
-        outBuffer.open(QIODevice::WriteOnly);
-        errBuffer.open(QIODevice::WriteOnly);
-        out.setDevice(&outBuffer);
-        err.setDevice(&errBuffer);
-        out.setEncoding(QStringConverter::Utf8);
-        err.setEncoding(QStringConverter::Utf8);
+        out.flush();
+        err.flush();
+        *outBytes = utf8ForOutput(outText) + utf8ForOutput(document);
+        *errBytes = utf8ForOutput(errText);
     }
 };
 
@@ -99,8 +131,7 @@ QString decodeArgument(const QString &argument)
     return result;
 }
 
-int runCli(const QStringList &arguments, const std::function<QByteArray()> &readStdin,
-           QByteArray *outBytes, QByteArray *errBytes)
+int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArray *outBytes, QByteArray *errBytes)
 {
     Streams streams(outBytes, errBytes);
     QTextStream &out = streams.out;
@@ -182,7 +213,11 @@ int runCli(const QStringList &arguments, const std::function<QByteArray()> &read
                                                        : QString();
         QString error;
         if (file == QLatin1String("-")) {
-            if (!DocumentFormat::decode(readStdin(), &state.text, &error))
+            QString reason;
+            const std::optional<QByteArray> bytes = readStdin(&reason);
+            if (!bytes)
+                return usageError(QStringLiteral("cannot read standard input: %1").arg(reason));
+            if (!DocumentFormat::decode(*bytes, &state.text, &error))
                 return usageError(QStringLiteral("standard input: %1").arg(error));
         } else if (!file.isEmpty() && !DocumentFormat::readFile(file, &state.text, &error)) {
             return usageError(error.replace(QLatin1Char('\n'), QLatin1Char(' ')));
@@ -193,12 +228,18 @@ int runCli(const QStringList &arguments, const std::function<QByteArray()> &read
         if (!parseInt(parser.value(caretOption), &state.selStart) || state.selStart < 0
             || state.selStart > state.text.size())
             return usageError(QStringLiteral("--caret must be a position in the text"));
+        if (splitsCharacter(state.text, state.selStart))
+            return usageError(QStringLiteral("--caret must not fall inside a line break or a character"));
     }
     if (multi.contains(QStringLiteral("select"))) {
         const QStringList v = multi.value(QStringLiteral("select")).last();
+        // Compared as a remainder, so that no sum can overflow.
         if (!parseInt(v.at(0), &state.selStart) || !parseInt(v.at(1), &state.selLength) || state.selStart < 0
-            || state.selLength < 0 || state.selStart + state.selLength > state.text.size())
+            || state.selLength < 0 || state.selStart > state.text.size()
+            || state.selLength > state.text.size() - state.selStart)
             return usageError(QStringLiteral("--select must name a range of the text"));
+        if (splitsCharacter(state.text, state.selStart) || splitsCharacter(state.text, state.selEnd()))
+            return usageError(QStringLiteral("--select must not end inside a line break or a character"));
     }
 
     QString clipboard;
@@ -208,7 +249,10 @@ int runCli(const QStringList &arguments, const std::function<QByteArray()> &read
         QFile f(parser.value(clipboardFileOption));
         if (!f.open(QIODevice::ReadOnly))
             return usageError(QStringLiteral("cannot read %1: %2").arg(f.fileName(), f.errorString()));
-        clipboard = QString::fromUtf8(f.readAll());
+        const QByteArray bytes = f.readAll();
+        if (f.error() != QFileDevice::NoError)
+            return usageError(QStringLiteral("cannot read %1: %2").arg(f.fileName(), f.errorString()));
+        clipboard = QString::fromUtf8(bytes);
     }
 
     CliContext context{parser, args, multi, state, clipboard, out, err};
@@ -220,13 +264,10 @@ int runCli(const QStringList &arguments, const std::function<QByteArray()> &read
             if (!DocumentFormat::writeFile(parser.value(outputOption), context.state.text, &error))
                 return usageError(error);
         } else {
-            out.flush();
-            streams.outBuffer.write(context.state.text.toUtf8());
+            streams.document = context.state.text;
         }
     }
     if (parser.isSet(selectionOption))
         err << "selection " << context.state.selStart << ' ' << context.state.selLength << '\n';
-    out.flush();
-    err.flush();
     return status;
 }

@@ -5,16 +5,16 @@
 #include "wikitext/Cleanup.h"
 #include "wikitext/Unify.h"
 
-namespace {
+const QString EngineGaveUpMessage = QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
 
-const QString kEngineGaveUp = QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
+namespace {
 
 int entry(CliContext &ctx)
 {
     RegEx regex;
     const EntryHeading h = EntryStructure::findEntryHeading(regex, ctx.state.text, ctx.state.selStart);
     if (regex.failed())
-        return ctx.refuse(kEngineGaveUp);
+        return ctx.refuse(EngineGaveUpMessage);
     ctx.print(QStringLiteral("%1 %2").arg(h.headingStart).arg(h.headingEnd));
     return 0;
 }
@@ -25,7 +25,7 @@ int edit(CliContext &ctx, EditorState (*command)(RegEx &, const EditorState &))
     RegEx regex;
     const EditorState result = command(regex, ctx.state);
     if (regex.failed())
-        return ctx.refuse(kEngineGaveUp);
+        return ctx.refuse(EngineGaveUpMessage);
     ctx.state = result;
     return 0;
 }

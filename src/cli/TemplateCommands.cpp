@@ -36,14 +36,23 @@ const CliRegistration addArticle(editCommand("add-article", "append an entry's s
 
 const CliRegistration addVerb(editCommand("add-verb", "append a verb's skeleton", Templates::addVerb));
 
-const CliRegistration another(
-    editCommand("another", "put the another-meaning note in front", Templates::anotherMeaning));
+const CliRegistration another(editCommand("another", "put the another-meaning note in front", Templates::anotherMeaning));
 
-const CliRegistration toc(editCommand("toc", "put a table of contents of the pointed headings in front",
-                                      [](const EditorState &state) {
-                                          RegEx regex;
-                                          return Templates::buildTableOfContents(regex, state);
-                                      }));
+CliCommand tocCommand()
+{
+    CliCommand command = editCommand("toc", "put a table of contents of the pointed headings in front", {});
+    command.run = [](CliContext &ctx) {
+        RegEx regex;
+        const EditorState result = Templates::buildTableOfContents(regex, ctx.state);
+        if (regex.failed())
+            return ctx.refuse(EngineGaveUpMessage);
+        ctx.state = result;
+        return 0;
+    };
+    return command;
+}
+
+const CliRegistration toc(tocCommand());
 
 const QCommandLineOption rootOption(QStringLiteral("root"), QString(), QStringLiteral("R"));
 const QCommandLineOption gizraOption(QStringLiteral("gizra"), QString(), QStringLiteral("G"));

@@ -1,28 +1,24 @@
 #include "cli/CliCommand.h"
+#include "cli/StandardStreams.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
-#include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    StandardStreams::guardClosedStreams();
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
 
     QByteArray out, err;
-    const int status = runCli(
-        arguments,
-        [] {
-            QFile in;
-            if (!in.open(stdin, QIODevice::ReadOnly))
-                return QByteArray();
-            return in.readAll();
-        },
-        &out, &err);
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    std::fwrite(err.constData(), 1, size_t(err.size()), stderr);
-    std::fflush(stdout);
+    int status = runCli(arguments, StandardStreams::readInput, &out, &err);
+    QString reason;
+    if (!StandardStreams::writeAll(STDOUT_FILENO, out, &reason)) {
+        err += QStringLiteral("dalvana-cli: cannot write standard output: %1\n").arg(reason).toUtf8();
+        status = 2;
+    }
+    StandardStreams::writeAll(STDERR_FILENO, err, &reason);
     return status;
 }

@@ -1,10 +1,10 @@
 #include "platform/DesktopIntegration.h"
 
 #include "platform/KeyStore.h"
+#include "wikitext/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace DesktopIntegration {
@@ -88,12 +88,10 @@ bool writeEntry(const QString &path, const QString &contents, QString *error)
     if (old.open(QIODevice::ReadOnly) && old.readAll() == contents.toUtf8())
         return true;
     QDir().mkpath(applicationsFolder());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents.toUtf8()) < 0 || !file.commit()) {
-        *error = QStringLiteral("Unable to write to %1").arg(path);
-        return false;
-    }
-    return true;
+    if (SafeSave::writeAll(path, contents.toUtf8()))
+        return true;
+    *error = QStringLiteral("Unable to write to %1").arg(path);
+    return false;
 }
 
 } // namespace

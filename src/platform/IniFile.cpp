@@ -1,9 +1,9 @@
 #include "platform/IniFile.h"
 
 #include "wikitext/DocumentFormat.h"
+#include "wikitext/SafeSave.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace IniFile {
@@ -124,19 +124,11 @@ bool write(const QString &path, const QString &section, const QString &key, cons
     else
         lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Unable to write to %1").arg(path);
-        return false;
-    }
-    file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("Unable to write to %1").arg(path);
-        return false;
-    }
-    return true;
+    if (SafeSave::writeAll(path, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()))
+        return true;
+    if (error)
+        *error = QStringLiteral("Unable to write to %1").arg(path);
+    return false;
 }
 
 } // namespace IniFile

@@ -1,13 +1,13 @@
 #include "platform/KeyStore.h"
 
 #include "platform/DesktopIntegration.h"
+#include "wikitext/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -55,12 +55,10 @@ Load load(const QString &file, QJsonObject *keys, QString *error)
 bool save(const QString &file, const QJsonObject &keys, QString *error)
 {
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(keys).toJson()) < 0 || !f.commit()) {
-        *error = QStringLiteral("Unable to write to %1").arg(file);
-        return false;
-    }
-    return true;
+    if (SafeSave::writeAll(file, QJsonDocument(keys).toJson()))
+        return true;
+    *error = QStringLiteral("Unable to write to %1").arg(file);
+    return false;
 }
 
 QString findKey(const QJsonObject &keys, const QString &path)

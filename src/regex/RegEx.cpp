@@ -3,7 +3,26 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
+
 namespace {
+
+constexpr char16_t kHalfStandIn = 0xFFFF;
+
+bool isLoneHalf(const QString &text, qsizetype i)
+{
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate();
+    return c.isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+// Every item the engine tries calls this (the pattern is compiled with automatic
+// callouts), so the count is the work of the whole search.
+int countStep(pcre2_callout_block *, void *steps)
+{
+    return ++*static_cast<quint64 *>(steps) > RegEx::SearchBudget ? PCRE2_ERROR_CALLOUT : 0;
+}
 
 QString pcreMessage(int code)
 {
@@ -20,6 +39,7 @@ RegEx::RegEx()
     m_context = pcre2_match_context_create(nullptr);
     pcre2_set_match_limit(m_context, MatchLimit);
     pcre2_set_depth_limit(m_context, 100'000);
+    pcre2_set_callout(m_context, countStep, &m_steps);
     // A deep pattern on a long page needs more than the default 32 KB stack.
     m_jitStack = pcre2_jit_stack_create(32 * 1024, 4 * 1024 * 1024, nullptr);
     if (m_jitStack)
@@ -51,13 +71,24 @@ bool RegEx::setPattern(const QString &pattern)
     m_matchStart = m_matchEnd = 0;
     m_error.clear();
     m_errorOffset = -1;
+    m_steps = 0;
 
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (isLoneHalf(pattern, i)) {
+            m_status = Status::CompileError;
+            m_error = QStringLiteral("half of a surrogate pair (U+%1) cannot be searched for")
+                          .arg(QString::number(pattern.at(i).unicode(), 16).toUpper());
+            m_errorOffset = int(i);
+            return false;
+        }
+    }
     const QByteArray utf8 = pattern.toUtf8();
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
     // \C matches half a character; the next search would then start inside one.
     m_code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.constData()), utf8.size(),
-                           PCRE2_CASELESS | PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C, &errorCode, &errorOffset, nullptr);
+                           PCRE2_CASELESS | PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C | PCRE2_AUTO_CALLOUT, &errorCode,
+                           &errorOffset, nullptr);
     if (!m_code) {
         m_status = Status::CompileError;
         m_error = pcreMessage(errorCode);
@@ -72,13 +103,36 @@ bool RegEx::setPattern(const QString &pattern)
 
 void RegEx::setSubject(const QString &subject)
 {
-    m_subject = subject.toUtf8();
     m_hasMatch = false;
     m_matchStart = m_matchEnd = 0;
+    m_steps = 0;
+    m_halves.clear();
+    QString standIns;
+    qsizetype byte = 0;
+    for (qsizetype i = 0; i < subject.size(); ++i) {
+        const char16_t u = subject.at(i).unicode();
+        if (u < 0x80) {
+            byte += 1;
+        } else if (u < 0x800) {
+            byte += 2;
+        } else if (!isLoneHalf(subject, i)) {
+            const bool pair = QChar::isHighSurrogate(u);
+            byte += pair ? 4 : 3;
+            i += pair ? 1 : 0;
+        } else {
+            if (standIns.isEmpty())
+                standIns = subject;
+            standIns[i] = QChar(kHalfStandIn);
+            m_halves.append({byte, u});
+            byte += 3;
+        }
+    }
+    m_subject = m_halves.isEmpty() ? subject.toUtf8() : standIns.toUtf8();
 }
 
 bool RegEx::first()
 {
+    m_steps = 0;
     return match(0, false);
 }
 
@@ -110,8 +164,8 @@ bool RegEx::match(qsizetype offset, bool notEmpty)
         return false;
     }
     if (rc < 0) {
-        m_status = (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT
-                    || rc == PCRE2_ERROR_HEAPLIMIT || rc == PCRE2_ERROR_JIT_STACKLIMIT)
+        m_status = (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT
+                    || rc == PCRE2_ERROR_JIT_STACKLIMIT || rc == PCRE2_ERROR_CALLOUT)
             ? Status::MatchLimit
             : Status::MatchError;
         m_error = pcreMessage(rc);
@@ -132,7 +186,24 @@ QString RegEx::captured(int n) const
     const PCRE2_SIZE *ov = pcre2_get_ovector_pointer(m_data);
     if (ov[2 * n] == PCRE2_UNSET)
         return {};
-    return QString::fromUtf8(m_subject.constData() + ov[2 * n], qsizetype(ov[2 * n + 1] - ov[2 * n]));
+    QString text = QString::fromUtf8(m_subject.constData() + ov[2 * n], qsizetype(ov[2 * n + 1] - ov[2 * n]));
+    restoreHalves(text, qsizetype(ov[2 * n]));
+    return text;
+}
+
+void RegEx::restoreHalves(QString &text, qsizetype byteStart) const
+{
+    auto half = std::lower_bound(m_halves.cbegin(), m_halves.cend(), byteStart,
+                                 [](const HalfPair &h, qsizetype byte) { return h.byte < byte; });
+    qsizetype byte = byteStart;
+    for (qsizetype i = 0; i < text.size() && half != m_halves.cend(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (byte == half->byte) {
+            text[i] = QChar(half->unit);
+            ++half;
+        }
+        byte += u < 0x80 ? 1 : u < 0x800 ? 2 : QChar::isSurrogate(u) ? 2 : 3;
+    }
 }
 
 int RegEx::captureCount() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 struct pcre2_real_code_8;
@@ -13,6 +14,10 @@ struct pcre2_real_jit_stack_8;
 // pattern and position between uses, so a repeated search goes on where the last
 // user left it. Match positions are never taken from byte offsets by the commands:
 // a match is located in the editor text by its decoded text (locate()).
+//
+// UTF-8 cannot carry half of a surrogate pair. The subject holds U+FFFF in its place,
+// a noncharacter that, like the half, takes one UTF-16 code unit, so positions stay
+// exact; matched and captured texts give the half back as it was.
 class RegEx
 {
 public:
@@ -24,12 +29,14 @@ public:
     RegEx &operator=(const RegEx &) = delete;
 
     // Compiles the pattern; on failure status() is CompileError and
-    // errorMessage() says why. The position is reset.
+    // errorMessage() says why. The position is reset. A pattern holding half of a
+    // surrogate pair is refused: no pattern can name it.
     bool setPattern(const QString &pattern);
     void setSubject(const QString &subject);
     QString pattern() const { return m_pattern; }
 
-    // The first match in the subject (an empty match counts here).
+    // The first match in the subject (an empty match counts here). A search starts
+    // here: it and the next() calls after it share one SearchBudget.
     bool first();
     // The next match behind the previous one; never an empty match.
     bool next();
@@ -56,13 +63,26 @@ public:
 
     // How many steps a single match may take before it is given up.
     static constexpr unsigned MatchLimit = 10'000'000;
+    // How many steps a whole search may take, over all the places where a match is
+    // tried and all its next() calls: well under a second. Without it a pattern that
+    // stays just under MatchLimit at every place runs for minutes on a long page.
+    static constexpr quint64 SearchBudget = 40'000'000;
 
 private:
+    struct HalfPair
+    {
+        qsizetype byte = 0; // where its stand-in starts in the UTF-8 subject
+        char16_t unit = 0;
+    };
+
     bool match(qsizetype offset, bool notEmpty);
     void freePattern();
+    void restoreHalves(QString &text, qsizetype byteStart) const;
 
     QString m_pattern;
     QByteArray m_subject;
+    QList<HalfPair> m_halves; // in subject order
+    quint64 m_steps = 0;
     pcre2_real_code_8 *m_code = nullptr;
     pcre2_real_match_data_8 *m_data = nullptr;
     pcre2_real_match_context_8 *m_context = nullptr;

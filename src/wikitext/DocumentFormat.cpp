@@ -1,7 +1,8 @@
 #include "wikitext/DocumentFormat.h"
 
+#include "wikitext/SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace DocumentFormat {
@@ -149,19 +150,12 @@ bool readFile(const QString &path, QString *text, QString *error)
 
 bool writeFile(const QString &path, const QString &text, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("לא ניתן לשמור את הקובץ %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    file.write(encode(text));
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("לא ניתן לשמור את הקובץ %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    if (SafeSave::writeAll(path, encode(text), &reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("לא ניתן לשמור את הקובץ %1: %2").arg(path, reason);
+    return false;
 }
 
 } // namespace DocumentFormat

@@ -21,8 +21,8 @@ QByteArray encode(const QString &text);
 // with the system's reason where there is one.
 bool readFile(const QString &path, QString *text, QString *error);
 
-// Writes through a temporary file and a rename, so a failed write leaves the old
-// file as it was.
+// Writes through a temporary file and a rename, so a failed or incomplete write
+// leaves the old file as it was; `error` then says so, with the system's reason.
 bool writeFile(const QString &path, const QString &text, QString *error);
 
 } // namespace DocumentFormat

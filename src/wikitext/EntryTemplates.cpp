@@ -147,7 +147,9 @@ std::optional<QString> tableOfContents(RegEx &regex, const QString &text)
         heading.remove(QStringLiteral("}}"));
         headings << heading;
     }
-    if (headings.isEmpty())
+    // A list that lacks the headings after the place where the engine gave up would
+    // pass for a whole one.
+    if (headings.isEmpty() || regex.failed())
         return std::nullopt;
 
     QString contents = QStringLiteral("{{תוכן|") + headings.join(QLatin1Char('|')) + QStringLiteral("}}");

@@ -26,7 +26,8 @@ QString rootLinkFor(const QString &between);
 bool rootLinkStep(EditorState &state);
 
 // The step repeated until the first pair does not hold a root; the caret ends after
-// the first link made. `changed` tells whether any pair was converted.
+// the first link made. `changed` tells whether any pair was converted. The result is
+// that of the repeated steps, reached in one pass over the text.
 EditorState rootLink(const EditorState &state, bool *changed = nullptr);
 
 } // namespace LiveAnalysis

@@ -1,6 +1,7 @@
 #include "wikitext/Markup.h"
 
 #include "entry/EntryText.h"
+#include "wikitext/DocumentFormat.h"
 #include "wikitext/Hebrew.h"
 
 #include <QStringList>
@@ -129,7 +130,8 @@ QString imageLink(const QString &clipboard)
     }
     QString name = QStringLiteral("PictureFileName.jpg");
     if (named) {
-        name = EntryText::trim(clipboard);
+        // Clipboards here usually hold LF line breaks; the text holds only CR LF.
+        name = DocumentFormat::normaliseLineBreaks(EntryText::trim(clipboard));
         const qsizetype prefix = name.indexOf(QLatin1String("Image:"));
         if (prefix >= 0)
             name.remove(prefix, 6);

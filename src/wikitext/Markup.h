@@ -48,7 +48,7 @@ EditorState quote(const EditorState &state);
 EditorState comment(const EditorState &state);
 
 // The image link for the clipboard text, or the placeholder link when the clipboard
-// holds no image name.
+// holds no image name. Line breaks of the clipboard come in as CR LF.
 QString imageLink(const QString &clipboard);
 
 // An image line above or below the caret line; the caret ends at the start of the

@@ -7,9 +7,12 @@ namespace Roots {
 
 std::optional<RootKey> readKey(const QString &typed)
 {
-    QString key = EntryText::trim(typed);
+    // Trimmed only once the separators are gone, so that the blanks beside them
+    // never count as letters.
+    QString key = typed;
     key.remove(QLatin1Char('-'));
     key.remove(QChar(Hebrew::Maqaf));
+    key = EntryText::trim(key);
     for (QChar &c : key)
         c = Hebrew::finalToBase(c);
     if (key.size() < 3 || key.size() > 9)
@@ -17,7 +20,11 @@ std::optional<RootKey> readKey(const QString &typed)
     const qsizetype space = key.indexOf(QLatin1Char(' '));
     if (space < 0)
         return RootKey{key, QString()};
-    return RootKey{key.left(space + 1), key.mid(space + 1, 1)};
+    // Nor is a second blank the distinguishing character; the key ends in a letter.
+    qsizetype mark = space + 1;
+    while (key.at(mark).unicode() <= 0x20)
+        ++mark;
+    return RootKey{key.left(space + 1), key.mid(mark, 1)};
 }
 
 QString joinLetters(QString letters, QChar joiner)

@@ -15,8 +15,9 @@ struct RootKey
 
 namespace Roots {
 
-// Trimmed, hyphens and maqafs dropped, final letters made ordinary. Nothing when what
-// is left has fewer than 3 or more than 9 code units.
+// Hyphens and maqafs dropped, then trimmed, final letters made ordinary. Nothing when
+// what is left has fewer than 3 or more than 9 code units. The distinguishing
+// character is the first after the space that is not blank.
 std::optional<RootKey> readKey(const QString &typed);
 
 // The letters with `joiner` between every two; a dotted shin, sin or he counts as one.

@@ -90,7 +90,8 @@ private slots:
         QFETCH(QString, out);
         // Needs no document: standard input is never read.
         QByteArray o, e;
-        const int status = runCli(args, [] { return QByteArray("never read"); }, &o, &e);
+        const int status = runCli(
+            args, [](QString *) { return std::optional<QByteArray>(QByteArray("never read")); }, &o, &e);
         QCOMPARE(status, 0);
         QCOMPARE(QString::fromUtf8(o), out);
     }

@@ -1,5 +1,6 @@
 #include "support/CliRun.h"
 #include "support/TestFiles.h"
+#include "support/TextFixtures.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,6 +49,26 @@ private slots:
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, printed);
         QVERIFY(r.err.isEmpty());
+    }
+
+    // A result that lacks what comes after the place where the engine gave up would
+    // pass for a whole one.
+    void engineGivingUpStops_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("entry") << "entry";
+        QTest::newRow("unify") << "unify";
+        QTest::newRow("toc") << "toc";
+    }
+
+    void engineGivingUpStops()
+    {
+        QFETCH(QString, command);
+        using namespace TextFixtures;
+        const Run r = run({command}, page({kShalom, runawayHeadingLine(), kBayit}));
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F\n"));
     }
 
     void edits_data()

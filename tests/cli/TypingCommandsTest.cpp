@@ -1,4 +1,4 @@
-#include "cli/CliCommand.h"
+#include "support/CliRun.h"
 
 #include <QTest>
 
@@ -107,12 +107,10 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, output);
         QFETCH(QString, selection);
-        QByteArray out, err;
-        const int status = runCli(
-            args << QStringLiteral("--print-selection"), [&] { return input.toUtf8(); }, &out, &err);
-        QCOMPARE(status, 0);
-        QCOMPARE(QString::fromUtf8(out), output);
-        QCOMPARE(QString::fromUtf8(err), QStringLiteral("selection %1\n").arg(selection));
+        const auto r = CliRun::run<QString>(args << QStringLiteral("--print-selection"), input);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, output);
+        QCOMPARE(r.err, QStringLiteral("selection %1\n").arg(selection));
     }
 
     void badPoints_data()
@@ -128,20 +126,15 @@ private slots:
     void badPoints()
     {
         QFETCH(QString, point);
-        QByteArray out, err;
-        QCOMPARE(runCli(
-                     {QStringLiteral("point"), point}, [] { return QByteArray("אב"); }, &out, &err),
-            2);
-        QVERIFY(out.isEmpty());
-        QCOMPARE(err.count('\n'), 1);
+        const auto r = CliRun::run({QStringLiteral("point"), point}, QStringLiteral("אב"));
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.err.count('\n'), 1);
     }
 
     void pointNeedsItsArgument()
     {
-        QByteArray out, err;
-        QCOMPARE(runCli(
-                     {QStringLiteral("point")}, [] { return QByteArray(); }, &out, &err),
-            2);
+        QCOMPARE(CliRun::run({QStringLiteral("point")}).status, 2);
     }
 };
 

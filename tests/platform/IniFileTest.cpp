@@ -1,4 +1,5 @@
 #include "platform/IniFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -65,6 +66,22 @@ private slots:
         QVERIFY(!IniFile::write(QStringLiteral("/nonexistent-dir/a.ini"), QStringLiteral("S"), QStringLiteral("K"),
                                 QStringLiteral("v"), &error));
         QCOMPARE(error, QStringLiteral("Unable to write to /nonexistent-dir/a.ini"));
+    }
+
+    void cutShortWriteKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("a.ini"));
+        const QByteArray old("[S]\nK=old\n");
+        QVERIFY(TestFiles::writeBytes(ini, old));
+        QString error;
+        {
+            const FileSizeLimit limit{100};
+            QVERIFY(limit.isValid());
+            QVERIFY(!IniFile::write(ini, QStringLiteral("S"), QStringLiteral("K"), QString(200, u'v'), &error));
+        }
+        QVERIFY(error.contains(ini));
+        QCOMPARE(TestFiles::readBytes(ini), old);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -84,6 +85,20 @@ private slots:
         KeyStore store(KeyStore::Root::ClassesRoot, QStringLiteral("/proc/dalvana/keys.json"));
         QVERIFY(!store.openKey(QStringLiteral("txtfile"), true));
         QCOMPARE(store.errorString(), QStringLiteral("Unable to write to /proc/dalvana/keys.json"));
+    }
+
+    void cutShortWriteKeepsTheStore()
+    {
+        KeyStore store(KeyStore::Root::CurrentUser, m_file);
+        QVERIFY(store.openKey(QStringLiteral("Software\\Dalvana"), true));
+        const QByteArray old = TestFiles::readBytes(m_file);
+        {
+            const FileSizeLimit limit{qMax(rlim_t(old.size()), rlim_t(100))};
+            QVERIFY(limit.isValid());
+            QVERIFY(!store.writeString(QStringLiteral("Big"), QString(500, u'v')));
+        }
+        QVERIFY(store.errorString().contains(m_file));
+        QCOMPARE(TestFiles::readBytes(m_file), old);
     }
 };
 

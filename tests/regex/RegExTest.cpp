@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("bad class after hebrew") << "שלום[" << 5;
         QTest::newRow("lone quantifier") << "*a" << 0;
         QTest::newRow("single code unit, which would split a character") << "א\\C" << 3;
+        QTest::newRow("half of a surrogate pair") << "ab" + QString(QChar(0xDBFF)) << 2;
     }
 
     void compileErrorIsReported()
@@ -59,6 +60,84 @@ private slots:
         QCOMPARE(re.errorOffset(), offset);
         re.setSubject(QStringLiteral("abc"));
         QVERIFY(!re.first());
+    }
+
+    // UTF-8 cannot carry them; what the engine sees in their place is found where
+    // they stand and comes back as they were, and nothing our patterns look for.
+    void halvesOfSurrogatePairs_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QStringList>("matches");
+        QTest::addColumn<QList<int>>("starts");
+        const QString high(QChar(0xD800));
+        const QString low(QChar(0xDFFF));
+
+        QTest::newRow("a high half, then letters") << "." << high + "ab" << QStringList{high, "a", "b"}
+                                                   << QList<int>{0, 1, 2};
+        QTest::newRow("a low half last, inside a match") << "b." << "ab" + low << QStringList{"b" + low}
+                                                         << QList<int>{1};
+        QTest::newRow("halves in the wrong order") << "..x" << low + high + "x" << QStringList{low + high + "x"}
+                                                   << QList<int>{0};
+        QTest::newRow("a whole pair beside a half") << "." << "𝄞" + low << QStringList{"𝄞", low}
+                                                    << QList<int>{0, 2};
+        QTest::newRow("a half is no question mark") << "\\?" << high + "?" << QStringList{"?"} << QList<int>{1};
+        QTest::newRow("a captured half") << "a(.)b" << "a" + high + "b" << QStringList{"a" + high + "b"}
+                                         << QList<int>{0};
+    }
+
+    void halvesOfSurrogatePairs()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, subject);
+        QFETCH(QStringList, matches);
+        QFETCH(QList<int>, starts);
+        RegEx re;
+        QVERIFY(re.setPattern(pattern));
+        re.setSubject(subject);
+        Utf16Cursor position(re.subjectUtf8());
+        QStringList found;
+        QList<int> at;
+        for (bool ok = re.first(); ok; ok = re.next()) {
+            found << re.matchedText();
+            at << int(position.at(re.matchByteStart()));
+            QCOMPARE(subject.mid(at.last(), found.last().size()), found.last());
+        }
+        QCOMPARE(found, matches);
+        QCOMPARE(at, starts);
+        if (re.captureCount() > 0) {
+            QVERIFY(re.first());
+            QCOMPARE(re.captured(1), subject.mid(1, 1));
+        }
+    }
+
+    // Every place the pattern is tried stays under MatchLimit, but the places are
+    // many: the whole search, its next() calls included, has one budget.
+    void searchBudget_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QStringList>("matches");
+        QTest::addColumn<bool>("givesUp");
+        const QString line = QStringLiteral("aaaaaaaaaaaaaaa\r\n");
+        QTest::newRow("one line: the x is found") << line + "x" << QStringList{"x"} << false;
+        QTest::newRow("a thousand lines: the search gives up") << line.repeated(1000) + "x" << QStringList{} << true;
+        QTest::newRow("the next match shares the budget")
+            << "x" + line.repeated(1000) + "x" << QStringList{"x"} << true;
+    }
+
+    void searchBudget()
+    {
+        QFETCH(QString, subject);
+        QFETCH(QStringList, matches);
+        QFETCH(bool, givesUp);
+        RegEx re;
+        QVERIFY(re.setPattern(QStringLiteral("(.*)*x")));
+        re.setSubject(subject);
+        QStringList found;
+        for (bool ok = re.first(); ok; ok = re.next())
+            found << re.matchedText();
+        QCOMPARE(found, matches);
+        QCOMPARE(re.status(), givesUp ? RegEx::Status::MatchLimit : RegEx::Status::Ok);
     }
 
     void runawayPatternEndsWithAnError()

@@ -30,7 +30,7 @@ template <typename Text> struct Result
 template <typename Text = QByteArray> Result<Text> run(const QStringList &args, const Input &input = {})
 {
     QByteArray out, err;
-    const int status = runCli(args, [&] { return input.bytes; }, &out, &err);
+    const int status = runCli(args, [&](QString *) { return std::optional<QByteArray>(input.bytes); }, &out, &err);
     if constexpr (std::is_same_v<Text, QString>)
         return {status, QString::fromUtf8(out), QString::fromUtf8(err)};
     else

@@ -116,6 +116,8 @@ private slots:
         QTest::newRow("a tail that begins with a control character")
             << QString("xy \x01 ab\r\n\x01 ab\r\n") << QString("xy ab\r\n\x01 ab\r\n");
         QTest::newRow("101 breaks") << "a" + QString("\r\n").repeated(101) + "b" << "a\r\n\r\n\r\nb";
+        QTest::newRow("half of a surrogate pair in a cleaned line")
+            << QChar(0xD800) + QStringLiteral(" x \r\n") << QChar(0xD800) + QStringLiteral(" x\r\n");
     }
 
     void fixSpaces()
@@ -144,6 +146,8 @@ private slots:
         QTest::newRow("final nun before a hyphen") << "ן-" << "ן־";
         QTest::newRow("latin letters stay") << "a-b.c" << "a-b.c";
         QTest::newRow("triple hyphen") << "ה---" << "ה---";
+        QTest::newRow("half of a surrogate pair is no question mark")
+            << QChar(0xDC00) + QStringLiteral("א") << QChar(0xDC00) + QStringLiteral("א");
     }
 
     void punctuation()

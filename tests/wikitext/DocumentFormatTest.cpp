@@ -1,3 +1,5 @@
+#include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QFile>
@@ -93,6 +95,23 @@ private slots:
         QVERIFY(error.contains(QStringLiteral("אין/כזה.txt")));
         QVERIFY(!DocumentFormat::readFile(dir.filePath(QStringLiteral("חסר.txt")), &back, &error));
         QCOMPARE(back, text);
+    }
+
+    // As on a full disk: the system takes only part of the bytes.
+    void cutShortSaveKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ערך.txt"));
+        const QByteArray old = DocumentFormat::encode(QStringLiteral("ישן"));
+        QVERIFY(TestFiles::writeBytes(path, old));
+        QString error;
+        {
+            const FileSizeLimit limit{1000};
+            QVERIFY(limit.isValid());
+            QVERIFY(!DocumentFormat::writeFile(path, QString(1000, u'א'), &error));
+        }
+        QVERIFY(error.contains(path));
+        QCOMPARE(TestFiles::readBytes(path), old);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "regex/RegEx.h"
 #include "support/TestFiles.h"
+#include "support/TextFixtures.h"
 #include "wikitext/EntryTemplates.h"
 
 #include <QFile>
@@ -177,6 +178,18 @@ private slots:
         const QString twice = Templates::buildTableOfContents(regex, once);
         QCOMPARE(twice, once);
         QCOMPARE(twice.count(QStringLiteral("{{תוכן|")), 1);
+    }
+
+    // A list without the headings after the place where the engine gave up would
+    // pass for a whole one.
+    void tableOfContentsStopsWhenTheEngineGivesUp()
+    {
+        RegEx regex;
+        const EditorState state{TextFixtures::page({TextFixtures::kShalom, TextFixtures::runawayHeadingLine(),
+                                                    TextFixtures::kBayit}),
+                                3, 1};
+        QCOMPARE(Templates::buildTableOfContents(regex, state), state);
+        QVERIFY(regex.failed());
     }
 
     void tableOfContentsCaret()

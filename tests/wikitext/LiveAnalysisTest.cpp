@@ -1,10 +1,39 @@
 #include "wikitext/LiveAnalysis.h"
 #include "support/EditorNotation.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using EditorNotation::parse;
 using EditorNotation::write;
+
+namespace {
+
+// The change handler as it runs in the editor: one step after another, each from the
+// start of the whole text; the caret stays after the first link.
+EditorState stepByStep(const EditorState &state)
+{
+    EditorState first = state;
+    if (!LiveAnalysis::rootLinkStep(first))
+        return state;
+    EditorState next = first;
+    while (LiveAnalysis::rootLinkStep(next)) { }
+    return {next.text, first.selStart, 0};
+}
+
+// Texts of "@" signs and roots that recur, fail, nest and share signs.
+QString randomSigns(QRandomGenerator &random)
+{
+    static const QStringList kPieces{"@", "@", "@", QStringLiteral("כתב"), QStringLiteral("ספר"),
+                                     QStringLiteral("אב"), QStringLiteral("ש"), " ", "-", "]]", "\r\n",
+                                     QStringLiteral("@כתב@"), QStringLiteral("@ספר א@"), QStringLiteral("@כתב")};
+    QString text;
+    for (int i = random.bounded(40); i > 0; --i)
+        text += kPieces.at(random.bounded(int(kPieces.size())));
+    return text;
+}
+
+} // namespace
 
 class LiveAnalysisTest : public QObject {
     Q_OBJECT
@@ -100,6 +129,10 @@ private slots:
                                      << "@אבגדהוזחטי@‸";
         QTest::newRow("hyphens do not count") << "@א-ב--@‸"
                                               << "@א-ב--@‸";
+        QTest::newRow("blanks beside hyphens are not letters") << "@-  לש@‸"
+                                                               << "@-  לש@‸";
+        QTest::newRow("trimmed once the hyphens are gone") << "@ -כתב- @‸"
+                                                           << ktv + "‸";
         QTest::newRow("lone sign") << "אבג @‸"
                                    << "אבג @‸";
         QTest::newRow("no sign") << "כתב‸"
@@ -117,6 +150,22 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, after);
         QCOMPARE(write(LiveAnalysis::rootLink(parse(before))), after);
+    }
+
+    void sameAsStepByStep()
+    {
+        QRandomGenerator random(1812);
+        int changed = 0;
+        for (int round = 0; round < 5000; ++round) {
+            const EditorState before{randomSigns(random), 0, 0};
+            const EditorState expected = stepByStep(before);
+            bool converted = false;
+            QCOMPARE(LiveAnalysis::rootLink(before, &converted), expected);
+            QCOMPARE(converted, expected != before);
+            changed += converted;
+        }
+        QVERIFY(changed > 1000); // the texts do convert, and not always
+        QVERIFY(changed < 4500);
     }
 
     void singleStepConvertsOnePairOnly()

@@ -241,6 +241,10 @@ private slots:
                                         << "PictureFileName.jpg";
         QTest::newRow("extension anywhere in the text") << "a.gifx"
                                                         << "a.gifx";
+        QTest::newRow("a line feed inside becomes CR LF") << "a.jpg\nb"
+                                                          << "a.jpg\r\nb";
+        QTest::newRow("a lone CR inside becomes CR LF") << "a\rb.png"
+                                                        << "a\r\nb.png";
     }
 
     void imageLink()

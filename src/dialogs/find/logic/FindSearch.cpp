@@ -125,6 +125,14 @@ FindResult findFirst(RegEx &regEx, const EditorState &state, const QString &quer
     FindResult result;
     result.state = state;
     if (state.text.isEmpty()) {
+        // A pattern that cannot compile says so on any text. It is tried on an object
+        // of its own: the shared one keeps what the repeats need.
+        RegEx probe;
+        if (!probe.setPattern(buildPattern(query, mode))) {
+            result.outcome = FindResult::Outcome::BadPattern;
+            result.message = failureMessage(probe);
+            return result;
+        }
         result.outcome = FindResult::Outcome::EmptyText;
         result.message = FindMessages::EmptyText;
         return result;

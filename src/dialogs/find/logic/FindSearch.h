@@ -42,7 +42,8 @@ QString failureMessage(const RegEx &regEx);
 
 // The "חפש" button: searches the whole text from its start and selects the first
 // match, located in the text by the matched text. `lastFindQuery` takes the query
-// unless the text is empty. The object keeps its state for the repeats.
+// unless the text is empty. The object keeps its state for the repeats. A pattern
+// that does not compile is reported before an empty text is.
 FindResult findFirst(RegEx &regEx, const EditorState &state, const QString &query, FindMode mode,
                      QString &lastFindQuery);
 

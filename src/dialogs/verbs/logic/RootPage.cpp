@@ -1,6 +1,7 @@
 #include "dialogs/verbs/logic/RootPage.h"
 
 #include "entry/EntryText.h"
+#include "wikitext/DocumentFormat.h"
 #include "wikitext/Hebrew.h"
 #include "wikitext/RootKey.h"
 
@@ -173,7 +174,8 @@ RootPageResult build(const QString &root, const QString &gizra, const QStringLis
     page += QStringLiteral("}}") + crlf + crlf;
     page += QStringLiteral("<noinclude>") + crlf + QStringLiteral("[[קטגוריה:") + r.left(1)
         + QStringLiteral(" (שורשים)]]") + crlf + QStringLiteral("</noinclude>");
-    return {true, page};
+    // What was typed may hold other line breaks; the text holds only CR LF.
+    return {true, DocumentFormat::normaliseLineBreaks(page)};
 }
 
 } // namespace RootPage

@@ -71,7 +71,8 @@ extern const QString MissingRootOrGizraMessage;
 extern const QString NoFormText;
 
 // The root page from the corner's root, the gizra as typed and the 31 forms in
-// template order (missing ones count as blank).
+// template order (missing ones count as blank). Line breaks typed into them come out
+// as CR LF.
 RootPageResult build(const QString &root, const QString &gizra, const QStringList &values);
 
 } // namespace RootPage

@@ -134,6 +134,7 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("says");
         QTest::newRow("does not compile") << "abc" << "(ab" << "אינו תקין (בתו 4)";
+        QTest::newRow("does not compile, on an empty text too") << "" << "(ab" << "אינו תקין (בתו 4)";
         QTest::newRow("lone quantifier") << "abc" << "*" << "אינו תקין (בתו 1)";
         QTest::newRow("runs past the match limit")
             << QString(3000, QLatin1Char('a')) + "b" << "(a|aa)+$" << "יותר מדי צעדים";
@@ -172,6 +173,9 @@ private slots:
             << "baab" << "b|a*" << FindMode::Regex << QList<Selection>{{0, 1}, {1, 2}, {3, 1}};
         QTest::newRow("same text twice: each repeat goes on after the selection")
             << "ab ab ab" << "ab" << FindMode::Regex << QList<Selection>{{0, 2}, {3, 2}, {6, 2}};
+        QTest::newRow("half of a surrogate pair is a character like any other")
+            << QChar(0xD800) + QStringLiteral("ab") << "." << FindMode::Regex
+            << QList<Selection>{{0, 1}, {1, 1}, {2, 1}};
     }
 
     void repeats()

@@ -46,6 +46,10 @@ private slots:
         QTest::newRow("ten units") << QStringLiteral("אבגדהוזחטי") << false << QString();
         QTest::newRow("two letters") << QStringLiteral("אב") << false << QString();
         QTest::newRow("two letters with separators") << QStringLiteral("א-־ב") << false << QString();
+        QTest::newRow("blanks beside a hyphen are not letters") << QStringLiteral("-  לש") << false << QString();
+        QTest::newRow("blanks before a final maqaf") << QStringLiteral("לש \t־") << false << QString();
+        QTest::newRow("a second blank is not the distinguishing letter")
+            << QStringLiteral("ספר  א") << true << QStringLiteral("ס-פ-ר א");
         QTest::newRow("empty") << QString() << false << QString();
         QTest::newRow("ten units with a space counted")
             << QStringLiteral("ספר אבגדהו") << false << QString();
@@ -157,6 +161,9 @@ private slots:
         QTest::newRow("blank line between binyanim")
             << QStringLiteral("כ-ת-ב") << QStringLiteral("x") << QString()
             << QStringLiteral("|הופעל עתיד=-אין-\r\n\r\n|פיעל עבר=");
+        QTest::newRow("line breaks typed into gizra and form come in as CR LF")
+            << QStringLiteral("כ-ת-ב") << QStringLiteral("a\nb\rc") << QStringLiteral("d\ne")
+            << QStringLiteral("מגזרת a\r\nb\r\nc.\r\n\r\n===נטיות הפעלים===\r\n{{נטיות פעלים|שורש=כ־ת־ב\r\n|קל עבר=d\r\ne\r\n");
     }
 
     void pages()
