@@ -88,8 +88,6 @@ using StdinReader = std::function<std::optional<QByteArray>(QString *reason)>;
 // as U+FFFD (-o keeps it).
 int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArray *out, QByteArray *err);
 
-// A command that stops because the pattern engine gave up on the text says this.
-extern const QString EngineGaveUpMessage;
 
 // "\r\n" written as four characters becomes CR LF.
 QString decodeArgument(const QString &argument);

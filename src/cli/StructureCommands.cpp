@@ -5,8 +5,6 @@
 #include "wikitext/Cleanup.h"
 #include "wikitext/Unify.h"
 
-const QString EngineGaveUpMessage = QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
-
 namespace {
 
 int entry(CliContext &ctx)

@@ -18,6 +18,10 @@ struct pcre2_real_jit_stack_8;
 // UTF-8 cannot carry half of a surrogate pair. The subject holds U+FFFF in its place,
 // a noncharacter that, like the half, takes one UTF-16 code unit, so positions stay
 // exact; matched and captured texts give the half back as it was.
+// What a command says when the engine gave up on the text and it changed nothing.
+inline const QString EngineGaveUpMessage
+    = QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
+
 class RegEx
 {
 public:

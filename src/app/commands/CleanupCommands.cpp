@@ -1,8 +1,6 @@
 #include "app/commands/CleanupCommands.h"
 
-#include "app/EditorAdapter.h"
-#include "gui/HebrewMessageBox.h"
-#include "regex/RegEx.h"
+#include "app/commands/PatternEdit.h"
 #include "wikitext/Cleanup.h"
 #include "wikitext/Unify.h"
 
@@ -14,28 +12,15 @@ CleanupCommands::CleanupCommands(EditorAdapter &editor, RegEx &regEx)
 
 void CleanupCommands::fixSpaces()
 {
-    run(Cleanup::fixSpaces);
+    applyPatternEdit(m_editor, m_regEx, &Cleanup::fixSpaces);
 }
 
 void CleanupCommands::fixPunctuation()
 {
-    run(Cleanup::fixPunctuation);
+    applyPatternEdit(m_editor, m_regEx, &Cleanup::fixPunctuation);
 }
 
 void CleanupCommands::unify()
 {
-    run(Unify::unify);
-}
-
-void CleanupCommands::run(EditorState (*command)(RegEx &, const EditorState &))
-{
-    const EditorState before = m_editor.state();
-    const EditorState after = command(m_regEx, before);
-    if (m_regEx.failed()) {
-        // Nothing was changed: a half-done clean-up is worse than none.
-        HebrewMessageBox::notice(QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F"));
-        return;
-    }
-    if (after != before)
-        m_editor.apply(after);
+    applyPatternEdit(m_editor, m_regEx, &Unify::unify);
 }

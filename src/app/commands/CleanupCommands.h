@@ -22,8 +22,6 @@ public:
     void unify();
 
 private:
-    void run(EditorState (*command)(RegEx &, const EditorState &));
-
     EditorAdapter &m_editor;
     RegEx &m_regEx;
 };

@@ -2,6 +2,7 @@
 
 #include "app/EditorAdapter.h"
 #include "app/commands/DocumentCommands.h"
+#include "app/commands/PatternEdit.h"
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/HebrewMessageBox.h"
 #include "wikitext/EntryTemplates.h"
@@ -98,7 +99,8 @@ void TemplateCommands::anotherMeaning()
 
 void TemplateCommands::tableOfContents()
 {
-    m_editor.apply(Templates::buildTableOfContents(m_regEx, m_editor.state()));
+    applyPatternEdit(m_editor, m_regEx,
+                     [](RegEx &regEx, const EditorState &state) { return Templates::buildTableOfContents(regEx, state); });
 }
 
 void TemplateCommands::editorClicked()

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/TextFixtures.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -65,6 +66,24 @@ private slots:
         MainWindowFixture::action(*m_form, item)->trigger();
         QCOMPARE(m_form->editor().state(), state);
         QVERIFY(HebrewMessageBox::asked().isEmpty());
+    }
+
+    // When the engine gives up, the text stays as it was and the user is told.
+    void engineGivingUpChangesNothing_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Unify") << "Unify";
+        QTest::newRow("TOC") << "TOC";
+    }
+
+    void engineGivingUpChangesNothing()
+    {
+        QFETCH(QString, item);
+        const QString text = QStringLiteral("==דָּג==\r\n") + TextFixtures::runawayHeadingLine();
+        m_form->editor().setText(text);
+        MainWindowFixture::action(*m_form, item)->trigger();
+        QCOMPARE(m_form->editor().text(), text);
+        QCOMPARE(MainWindowFixture::askedTexts(), QStringList{EngineGaveUpMessage});
     }
 
 private:
