@@ -4,6 +4,7 @@
 #include "gui/HebrewMessageBox.h"
 #include "platform/Settings.h"
 #include "app/MainWindow.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "wikitext/LiveAnalysis.h"
 
@@ -60,6 +61,7 @@ private slots:
     void saveAsAsksAboutTheFileItWrites_data();
     void saveAsAsksAboutTheFileItWrites();
     void quickSave();
+    void saveThatCannotWriteEverything();
     void recentList();
     void recentMenuStopsAtVanishedFile();
     void questionsBeforeDiscarding_data();
@@ -218,6 +220,27 @@ void DocumentCommandsTest::saveAsAsksAboutTheFileItWrites()
              QStringList{DocumentCommands::OverwriteQuestion.arg(QStringLiteral("notes.txt"))});
     QCOMPARE(readBytes(file(QStringLiteral("notes.txt"))), kept);
     QVERIFY(!QFile::exists(file(QStringLiteral("notes"))));
+}
+
+// A disk that fills up half-way: the old file stays, the user is told, and the text
+// still counts as unsaved.
+void DocumentCommandsTest::saveThatCannotWriteEverything()
+{
+    const QString path = file(QStringLiteral("ערך.txt"));
+    writeBytes(path, "old");
+    QVERIFY(m_form->documentCommands().openFile(path));
+    const QByteArray before = readBytes(path);
+    m_form->editor().setText(QString(5000, QChar(u'א')));
+    HebrewMessageBox::clearAsked();
+    {
+        FileSizeLimit limit(1024);
+        QVERIFY(limit.isValid());
+        MainWindowFixture::press(*m_form, "QuickSave");
+    }
+    QCOMPARE(readBytes(path), before);
+    QCOMPARE(HebrewMessageBox::asked().size(), 1);
+    QVERIFY(m_form->documentCommands().isModified());
+    QVERIFY(m_form->document().quickSavePending());
 }
 
 void DocumentCommandsTest::saveAsToUnwritablePlaceChangesNothing()
