@@ -54,16 +54,16 @@ struct CliCommand
     QString name;
     QString synopsis;   // e.g. "CHAR [FILE]", for --help
     QString summary;
-    QString details;    // further lines for the command's own --help
+    QString details{};  // further lines for the command's own --help
     Kind kind = Kind::Edit;
     int argCount = 0;   // arguments before FILE
     // False when the result does not depend on the document: without FILE the
     // command then starts from an empty text instead of reading standard input.
     bool readsDocument = true;
     // When the number of arguments depends on the arguments themselves.
-    std::function<int(const QStringList &)> argCountFor;
-    QList<QCommandLineOption> options;
-    QHash<QString, int> multiOptions; // name -> values per use, e.g. {"cell", 3}
+    std::function<int(const QStringList &)> argCountFor{};
+    QList<QCommandLineOption> options{};
+    QHash<QString, int> multiOptions{}; // name -> values per use, e.g. {"cell", 3}
     std::function<int(CliContext &)> run;
 };
 
