@@ -123,7 +123,8 @@ int ArticleTextCommands::keyCode(const QKeyEvent *event)
 
 bool ArticleTextCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_editor.widget())
+    if (watched != m_editor.widget()
+        || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::ShortcutOverride) {
@@ -135,9 +136,7 @@ bool ArticleTextCommands::eventFilter(QObject *watched, QEvent *event)
             event->accept();
         return false;
     }
-    if (event->type() == QEvent::KeyPress)
-        return handleKey(key);
-    return false;
+    return handleKey(key);
 }
 
 bool ArticleTextCommands::handleKey(QKeyEvent *event)
