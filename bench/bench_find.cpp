@@ -16,14 +16,28 @@ QString page(qsizetype size)
     for (int i = 0; text.size() < size; ++i) {
         const QString &w = words.at(i % words.size());
         const QString n = QString::number(i);
-        text += QStringLiteral("==") + w + QStringLiteral("==\r\n"
-                "{{ניתוח דקדוקי|כתיב מלא=") + n + QStringLiteral("|הגייה=|חלק דיבר=שם עצם|מין=זכר|שורש={{שרש|ס|פ|ר}}}}\r\n"
-                "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ") + n + QStringLiteral(".\r\n"
-                "#:* {{הדגשה|") + w + QStringLiteral("}} שכתב הסופר בשנה ההיא.\r\n"
-                "# [[w:ספרות|ספרות]] במובן הרחב.\r\n"
-                "\r\n===מקור===\r\n* [http://example.org/") + n + QStringLiteral(" מקור]\r\n"
-                "\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n"
-                "[[קטגוריה:ספרות]]\r\n\r\n");
+        text += QStringLiteral("==") + w
+            + QStringLiteral(
+                    "==\r\n"
+                    "{{ניתוח דקדוקי|כתיב מלא=")
+            + n
+            + QStringLiteral(
+                    "|הגייה=|חלק דיבר=שם עצם|מין=זכר|שורש={{שרש|ס|פ|ר}}}}\r\n"
+                    "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
+            + n
+            + QStringLiteral(
+                    ".\r\n"
+                    "#:* {{הדגשה|")
+            + w
+            + QStringLiteral(
+                    "}} שכתב הסופר בשנה ההיא.\r\n"
+                    "# [[w:ספרות|ספרות]] במובן הרחב.\r\n"
+                    "\r\n===מקור===\r\n* [http://example.org/")
+            + n
+            + QStringLiteral(
+                    " מקור]\r\n"
+                    "\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n"
+                    "[[קטגוריה:ספרות]]\r\n\r\n");
     }
     return text;
 }

@@ -1,10 +1,10 @@
 // Start-up to a shown main window, and a 20 MB document opened into the editor:
 // to its first screen, and until it is all in.
+#include "app/MainWindow.h"
+#include "app/commands/DocumentCommands.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
 #include "platform/Settings.h"
-#include "app/MainWindow.h"
-#include "app/commands/DocumentCommands.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QApplication>
@@ -82,8 +82,18 @@ void BM_OpenFullyLoaded(benchmark::State &state)
 // The first window of a run pays for loading fonts and icons, as a real start does.
 BENCHMARK(BM_StartupToShownWindow)->Name("BM_FirstWindowOfRun")->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartupToShownWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenToFirstScreen)->Arg(200'000)->Arg(5'000'000)->Arg(20'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_OpenFullyLoaded)->Arg(200'000)->Arg(5'000'000)->Arg(20'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenToFirstScreen)
+    ->Arg(200'000)
+    ->Arg(5'000'000)
+    ->Arg(20'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_OpenFullyLoaded)
+    ->Arg(200'000)
+    ->Arg(5'000'000)
+    ->Arg(20'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 int main(int argc, char **argv)
 {

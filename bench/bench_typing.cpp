@@ -1,10 +1,10 @@
 // Typing into the editor: the change handler that runs on every keystroke on a dump
 // (5 MB), a whole keystroke there, and the root link made when "@" closes a root on
 // a long page (200 KB) and on the dump.
-#include "gui/HebrewMessageBox.h"
-#include "platform/Settings.h"
 #include "app/MainWindow.h"
 #include "app/commands/ArticleTextCommands.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
 #include "wikitext/LiveAnalysis.h"
 
 #include <QApplication>
@@ -24,8 +24,9 @@ QString page(qsizetype size)
     for (int i = 0; text.size() < size; ++i) {
         const QString &w = words.at(i % words.size());
         text += QStringLiteral("==") + w
-            + QStringLiteral("==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
-                             "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
+            + QStringLiteral(
+                    "==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
+                    "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
             + QString::number(i) + QStringLiteral(".\r\n#:* {{הדגשה|") + w
             + QStringLiteral("}} שכתב הסופר בשנה ההיא.\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
     }
@@ -59,7 +60,7 @@ void load(const QString &content)
     MainWindow &form = window();
     form.editor().setText(content);
     const int middle = int(content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2);
-    form.editor().apply(EditorState {content, middle, 0});
+    form.editor().apply(EditorState{content, middle, 0});
 }
 
 // The handler alone, as it runs after every keystroke (no root link: the last key
@@ -96,7 +97,7 @@ void BM_RootLinkTyped(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         window().editor().setText(content);
-        window().editor().apply(EditorState {content, int(middle + 4), 0});
+        window().editor().apply(EditorState{content, int(middle + 4), 0});
         state.ResumeTiming();
         key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
     }
@@ -136,7 +137,7 @@ void BM_RootLinkText(benchmark::State &state)
     QString content = text(state.range(0));
     const qsizetype middle = content.size() / 2;
     content.insert(middle, QStringLiteral("@כתב@"));
-    const EditorState before {content, int(middle + 5), 0};
+    const EditorState before{content, int(middle + 5), 0};
     for (auto _ : state)
         benchmark::DoNotOptimize(LiveAnalysis::rootLink(before));
 }

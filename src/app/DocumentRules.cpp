@@ -33,8 +33,7 @@ QStringList shiftRecent(const QStringList &recent, const QString &path)
     return r;
 }
 
-QStringList visibleRecent(const QStringList &recent,
-                          const std::function<bool(const QString &)> &exists)
+QStringList visibleRecent(const QStringList &recent, const std::function<bool(const QString &)> &exists)
 {
     QStringList shown;
     for (const QString &path : recent.mid(0, 4)) {
@@ -55,8 +54,8 @@ QString unescapeClipboardHtml(const QString &html)
     return t;
 }
 
-bool exitNeedsQuestion(const QString &text, const QString &savedText,
-                       const QString &currentFileName, bool verbDialogVisible)
+bool exitNeedsQuestion(const QString &text, const QString &savedText, const QString &currentFileName,
+                       bool verbDialogVisible)
 {
     const bool saved = text == savedText && (!currentFileName.isEmpty() || savedText.isEmpty());
     return !saved || verbDialogVisible;

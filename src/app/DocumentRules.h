@@ -20,8 +20,7 @@ QStringList shiftRecent(const QStringList &recent, const QString &path);
 
 // The entries the Recent submenu shows: from the newest on, up to the first whose
 // file no longer exists.
-QStringList visibleRecent(const QStringList &recent,
-                          const std::function<bool(const QString &)> &exists);
+QStringList visibleRecent(const QStringList &recent, const std::function<bool(const QString &)> &exists);
 
 // The text of the browser's edit box, with its HTML entities undone; "&amp;" last,
 // so "&amp;lt;" stays "&lt;".
@@ -29,8 +28,8 @@ QString unescapeClipboardHtml(const QString &html);
 
 // Whether leaving asks first: always while the verb dialog is open, else unless the
 // text is saved (a document without file counts as saved only while empty).
-bool exitNeedsQuestion(const QString &text, const QString &savedText,
-                       const QString &currentFileName, bool verbDialogVisible);
+bool exitNeedsQuestion(const QString &text, const QString &savedText, const QString &currentFileName,
+                       bool verbDialogVisible);
 
 // Whether a file exists at `path` (a real Unicode path, not a code-page one).
 bool fileExists(const QString &path);

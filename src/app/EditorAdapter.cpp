@@ -28,8 +28,7 @@ bool isLineBreak(char16_t c)
 // The text with CR LF, or LF alone, for every LF, lone CR, CR LF and every other
 // character a text cursor would turn into a block separator. One pass, as documents
 // run to megabytes, with the choice made at compile time.
-template <bool WithCr>
-QString withLineBreaks(const QString &text)
+template <bool WithCr> QString withLineBreaks(const QString &text)
 {
     QString out(text.size() * (WithCr ? 2 : 1), Qt::Uninitialized);
     QChar *to = out.data();
@@ -62,8 +61,8 @@ QString toWidgetText(const QString &text)
 class SealedEdit : public QAbstractUndoItem
 {
 public:
-    void undo() override {}
-    void redo() override {}
+    void undo() override { }
+    void redo() override { }
 };
 
 // Any key pressed in the editor while a long text is coming in may edit it, so the

@@ -39,8 +39,7 @@ public:
     // Applies a command's result on an excerpt, as `apply` does.
     void applyExcerpt(int start, const EditorState &before, const EditorState &after);
     // Runs such a command on the excerpt and applies what it changed.
-    template <typename Command>
-    void editExcerpt(Command &&command)
+    template <typename Command> void editExcerpt(Command &&command)
     {
         int start = 0;
         const EditorState before = excerpt(&start);

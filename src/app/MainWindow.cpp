@@ -44,27 +44,29 @@ const QColor Background(166, 202, 240);
 using ActionMember = QAction *Ui::TForm1::*;
 
 // The point buttons in toolbar order with the point each puts in.
-const struct {
+const struct
+{
     ActionMember action;
     char16_t point;
 } PointButtons[] = {
-    {&Ui::TForm1::Dagesh, u'\u05BC'},      {&Ui::TForm1::Shin_Left, u'\u05C2'},
-    {&Ui::TForm1::Shin_Right, u'\u05C1'},  {&Ui::TForm1::Kubuts, u'\u05BB'},
-    {&Ui::TForm1::Shuruk, u'\u05BC'},      {&Ui::TForm1::Hirik, u'\u05B4'},
-    {&Ui::TForm1::Schwa, u'\u05B0'},       {&Ui::TForm1::Tsere, u'\u05B5'},
-    {&Ui::TForm1::Hataf_Segol, u'\u05B1'}, {&Ui::TForm1::Segol, u'\u05B6'},
-    {&Ui::TForm1::Hataf_Patah, u'\u05B2'}, {&Ui::TForm1::Patah, u'\u05B7'},
+    {&Ui::TForm1::Dagesh, u'\u05BC'},       {&Ui::TForm1::Shin_Left, u'\u05C2'},
+    {&Ui::TForm1::Shin_Right, u'\u05C1'},   {&Ui::TForm1::Kubuts, u'\u05BB'},
+    {&Ui::TForm1::Shuruk, u'\u05BC'},       {&Ui::TForm1::Hirik, u'\u05B4'},
+    {&Ui::TForm1::Schwa, u'\u05B0'},        {&Ui::TForm1::Tsere, u'\u05B5'},
+    {&Ui::TForm1::Hataf_Segol, u'\u05B1'},  {&Ui::TForm1::Segol, u'\u05B6'},
+    {&Ui::TForm1::Hataf_Patah, u'\u05B2'},  {&Ui::TForm1::Patah, u'\u05B7'},
     {&Ui::TForm1::Hataf_Kamats, u'\u05B3'}, {&Ui::TForm1::Kamats, u'\u05B8'},
     {&Ui::TForm1::Holam, u'\u05B9'},
 };
 
 // The markup buttons with their picture slots and commands.
-const struct {
+const struct
+{
     ActionMember action;
     int image;
     void (MarkupCommands::*command)();
 } MarkupButtons[] = {
-    {&Ui::TForm1::TranslationsTool, 21, nullptr}, {&Ui::TForm1::Sentences, 20, nullptr},
+    {&Ui::TForm1::TranslationsTool, 21, nullptr},      {&Ui::TForm1::Sentences, 20, nullptr},
     {&Ui::TForm1::Br, 19, &MarkupCommands::lineBreak}, {&Ui::TForm1::NoWiki, 22, &MarkupCommands::noWiki},
     {&Ui::TForm1::Math, 16, &MarkupCommands::math},    {&Ui::TForm1::Little, 17, &MarkupCommands::small},
     {&Ui::TForm1::Bold, 14, &MarkupCommands::bold},    {&Ui::TForm1::Quote, 15, &MarkupCommands::quote},
@@ -89,9 +91,8 @@ MainWindow::MainWindow(QWidget *parent)
     , m_ui(std::make_unique<Ui::TForm1>())
     , m_editor((m_ui->setupUi(this), m_ui->ArticleText))
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(HebrewUi::davidFont(16));
     setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -109,8 +110,8 @@ MainWindow::MainWindow(QWidget *parent)
     doc->setDefaultTextOption(option);
     m_ui->ArticleText->setFont(HebrewUi::davidFont(16));
 
-    for (QMenu *m : {m_ui->OptionsMenu, m_ui->New, m_ui->Recent, m_ui->InsertMenu, m_ui->ToolsMenu, m_ui->Fix,
-                     m_ui->HelpMenu}) {
+    for (QMenu *m :
+         {m_ui->OptionsMenu, m_ui->New, m_ui->Recent, m_ui->InsertMenu, m_ui->ToolsMenu, m_ui->Fix, m_ui->HelpMenu}) {
         m->setFont(HebrewUi::davidFont(16));
         // A submenu's item carries the menu's name, as every other item does.
         m->menuAction()->setObjectName(m->objectName());
@@ -137,8 +138,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
-    m_documentCommands
-        = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
+    m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
     m_cleanup = std::make_unique<CleanupCommands>(m_editor, m_regEx);
     m_find = std::make_unique<FindCommands>(m_editor, m_regEx, *m_findDialog, *m_statisticsDialog);
     m_navigation = std::make_unique<NavigationCommands>(
@@ -151,8 +151,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_templates = std::make_unique<TemplateCommands>(m_editor, *m_documentCommands, m_regEx, *m_verbsDialog,
                                                      *m_ui->ArabLabel, *m_ui->RussianLabel, *this);
     m_vowels = std::make_unique<VowelCommands>(m_editor);
-    m_articleText
-        = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar, *m_jumpQuery);
+    m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
+                                                          *m_jumpQuery);
 
     connectCommands();
     reflectModels();
@@ -202,8 +202,7 @@ void MainWindow::connectCommands()
         connect(m_ui.get()->*b.action, &QAction::triggered, m_vowels.get(),
                 [vowels = m_vowels.get(), point] { vowels->insertPoint(point); });
     }
-    connect(m_toolbarPopup, &QMenu::aboutToShow, this,
-            [this] { m_ui->Nikkud->setChecked(m_preferences.points()); });
+    connect(m_toolbarPopup, &QMenu::aboutToShow, this, [this] { m_ui->Nikkud->setChecked(m_preferences.points()); });
     connect(m_ui->Nikkud, &QAction::triggered, &m_preferences, &PreferencesModel::setPoints);
 
     connect(m_ui->Prefs, &QAction::triggered, m_preferencesDialog.get(), &PreferencesDialog::showPreferences);
@@ -336,8 +335,7 @@ void MainWindow::start(const QStringList &arguments)
         m_editor.setText(DocumentRules::unescapeClipboardHtml(clipboard->text()));
         clipboard->setText(m_editor.text());
         m_ui->GoBack->show();
-    } else if (first == QLatin1String("/o") && arguments.size() > 1
-               && DocumentRules::fileExists(arguments.at(1))) {
+    } else if (first == QLatin1String("/o") && arguments.size() > 1 && DocumentRules::fileExists(arguments.at(1))) {
         m_documentCommands->openFile(arguments.at(1));
     }
 }

@@ -18,8 +18,8 @@ class QCommandLineParser;
 struct CliContext
 {
     QCommandLineParser &parser;
-    QStringList args;                          // the command's own arguments, "\r\n" decoded
-    QHash<QString, QList<QStringList>> multi;  // options with several values, in order
+    QStringList args;                         // the command's own arguments, "\r\n" decoded
+    QHash<QString, QList<QStringList>> multi; // options with several values, in order
     EditorState state;
     QString clipboard;
     QTextStream &out;
@@ -46,17 +46,17 @@ struct CliContext
 struct CliCommand
 {
     enum class Kind {
-        Edit,       // reads a document, writes the resulting text
-        Query,      // reads a document, prints a result
-        Standalone  // takes only its arguments
+        Edit,      // reads a document, writes the resulting text
+        Query,     // reads a document, prints a result
+        Standalone // takes only its arguments
     };
 
     QString name;
-    QString synopsis;   // e.g. "CHAR [FILE]", for --help
+    QString synopsis; // e.g. "CHAR [FILE]", for --help
     QString summary;
-    QString details{};  // further lines for the command's own --help
+    QString details{}; // further lines for the command's own --help
     Kind kind = Kind::Edit;
-    int argCount = 0;   // arguments before FILE
+    int argCount = 0; // arguments before FILE
     // False when the result does not depend on the document: without FILE the
     // command then starts from an empty text instead of reading standard input.
     bool readsDocument = true;
@@ -87,7 +87,6 @@ using StdinReader = std::function<std::optional<QByteArray>(QString *reason)>;
 // and error is UTF-8; half of a surrogate pair, which UTF-8 cannot carry, comes out
 // as U+FFFD (-o keeps it).
 int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArray *out, QByteArray *err);
-
 
 // "\r\n" written as four characters becomes CR LF.
 QString decodeArgument(const QString &argument);

@@ -88,7 +88,11 @@ struct Streams
     QTextStream err{&errText};
     QByteArray *outBytes;
     QByteArray *errBytes;
-    Streams(QByteArray *o, QByteArray *e) : outBytes(o), errBytes(e) {}
+    Streams(QByteArray *o, QByteArray *e)
+        : outBytes(o)
+        , errBytes(e)
+    {
+    }
     ~Streams()
     {
         out.flush();
@@ -187,7 +191,8 @@ int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArra
     if (!parser.parse(rest))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
-        out << QStringLiteral("Usage: dalvana-cli %1 %2\n  %3\n").arg(command->name, command->synopsis, command->summary);
+        out << QStringLiteral("Usage: dalvana-cli %1 %2\n  %3\n")
+                   .arg(command->name, command->synopsis, command->summary);
         if (!command->details.isEmpty())
             out << '\n' << command->details << '\n';
         return 0;

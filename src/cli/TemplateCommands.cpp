@@ -36,7 +36,8 @@ const CliRegistration addArticle(editCommand("add-article", "append an entry's s
 
 const CliRegistration addVerb(editCommand("add-verb", "append a verb's skeleton", Templates::addVerb));
 
-const CliRegistration another(editCommand("another", "put the another-meaning note in front", Templates::anotherMeaning));
+const CliRegistration another(editCommand("another", "put the another-meaning note in front",
+                                          Templates::anotherMeaning));
 
 CliCommand tocCommand()
 {

@@ -47,31 +47,31 @@ QChar parsePoint(const QString &argument)
 }
 
 const CliRegistration registrations[] = {
-    CliRegistration(editCommand(
-        "bold", "wrap the selection in ''' or insert '''", [](CliContext &ctx) { return Markup::bold(ctx.state); })),
+    CliRegistration(editCommand("bold", "wrap the selection in ''' or insert '''",
+                                [](CliContext &ctx) { return Markup::bold(ctx.state); })),
     CliRegistration(editCommand("little", "wrap the selection in <small> or open the tag",
-        [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::Small); })),
+                                [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::Small); })),
     CliRegistration(editCommand("math", "wrap the selection in <math> or open the tag",
-        [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::Math); })),
+                                [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::Math); })),
     CliRegistration(editCommand("nowiki", "wrap the selection in <nowiki> or open the tag",
-        [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::NoWiki); })),
+                                [](CliContext &ctx) { return toggled(ctx, Markup::ToggledTag::NoWiki); })),
     CliRegistration(editCommand("br", "insert <br/>", [](CliContext &ctx) { return Markup::lineBreak(ctx.state); })),
-    CliRegistration(editCommand(
-        "quote", "the selection as an emphasised quotation", [](CliContext &ctx) { return Markup::quote(ctx.state); })),
+    CliRegistration(editCommand("quote", "the selection as an emphasised quotation",
+                                [](CliContext &ctx) { return Markup::quote(ctx.state); })),
     CliRegistration(
         editCommand("comment", "a hidden note at the top", [](CliContext &ctx) { return Markup::comment(ctx.state); })),
     CliRegistration(editCommand("image", "an image line by the caret line (reads --clipboard)",
-        [](CliContext &ctx) { return Markup::image(ctx.state, ctx.clipboard); })),
+                                [](CliContext &ctx) { return Markup::image(ctx.state, ctx.clipboard); })),
     CliRegistration(editCommand("wikipedia-link", "Ctrl+W: the selection as a Wikipedia link",
-        [](CliContext &ctx) { return Markup::wikipediaLink(ctx.state); })),
+                                [](CliContext &ctx) { return Markup::wikipediaLink(ctx.state); })),
     CliRegistration(editCommand("maqaf", "Ctrl+minus: the maqaf in place of the selection",
-        [](CliContext &ctx) { return Markup::maqaf(ctx.state); })),
+                                [](CliContext &ctx) { return Markup::maqaf(ctx.state); })),
     CliRegistration(editCommand("strip-points", "remove the vowel points from the whole text",
-        [](CliContext &ctx) {
-            return EditorState {Hebrew::stripVowelPoints(ctx.state.text), 0, 0};
-        })),
+                                [](CliContext &ctx) {
+                                    return EditorState{Hebrew::stripVowelPoints(ctx.state.text), 0, 0};
+                                })),
     CliRegistration(editCommand("root-link", "the roots between @ signs as category links",
-        [](CliContext &ctx) { return LiveAnalysis::rootLink(ctx.state); })),
+                                [](CliContext &ctx) { return LiveAnalysis::rootLink(ctx.state); })),
     CliRegistration([] {
         CliCommand command;
         command.name = QStringLiteral("point");

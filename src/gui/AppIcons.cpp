@@ -70,7 +70,6 @@ QPainterPath grown(const QPainterPath &outline)
     return t.map(outline);
 }
 
-
 QIcon themed(const char *name)
 {
     return QIcon::fromTheme(QString::fromLatin1(name));
@@ -96,8 +95,8 @@ void install()
     // Some platforms (the offscreen one among them) look for themes nowhere but in
     // the resources; add the desktop's icon folders.
     QStringList paths = QIcon::themeSearchPaths();
-    const QStringList dataDirs = QStandardPaths::locateAll(
-        QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    const QStringList dataDirs = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                                           QStandardPaths::LocateDirectory);
     for (const QString &dir : dataDirs) {
         if (!paths.contains(dir))
             paths.append(dir);
@@ -200,32 +199,52 @@ QIcon pointIcon(QChar point)
 QIcon toolbarImage(int index)
 {
     switch (index) {
-    case 14: return glyph(QStringLiteral("ב"), true, 17);          // bold
-    case 15: return glyph(QStringLiteral("״"), true, 18);          // quotation
-    case 16: return glyph(QStringLiteral("∑"), false, 15);         // mathematics
-    case 17: return glyph(QStringLiteral("ק"), false, 11);         // small text
-    case 18: return themed("globe");                               // Wikipedia
-    case 19: return glyph(QStringLiteral("↵"), true, 15);          // line break
-    case 20: return themed("format-list-unordered");               // example sentences
-    case 21: return themed("preferences-desktop-locale");          // translations
-    case 22: return glyph(QStringLiteral("<>"), false, 12);        // no wiki markup
-    case 23: return themed("go-jump");                             // read the page
-    case 24: return themed("view-refresh");                        // recent changes
-    case 25: return themed("document-edit");                       // edit the page
-    case 26: return themed("edit-find");                           // Google
-    case 27: return themed("insert-image");                        // Commons
-    default: return QIcon();
+    case 14:
+        return glyph(QStringLiteral("ב"), true, 17); // bold
+    case 15:
+        return glyph(QStringLiteral("״"), true, 18); // quotation
+    case 16:
+        return glyph(QStringLiteral("∑"), false, 15); // mathematics
+    case 17:
+        return glyph(QStringLiteral("ק"), false, 11); // small text
+    case 18:
+        return themed("globe"); // Wikipedia
+    case 19:
+        return glyph(QStringLiteral("↵"), true, 15); // line break
+    case 20:
+        return themed("format-list-unordered"); // example sentences
+    case 21:
+        return themed("preferences-desktop-locale"); // translations
+    case 22:
+        return glyph(QStringLiteral("<>"), false, 12); // no wiki markup
+    case 23:
+        return themed("go-jump"); // read the page
+    case 24:
+        return themed("view-refresh"); // recent changes
+    case 25:
+        return themed("document-edit"); // edit the page
+    case 26:
+        return themed("edit-find"); // Google
+    case 27:
+        return themed("insert-image"); // Commons
+    default:
+        return QIcon();
     }
 }
 
 QIcon menuImage(int index)
 {
     switch (index) {
-    case 23: return themed("checkmark");            // browser menu installed
-    case 24: return themed("internet-web-browser"); // browser menu not installed
-    case 29: return themed("preferences-desktop-locale");
-    case 38: return themed("text-plain");            // a recent file
-    default: return QIcon();
+    case 23:
+        return themed("checkmark"); // browser menu installed
+    case 24:
+        return themed("internet-web-browser"); // browser menu not installed
+    case 29:
+        return themed("preferences-desktop-locale");
+    case 38:
+        return themed("text-plain"); // a recent file
+    default:
+        return QIcon();
     }
 }
 

@@ -18,23 +18,33 @@ struct ButtonCaption
     const char16_t *caption;
 };
 const ButtonCaption MessageButtonCaptions[] = {
-    {QMessageBox::Yes, u"&כן"},          {QMessageBox::No, u"&לא"},
-    {QMessageBox::Ok, u"&אישור"},        {QMessageBox::Cancel, u"&ביטול"},
-    {QMessageBox::Abort, u"צא"},         {QMessageBox::Retry, u"נסה שוב"},
-    {QMessageBox::Ignore, u"התעלם"},     {QMessageBox::YesToAll, u"כן לכול"},
+    {QMessageBox::Yes, u"&כן"},
+    {QMessageBox::No, u"&לא"},
+    {QMessageBox::Ok, u"&אישור"},
+    {QMessageBox::Cancel, u"&ביטול"},
+    {QMessageBox::Abort, u"צא"},
+    {QMessageBox::Retry, u"נסה שוב"},
+    {QMessageBox::Ignore, u"התעלם"},
+    {QMessageBox::YesToAll, u"כן לכול"},
     // The toolkit has no plain "All" button; SaveAll stands in for it.
-    {QMessageBox::NoToAll, u"לא לכול"},  {QMessageBox::SaveAll, u"הכול"},
+    {QMessageBox::NoToAll, u"לא לכול"},
+    {QMessageBox::SaveAll, u"הכול"},
     {QMessageBox::Help, u"עזרה"},
 };
 
 QMessageBox::Icon iconFor(int kind)
 {
     switch (kind) {
-    case HebrewMessageBox::Warning: return QMessageBox::Warning;
-    case HebrewMessageBox::Error: return QMessageBox::Critical;
-    case HebrewMessageBox::Information: return QMessageBox::Information;
-    case HebrewMessageBox::Confirmation: return QMessageBox::Question;
-    default: return QMessageBox::NoIcon;
+    case HebrewMessageBox::Warning:
+        return QMessageBox::Warning;
+    case HebrewMessageBox::Error:
+        return QMessageBox::Critical;
+    case HebrewMessageBox::Information:
+        return QMessageBox::Information;
+    case HebrewMessageBox::Confirmation:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -48,11 +58,16 @@ QWidget *ownerWindow()
 QString HebrewMessageBox::caption(int kind)
 {
     switch (kind) {
-    case Warning: return QStringLiteral("אזהרה");
-    case Error: return QStringLiteral("שגיאה");
-    case Information: return QStringLiteral("מידע");
-    case Confirmation: return QStringLiteral("אישור");
-    default: return QString();
+    case Warning:
+        return QStringLiteral("אזהרה");
+    case Error:
+        return QStringLiteral("שגיאה");
+    case Information:
+        return QStringLiteral("מידע");
+    case Confirmation:
+        return QStringLiteral("אישור");
+    default:
+        return QString();
     }
 }
 
@@ -65,8 +80,7 @@ QString HebrewMessageBox::buttonCaption(QMessageBox::StandardButton button)
     return QString();
 }
 
-QMessageBox::StandardButton HebrewMessageBox::show(const QString &text, int kind,
-                                                   QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton HebrewMessageBox::show(const QString &text, int kind, QMessageBox::StandardButtons buttons,
                                                    int helpContext)
 {
     Q_UNUSED(helpContext); // there is no context help file to point into
@@ -80,8 +94,7 @@ QMessageBox::StandardButton HebrewMessageBox::show(const QString &text, int kind
 }
 
 std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int kind,
-                                                     QMessageBox::StandardButtons buttons,
-                                                     QWidget *parent)
+                                                     QMessageBox::StandardButtons buttons, QWidget *parent)
 {
     auto box = std::make_unique<QMessageBox>(iconFor(kind), kind < 0 ? AppTitle : caption(kind), text,
                                              QMessageBox::NoButton, parent);

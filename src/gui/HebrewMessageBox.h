@@ -17,12 +17,10 @@ class HebrewMessageBox
 public:
     enum Kind { Warning = 0, Error = 1, Information = 2, Confirmation = 3 };
 
-    static QMessageBox::StandardButton show(const QString &text, int kind,
-                                            QMessageBox::StandardButtons buttons,
+    static QMessageBox::StandardButton show(const QString &text, int kind, QMessageBox::StandardButtons buttons,
                                             int helpContext = 0);
     // The box itself, not yet shown.
-    static std::unique_ptr<QMessageBox> build(const QString &text, int kind,
-                                              QMessageBox::StandardButtons buttons,
+    static std::unique_ptr<QMessageBox> build(const QString &text, int kind, QMessageBox::StandardButtons buttons,
                                               QWidget *parent = nullptr);
     // Kind confirmation with Yes and No; true when the answer is Yes.
     static bool askYesNo(const QString &text);

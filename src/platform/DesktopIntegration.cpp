@@ -69,14 +69,15 @@ QString textVerbEntry(const QString &caption, const QString &program)
         return QString();
     QString name = caption;
     name.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=%1\n"
-                          "Exec=%2 /o %f\n"
-                          "MimeType=text/plain;\n"
-                          "NoDisplay=true\n"
-                          "Terminal=false\n"
-                          "Icon=dalvana\n")
+    return QStringLiteral(
+               "[Desktop Entry]\n"
+               "Type=Application\n"
+               "Name=%1\n"
+               "Exec=%2 /o %f\n"
+               "MimeType=text/plain;\n"
+               "NoDisplay=true\n"
+               "Terminal=false\n"
+               "Icon=dalvana\n")
         .arg(name, exec);
 }
 

@@ -10,8 +10,7 @@ namespace IniFile {
 
 // At most 2047 characters; a value enclosed in double quotes comes without them.
 // A missing file, section or key gives `defaultValue`.
-QString read(const QString &path, const QString &section, const QString &key,
-             const QString &defaultValue = QString());
+QString read(const QString &path, const QString &section, const QString &key, const QString &defaultValue = QString());
 
 // Writes through a temporary file. A file that exists but cannot be read or
 // decoded is left alone and the write fails, so a broken file loses nothing.

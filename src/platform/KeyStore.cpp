@@ -26,8 +26,7 @@ QString cleanPath(const QString &path)
 
 bool isAtOrBelow(const QString &key, const QString &path)
 {
-    return key.compare(path, Qt::CaseInsensitive) == 0
-        || key.startsWith(path + QLatin1Char('\\'), Qt::CaseInsensitive);
+    return key.compare(path, Qt::CaseInsensitive) == 0 || key.startsWith(path + QLatin1Char('\\'), Qt::CaseInsensitive);
 }
 
 // The store file holds one JSON object: full key path -> object of values.

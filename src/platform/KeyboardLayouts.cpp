@@ -64,11 +64,9 @@ int groupFor(const QString &layout, const QStringList &groupNames)
 {
     for (int g = 0; g < groupNames.size(); ++g) {
         const QString &name = groupNames.at(g);
-        const bool matches = layout == Hebrew
-                                 ? name.startsWith(QLatin1String("Hebrew"))
-                                 : layout == UsEnglish
-                                       && (name == QLatin1String("English")
-                                           || name.startsWith(QLatin1String("English (US)")));
+        const bool matches = layout == Hebrew ? name.startsWith(QLatin1String("Hebrew"))
+                                              : layout == UsEnglish
+                && (name == QLatin1String("English") || name.startsWith(QLatin1String("English (US)")));
         if (matches)
             return g;
     }

@@ -103,10 +103,15 @@ bool ensureFile()
     if (QFileInfo::exists(iniPath()))
         return true;
     const QString p = QStringLiteral("Preferences"), s = QStringLiteral("Shortcuts"), r = QStringLiteral("RecentItems");
-    const struct { const QString &section; const char *key; const char *value; } first[] = {
+    const struct
+    {
+        const QString &section;
+        const char *key;
+        const char *value;
+    } first[] = {
         {p, "Maximize", "Yes"}, {p, "Tray", "Yes"}, {p, "Nikkud", "Yes"}, {p, "RecentChanges", "0"},
-        {s, "F2", ""}, {s, "F3", ""}, {s, "F4", ""},
-        {r, "R1", ""}, {r, "R2", ""}, {r, "R3", ""}, {r, "R4", ""},
+        {s, "F2", ""},          {s, "F3", ""},      {s, "F4", ""},        {r, "R1", ""},
+        {r, "R2", ""},          {r, "R3", ""},      {r, "R4", ""},
     };
     for (const auto &entry : first) {
         if (!write(entry.section, QString::fromLatin1(entry.key), QString::fromLatin1(entry.value)))

@@ -73,7 +73,8 @@ void open(const QString &target)
 
 } // namespace ShellOpen
 
-ShellOpenRecorder::ShellOpenRecorder() : m_previous(g_recorder)
+ShellOpenRecorder::ShellOpenRecorder()
+    : m_previous(g_recorder)
 {
     g_recorder = this;
 }

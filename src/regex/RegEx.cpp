@@ -28,8 +28,7 @@ QString pcreMessage(int code)
 {
     PCRE2_UCHAR buffer[256];
     const int n = pcre2_get_error_message(code, buffer, sizeof buffer);
-    return n < 0 ? QStringLiteral("error %1").arg(code)
-                 : QString::fromUtf8(reinterpret_cast<const char *>(buffer), n);
+    return n < 0 ? QStringLiteral("error %1").arg(code) : QString::fromUtf8(reinterpret_cast<const char *>(buffer), n);
 }
 
 } // namespace
@@ -156,8 +155,8 @@ bool RegEx::match(qsizetype offset, bool notEmpty)
     uint32_t options = PCRE2_NO_UTF_CHECK;
     if (notEmpty)
         options |= PCRE2_NOTEMPTY;
-    const int rc = pcre2_match(m_code, reinterpret_cast<PCRE2_SPTR>(m_subject.constData()),
-                               m_subject.size(), PCRE2_SIZE(offset), options, m_data, m_context);
+    const int rc = pcre2_match(m_code, reinterpret_cast<PCRE2_SPTR>(m_subject.constData()), m_subject.size(),
+                               PCRE2_SIZE(offset), options, m_data, m_context);
     if (rc == PCRE2_ERROR_NOMATCH) {
         // A plain miss clears a runaway reported by an earlier call.
         m_status = Status::Ok;

@@ -19,8 +19,8 @@ struct pcre2_real_jit_stack_8;
 // a noncharacter that, like the half, takes one UTF-16 code unit, so positions stay
 // exact; matched and captured texts give the half back as it was.
 // What a command says when the engine gave up on the text and it changed nothing.
-inline const QString EngineGaveUpMessage
-    = QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
+inline const QString EngineGaveUpMessage = QStringLiteral(
+    "הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F");
 
 class RegEx
 {
@@ -105,7 +105,10 @@ private:
 class Utf16Cursor
 {
 public:
-    explicit Utf16Cursor(const QByteArray &utf8) : m_utf8(utf8) {}
+    explicit Utf16Cursor(const QByteArray &utf8)
+        : m_utf8(utf8)
+    {
+    }
 
     // The UTF-16 position of a byte offset at or behind the last one asked for.
     qsizetype at(qsizetype byteOffset)

@@ -58,24 +58,26 @@ const QString BlankLine = QStringLiteral("\r\n\r\n");
 } // namespace
 
 const QString Article = QStringLiteral(
-    "==שֵׁם עֵרֶךְ מְנֻקָּד==\r\n"
-    "{{ניתוח דקדוקי|\r\n"
-    "|כתיב מלא=\r\n"
-    "|הגייה=\r\n"
-    "|חלק דיבר=\r\n"
-    "|מין=\r\n"
-    "|שורש=\r\n"
-    "|דרך תצורה=\r\n"
-    "|נטיות=\r\n"
-    "}}\r\n") + SkeletonBody;
+                            "==שֵׁם עֵרֶךְ מְנֻקָּד==\r\n"
+                            "{{ניתוח דקדוקי|\r\n"
+                            "|כתיב מלא=\r\n"
+                            "|הגייה=\r\n"
+                            "|חלק דיבר=\r\n"
+                            "|מין=\r\n"
+                            "|שורש=\r\n"
+                            "|דרך תצורה=\r\n"
+                            "|נטיות=\r\n"
+                            "}}\r\n")
+    + SkeletonBody;
 
 const QString Verb = QStringLiteral(
-    "==פֹּעַל מְנֻקָּד==\r\n"
-    "{{ניתוח דקדוקי לפועל|\r\n"
-    "|כתיב מלא=\r\n"
-    "|שורש וגזרה=\r\n"
-    "|בניין=\r\n"
-    "}}\r\n") + SkeletonBody;
+                         "==פֹּעַל מְנֻקָּד==\r\n"
+                         "{{ניתוח דקדוקי לפועל|\r\n"
+                         "|כתיב מלא=\r\n"
+                         "|שורש וגזרה=\r\n"
+                         "|בניין=\r\n"
+                         "}}\r\n")
+    + SkeletonBody;
 
 const QString AnotherMeaningNote = QStringLiteral(
     "{{פירוש נוסף|\r\nנוכחי=שם הערך הנוכחי, הסבר קצר על הפירוש|\r\nאחר=שם הערך האחר, הסבר קצר על הפירוש "

@@ -4,7 +4,8 @@ namespace Hebrew {
 
 const QString Letters = QStringLiteral("אבגדהוזחטיכלמנסעפצקרשת");
 const QString FinalLetters = QStringLiteral("ךםןףץ");
-const QString Points = QStringLiteral("\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
+const QString Points = QStringLiteral(
+    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
 
 bool isLetter(QChar c)
 {
@@ -24,12 +25,18 @@ bool isPoint(QChar c)
 QChar finalToBase(QChar c)
 {
     switch (c.unicode()) {
-    case 0x05DA: return QChar(0x05DB);
-    case 0x05DD: return QChar(0x05DE);
-    case 0x05DF: return QChar(0x05E0);
-    case 0x05E3: return QChar(0x05E4);
-    case 0x05E5: return QChar(0x05E6);
-    default: return c;
+    case 0x05DA:
+        return QChar(0x05DB);
+    case 0x05DD:
+        return QChar(0x05DE);
+    case 0x05DF:
+        return QChar(0x05E0);
+    case 0x05E3:
+        return QChar(0x05E4);
+    case 0x05E5:
+        return QChar(0x05E6);
+    default:
+        return c;
     }
 }
 

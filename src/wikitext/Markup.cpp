@@ -45,9 +45,12 @@ int lineIndexAt(const QString &text, int position)
 bool &TagToggles::open(ToggledTag tag)
 {
     switch (tag) {
-    case ToggledTag::Small: return smallOpen;
-    case ToggledTag::Math: return mathOpen;
-    case ToggledTag::NoWiki: break;
+    case ToggledTag::Small:
+        return smallOpen;
+    case ToggledTag::Math:
+        return mathOpen;
+    case ToggledTag::NoWiki:
+        break;
     }
     return noWikiOpen;
 }
@@ -55,9 +58,12 @@ bool &TagToggles::open(ToggledTag tag)
 QString openingTag(ToggledTag tag)
 {
     switch (tag) {
-    case ToggledTag::Small: return QStringLiteral("<small>");
-    case ToggledTag::Math: return QStringLiteral("<math>");
-    case ToggledTag::NoWiki: break;
+    case ToggledTag::Small:
+        return QStringLiteral("<small>");
+    case ToggledTag::Math:
+        return QStringLiteral("<math>");
+    case ToggledTag::NoWiki:
+        break;
     }
     return QStringLiteral("<nowiki>");
 }
@@ -72,8 +78,8 @@ QString closingTag(ToggledTag tag)
 EditorState wrapSelection(const EditorState &state, const QString &opening, const QString &closing)
 {
     EditorState result;
-    result.text
-        = state.text.left(state.selStart) + opening + state.selectedText() + closing + state.text.mid(state.selEnd());
+    result.text = state.text.left(state.selStart) + opening + state.selectedText() + closing
+        + state.text.mid(state.selEnd());
     result.selStart = state.selEnd() + int(opening.size() + closing.size());
     return result;
 }

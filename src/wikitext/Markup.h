@@ -12,7 +12,8 @@ namespace Markup {
 enum class ToggledTag { Small, Math, NoWiki };
 
 // Which of the toggled tags were opened without a selection and not yet closed.
-struct TagToggles {
+struct TagToggles
+{
     bool smallOpen = false;
     bool mathOpen = false;
     bool noWikiOpen = false;

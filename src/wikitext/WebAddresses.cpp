@@ -22,8 +22,7 @@ void appendUtf8Hex(QString &out, QChar c)
 
 bool isEncodedPoint(char16_t u)
 {
-    return (u >= 0x05B0 && u <= 0x05B9) || u == 0x05BB || u == 0x05BC || u == 0x05BF || u == 0x05C1
-        || u == 0x05C2;
+    return (u >= 0x05B0 && u <= 0x05B9) || u == 0x05BB || u == 0x05BC || u == 0x05BF || u == 0x05C1 || u == 0x05C2;
 }
 
 // A title or query value keeps every character the user typed: the ones that
@@ -35,13 +34,26 @@ QString escapeInAddress(const QString &text)
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case u'%': out += QLatin1String("%25"); break;
-        case u'"': out += QLatin1String("%22"); break;
-        case u'&': out += QLatin1String("%26"); break;
-        case u'#': out += QLatin1String("%23"); break;
-        case u'?': out += QLatin1String("%3F"); break;
-        case u'+': out += QLatin1String("%2B"); break;
-        default: out += c;
+        case u'%':
+            out += QLatin1String("%25");
+            break;
+        case u'"':
+            out += QLatin1String("%22");
+            break;
+        case u'&':
+            out += QLatin1String("%26");
+            break;
+        case u'#':
+            out += QLatin1String("%23");
+            break;
+        case u'?':
+            out += QLatin1String("%3F");
+            break;
+        case u'+':
+            out += QLatin1String("%2B");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -130,9 +142,12 @@ JumpHints jumpHintsFor(const QString &query)
 
 std::optional<NamespaceExpansion> expandNamespacePrefix(const QString &text)
 {
-    static const struct { QString abbreviation, full; } table[] = {
-        {QStringLiteral("ק:"), QStringLiteral("קטגוריה:")}, {QStringLiteral("ו:"), QStringLiteral("ויקימילון:")},
-        {QStringLiteral("מ:"), QStringLiteral("משתמש:")},   {QStringLiteral("ש:"), QStringLiteral("שיחה:")},
+    static const struct
+    {
+        QString abbreviation, full;
+    } table[] = {
+        {QStringLiteral("ק:"), QStringLiteral("קטגוריה:")},     {QStringLiteral("ו:"), QStringLiteral("ויקימילון:")},
+        {QStringLiteral("מ:"), QStringLiteral("משתמש:")},       {QStringLiteral("ש:"), QStringLiteral("שיחה:")},
         {QStringLiteral("שמ:"), QStringLiteral("שיחת משתמש:")}, {QStringLiteral("ת:"), QStringLiteral("תבנית:")},
     };
     for (const auto &row : table) {

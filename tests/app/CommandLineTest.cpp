@@ -19,7 +19,8 @@ private slots:
         QTest::newRow("nothing") << none << Kind::Start << none;
         QTest::newRow("relative /o") << QStringList{"/o", "notes.txt"} << Kind::Start
                                      << QStringList{"/o", "/home/u/notes.txt"};
-        QTest::newRow("absolute /o") << QStringList{"/o", "/tmp/a.txt"} << Kind::Start << QStringList{"/o", "/tmp/a.txt"};
+        QTest::newRow("absolute /o") << QStringList{"/o", "/tmp/a.txt"} << Kind::Start
+                                     << QStringList{"/o", "/tmp/a.txt"};
         QTest::newRow("lone file") << QStringList{"../ערך.txt"} << Kind::Start << QStringList{"/o", "/home/ערך.txt"};
         QTest::newRow("lone absolute file") << QStringList{"/o.txt"} << Kind::Start << QStringList{"/o", "/o.txt"};
         QTest::newRow("/c") << QStringList{"/c"} << Kind::Start << QStringList{"/c"};

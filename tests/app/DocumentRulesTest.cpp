@@ -30,9 +30,12 @@ void DocumentRulesTest::caption_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("no file") << "" << "דלבנה";
-    QTest::newRow("folder dropped") << "/home/u/entries/שלום.txt" << "דלבנה - שלום.txt";
-    QTest::newRow("no extension") << "/tmp/a.b/readme" << "דלבנה - readme";
+    QTest::newRow("no file") << ""
+                             << "דלבנה";
+    QTest::newRow("folder dropped") << "/home/u/entries/שלום.txt"
+                                    << "דלבנה - שלום.txt";
+    QTest::newRow("no extension") << "/tmp/a.b/readme"
+                                  << "דלבנה - readme";
 }
 
 void DocumentRulesTest::caption()
@@ -46,11 +49,16 @@ void DocumentRulesTest::txtExtension_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no dot anywhere") << "/home/u/entry" << "/home/u/entry.txt";
-    QTest::newRow("dot only in a folder") << "/home/u.v/entry" << "/home/u.v/entry";
-    QTest::newRow("own extension") << "/tmp/entry.wiki" << "/tmp/entry.wiki";
-    QTest::newRow("Hebrew name") << "/tmp/שלום" << "/tmp/שלום.txt";
-    QTest::newRow("trailing dot") << "/tmp/entry." << "/tmp/entry.";
+    QTest::newRow("no dot anywhere") << "/home/u/entry"
+                                     << "/home/u/entry.txt";
+    QTest::newRow("dot only in a folder") << "/home/u.v/entry"
+                                          << "/home/u.v/entry";
+    QTest::newRow("own extension") << "/tmp/entry.wiki"
+                                   << "/tmp/entry.wiki";
+    QTest::newRow("Hebrew name") << "/tmp/שלום"
+                                 << "/tmp/שלום.txt";
+    QTest::newRow("trailing dot") << "/tmp/entry."
+                                  << "/tmp/entry.";
 }
 
 void DocumentRulesTest::txtExtension()
@@ -91,11 +99,9 @@ void DocumentRulesTest::recentVisible_data()
     QTest::addColumn<QStringList>("shown");
     const QStringList full{"a", "b", "c", "d"};
     QTest::newRow("all exist") << full << full << full;
-    QTest::newRow("second vanished hides the rest") << full << QStringList{"a", "c", "d"}
-                                                    << QStringList{"a"};
+    QTest::newRow("second vanished hides the rest") << full << QStringList{"a", "c", "d"} << QStringList{"a"};
     QTest::newRow("first vanished") << full << QStringList{"b", "c", "d"} << QStringList{};
-    QTest::newRow("empty entries") << QStringList{"a", "", "", ""} << QStringList{"a"}
-                                   << QStringList{"a"};
+    QTest::newRow("empty entries") << QStringList{"a", "", "", ""} << QStringList{"a"} << QStringList{"a"};
 }
 
 void DocumentRulesTest::recentVisible()
@@ -110,13 +116,19 @@ void DocumentRulesTest::clipboardEntities_data()
 {
     QTest::addColumn<QString>("html");
     QTest::addColumn<QString>("text");
-    QTest::newRow("tags") << "&lt;ref&gt;x&lt;/ref&gt;" << "<ref>x</ref>";
+    QTest::newRow("tags") << "&lt;ref&gt;x&lt;/ref&gt;"
+                          << "<ref>x</ref>";
     QTest::newRow("no-break space") << "a&nbsp;b" << QString("a") + QChar(0x00A0) + "b";
-    QTest::newRow("ampersand last") << "&amp;lt;" << "&lt;";
-    QTest::newRow("escaped nbsp stays") << "&amp;nbsp;" << "&nbsp;";
-    QTest::newRow("upper case untouched") << "&LT;&Amp;" << "&LT;&Amp;";
-    QTest::newRow("plain ampersand") << "a & b &amp; c" << "a & b & c";
-    QTest::newRow("Hebrew kept") << "{{ת|אנגלית|word}}" << "{{ת|אנגלית|word}}";
+    QTest::newRow("ampersand last") << "&amp;lt;"
+                                    << "&lt;";
+    QTest::newRow("escaped nbsp stays") << "&amp;nbsp;"
+                                        << "&nbsp;";
+    QTest::newRow("upper case untouched") << "&LT;&Amp;"
+                                          << "&LT;&Amp;";
+    QTest::newRow("plain ampersand") << "a & b &amp; c"
+                                     << "a & b & c";
+    QTest::newRow("Hebrew kept") << "{{ת|אנגלית|word}}"
+                                 << "{{ת|אנגלית|word}}";
 }
 
 void DocumentRulesTest::clipboardEntities()
@@ -133,15 +145,33 @@ void DocumentRulesTest::exitQuestion_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("verbOpen");
     QTest::addColumn<bool>("asks");
-    QTest::newRow("empty new document") << "" << "" << "" << false << false;
-    QTest::newRow("typed into a new document") << "x" << "" << "" << false << true;
-    QTest::newRow("saved file") << "x" << "x" << "/f.txt" << false << false;
-    QTest::newRow("edited file") << "xy" << "x" << "/f.txt" << false << true;
-    QTest::newRow("edit undone by hand") << "x" << "x" << "/f.txt" << false << false;
-    QTest::newRow("verb dialog after a save") << "x" << "x" << "/f.txt" << true << true;
-    QTest::newRow("verb dialog, empty document") << "" << "" << "" << true << true;
-    QTest::newRow("saved copy without file") << "x" << "x" << "" << false << true;
-    QTest::newRow("case differs") << "A" << "a" << "/f.txt" << false << true;
+    QTest::newRow("empty new document") << ""
+                                        << ""
+                                        << "" << false << false;
+    QTest::newRow("typed into a new document") << "x"
+                                               << ""
+                                               << "" << false << true;
+    QTest::newRow("saved file") << "x"
+                                << "x"
+                                << "/f.txt" << false << false;
+    QTest::newRow("edited file") << "xy"
+                                 << "x"
+                                 << "/f.txt" << false << true;
+    QTest::newRow("edit undone by hand") << "x"
+                                         << "x"
+                                         << "/f.txt" << false << false;
+    QTest::newRow("verb dialog after a save") << "x"
+                                              << "x"
+                                              << "/f.txt" << true << true;
+    QTest::newRow("verb dialog, empty document") << ""
+                                                 << ""
+                                                 << "" << true << true;
+    QTest::newRow("saved copy without file") << "x"
+                                             << "x"
+                                             << "" << false << true;
+    QTest::newRow("case differs") << "A"
+                                  << "a"
+                                  << "/f.txt" << false << true;
 }
 
 void DocumentRulesTest::exitQuestion()

@@ -47,15 +47,24 @@ void EditorAdapterTest::setTextNormalisesLineBreaks_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("LF") << "a\nb" << "a\r\nb";
-    QTest::newRow("lone CR") << "a\rb" << "a\r\nb";
-    QTest::newRow("CR LF") << "a\r\nb" << "a\r\nb";
-    QTest::newRow("U+2028") << QString("a") + QChar(0x2028) + "b" << "a\r\nb";
-    QTest::newRow("mixed and empty lines") << "\n\r\r\n\n" << "\r\n\r\n\r\n\r\n";
-    QTest::newRow("CR CR LF") << "a\r\r\nb" << "a\r\n\r\nb";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("trailing break") << "שלום\n" << "שלום\r\n";
-    QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b" << "a\r\nb";
+    QTest::newRow("LF") << "a\nb"
+                        << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\r\nb";
+    QTest::newRow("CR LF") << "a\r\nb"
+                           << "a\r\nb";
+    QTest::newRow("U+2028") << QString("a") + QChar(0x2028) + "b"
+                            << "a\r\nb";
+    QTest::newRow("mixed and empty lines") << "\n\r\r\n\n"
+                                           << "\r\n\r\n\r\n\r\n";
+    QTest::newRow("CR CR LF") << "a\r\r\nb"
+                              << "a\r\n\r\nb";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("trailing break") << "שלום\n"
+                                    << "שלום\r\n";
+    QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b"
+                                         << "a\r\nb";
     QTest::newRow("frame marks") << QString("a") + QChar(0xFDD0) + "b" + QChar(0xFDD1) << "a\r\nb\r\n";
     QTest::newRow("tab and no-break space") << QString("\t") + QChar(0x00A0) << QString("\t") + QChar(0x00A0);
 }
@@ -114,17 +123,30 @@ void EditorAdapterTest::applyChangesOnlyWhatDiffers_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("selStart");
     QTest::addColumn<int>("selLength");
-    QTest::newRow("insert inside a line") << "abc\r\ndef" << "abXc\r\ndef" << 3 << 0;
-    QTest::newRow("new line break") << "abc\r\ndef" << "ab\r\nc\r\ndef" << 4 << 0;
-    QTest::newRow("line break removed") << "abc\r\ndef" << "abcdef" << 3 << 0;
-    QTest::newRow("break added at the end") << "abc" << "abc\r\n" << 5 << 0;
-    QTest::newRow("break before an equal break") << "a\r\nb" << "a\r\n\r\nb" << 3 << 0;
-    QTest::newRow("whole text replaced") << "שלום" << "==שָׁלוֹם==\r\n" << 0 << 0;
-    QTest::newRow("to empty") << "a\r\n\r\nb" << "" << 0 << 0;
-    QTest::newRow("from empty") << "" << "\r\n\r\n" << 2 << 2;
+    QTest::newRow("insert inside a line") << "abc\r\ndef"
+                                          << "abXc\r\ndef" << 3 << 0;
+    QTest::newRow("new line break") << "abc\r\ndef"
+                                    << "ab\r\nc\r\ndef" << 4 << 0;
+    QTest::newRow("line break removed") << "abc\r\ndef"
+                                        << "abcdef" << 3 << 0;
+    QTest::newRow("break added at the end") << "abc"
+                                            << "abc\r\n"
+                                            << 5 << 0;
+    QTest::newRow("break before an equal break") << "a\r\nb"
+                                                 << "a\r\n\r\nb" << 3 << 0;
+    QTest::newRow("whole text replaced") << "שלום"
+                                         << "==שָׁלוֹם==\r\n"
+                                         << 0 << 0;
+    QTest::newRow("to empty") << "a\r\n\r\nb"
+                              << "" << 0 << 0;
+    QTest::newRow("from empty") << ""
+                                << "\r\n\r\n"
+                                << 2 << 2;
     QTest::newRow("point added to a letter") << "בר" << QString::fromUtf8("בְּר") << 3 << 0;
-    QTest::newRow("surrogate replaced") << "x😀y" << "x😁y" << 1 << 2;
-    QTest::newRow("selection over a break") << "ab\r\ncd" << "ab\r\ncd!" << 1 << 4;
+    QTest::newRow("surrogate replaced") << "x😀y"
+                                        << "x😁y" << 1 << 2;
+    QTest::newRow("selection over a break") << "ab\r\ncd"
+                                            << "ab\r\ncd!" << 1 << 4;
 }
 
 void EditorAdapterTest::applyChangesOnlyWhatDiffers()
@@ -191,8 +213,7 @@ void EditorAdapterTest::longText_data()
     QTest::newRow("LF breaks") << longPage(40000).replace("\r\n", "\n") << true;
     QTest::newRow("ends with a break") << longPage(40000) + "\r\n" << true;
     QTest::newRow("one enormous line") << QString(600000, QChar(u'א')) << false;
-    QTest::newRow("enormous first line, then more")
-        << QString(600000, QChar(u'א')) + "\r\n" + longPage(100) << true;
+    QTest::newRow("enormous first line, then more") << QString(600000, QChar(u'א')) + "\r\n" + longPage(100) << true;
 }
 
 // Whatever reads a long text while it is coming in gets all of it, and the

@@ -49,27 +49,57 @@ void MainWindowTest::menuItems_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
-    const struct { const char *name, *caption, *shortcut; } items[] = {
-        {"New", "חדש", ""}, {"NewArticle", "ערך", "Ctrl+N"}, {"NewVerb", "פועל", ""},
-        {"NewRoot", "שורש", ""}, {"Open", "פתיחה", "Ctrl+O"}, {"Recent", "לאחרונה", ""},
-        {"QuickSave", "שמירה", "Ctrl+S"}, {"Save", "שמירה בשם", ""}, {"Search", "חיפוש", "Ctrl+F"},
-        {"Prefs", "הגדרות", "Ctrl+Y"}, {"IE1", "תמיכה ב-IE", ""}, {"Exit", "יציאה", "Ctrl+F4"},
-        {"Image", "תמונה", ""}, {"Example", "משפטים", ""}, {"AddTranslations", "תרגומים", ""},
-        {"Another", "פירוש נוסף", ""}, {"Comment", "הערה נסתרת", ""},
-        {"Footnote", "הערת שוליים", ""}, {"AddArticle", "עוד ערך", ""},
-        {"AddVerb", "עוד פועל", ""}, {"TOC", "תוכן עניינים", ""},
-        {"BibleFind", "מן המקורות", ""}, {"Quotes", "מן הספרות", ""},
-        {"Translations", "תרגומים", ""}, {"Etymology", "אטימולוגיה", ""},
-        {"Semitic", "שפות שמיות", ""}, {"Greek", "יוונית עתיקה", ""}, {"Fix", "תיקון", ""},
-        {"FixSpaces", "רווחים מיותרים", ""}, {"Punctuation", "סימני פיסוק", ""},
-        {"FixReferences", "מספרי הפניות", ""}, {"Unify", "איחוד סעיפים", ""},
-        {"Statistics", "נתונים מספריים", ""}, {"Preview", "תצוגה מקדימה", "F8"},
-        {"StructureClick", "מבנה הערך", ""}, {"LinksClick", "קישורים לשוניים", ""},
-        {"Help", "עזרה", "F1"}, {"AboutF", "על אודות", ""},
-        {"Wikipedia", "ויקיפדיה", ""}, {"CommonsFind", "ויקישיתוף", ""}, {"Google", "גוגל", ""},
-        {"Nikkud", "סרגל ניקוד", ""}, {"Dagesh", "דגש / מפיק", ""},
-        {"Shin_Left", "שי\"ן שמאלית", ""}, {"Kamats", "קמץ גדול / קמץ קטן", ""},
-        {"Bold", "הדגשה (Ctrl+B)", ""}, {"Quote", "ציטוט מהמקורות (Ctrl+Q)", ""},
+    const struct
+    {
+        const char *name, *caption, *shortcut;
+    } items[] = {
+        {"New", "חדש", ""},
+        {"NewArticle", "ערך", "Ctrl+N"},
+        {"NewVerb", "פועל", ""},
+        {"NewRoot", "שורש", ""},
+        {"Open", "פתיחה", "Ctrl+O"},
+        {"Recent", "לאחרונה", ""},
+        {"QuickSave", "שמירה", "Ctrl+S"},
+        {"Save", "שמירה בשם", ""},
+        {"Search", "חיפוש", "Ctrl+F"},
+        {"Prefs", "הגדרות", "Ctrl+Y"},
+        {"IE1", "תמיכה ב-IE", ""},
+        {"Exit", "יציאה", "Ctrl+F4"},
+        {"Image", "תמונה", ""},
+        {"Example", "משפטים", ""},
+        {"AddTranslations", "תרגומים", ""},
+        {"Another", "פירוש נוסף", ""},
+        {"Comment", "הערה נסתרת", ""},
+        {"Footnote", "הערת שוליים", ""},
+        {"AddArticle", "עוד ערך", ""},
+        {"AddVerb", "עוד פועל", ""},
+        {"TOC", "תוכן עניינים", ""},
+        {"BibleFind", "מן המקורות", ""},
+        {"Quotes", "מן הספרות", ""},
+        {"Translations", "תרגומים", ""},
+        {"Etymology", "אטימולוגיה", ""},
+        {"Semitic", "שפות שמיות", ""},
+        {"Greek", "יוונית עתיקה", ""},
+        {"Fix", "תיקון", ""},
+        {"FixSpaces", "רווחים מיותרים", ""},
+        {"Punctuation", "סימני פיסוק", ""},
+        {"FixReferences", "מספרי הפניות", ""},
+        {"Unify", "איחוד סעיפים", ""},
+        {"Statistics", "נתונים מספריים", ""},
+        {"Preview", "תצוגה מקדימה", "F8"},
+        {"StructureClick", "מבנה הערך", ""},
+        {"LinksClick", "קישורים לשוניים", ""},
+        {"Help", "עזרה", "F1"},
+        {"AboutF", "על אודות", ""},
+        {"Wikipedia", "ויקיפדיה", ""},
+        {"CommonsFind", "ויקישיתוף", ""},
+        {"Google", "גוגל", ""},
+        {"Nikkud", "סרגל ניקוד", ""},
+        {"Dagesh", "דגש / מפיק", ""},
+        {"Shin_Left", "שי\"ן שמאלית", ""},
+        {"Kamats", "קמץ גדול / קמץ קטן", ""},
+        {"Bold", "הדגשה (Ctrl+B)", ""},
+        {"Quote", "ציטוט מהמקורות (Ctrl+Q)", ""},
         {"WiktJump", "שינויים אחרונים (F5)", ""},
     };
     for (const auto &i : items)
@@ -102,9 +132,12 @@ void MainWindowTest::menuOrderAndSeparators_data()
     QTest::newRow("tools") << 2 << "&כלים"
                            << "BibleFind Quotes Translations - Etymology Semitic Greek - Fix "
                               "Statistics Preview";
-    QTest::newRow("help") << 3 << "&עזרה" << "StructureClick LinksClick - Help AboutF";
-    QTest::newRow("new") << 4 << "חדש" << "NewArticle NewVerb NewRoot";
-    QTest::newRow("fix") << 5 << "תיקון" << "FixSpaces Punctuation FixReferences Unify";
+    QTest::newRow("help") << 3 << "&עזרה"
+                          << "StructureClick LinksClick - Help AboutF";
+    QTest::newRow("new") << 4 << "חדש"
+                         << "NewArticle NewVerb NewRoot";
+    QTest::newRow("fix") << 5 << "תיקון"
+                         << "FixSpaces Punctuation FixReferences Unify";
 }
 
 void MainWindowTest::menuOrderAndSeparators()
@@ -142,9 +175,14 @@ void MainWindowTest::toolbarOrder()
                             "Schwa Tsere Hataf_Segol Segol Hataf_Patah Patah Hataf_Kamats Kamats "
                             "Holam TntToolButton2 TranslationsTool Sentences Br - NoWiki Math "
                             "Little Bold Quote"));
-    QCOMPARE(MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, QStringLiteral("TntToolButton2")))->width(), 16);
-    QCOMPARE(MainWindowFixture::action(form, QStringLiteral("WiktJump"))->menu(), MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup")));
-    QCOMPARE(MainWindowFixture::child<QMenu>(form, QStringLiteral("ToolbarPopup"))->actions(), QList<QAction *>{MainWindowFixture::action(form, QStringLiteral("Nikkud"))});
+    QCOMPARE(MainWindowFixture::toolBar(form)
+                 ->widgetForAction(MainWindowFixture::action(form, QStringLiteral("TntToolButton2")))
+                 ->width(),
+             16);
+    QCOMPARE(MainWindowFixture::action(form, QStringLiteral("WiktJump"))->menu(),
+             MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup")));
+    QCOMPARE(MainWindowFixture::child<QMenu>(form, QStringLiteral("ToolbarPopup"))->actions(),
+             QList<QAction *>{MainWindowFixture::action(form, QStringLiteral("Nikkud"))});
     QCOMPARE(MainWindowFixture::jumpQuery(form)->width(), 123);
 }
 
@@ -154,7 +192,8 @@ void MainWindowTest::vowelToolbarKeepsMarkupInPlace()
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QWidget *quote = MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, QStringLiteral("Quote")));
+    QWidget *quote = MainWindowFixture::toolBar(form)->widgetForAction(
+        MainWindowFixture::action(form, QStringLiteral("Quote")));
     form.preferences().setPoints(false);
     QCoreApplication::processEvents();
     QVERIFY(!MainWindowFixture::action(form, QStringLiteral("Dagesh"))->isVisible());

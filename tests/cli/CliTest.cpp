@@ -98,7 +98,10 @@ private slots:
     // the document format keeps it.
     void halfOfASurrogatePair()
     {
-        const QByteArray file("\xFF\xFE" "a\x00\x00\xD8", 6);
+        const QByteArray file(
+            "\xFF\xFE"
+            "a\x00\x00\xD8",
+            6);
         QCOMPARE(run({QStringLiteral("convert")}, file).out, QByteArray("a\xEF\xBF\xBD"));
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out.txt"));

@@ -33,14 +33,14 @@ private slots:
         QTest::newRow("jump edit") << QStringList{"jump-address", "=שלום"}
                                    << kWiki + QStringLiteral("/w/index.php?title=שלום&action=edit\n");
         QTest::newRow("jump equals alone") << QStringList{"jump-address", "="} << kWiki + QStringLiteral("/wiki/=\n");
-        QTest::newRow("jump quotation mark") << QStringList{"jump-address", "צה\"ל"}
-                                             << kWiki + QStringLiteral("/wiki/צה%22ל\n");
+        QTest::newRow("jump quotation mark")
+            << QStringList{"jump-address", "צה\"ל"} << kWiki + QStringLiteral("/wiki/צה%22ל\n");
         QTest::newRow("jump keeps ampersand") << QStringList{"jump-address", "=AT&T"}
                                               << kWiki + QStringLiteral("/w/index.php?title=AT%26T&action=edit\n");
-        QTest::newRow("jump namespace written out") << QStringList{"jump-address", "ק:פעלים"}
-                                                    << kWiki + QStringLiteral("/wiki/קטגוריה:פעלים\n");
-        QTest::newRow("jump empty") << QStringList{"jump-address", ""}
-                                    << kWiki + QStringLiteral("/w/index.php?title=Special:Recentchanges&action=purge\n");
+        QTest::newRow("jump namespace written out")
+            << QStringList{"jump-address", "ק:פעלים"} << kWiki + QStringLiteral("/wiki/קטגוריה:פעלים\n");
+        QTest::newRow("jump empty") << QStringList{
+            "jump-address", ""} << kWiki + QStringLiteral("/w/index.php?title=Special:Recentchanges&action=purge\n");
     }
 
     void queries()
@@ -59,19 +59,19 @@ private slots:
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QByteArray>("selection");
-        QTest::newRow("tab at the caret") << QStringList{"tab", "--caret", "1", "--print-selection"}
-                                          << QByteArray("#x") << QStringLiteral("#::x") << QByteArray("selection 3 0\n");
-        QTest::newRow("tab over a selection") << QStringList{"tab", "--select", "0", "2", "--print-selection"}
-                                              << QByteArray("abc") << QStringLiteral("::c")
-                                              << QByteArray("selection 2 0\n");
+        QTest::newRow("tab at the caret") << QStringList{"tab", "--caret", "1", "--print-selection"} << QByteArray("#x")
+                                          << QStringLiteral("#::x") << QByteArray("selection 3 0\n");
+        QTest::newRow("tab over a selection")
+            << QStringList{"tab", "--select", "0", "2", "--print-selection"} << QByteArray("abc")
+            << QStringLiteral("::c") << QByteArray("selection 2 0\n");
         QTest::newRow("quotation on an empty line")
             << QStringList{"quotation-paste", "--clipboard", "a\\r\\nb\\r\\n", "--caret", "5", "--print-selection"}
             << QByteArray("abc\r\n") << QStringLiteral("abc\r\n#:* \"a / b\" ([") << QByteArray("selection 19 0\n");
         QTest::newRow("quotation after text")
             << QStringList{"quotation-paste", "--clipboard", "שלום", "--caret", "3", "--print-selection"}
             << QByteArray("abc") << QStringLiteral("abc\r\n#:* \"שלום\" ([") << QByteArray("selection 18 0\n");
-        QTest::newRow("quotation, empty clipboard") << QStringList{"quotation-paste"} << QByteArray()
-                                                    << QStringLiteral("#:* \"\" ([") << QByteArray();
+        QTest::newRow("quotation, empty clipboard")
+            << QStringList{"quotation-paste"} << QByteArray() << QStringLiteral("#:* \"\" ([") << QByteArray();
     }
 
     void edits()
@@ -105,9 +105,11 @@ private slots:
     void clipboardFromFile()
     {
         QProcess p;
-        const QString clip = QDir::temp().filePath(QStringLiteral("nav-clip-%1.txt").arg(QCoreApplication::applicationPid()));
+        const QString clip = QDir::temp().filePath(
+            QStringLiteral("nav-clip-%1.txt").arg(QCoreApplication::applicationPid()));
         QVERIFY(TestFiles::writeBytes(clip, QStringLiteral("שורה\r\n").toUtf8()));
-        p.start(QStringLiteral(DALVANA_CLI_PATH), {QStringLiteral("quotation-paste"), QStringLiteral("--clipboard-file"), clip});
+        p.start(QStringLiteral(DALVANA_CLI_PATH),
+                {QStringLiteral("quotation-paste"), QStringLiteral("--clipboard-file"), clip});
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished());
         QFile::remove(clip);

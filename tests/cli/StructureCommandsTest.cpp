@@ -32,7 +32,8 @@ private slots:
         const QString two = lines({"==שָׁלוֹם==", "# א", "", "==בַּיִת==", "# ב"});
         QTest::newRow("no heading") << QStringList{"entry"} << "abc\nd" << QByteArray("0 7\n");
         QTest::newRow("caret above the headings") << QStringList{"entry"} << "x\n" + two << QByteArray("4 24\n");
-        QTest::newRow("caret in the first entry") << QStringList{"entry", "--caret", "3"} << two << QByteArray("1 21\n");
+        QTest::newRow("caret in the first entry")
+            << QStringList{"entry", "--caret", "3"} << two << QByteArray("1 21\n");
         QTest::newRow("caret before the second heading")
             << QStringList{"entry", "--caret", "20"} << two << QByteArray("1 21\n");
         QTest::newRow("caret on the second heading")
@@ -68,7 +69,8 @@ private slots:
         const Run r = run({command}, page({kShalom, runawayHeadingLine(), kBayit}));
         QCOMPARE(r.status, 1);
         QVERIFY(r.out.isEmpty());
-        QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F\n"));
+        QCOMPARE(QString::fromUtf8(r.err),
+                 QStringLiteral("הפעולה לא בוצעה: הטקסט ארוך או מסובך מדי לביטוי הרגולרי.\u200F\n"));
     }
 
     void edits_data()
@@ -89,8 +91,8 @@ private slots:
                       "* שלום בין העמים. (2)", "", "===מקור==="})
             << "==שָׁלוֹם==\r\n# ברכה.\r\n#:* שלום לך!\r\n# היעדר מלחמה.\r\n#:* שלום בין העמים.\r\n\r\n===מקור==="
             << QByteArray("selection 0 0\n");
-        QTest::newRow("unify finds nothing") << QStringList{"unify", "--caret", "1"} << "a\nb" << "a\r\nb"
-                                             << QByteArray("selection 1 0\n");
+        QTest::newRow("unify finds nothing") << QStringList{"unify", "--caret", "1"} << "a\nb"
+                                             << "a\r\nb" << QByteArray("selection 1 0\n");
     }
 
     void edits()
@@ -117,7 +119,10 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("\xFF\xFE" "a\0 \0b\0\r\0\n\0", 12));
+        QCOMPARE(f.readAll(),
+                 QByteArray("\xFF\xFE"
+                            "a\0 \0b\0\r\0\n\0",
+                            12));
         QFile original(in);
         QVERIFY(original.open(QIODevice::ReadOnly));
         QCOMPARE(original.readAll(), QByteArray("a b  \n"));

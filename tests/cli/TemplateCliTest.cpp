@@ -8,7 +8,10 @@
 namespace {
 
 using Run = CliRun::Result<QString>;
-Run run(const QStringList &args, const CliRun::Input &input = {}) { return CliRun::run<QString>(args, input); }
+Run run(const QStringList &args, const CliRun::Input &input = {})
+{
+    return CliRun::run<QString>(args, input);
+}
 
 } // namespace
 
@@ -36,9 +39,8 @@ private slots:
                                  << Templates::AnotherMeaningNote + abc << "selection 21 0\n";
         QTest::newRow("toc") << QStringList{"toc", "--caret", "3"} << QStringLiteral("x\r\n==דָּג==")
                              << QStringLiteral("{{תוכן|דָּג}}\r\n\r\nx\r\n==דָּג==") << "selection 0 0\n";
-        QTest::newRow("toc without pointed heading")
-            << QStringList{"toc", "--caret", "3"} << QStringLiteral("==דג==") << QStringLiteral("==דג==")
-            << "selection 3 0\n";
+        QTest::newRow("toc without pointed heading") << QStringList{"toc", "--caret", "3"} << QStringLiteral("==דג==")
+                                                     << QStringLiteral("==דג==") << "selection 3 0\n";
     }
 
     void editing()
@@ -59,21 +61,20 @@ private slots:
         QTest::addColumn<QString>("contains");
         QTest::newRow("maqafs and ordinary letters")
             << QStringList{"root-page", "--root", "ע-ר-ך", "--gizra", "השלמים"}
-            << QStringLiteral("השורש ע־ר־כ הוא שורש מגזרת השלמים.\r\n\r\n===נטיות הפעלים===\r\n"
-                              "{{נטיות פעלים|שורש=ע־ר־כ\r\n|קל עבר=-אין-\r\n");
-        QTest::newRow("distinguishing letter")
-            << QStringList{"root-page", "--root", "ספר אב", "--gizra", "x"}
-            << QStringLiteral("{{נטיות פעלים|שורש=ס־פ־ר <small>א</small>\r\n");
+            << QStringLiteral(
+                   "השורש ע־ר־כ הוא שורש מגזרת השלמים.\r\n\r\n===נטיות הפעלים===\r\n"
+                   "{{נטיות פעלים|שורש=ע־ר־כ\r\n|קל עבר=-אין-\r\n");
+        QTest::newRow("distinguishing letter") << QStringList{"root-page", "--root", "ספר אב", "--gizra", "x"}
+                                               << QStringLiteral("{{נטיות פעלים|שורש=ס־פ־ר <small>א</small>\r\n");
         QTest::newRow("row is the binyan, column the tense")
             << QStringList{"root-page", "--root", "כתב", "--gizra", "x", "--cell", "3", "2", "מכתיב"}
             << QStringLiteral("|הפעיל הווה=מכתיב\r\n");
-        QTest::newRow("last cell")
-            << QStringList{"root-page", "--root", "כתב", "--gizra", "x", "--cell", "7", "5", "להתכתב"}
-            << QStringLiteral("|התפעל שם הפועל=להתכתב\r\n}}");
-        QTest::newRow("later value wins")
-            << QStringList{"root-page", "--root", "כתב", "--gizra", "x", "--cell", "1", "1", "א", "--cell", "1",
-                           "1", "כתב"}
-            << QStringLiteral("|קל עבר=כתב\r\n");
+        QTest::newRow("last cell") << QStringList{"root-page", "--root", "כתב", "--gizra", "x",
+                                                  "--cell",    "7",      "5",   "להתכתב"}
+                                   << QStringLiteral("|התפעל שם הפועל=להתכתב\r\n}}");
+        QTest::newRow("later value wins") << QStringList{"root-page", "--root", "כתב",    "--gizra", "x", "--cell", "1",
+                                                         "1",         "א",      "--cell", "1",       "1", "כתב"}
+                                          << QStringLiteral("|קל עבר=כתב\r\n");
     }
 
     void rootPage()
@@ -89,8 +90,8 @@ private slots:
 
     void disabledCellIsDropped()
     {
-        const Run r = run({"root-page", "--root", "כתב", "--gizra", "x", "--cell", "4", "4", "סוד", "--cell", "6",
-                           "5", "סוד"});
+        const Run r = run(
+            {"root-page", "--root", "כתב", "--gizra", "x", "--cell", "4", "4", "סוד", "--cell", "6", "5", "סוד"});
         QCOMPARE(r.status, 0);
         QVERIFY(!r.out.contains(QStringLiteral("סוד")));
         QCOMPARE(r.out.count(QStringLiteral("=-אין-")), VerbGrid::KeyCount);
@@ -164,15 +165,15 @@ private slots:
     // Without FILE the skeleton commands must not wait for standard input.
     void noFileNeeded()
     {
-        for (const QStringList &args : {QStringList{"new-article"}, QStringList{"root-page", "--root", "כתב",
-                                                                               "--gizra", "x"}}) {
+        for (const QStringList &args :
+             {QStringList{"new-article"}, QStringList{"root-page", "--root", "כתב", "--gizra", "x"}}) {
             QProcess p;
             p.start(QStringLiteral(DALVANA_CLI_PATH), args);
             QVERIFY(p.waitForStarted());
             QVERIFY2(p.waitForFinished(5000), qPrintable(args.join(' ')));
             QCOMPARE(p.exitCode(), 0);
             QVERIFY(p.readAllStandardOutput().endsWith(args.first() == "new-article" ? "[[קטגוריה:נושא]]"
-                                                                                      : "</noinclude>"));
+                                                                                     : "</noinclude>"));
             p.kill();
         }
     }

@@ -43,8 +43,7 @@ private slots:
         const QString pointedSub = page({kShalom, "===מָקוֹר===", "x"});
         QTest::newRow("a pointed sub-heading counts")
             << pointedSub << 30 << int(pointedSub.indexOf("===")) + 1 << int(pointedSub.size()) + 1;
-        QTest::newRow("point U+05BA is not in the class")
-            << page({QStringLiteral("==חוֺלם=="), "x"}) << 3 << 0 << 13;
+        QTest::newRow("point U+05BA is not in the class") << page({QStringLiteral("==חוֺלם=="), "x"}) << 3 << 0 << 13;
         QTest::newRow("final letters count") << page({QStringLiteral("==ךְ==")}) << 0 << 1 << 7;
         const QString inLine = page({"x ==שָׁלוֹם== y"});
         QTest::newRow("heading in the middle of a line") << inLine << 5 << 3 << int(inLine.size()) + 1;
@@ -76,8 +75,7 @@ private slots:
             << page({kShalom, "# a", "#:* b ", "# c", "", "===מקור===", ""}) << "# a\r\n#:* b \r\n# c\r\n";
         QTest::newRow("no definition line") << page({kShalom, "text", ""}) << "";
         QTest::newRow("no blank line: to the end of the text") << page({kShalom, "# a", "# b"}) << "# a\r\n# b\r\n";
-        QTest::newRow("no blank line before the next entry")
-            << page({kShalom, "# a", kBayit, "# b", ""}) << "# a\r\n";
+        QTest::newRow("no blank line before the next entry") << page({kShalom, "# a", kBayit, "# b", ""}) << "# a\r\n";
         QTest::newRow("a pointed word in a definition line is kept")
             << page({kShalom, "# ראו ==בַּיִת==", "# b", "", "x"}) << "# ראו ==בַּיִת==\r\n# b\r\n";
         QTest::newRow("the next entry's heading after a blank line")
@@ -142,8 +140,8 @@ private slots:
         QTest::newRow("examples only: nothing") << page({kShalom, "#:* a", ""}) << QStringList{} << QStringList{};
         QTest::newRow("only the entry under the caret")
             << page({kShalom, "# א", "", kBayit, "# ב", "# ג", ""}) << QStringList{"1|א"} << QStringList{};
-        QTest::newRow("a line without '#' is left out") << page({kShalom, "# א", "{{x}}", "# ב", ""})
-                                                        << QStringList{"1|א", "2|ב"} << QStringList{};
+        QTest::newRow("a line without '#' is left out")
+            << page({kShalom, "# א", "{{x}}", "# ב", ""}) << QStringList{"1|א", "2|ב"} << QStringList{};
     }
 
     void readEntryExamples()
@@ -184,7 +182,8 @@ private slots:
 
     void positionsAndBlocksTogether()
     {
-        const QString text = page({"intro", "", kShalom, "# א", "", "===מובאות נוספות===", "* q", "", kBayit, "# ב", ""});
+        const QString text = page(
+            {"intro", "", kShalom, "# א", "", "===מובאות נוספות===", "* q", "", kBayit, "# ב", ""});
         RegEx regex;
         const EntryExamples e = EntryStructure::readEntryExamples(regex, text, int(text.indexOf("* q")));
         QCOMPARE(e.headingStart, int(text.indexOf(kShalom)) + 1);

@@ -28,12 +28,12 @@ private slots:
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("written");
-        const QString points =
-            QStringLiteral("\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
-        QTest::newRow("headword: the 22 letters") << HeadingMatches::headwordPattern()
-                                                  << "==.*[אבגדהוזחטיכלמנסעפצקרשת].*[" + points + "].*==";
-        QTest::newRow("entry: the finals after samekh") << HeadingMatches::entryPattern()
-                                                        << "==.*[אבגדהוזחטיכלמנסםןףךץעפצקרשת].*[" + points + "].*==";
+        const QString points = QStringLiteral(
+            "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
+        QTest::newRow("headword: the 22 letters")
+            << HeadingMatches::headwordPattern() << "==.*[אבגדהוזחטיכלמנסעפצקרשת].*[" + points + "].*==";
+        QTest::newRow("entry: the finals after samekh")
+            << HeadingMatches::entryPattern() << "==.*[אבגדהוזחטיכלמנסםןףךץעפצקרשת].*[" + points + "].*==";
     }
 
     void patterns()
@@ -47,10 +47,24 @@ private slots:
     void locatedLikeASearchFromTheStart_data()
     {
         QTest::addColumn<QStringList>("kinds");
-        QTest::newRow("varied pieces") << QStringList{
-            "==", "===", "=", QStringLiteral("שָׁלוֹם"), QStringLiteral("בַּיִת"), QStringLiteral("ש"),
-            QStringLiteral("\u05B8"), QStringLiteral("ךְ"), "x", " ", "\r\n", "\r\n", "\n", "\r",
-            QStringLiteral("==שָׁלוֹם=="), QStringLiteral("==בַּיִת=="), QStringLiteral("𝄞"), "# a"};
+        QTest::newRow("varied pieces") << QStringList{"==",
+                                                      "===",
+                                                      "=",
+                                                      QStringLiteral("שָׁלוֹם"),
+                                                      QStringLiteral("בַּיִת"),
+                                                      QStringLiteral("ש"),
+                                                      QStringLiteral("\u05B8"),
+                                                      QStringLiteral("ךְ"),
+                                                      "x",
+                                                      " ",
+                                                      "\r\n",
+                                                      "\r\n",
+                                                      "\n",
+                                                      "\r",
+                                                      QStringLiteral("==שָׁלוֹם=="),
+                                                      QStringLiteral("==בַּיִת=="),
+                                                      QStringLiteral("𝄞"),
+                                                      "# a"};
         // Long lines of few pieces: the same runs of pieces recur inside one another.
         QTest::newRow("many == on a line")
             << QStringList{"==", "==", "==", "===", QStringLiteral("שָׁ"), QStringLiteral("שָׁ"), "x", "\r\n"};

@@ -41,14 +41,13 @@ void HebrewMessageBoxTest::buttonsAndDefault_data()
     QTest::addColumn<int>("buttons");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QString>("defaultCaption");
-    QTest::newRow("yes no") << int(QMessageBox::Yes | QMessageBox::No)
-                            << QStringList{"&כן", "&לא"} << "&כן";
+    QTest::newRow("yes no") << int(QMessageBox::Yes | QMessageBox::No) << QStringList{"&כן", "&לא"} << "&כן";
     QTest::newRow("ok cancel") << int(QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes)
                                << QStringList{"&כן", "&אישור", "&ביטול"} << "&אישור";
-    QTest::newRow("abort retry ignore")
-        << int(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore)
-        << QStringList{"צא", "נסה שוב", "התעלם"} << "נסה שוב";
-    QTest::newRow("the rest") << int(QMessageBox::SaveAll | QMessageBox::NoToAll | QMessageBox::YesToAll | QMessageBox::Help)
+    QTest::newRow("abort retry ignore") << int(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore)
+                                        << QStringList{"צא", "נסה שוב", "התעלם"} << "נסה שוב";
+    QTest::newRow("the rest") << int(QMessageBox::SaveAll | QMessageBox::NoToAll | QMessageBox::YesToAll
+                                     | QMessageBox::Help)
                               << QStringList{"כן לכול", "לא לכול", "הכול", "עזרה"} << "";
 }
 
@@ -57,8 +56,7 @@ void HebrewMessageBoxTest::buttonsAndDefault()
     QFETCH(int, buttons);
     QFETCH(QStringList, captions);
     QFETCH(QString, defaultCaption);
-    const auto box = HebrewMessageBox::build(QStringLiteral("?"), 3,
-                                             QMessageBox::StandardButtons(buttons));
+    const auto box = HebrewMessageBox::build(QStringLiteral("?"), 3, QMessageBox::StandardButtons(buttons));
     QStringList shown;
     for (QAbstractButton *b : box->buttons())
         shown << b->text();
@@ -86,9 +84,8 @@ void HebrewMessageBoxTest::seamRecordsAndAnswers()
 
 void HebrewMessageBoxTest::looksRightToLeft()
 {
-    const auto box = HebrewMessageBox::build(
-        QStringLiteral("לא שמרת את הטקסט הנוכחי. האם ברצונך לצאת בכל זאת?\u200F"), 3,
-        QMessageBox::Yes | QMessageBox::No);
+    const auto box = HebrewMessageBox::build(QStringLiteral("לא שמרת את הטקסט הנוכחי. האם ברצונך לצאת בכל זאת?\u200F"),
+                                             3, QMessageBox::Yes | QMessageBox::No);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     QCOMPARE(box->layoutDirection(), Qt::RightToLeft);

@@ -64,7 +64,8 @@ private slots:
         QVERIFY(store.writeString(QString(), DesktopIntegration::TextVerbCaption));
         QVERIFY(!QFile::exists(DesktopIntegration::textVerbEntryPath())); // no command yet
         QVERIFY(store.openKey(QStringLiteral("command"), true));
-        QVERIFY(store.writeString(QString(), DesktopIntegration::textVerbCommand(QStringLiteral("/opt/my apps/dalvana"))));
+        QVERIFY(
+            store.writeString(QString(), DesktopIntegration::textVerbCommand(QStringLiteral("/opt/my apps/dalvana"))));
 
         QCOMPARE(DesktopIntegration::textVerbEntryPath(),
                  m_home.filePath(QStringLiteral("data/applications/dalvana-txtfile.desktop")));

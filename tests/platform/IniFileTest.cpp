@@ -16,7 +16,8 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("Dalvana.ini"));
         for (const char *key : {"Maximize", "Tray", "Nikkud"})
-            QVERIFY(IniFile::write(ini, QStringLiteral("Preferences"), QString::fromLatin1(key), QStringLiteral("Yes")));
+            QVERIFY(
+                IniFile::write(ini, QStringLiteral("Preferences"), QString::fromLatin1(key), QStringLiteral("Yes")));
         QVERIFY(IniFile::write(ini, QStringLiteral("Shortcuts"), QStringLiteral("F2"), QString()));
         QVERIFY(IniFile::write(ini, QStringLiteral("Preferences"), QStringLiteral("AutoSave"), QStringLiteral("0")));
         QVERIFY(IniFile::write(ini, QStringLiteral("preferences"), QStringLiteral("tray"), QStringLiteral("No")));
@@ -30,7 +31,8 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::newRow("plain") << QByteArray("[S]\nK=v\n") << QStringLiteral("v");
         QTest::newRow("quotes dropped") << QByteArray("[S]\nK=\"/opt/x y\"\n") << QStringLiteral("/opt/x y");
-        QTest::newRow("hebrew path") << QStringLiteral("[S]\nK=/בית/ערך.txt\n").toUtf8() << QStringLiteral("/בית/ערך.txt");
+        QTest::newRow("hebrew path") << QStringLiteral("[S]\nK=/בית/ערך.txt\n").toUtf8()
+                                     << QStringLiteral("/בית/ערך.txt");
         QTest::newRow("CR LF file") << QByteArray("[S]\r\nK=v\r\n") << QStringLiteral("v");
         QTest::newRow("other section") << QByteArray("[T]\nK=v\n") << QStringLiteral("dflt");
         QTest::newRow("spaces around") << QByteArray("[ S ]\n K = v \n") << QStringLiteral("v");
@@ -57,7 +59,8 @@ private slots:
         QVERIFY(!IniFile::write(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"), &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(TestFiles::readBytes(ini), garbage);
-        QCOMPARE(IniFile::read(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")), QStringLiteral("d"));
+        QCOMPARE(IniFile::read(ini, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("d")),
+                 QStringLiteral("d"));
     }
 
     void unwritableFolderFails()

@@ -56,7 +56,8 @@ private slots:
     void deleteTakesSubkeysButNotNeighbours()
     {
         KeyStore store(KeyStore::Root::ClassesRoot, m_file);
-        for (const char *path : {"txtfile\\Shell\\Dalvana\\command", "txtfile\\Shell\\DalvanaOther", "txtfile\\Shell\\open"})
+        for (const char *path :
+             {"txtfile\\Shell\\Dalvana\\command", "txtfile\\Shell\\DalvanaOther", "txtfile\\Shell\\open"})
             QVERIFY(store.openKey(QLatin1Char('\\') + QString::fromLatin1(path), true));
         QVERIFY(store.deleteKey(QStringLiteral("\\txtfile\\shell\\dalvana")));
         QVERIFY(store.currentKey().endsWith(QStringLiteral("open")));

@@ -20,16 +20,17 @@ private slots:
         QTest::newRow("Hebrew second") << KeyboardLayouts::Hebrew << usHebrew << 1;
         QTest::newRow("English first") << KeyboardLayouts::UsEnglish << usHebrew << 0;
         QTest::newRow("Hebrew variant") << KeyboardLayouts::Hebrew
-                                        << QStringList{QStringLiteral("Russian"), QStringLiteral("Hebrew (Biblical, Tiro)")}
+                                        << QStringList{QStringLiteral("Russian"),
+                                                       QStringLiteral("Hebrew (Biblical, Tiro)")}
                                         << 1;
         QTest::newRow("plain English") << KeyboardLayouts::UsEnglish
                                        << QStringList{QStringLiteral("Hebrew"), QStringLiteral("English")} << 1;
-        QTest::newRow("British English is not US") << KeyboardLayouts::UsEnglish
-                                                   << QStringList{QStringLiteral("English (UK)")} << -1;
-        QTest::newRow("no Hebrew configured") << KeyboardLayouts::Hebrew << QStringList{QStringLiteral("English (US)")}
-                                              << -1;
-        QTest::newRow("unnamed groups skipped") << KeyboardLayouts::Hebrew
-                                                << QStringList{QString(), QString(), QStringLiteral("Hebrew")} << 2;
+        QTest::newRow("British English is not US")
+            << KeyboardLayouts::UsEnglish << QStringList{QStringLiteral("English (UK)")} << -1;
+        QTest::newRow("no Hebrew configured")
+            << KeyboardLayouts::Hebrew << QStringList{QStringLiteral("English (US)")} << -1;
+        QTest::newRow("unnamed groups skipped")
+            << KeyboardLayouts::Hebrew << QStringList{QString(), QString(), QStringLiteral("Hebrew")} << 2;
         QTest::newRow("unknown layout") << QStringLiteral("00000419") << usHebrew << -1;
     }
 

@@ -43,8 +43,9 @@ private slots:
         const QString exeDir = exeDirUsable ? m_dir.path() : m_dir.filePath(QStringLiteral("gone"));
         const QString config = m_dir.filePath(QStringLiteral("config"));
         const QString path = Settings::chooseIniPath(exeDir, config);
-        QCOMPARE(path, besideExe ? m_dir.filePath(QStringLiteral("Dalvana.ini"))
-                                 : config + QStringLiteral("/dalvana/Dalvana.ini"));
+        QCOMPARE(path,
+                 besideExe ? m_dir.filePath(QStringLiteral("Dalvana.ini"))
+                           : config + QStringLiteral("/dalvana/Dalvana.ini"));
         if (!besideExe)
             QVERIFY(QFileInfo(config + QStringLiteral("/dalvana")).isDir());
     }
@@ -54,9 +55,10 @@ private slots:
         const QString ini = m_dir.filePath(QStringLiteral("first.ini"));
         Settings::setIniPathForTesting(ini);
         QVERIFY(Settings::ensureFile());
-        QCOMPARE(TestFiles::readBytes(ini), QByteArray("[Preferences]\nMaximize=Yes\nTray=Yes\nNikkud=Yes\nRecentChanges=0\n"
-                                           "[Shortcuts]\nF2=\nF3=\nF4=\n"
-                                           "[RecentItems]\nR1=\nR2=\nR3=\nR4=\n"));
+        QCOMPARE(TestFiles::readBytes(ini),
+                 QByteArray("[Preferences]\nMaximize=Yes\nTray=Yes\nNikkud=Yes\nRecentChanges=0\n"
+                            "[Shortcuts]\nF2=\nF3=\nF4=\n"
+                            "[RecentItems]\nR1=\nR2=\nR3=\nR4=\n"));
         QVERIFY(Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), QStringLiteral("No")));
         QVERIFY(Settings::ensureFile()); // an existing file keeps what it holds
         QCOMPARE(Settings::read(QStringLiteral("Preferences"), QStringLiteral("Tray")), QStringLiteral("No"));

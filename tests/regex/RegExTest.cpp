@@ -13,14 +13,20 @@ private slots:
         QTest::addColumn<QString>("subject");
         QTest::addColumn<QStringList>("matches");
 
-        QTest::newRow("caseless") << "abc" << "ABC abc aBc" << QStringList{"ABC", "abc", "aBc"};
-        QTest::newRow("hebrew with points")
-            << "ש[\\x{0591}-\\x{05C7}]*ל" << "שָׁלוֹם שלום" << QStringList{"שָׁל", "של"};
-        QTest::newRow("dot stops at line feed") << "a.b" << "a\nb a\rb axb" << QStringList{"a\rb", "axb"};
-        QTest::newRow("no multi-line: ^ is the start only") << "^x" << "x\r\nx" << QStringList{"x"};
-        QTest::newRow("empty first match, then no empty ones") << "a*" << "baab" << QStringList{"", "aa"};
-        QTest::newRow("non-bmp") << "\\x{1D11E}." << "𝄞x𝄞y" << QStringList{"𝄞x", "𝄞y"};
-        QTest::newRow("no match") << "z" << "abc" << QStringList{};
+        QTest::newRow("caseless") << "abc"
+                                  << "ABC abc aBc" << QStringList{"ABC", "abc", "aBc"};
+        QTest::newRow("hebrew with points") << "ש[\\x{0591}-\\x{05C7}]*ל"
+                                            << "שָׁלוֹם שלום" << QStringList{"שָׁל", "של"};
+        QTest::newRow("dot stops at line feed") << "a.b"
+                                                << "a\nb a\rb axb" << QStringList{"a\rb", "axb"};
+        QTest::newRow("no multi-line: ^ is the start only") << "^x"
+                                                            << "x\r\nx" << QStringList{"x"};
+        QTest::newRow("empty first match, then no empty ones") << "a*"
+                                                               << "baab" << QStringList{"", "aa"};
+        QTest::newRow("non-bmp") << "\\x{1D11E}."
+                                 << "𝄞x𝄞y" << QStringList{"𝄞x", "𝄞y"};
+        QTest::newRow("no match") << "z"
+                                  << "abc" << QStringList{};
     }
 
     void allMatches()
@@ -73,17 +79,17 @@ private slots:
         const QString high(QChar(0xD800));
         const QString low(QChar(0xDFFF));
 
-        QTest::newRow("a high half, then letters") << "." << high + "ab" << QStringList{high, "a", "b"}
-                                                   << QList<int>{0, 1, 2};
-        QTest::newRow("a low half last, inside a match") << "b." << "ab" + low << QStringList{"b" + low}
-                                                         << QList<int>{1};
-        QTest::newRow("halves in the wrong order") << "..x" << low + high + "x" << QStringList{low + high + "x"}
-                                                   << QList<int>{0};
-        QTest::newRow("a whole pair beside a half") << "." << "𝄞" + low << QStringList{"𝄞", low}
-                                                    << QList<int>{0, 2};
+        QTest::newRow("a high half, then letters")
+            << "." << high + "ab" << QStringList{high, "a", "b"} << QList<int>{0, 1, 2};
+        QTest::newRow("a low half last, inside a match") << "b."
+                                                         << "ab" + low << QStringList{"b" + low} << QList<int>{1};
+        QTest::newRow("halves in the wrong order")
+            << "..x" << low + high + "x" << QStringList{low + high + "x"} << QList<int>{0};
+        QTest::newRow("a whole pair beside a half") << "."
+                                                    << "𝄞" + low << QStringList{"𝄞", low} << QList<int>{0, 2};
         QTest::newRow("a half is no question mark") << "\\?" << high + "?" << QStringList{"?"} << QList<int>{1};
-        QTest::newRow("a captured half") << "a(.)b" << "a" + high + "b" << QStringList{"a" + high + "b"}
-                                         << QList<int>{0};
+        QTest::newRow("a captured half") << "a(.)b"
+                                         << "a" + high + "b" << QStringList{"a" + high + "b"} << QList<int>{0};
     }
 
     void halvesOfSurrogatePairs()

@@ -1,24 +1,24 @@
 #pragma once
 
+#include "app/MainWindow.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
-#include "platform/Settings.h"
-#include "app/MainWindow.h"
 #include "gui/HebrewUi.h"
+#include "platform/Settings.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QToolBar>
-#include <QApplication>
-#include <QTimer>
-#include <QFile>
 #include <QStringList>
+#include <QTimer>
+#include <QToolBar>
 
-#include <functional>
 #include <QTemporaryDir>
+#include <functional>
 
 // What the window tests share: icons installed, questions answered without a window and
 // remembered, and a settings file of their own in a temporary folder.
@@ -74,8 +74,7 @@ inline QStringList askedTexts()
 }
 
 // A control of the window by its name, as a reader finds it.
-template <typename T>
-T *child(QWidget &window, const QString &name)
+template <typename T> T *child(QWidget &window, const QString &name)
 {
     T *found = window.findChild<T *>(name);
     Q_ASSERT_X(found, "child", qPrintable(name));

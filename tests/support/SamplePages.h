@@ -37,9 +37,9 @@ inline QString entry(QRandomGenerator &random, int index)
         text += QStringLiteral("===משפטים לדוגמה===\r\n");
         const int sentences = 1 + random.bounded(4);
         for (int s = 0; s < sentences; ++s) {
-            text += QStringLiteral("* ") + word + QStringLiteral(" במשפט ") + QString::number(s)
-                + QStringLiteral(" (") + QString::number(1 + random.bounded(definitions + 1)) + QStringLiteral(")")
-                + trailing() + QStringLiteral("\r\n");
+            text += QStringLiteral("* ") + word + QStringLiteral(" במשפט ") + QString::number(s) + QStringLiteral(" (")
+                + QString::number(1 + random.bounded(definitions + 1)) + QStringLiteral(")") + trailing()
+                + QStringLiteral("\r\n");
         }
         text += blanks();
     }
@@ -63,13 +63,43 @@ inline QString realPage(qsizetype size, quint32 seed = 1)
 // Random pieces, control characters included; unless `tidy`, lone CR and LF too.
 inline QString randomPage(QRandomGenerator &random, int pieces, bool tidy = false)
 {
-    static const QStringList kPieces{
-        "a", "b", " ", "  ", "\t", "\r\n", "\r\n", "\r\n", "\r", "\n", QString(QChar(1)), "\x0B",
-        "#", ";", "*", ".", ",", "!", "?", ":", "\"", "{", "<", "-", "--", QStringLiteral("\u05BE"),
-        QStringLiteral("א"), QStringLiteral("ב"), QStringLiteral("ן"), QStringLiteral("ם"),
-        QStringLiteral("\u05B8"), QStringLiteral("\u05C1"), QStringLiteral("𝄞"),
-        QStringLiteral("==שָׁלוֹם=="), QStringLiteral("# הגדרה"), QStringLiteral("* משפט (1)"),
-        QStringLiteral("===משפטים לדוגמה===")};
+    static const QStringList kPieces{"a",
+                                     "b",
+                                     " ",
+                                     "  ",
+                                     "\t",
+                                     "\r\n",
+                                     "\r\n",
+                                     "\r\n",
+                                     "\r",
+                                     "\n",
+                                     QString(QChar(1)),
+                                     "\x0B",
+                                     "#",
+                                     ";",
+                                     "*",
+                                     ".",
+                                     ",",
+                                     "!",
+                                     "?",
+                                     ":",
+                                     "\"",
+                                     "{",
+                                     "<",
+                                     "-",
+                                     "--",
+                                     QStringLiteral("\u05BE"),
+                                     QStringLiteral("א"),
+                                     QStringLiteral("ב"),
+                                     QStringLiteral("ן"),
+                                     QStringLiteral("ם"),
+                                     QStringLiteral("\u05B8"),
+                                     QStringLiteral("\u05C1"),
+                                     QStringLiteral("𝄞"),
+                                     QStringLiteral("==שָׁלוֹם=="),
+                                     QStringLiteral("# הגדרה"),
+                                     QStringLiteral("* משפט (1)"),
+                                     QStringLiteral("===משפטים לדוגמה===")};
     QString text;
     for (int i = 0; i < pieces; ++i) {
         if (random.bounded(40) == 0) {

@@ -79,8 +79,8 @@ private slots:
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("written");
-        const QString points =
-            QStringLiteral("\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
+        const QString points = QStringLiteral(
+            "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
         QTest::newRow("missing space") << Cleanup::missingSpacePattern()
                                        << "[#;*.,!?][\"{<אבגדהוזחטיכלמנסעפצקרשתפםףךץ" + points + "]";
         QTest::newRow("letter hyphen") << Cleanup::letterHyphenPattern()
@@ -98,14 +98,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fixed");
-        QTest::newRow("trailing spaces") << "abc def   \r\nxyz" << "abc def\r\nxyz";
-        QTest::newRow("three blank lines") << "a\r\n\r\n\r\n\r\nb" << "a\r\n\r\nb";
-        QTest::newRow("one blank line stays") << "a\r\n\r\nb" << "a\r\n\r\nb";
-        QTest::newRow("two identical lines are both cleaned") << "x y  \r\nx y  \r\n" << "x y\r\nx y\r\n";
-        QTest::newRow("a single trailing space stays") << "abc \r\nd" << "abc \r\nd";
-        QTest::newRow("the last line is never changed") << "a b  " << "a b  ";
-        QTest::newRow("tab and spaces") << "א ב\t \r\n" << "א ב\r\n";
-        QTest::newRow("white space only lines stay") << "  \t \r\nb" << "  \t \r\nb";
+        QTest::newRow("trailing spaces") << "abc def   \r\nxyz"
+                                         << "abc def\r\nxyz";
+        QTest::newRow("three blank lines") << "a\r\n\r\n\r\n\r\nb"
+                                           << "a\r\n\r\nb";
+        QTest::newRow("one blank line stays") << "a\r\n\r\nb"
+                                              << "a\r\n\r\nb";
+        QTest::newRow("two identical lines are both cleaned") << "x y  \r\nx y  \r\n"
+                                                              << "x y\r\nx y\r\n";
+        QTest::newRow("a single trailing space stays") << "abc \r\nd"
+                                                       << "abc \r\nd";
+        QTest::newRow("the last line is never changed") << "a b  "
+                                                        << "a b  ";
+        QTest::newRow("tab and spaces") << "א ב\t \r\n"
+                                        << "א ב\r\n";
+        QTest::newRow("white space only lines stay") << "  \t \r\nb"
+                                                     << "  \t \r\nb";
         // 250 breaks: the runs of 100, 100 and 50 each shrink the same run, which
         // ends with 6; 5 breaks further on are then found in that run first.
         QTest::newRow("a run of more than 100")
@@ -115,7 +123,8 @@ private slots:
         // and only there does its replacement happen.
         QTest::newRow("a tail that begins with a control character")
             << QString("xy \x01 ab\r\n\x01 ab\r\n") << QString("xy ab\r\n\x01 ab\r\n");
-        QTest::newRow("101 breaks") << "a" + QString("\r\n").repeated(101) + "b" << "a\r\n\r\n\r\nb";
+        QTest::newRow("101 breaks") << "a" + QString("\r\n").repeated(101) + "b"
+                                    << "a\r\n\r\n\r\nb";
         QTest::newRow("half of a surrogate pair in a cleaned line")
             << QChar(0xD800) + QStringLiteral(" x \r\n") << QChar(0xD800) + QStringLiteral(" x\r\n");
     }
@@ -131,21 +140,35 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fixed");
-        QTest::newRow("full stop") << "שלום.עולם" << "שלום. עולם";
-        QTest::newRow("definition mark") << "#הגדרה" << "# הגדרה";
-        QTest::newRow("template after a bullet") << "*{{ת|" << "* {{ת|";
-        QTest::newRow("reference tag") << ".<ref>" << ". <ref>";
-        QTest::newRow("quotation mark") << "!\"" << "! \"";
-        QTest::newRow("hyphen to maqaf") << "בית-ספר" << "בית־ספר";
-        QTest::newRow("double hyphen stays") << "מילה--" << "מילה--";
-        QTest::newRow("question mark") << "?א" << "? א";
-        QTest::newRow("colon is not a mark") << ":א" << ":א";
-        QTest::newRow("final nun is not in the class") << ".ן" << ".ן";
-        QTest::newRow("every hyphen after the letter") << "א-ב-ג" << "א־ב־ג";
+        QTest::newRow("full stop") << "שלום.עולם"
+                                   << "שלום. עולם";
+        QTest::newRow("definition mark") << "#הגדרה"
+                                         << "# הגדרה";
+        QTest::newRow("template after a bullet") << "*{{ת|"
+                                                 << "* {{ת|";
+        QTest::newRow("reference tag") << ".<ref>"
+                                       << ". <ref>";
+        QTest::newRow("quotation mark") << "!\""
+                                        << "! \"";
+        QTest::newRow("hyphen to maqaf") << "בית-ספר"
+                                         << "בית־ספר";
+        QTest::newRow("double hyphen stays") << "מילה--"
+                                             << "מילה--";
+        QTest::newRow("question mark") << "?א"
+                                       << "? א";
+        QTest::newRow("colon is not a mark") << ":א"
+                                             << ":א";
+        QTest::newRow("final nun is not in the class") << ".ן"
+                                                       << ".ן";
+        QTest::newRow("every hyphen after the letter") << "א-ב-ג"
+                                                       << "א־ב־ג";
         QTest::newRow("after a point") << QStringLiteral("בָ-x") << QStringLiteral("בָ־x");
-        QTest::newRow("final nun before a hyphen") << "ן-" << "ן־";
-        QTest::newRow("latin letters stay") << "a-b.c" << "a-b.c";
-        QTest::newRow("triple hyphen") << "ה---" << "ה---";
+        QTest::newRow("final nun before a hyphen") << "ן-"
+                                                   << "ן־";
+        QTest::newRow("latin letters stay") << "a-b.c"
+                                            << "a-b.c";
+        QTest::newRow("triple hyphen") << "ה---"
+                                       << "ה---";
         QTest::newRow("half of a surrogate pair is no question mark")
             << QChar(0xDC00) + QStringLiteral("א") << QChar(0xDC00) + QStringLiteral("א");
     }

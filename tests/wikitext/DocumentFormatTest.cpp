@@ -43,8 +43,10 @@ private slots:
         QTest::newRow("lone CR becomes CR LF") << QByteArray("a\rb\r") << QStringLiteral("a\r\nb\r\n");
         QTest::newRow("CR LF stays") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\r\n\r\nb");
         QTest::newRow("mixed breaks") << QByteArray("a\r\r\nb\n\rc") << QStringLiteral("a\r\n\r\nb\r\n\r\nc");
-        QTest::newRow("U+2028") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\u2028b")) << QStringLiteral("a\r\nb");
-        QTest::newRow("UTF-16 with LF") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\nb")) << QStringLiteral("a\r\nb");
+        QTest::newRow("U+2028") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\u2028b"))
+                                << QStringLiteral("a\r\nb");
+        QTest::newRow("UTF-16 with LF") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\nb"))
+                                        << QStringLiteral("a\r\nb");
     }
 
     void decode()
@@ -59,7 +61,10 @@ private slots:
     void refusesWhatCannotBeDecoded_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("binary with NUL") << QByteArray("\x7F" "ELF\x02\x01\x00\x00\x00", 9);
+        QTest::newRow("binary with NUL") << QByteArray(
+            "\x7F"
+            "ELF\x02\x01\x00\x00\x00",
+            9);
         QTest::newRow("unassigned windows-1255 byte") << QByteArray("\xF9\x81\xEC");
         QTest::newRow("broken UTF-8 after its mark") << QByteArray("\xEF\xBB\xBF\xC3\x28");
     }

@@ -41,10 +41,10 @@ private slots:
             << QString() << 0 << 0 << QStringLiteral("a\r\nb\r\n") << QStringLiteral("#:* \"a / b\" ([");
         QTest::newRow("only spaces on the line")
             << QStringLiteral("   ") << 3 << 0 << QStringLiteral("x") << QStringLiteral("   #:* \"x\" ([");
-        QTest::newRow("tab counts as blank") << QStringLiteral("\t") << 1 << 0 << QStringLiteral("x")
-                                             << QStringLiteral("\t#:* \"x\" ([");
-        QTest::newRow("text on the line") << QStringLiteral("#הגדרה") << 6 << 0 << QStringLiteral("x")
-                                          << QStringLiteral("#הגדרה\r\n#:* \"x\" ([");
+        QTest::newRow("tab counts as blank")
+            << QStringLiteral("\t") << 1 << 0 << QStringLiteral("x") << QStringLiteral("\t#:* \"x\" ([");
+        QTest::newRow("text on the line")
+            << QStringLiteral("#הגדרה") << 6 << 0 << QStringLiteral("x") << QStringLiteral("#הגדרה\r\n#:* \"x\" ([");
         QTest::newRow("caret at the start of a full line")
             << QStringLiteral("abc") << 0 << 0 << QStringLiteral("x") << QStringLiteral("\r\n#:* \"x\" ([abc");
         QTest::newRow("empty line after text") << QStringLiteral("abc\r\n\r\ndef") << 5 << 0 << QStringLiteral("x")
@@ -55,8 +55,8 @@ private slots:
             << QString() << 0 << 0 << QStringLiteral("a\r\n\r\nb") << QStringLiteral("#:* \"a / b\" ([");
         QTest::newRow("three breaks") << QString() << 0 << 0 << QStringLiteral("a\r\n\r\n\r\nb")
                                       << QStringLiteral("#:* \"a /  / b\" ([");
-        QTest::newRow("trailing paragraph break") << QString() << 0 << 0 << QStringLiteral("a\r\n\r\n")
-                                                  << QStringLiteral("#:* \"a\" ([");
+        QTest::newRow("trailing paragraph break")
+            << QString() << 0 << 0 << QStringLiteral("a\r\n\r\n") << QStringLiteral("#:* \"a\" ([");
         QTest::newRow("LF line breaks") << QString() << 0 << 0 << QStringLiteral("a\nb\n\nc\n")
                                         << QStringLiteral("#:* \"a / b / c\" ([");
         QTest::newRow("empty clipboard") << QString() << 0 << 0 << QString() << QStringLiteral("#:* \"\" ([");

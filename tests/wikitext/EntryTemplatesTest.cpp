@@ -143,8 +143,8 @@ private slots:
         QTest::newRow("sections without points stay out")
             << QStringLiteral("==שָׁלוֹם==\r\n===מקור===\r\n==כלב==")
             << QStringLiteral("{{תוכן|שָׁלוֹם}}\r\n\r\n==שָׁלוֹם==\r\n===מקור===\r\n==כלב==");
-        QTest::newRow("no pointed heading: unchanged") << QStringLiteral("==כלב==\r\n===מקור===")
-                                                      << QStringLiteral("==כלב==\r\n===מקור===");
+        QTest::newRow("no pointed heading: unchanged")
+            << QStringLiteral("==כלב==\r\n===מקור===") << QStringLiteral("==כלב==\r\n===מקור===");
         QTest::newRow("empty text") << QString() << QString();
         QTest::newRow("earlier contents replaced")
             << QStringLiteral("{{תוכן|ישן}}\r\n\r\n==דָּג==") << QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==");
@@ -152,10 +152,10 @@ private slots:
             << QStringLiteral("{{תוכן|ישן}}\r\n\r\nא\r\n{{תוכן|ישן}}\r\n\r\n==דָּג==")
             << QStringLiteral("{{תוכן|דָּג}}\r\n\r\nא\r\n==דָּג==");
         QTest::newRow("earlier contents without blank line stays")
-            << QStringLiteral("{{תוכן|ישן}}\r\n==דָּג==")
-            << QStringLiteral("{{תוכן|דָּג}}\r\n\r\n{{תוכן|ישן}}\r\n==דָּג==");
+            << QStringLiteral("{{תוכן|ישן}}\r\n==דָּג==") << QStringLiteral("{{תוכן|דָּג}}\r\n\r\n{{תוכן|ישן}}\r\n==דָּג==");
         QTest::newRow("unclosed earlier contents is not cut")
-            << QStringLiteral("{{תוכן|ישן\r\n\r\n==דָּג==") << QStringLiteral("{{תוכן|דָּג}}\r\n\r\n{{תוכן|ישן\r\n\r\n==דָּג==");
+            << QStringLiteral("{{תוכן|ישן\r\n\r\n==דָּג==")
+            << QStringLiteral("{{תוכן|דָּג}}\r\n\r\n{{תוכן|ישן\r\n\r\n==דָּג==");
         QTest::newRow("a line runs from its first == to its last ==")
             << QStringLiteral("==דָּג== ו ==סוף==") << QStringLiteral("{{תוכן|דָּג ו סוף}}\r\n\r\n==דָּג== ו ==סוף==");
     }
@@ -174,7 +174,7 @@ private slots:
         const QString both = Templates::newArticle().text + QStringLiteral("\r\n\r\n") + Templates::Verb;
         const QString once = Templates::buildTableOfContents(regex, both);
         QVERIFY(once.startsWith(QStringLiteral("{{תוכן|") + QString(ArticleHeading).remove(u'=') + u'|'
-                                    + QString(VerbHeading).remove(u'=') + QStringLiteral("}}\r\n\r\n")));
+                                + QString(VerbHeading).remove(u'=') + QStringLiteral("}}\r\n\r\n")));
         const QString twice = Templates::buildTableOfContents(regex, once);
         QCOMPARE(twice, once);
         QCOMPARE(twice.count(QStringLiteral("{{תוכן|")), 1);
@@ -185,9 +185,9 @@ private slots:
     void tableOfContentsStopsWhenTheEngineGivesUp()
     {
         RegEx regex;
-        const EditorState state{TextFixtures::page({TextFixtures::kShalom, TextFixtures::runawayHeadingLine(),
-                                                    TextFixtures::kBayit}),
-                                3, 1};
+        const EditorState state{
+            TextFixtures::page({TextFixtures::kShalom, TextFixtures::runawayHeadingLine(), TextFixtures::kBayit}), 3,
+            1};
         QCOMPARE(Templates::buildTableOfContents(regex, state), state);
         QVERIFY(regex.failed());
     }

@@ -14,7 +14,8 @@ private slots:
         QTest::newRow("shalom") << QStringLiteral("שָׁלוֹם") << QStringLiteral("שלום");
         QTest::newRow("bereshit") << QStringLiteral("בְּרֵאשִׁית") << QStringLiteral("בראשית");
         QTest::newRow("meteg stays") << QStringLiteral("הָֽאָדָם") << QStringLiteral("ה\u05BDאדם");
-        QTest::newRow("qamats qatan and cantillation stay") << QStringLiteral("כ\u05C7ל\u0591") << QStringLiteral("כ\u05C7ל\u0591");
+        QTest::newRow("qamats qatan and cantillation stay")
+            << QStringLiteral("כ\u05C7ל\u0591") << QStringLiteral("כ\u05C7ל\u0591");
         QTest::newRow("maqaf stays") << QStringLiteral("כׇּל־") << QStringLiteral("כ\u05C7ל־");
         QTest::newRow("every point goes") << Hebrew::Points << QString();
     }

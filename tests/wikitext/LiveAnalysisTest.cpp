@@ -1,5 +1,5 @@
-#include "wikitext/LiveAnalysis.h"
 #include "support/EditorNotation.h"
+#include "wikitext/LiveAnalysis.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -24,9 +24,20 @@ EditorState stepByStep(const EditorState &state)
 // Texts of "@" signs and roots that recur, fail, nest and share signs.
 QString randomSigns(QRandomGenerator &random)
 {
-    static const QStringList kPieces{"@", "@", "@", QStringLiteral("כתב"), QStringLiteral("ספר"),
-                                     QStringLiteral("אב"), QStringLiteral("ש"), " ", "-", "]]", "\r\n",
-                                     QStringLiteral("@כתב@"), QStringLiteral("@ספר א@"), QStringLiteral("@כתב")};
+    static const QStringList kPieces{"@",
+                                     "@",
+                                     "@",
+                                     QStringLiteral("כתב"),
+                                     QStringLiteral("ספר"),
+                                     QStringLiteral("אב"),
+                                     QStringLiteral("ש"),
+                                     " ",
+                                     "-",
+                                     "]]",
+                                     "\r\n",
+                                     QStringLiteral("@כתב@"),
+                                     QStringLiteral("@ספר א@"),
+                                     QStringLiteral("@כתב")};
     QString text;
     for (int i = random.bounded(40); i > 0; --i)
         text += kPieces.at(random.bounded(int(kPieces.size())));
@@ -35,7 +46,8 @@ QString randomSigns(QRandomGenerator &random)
 
 } // namespace
 
-class LiveAnalysisTest : public QObject {
+class LiveAnalysisTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -131,8 +143,7 @@ private slots:
                                               << "@א-ב--@‸";
         QTest::newRow("blanks beside hyphens are not letters") << "@-  לש@‸"
                                                                << "@-  לש@‸";
-        QTest::newRow("trimmed once the hyphens are gone") << "@ -כתב- @‸"
-                                                           << ktv + "‸";
+        QTest::newRow("trimmed once the hyphens are gone") << "@ -כתב- @‸" << ktv + "‸";
         QTest::newRow("lone sign") << "אבג @‸"
                                    << "אבג @‸";
         QTest::newRow("no sign") << "כתב‸"

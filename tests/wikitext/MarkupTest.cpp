@@ -1,5 +1,5 @@
-#include "wikitext/Markup.h"
 #include "support/EditorNotation.h"
+#include "wikitext/Markup.h"
 
 #include <QTest>
 
@@ -10,7 +10,8 @@ namespace {
 const QString kPlaceholder = QStringLiteral("[[תמונה:PictureFileName.jpg|שמאל|ממוזער|184px|כיתוב תמונה]]");
 }
 
-class MarkupTest : public QObject {
+class MarkupTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -252,7 +253,7 @@ private slots:
         QFETCH(QString, clipboard);
         QFETCH(QString, name);
         QCOMPARE(Markup::imageLink(clipboard),
-            QStringLiteral("[[תמונה:") + name + QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]"));
+                 QStringLiteral("[[תמונה:") + name + QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]"));
     }
 
     void lines_data()

@@ -31,11 +31,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("unified");
 
-        QTest::newRow("the example")
-            << page({kShalom, "# ברכה.", "# היעדר מלחמה.", "", kSection, "* שלום לך! (1)", "* שלום בין העמים. (2)", "",
-                     "===מקור===", "x"})
-            << page({kShalom, "# ברכה.", "#:* שלום לך!", "# היעדר מלחמה.", "#:* שלום בין העמים.", "", "===מקור===",
-                     "x"});
+        QTest::newRow("the example") << page({kShalom, "# ברכה.", "# היעדר מלחמה.", "", kSection, "* שלום לך! (1)",
+                                              "* שלום בין העמים. (2)", "", "===מקור===", "x"})
+                                     << page({kShalom, "# ברכה.", "#:* שלום לך!", "# היעדר מלחמה.",
+                                              "#:* שלום בין העמים.", "", "===מקור===", "x"});
         QTest::newRow("one definition takes every sentence, markers and all")
             << page({kShalom, "# ברכה.", "", kSection, "* א (1)", "* ב (2)", "", "x"})
             << page({kShalom, "# ברכה.", "#:* א (1)", "#:* ב (2)", "", "x"});
@@ -68,10 +67,9 @@ private slots:
 
         // Two entries keep their own sentences; "* s 1" of the first is not cut out of
         // "* s 10" of the second, and identical definition lines take only their own.
-        QTest::newRow("two entries")
-            << page({kShalom, "# אותה הגדרה", "", kSection, "* s 1", "", kBayit, "# אותה הגדרה", "", kSection,
-                     "* s 10", "", "x"})
-            << page({kShalom, "# אותה הגדרה", "#:* s 1", "", kBayit, "# אותה הגדרה", "#:* s 10", "", "x"});
+        QTest::newRow("two entries") << page(
+            {kShalom, "# אותה הגדרה", "", kSection, "* s 1", "", kBayit, "# אותה הגדרה", "", kSection, "* s 10", "",
+             "x"}) << page({kShalom, "# אותה הגדרה", "#:* s 1", "", kBayit, "# אותה הגדרה", "#:* s 10", "", "x"});
         QTest::newRow("the second entry only")
             << page({kShalom, "# א", "", "===מקור===", "", kBayit, "# ב", "# ג", "", kSection, "* ס (2)", "", "x"})
             << page({kShalom, "# א", "", "===מקור===", "", kBayit, "# ב", "# ג", "#:* ס", "", "x"});
@@ -93,7 +91,8 @@ private slots:
         QStringList before, after;
         for (int i = 1; i <= 40; ++i) {
             const QString n = QString::number(i);
-            before << kShalom << "# הגדרה " + n << "# שנייה " + n << "" << kSection << "* משפט " + n + " (2)" << "";
+            before << kShalom << "# הגדרה " + n << "# שנייה " + n << "" << kSection << "* משפט " + n + " (2)"
+                   << "";
             after << kShalom << "# הגדרה " + n << "# שנייה " + n << "#:* משפט " + n << "";
         }
         QCOMPARE(::unify(page(before)), page(after));

@@ -27,9 +27,10 @@ private slots:
         QTest::newRow("unlisted marks dropped")
             << QStringLiteral("\u05BA\u05BD\u05C0\u05C3\u05F3\u05F4'0123456789") << QString();
         QTest::newRow("quotation mark") << QStringLiteral("צה\"ל") << QStringLiteral("%d7%a6%d7%94%22%d7%9c");
-        QTest::newRow("listed punctuation") << QStringLiteral("-():.,?!;")
-                                            << QStringLiteral("%2d%28%29%3a%2e%2c%3f%21%3b");
-        QTest::newRow("ASCII letters and the six between") << QStringLiteral("Az[\\]^_`") << QStringLiteral("Az[\\]^_`");
+        QTest::newRow("listed punctuation")
+            << QStringLiteral("-():.,?!;") << QStringLiteral("%2d%28%29%3a%2e%2c%3f%21%3b");
+        QTest::newRow("ASCII letters and the six between")
+            << QStringLiteral("Az[\\]^_`") << QStringLiteral("Az[\\]^_`");
         QTest::newRow("just outside the copied range") << QStringLiteral("@{~&#/*") << QString();
         // Their low bytes are 0x41 and 0x41..0x7A, but they are not ASCII.
         QTest::newRow("Cyrillic es") << QStringLiteral("aсb") << QStringLiteral("ab");
@@ -82,14 +83,15 @@ private slots:
                               << QStringLiteral("חפש בגוגל את \"שלום\"");
         QTest::newRow("equals alone reads") << QStringLiteral("=") << 23 << QStringLiteral("חפש בוויקימילון את \"=\"")
                                             << QStringLiteral("חפש בגוגל את \"=\"");
-        QTest::newRow("equals only reads") << QStringLiteral("===") << 23
-                                           << QStringLiteral("חפש בוויקימילון את \"===\"")
-                                           << QStringLiteral("חפש בגוגל את \"===\"");
-        QTest::newRow("equals and a word edits") << QStringLiteral("=של=ום") << 25
-                                                 << QStringLiteral("ערוך בוויקימילון את \"שלום\"")
-                                                 << QStringLiteral("חפש בגוגל את \"=של=ום\"");
-        QTest::newRow("equals later reads") << QStringLiteral("a=b") << 23 << QStringLiteral("חפש בוויקימילון את \"a=b\"")
-                                            << QStringLiteral("חפש בגוגל את \"a=b\"");
+        QTest::newRow("equals only reads")
+            << QStringLiteral("===") << 23 << QStringLiteral("חפש בוויקימילון את \"===\"")
+            << QStringLiteral("חפש בגוגל את \"===\"");
+        QTest::newRow("equals and a word edits")
+            << QStringLiteral("=של=ום") << 25 << QStringLiteral("ערוך בוויקימילון את \"שלום\"")
+            << QStringLiteral("חפש בגוגל את \"=של=ום\"");
+        QTest::newRow("equals later reads")
+            << QStringLiteral("a=b") << 23 << QStringLiteral("חפש בוויקימילון את \"a=b\"")
+            << QStringLiteral("חפש בגוגל את \"a=b\"");
     }
 
     void hints()
@@ -151,11 +153,11 @@ private slots:
         QTest::newRow("equals alone") << QStringLiteral("=") << kWiki + QStringLiteral("/wiki/=");
         QTest::newRow("edit form") << QStringLiteral("=שלום")
                                    << kWiki + QStringLiteral("/w/index.php?title=שלום&action=edit");
-        QTest::newRow("every equals removed") << QStringLiteral("==א=ב")
-                                              << kWiki + QStringLiteral("/w/index.php?title=אב&action=edit");
+        QTest::newRow("every equals removed")
+            << QStringLiteral("==א=ב") << kWiki + QStringLiteral("/w/index.php?title=אב&action=edit");
         QTest::newRow("quotation mark") << QStringLiteral("צה\"ל") << kWiki + QStringLiteral("/wiki/צה%22ל");
-        QTest::newRow("quotation mark in edit") << QStringLiteral("=צה\"ל")
-                                                << kWiki + QStringLiteral("/w/index.php?title=צה%22ל&action=edit");
+        QTest::newRow("quotation mark in edit")
+            << QStringLiteral("=צה\"ל") << kWiki + QStringLiteral("/w/index.php?title=צה%22ל&action=edit");
         QTest::newRow("space kept") << QStringLiteral("בית ספר") << kWiki + QStringLiteral("/wiki/בית ספר");
     }
 
@@ -222,20 +224,21 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::newRow("wikipedia latin") << "wikipedia" << QStringLiteral("Paris")
                                          << QStringLiteral("https://en.wikipedia.org/wiki/Paris");
-        QTest::newRow("wikipedia hebrew, points dropped") << "wikipedia" << QStringLiteral("שָׁלוֹם")
-                                                          << QStringLiteral("https://he.wikipedia.org/wiki/שלום");
+        QTest::newRow("wikipedia hebrew, points dropped")
+            << "wikipedia" << QStringLiteral("שָׁלוֹם") << QStringLiteral("https://he.wikipedia.org/wiki/שלום");
         QTest::newRow("wikipedia digit") << "wikipedia" << QStringLiteral("1948")
                                          << QStringLiteral("https://he.wikipedia.org/wiki/1948");
-        QTest::newRow("wikipedia quotation mark") << "wikipedia" << QStringLiteral("\"Yes\"")
-                                                  << QStringLiteral("https://he.wikipedia.org/wiki/%22Yes%22");
-        QTest::newRow("wikipedia underscore first") << "wikipedia" << QStringLiteral("_x")
-                                                    << QStringLiteral("https://en.wikipedia.org/wiki/_x");
+        QTest::newRow("wikipedia quotation mark")
+            << "wikipedia" << QStringLiteral("\"Yes\"") << QStringLiteral("https://he.wikipedia.org/wiki/%22Yes%22");
+        QTest::newRow("wikipedia underscore first")
+            << "wikipedia" << QStringLiteral("_x") << QStringLiteral("https://en.wikipedia.org/wiki/_x");
         QTest::newRow("wikipedia empty") << "wikipedia" << QString() << QString();
         QTest::newRow("google") << "google" << QStringLiteral("שלום 2")
                                 << QStringLiteral("https://www.google.com/search?hl=en&q=%d7%a9%d7%9c%d7%95%d7%9d+");
         QTest::newRow("google empty") << "google" << QString() << QString();
         QTest::newRow("commons") << "commons" << QStringLiteral("חתול")
-                                 << QStringLiteral("https://commons.wikimedia.org/wiki/Special:MediaSearch?q=חתול&t=r&z=30");
+                                 << QStringLiteral(
+                                        "https://commons.wikimedia.org/wiki/Special:MediaSearch?q=חתול&t=r&z=30");
         QTest::newRow("commons empty") << "commons" << QString() << QString();
     }
 

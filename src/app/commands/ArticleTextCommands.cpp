@@ -1,7 +1,7 @@
 #include "app/commands/ArticleTextCommands.h"
 
-#include "app/DocumentRules.h"
 #include "app/DocumentModel.h"
+#include "app/DocumentRules.h"
 #include "app/EditorAdapter.h"
 #include "app/commands/MarkupCommands.h"
 #include "wikitext/LiveAnalysis.h"
@@ -30,30 +30,9 @@ bool ctrl(const QKeyEvent *event)
 const QHash<char16_t, char> &hebrewLayout()
 {
     static const QHash<char16_t, char> keys = {
-        {u'ק', 'E'},
-        {u'ר', 'R'},
-        {u'א', 'T'},
-        {u'ט', 'Y'},
-        {u'ו', 'U'},
-        {u'ן', 'I'},
-        {u'ם', 'O'},
-        {u'פ', 'P'},
-        {u'ש', 'A'},
-        {u'ד', 'S'},
-        {u'ג', 'D'},
-        {u'כ', 'F'},
-        {u'ע', 'G'},
-        {u'י', 'H'},
-        {u'ח', 'J'},
-        {u'ל', 'K'},
-        {u'ך', 'L'},
-        {u'ז', 'Z'},
-        {u'ס', 'X'},
-        {u'ב', 'C'},
-        {u'ה', 'V'},
-        {u'נ', 'B'},
-        {u'מ', 'N'},
-        {u'צ', 'M'},
+        {u'ק', 'E'}, {u'ר', 'R'}, {u'א', 'T'}, {u'ט', 'Y'}, {u'ו', 'U'}, {u'ן', 'I'}, {u'ם', 'O'}, {u'פ', 'P'},
+        {u'ש', 'A'}, {u'ד', 'S'}, {u'ג', 'D'}, {u'כ', 'F'}, {u'ע', 'G'}, {u'י', 'H'}, {u'ח', 'J'}, {u'ל', 'K'},
+        {u'ך', 'L'}, {u'ז', 'Z'}, {u'ס', 'X'}, {u'ב', 'C'}, {u'ה', 'V'}, {u'נ', 'B'}, {u'מ', 'N'}, {u'צ', 'M'},
     };
     return keys;
 }
@@ -63,14 +42,7 @@ const QHash<char16_t, char> &hebrewLayout()
 int keyCodeFromX11(quint32 scanCode)
 {
     static const QHash<quint32, int> keys = {
-        {24, 'Q'},
-        {25, 'W'},
-        {38, 'A'},
-        {56, 'B'},
-        {46, 'L'},
-        {52, 'Z'},
-        {20, kMinusKey},
-        {11, '2'},
+        {24, 'Q'}, {25, 'W'}, {38, 'A'}, {56, 'B'}, {46, 'L'}, {52, 'Z'}, {20, kMinusKey}, {11, '2'},
     };
     return keys.value(scanCode, 0);
 }

@@ -21,8 +21,8 @@ public:
     // The kind of the last key pressed in the editor.
     enum class KeyKind { None, At, Other };
 
-    ArticleTextCommands(EditorAdapter &editor, DocumentModel &document, MarkupCommands &markup,
-                        QLabel &statusLabel, QLineEdit &jumpQuery);
+    ArticleTextCommands(EditorAdapter &editor, DocumentModel &document, MarkupCommands &markup, QLabel &statusLabel,
+                        QLineEdit &jumpQuery);
     ~ArticleTextCommands() override;
 
     KeyKind lastKeyKind() const { return m_lastKeyKind; }

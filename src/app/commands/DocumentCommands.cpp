@@ -1,12 +1,12 @@
 #include "app/commands/DocumentCommands.h"
 
-#include "gui/AppIcons.h"
-#include "app/DocumentRules.h"
-#include "gui/HebrewMessageBox.h"
-#include "platform/Settings.h"
 #include "app/DocumentModel.h"
+#include "app/DocumentRules.h"
 #include "app/EditorAdapter.h"
 #include "dialogs/verbs/VerbsDialog.h"
+#include "gui/AppIcons.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
@@ -15,18 +15,16 @@
 #include <QFileInfo>
 #include <QMenu>
 
-const QString DocumentCommands::OpenQuestion =
-    QStringLiteral("לא שמרת את הטקסט הנוכחי. האם ברצונך לפתוח קובץ חדש בכל זאת?\u200F");
-const QString DocumentCommands::OverwriteQuestion =
-    QStringLiteral("הקובץ \"%1\" כבר קיים. האם להחליף אותו?\u200F");
-const QString DocumentCommands::ExitQuestion =
-    QStringLiteral("לא שמרת את הטקסט הנוכחי. האם ברצונך לצאת בכל זאת?\u200F");
+const QString DocumentCommands::OpenQuestion = QStringLiteral(
+    "לא שמרת את הטקסט הנוכחי. האם ברצונך לפתוח קובץ חדש בכל זאת?\u200F");
+const QString DocumentCommands::OverwriteQuestion = QStringLiteral("הקובץ \"%1\" כבר קיים. האם להחליף אותו?\u200F");
+const QString DocumentCommands::ExitQuestion = QStringLiteral(
+    "לא שמרת את הטקסט הנוכחי. האם ברצונך לצאת בכל זאת?\u200F");
 
 namespace {
 
 const QString RecentSection = QStringLiteral("RecentItems");
-const QString RecentKeys[] = {QStringLiteral("R1"), QStringLiteral("R2"), QStringLiteral("R3"),
-                              QStringLiteral("R4")};
+const QString RecentKeys[] = {QStringLiteral("R1"), QStringLiteral("R2"), QStringLiteral("R3"), QStringLiteral("R4")};
 
 } // namespace
 
@@ -199,8 +197,7 @@ QString DocumentCommands::chooseFile(bool save)
     if (m_chooser)
         return m_chooser(save);
     const QString filter = QStringLiteral("Text Files (*.txt);;All Files (*)");
-    QFileDialog dialog(&m_window, save ? QStringLiteral("שמור טקסט") : QStringLiteral("פתח קובץ"),
-                       QString(), filter);
+    QFileDialog dialog(&m_window, save ? QStringLiteral("שמור טקסט") : QStringLiteral("פתח קובץ"), QString(), filter);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Asked by saveAs about the name it really writes.

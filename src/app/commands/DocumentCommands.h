@@ -19,8 +19,8 @@ class DocumentCommands : public QObject
     Q_OBJECT
 
 public:
-    DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu,
-                     const VerbsDialog &verbsDialog, QWidget &window);
+    DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu, const VerbsDialog &verbsDialog,
+                     QWidget &window);
 
     // The editor text differs from the saved copy.
     bool isModified() const;
@@ -46,10 +46,7 @@ public:
     void exit();
 
     // Tests choose the file instead of a dialog; an empty result is a cancel.
-    void setFileChooserForTesting(std::function<QString(bool save)> chooser)
-    {
-        m_chooser = std::move(chooser);
-    }
+    void setFileChooserForTesting(std::function<QString(bool save)> chooser) { m_chooser = std::move(chooser); }
 
     static const QString OpenQuestion;
     static const QString ExitQuestion;

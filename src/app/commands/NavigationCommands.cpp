@@ -1,8 +1,8 @@
 #include "app/commands/NavigationCommands.h"
 
-#include "gui/AppIcons.h"
 #include "app/EditorAdapter.h"
 #include "dialogs/preferences/PreferencesModel.h"
+#include "gui/AppIcons.h"
 #include "platform/ShellOpen.h"
 #include "wikitext/Hebrew.h"
 #include "wikitext/WebAddresses.h"
@@ -90,7 +90,8 @@ void NavigationCommands::searchCommons()
 
 void NavigationCommands::showRecentChanges()
 {
-    ShellOpen::open(WebAddresses::recentChangesAddress(m_preferences.keepsRecentChangesTime(), m_preferences.recentChanges()));
+    ShellOpen::open(
+        WebAddresses::recentChangesAddress(m_preferences.keepsRecentChangesTime(), m_preferences.recentChanges()));
     m_preferences.recordRecentChangesVisit(WebAddresses::formatWikiTimestamp());
 }
 

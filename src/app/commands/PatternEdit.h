@@ -7,8 +7,7 @@
 // Runs a whole-text command on the shared pattern engine and applies its result as
 // one edit. When the engine gave up, nothing changes and the user is told: a
 // half-done clean-up or a contents list that lacks headings is worse than none.
-template <typename Command>
-void applyPatternEdit(EditorAdapter &editor, RegEx &regEx, Command &&command)
+template <typename Command> void applyPatternEdit(EditorAdapter &editor, RegEx &regEx, Command &&command)
 {
     const EditorState before = editor.state();
     const EditorState after = command(regEx, before);

@@ -20,8 +20,8 @@ class ShortcutCommands : public QObject
 
 public:
     ShortcutCommands(QWidget &window, EditorAdapter &editor, DocumentCommands &document, MarkupCommands &markup,
-                     NavigationCommands &navigation, const PreferencesModel &preferences,
-                     const AboutMode &aboutMode, QLineEdit &jumpQuery);
+                     NavigationCommands &navigation, const PreferencesModel &preferences, const AboutMode &aboutMode,
+                     QLineEdit &jumpQuery);
 
     // F6 jump box, F9 save, F5 recent changes, F2 to F4 the configured programs.
     // Never takes the key: it goes on to the window and its menus.

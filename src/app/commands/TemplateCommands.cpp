@@ -13,12 +13,12 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-const QString TemplateCommands::NewArticleQuestion
-    = QStringLiteral("לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב ערך חדש?\u200F");
-const QString TemplateCommands::NewVerbQuestion
-    = QStringLiteral("לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב פועל חדש?\u200F");
-const QString TemplateCommands::NewRootQuestion
-    = QStringLiteral("לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב שורש חדש?\u200F");
+const QString TemplateCommands::NewArticleQuestion = QStringLiteral(
+    "לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב ערך חדש?\u200F");
+const QString TemplateCommands::NewVerbQuestion = QStringLiteral(
+    "לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב פועל חדש?\u200F");
+const QString TemplateCommands::NewRootQuestion = QStringLiteral(
+    "לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב שורש חדש?\u200F");
 
 TemplateCommands::TemplateCommands(EditorAdapter &editor, DocumentCommands &document, RegEx &regEx,
                                    VerbsDialog &verbsDialog, const QLabel &arabWord, const QLabel &russianWord,
@@ -32,7 +32,9 @@ TemplateCommands::TemplateCommands(EditorAdapter &editor, DocumentCommands &docu
     , m_window(window)
 {
     m_editor.widget()->viewport()->installEventFilter(this);
-    m_verbsDialog.setTarget({[this](const QString &page) { m_editor.apply({page, 0, 0}); },
+    m_verbsDialog.setTarget({[this](const QString &page) {
+                                 m_editor.apply({page, 0, 0});
+                             },
                              [this] {
                                  m_window.activateWindow();
                                  m_editor.widget()->setFocus();
@@ -99,8 +101,9 @@ void TemplateCommands::anotherMeaning()
 
 void TemplateCommands::tableOfContents()
 {
-    applyPatternEdit(m_editor, m_regEx,
-                     [](RegEx &regEx, const EditorState &state) { return Templates::buildTableOfContents(regEx, state); });
+    applyPatternEdit(m_editor, m_regEx, [](RegEx &regEx, const EditorState &state) {
+        return Templates::buildTableOfContents(regEx, state);
+    });
 }
 
 void TemplateCommands::editorClicked()

@@ -53,7 +53,8 @@ void FindDialog::find()
         return;
     QString scratch;
     QString &last = m_target.lastFindQuery ? *m_target.lastFindQuery : scratch;
-    const FindResult result = FindSearch::findFirst(*m_target.regEx, m_target.state(), m_ui->FindText->text(), mode(), last);
+    const FindResult result = FindSearch::findFirst(*m_target.regEx, m_target.state(), m_ui->FindText->text(), mode(),
+                                                    last);
     if (result.outcome != FindResult::Outcome::Found) {
         HebrewMessageBox::notice(result.message);
         return;

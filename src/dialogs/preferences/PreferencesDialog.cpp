@@ -1,7 +1,7 @@
 #include "dialogs/preferences/PreferencesDialog.h"
 
-#include "dialogs/preferences/PreferencesModel.h"
 #include "dialogs/preferences/PreferenceRules.h"
+#include "dialogs/preferences/PreferencesModel.h"
 #include "gui/HebrewUi.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
@@ -71,8 +71,7 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
     connect(m_ui->AutoSaveCheck, &QCheckBox::clicked, this, &PreferencesDialog::changeAutoSave);
     connect(m_ui->AutoSaveText, &QLineEdit::textEdited, &m_preferences, &PreferencesModel::setAutoSaveText);
     connect(m_ui->TxtSupport, &QCheckBox::clicked, this, &PreferencesDialog::changeTextFileVerb);
-    connect(m_ui->RecentChangesTime, &QCheckBox::clicked, &m_preferences,
-            &PreferencesModel::setKeepRecentChangesTime);
+    connect(m_ui->RecentChangesTime, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setKeepRecentChangesTime);
     reflect();
 }
 
@@ -187,7 +186,8 @@ void PreferencesDialog::placeAutoSaveText()
         ++gapEnd;
     const int before = metrics.horizontalAdvance(text.left(gapStart));
     const int gap = metrics.horizontalAdvance(text.mid(gapStart, gapEnd - gapStart));
-    const int middle = box->isRightToLeft() ? contents.right() + 1 - before - gap / 2 : contents.left() + before + gap / 2;
+    const int middle = box->isRightToLeft() ? contents.right() + 1 - before - gap / 2
+                                            : contents.left() + before + gap / 2;
     QLineEdit *edit = m_ui->AutoSaveText;
     const int height = std::min(edit->sizeHint().height(), box->height());
     const QPoint topLeft = box->mapTo(this, QPoint(middle - edit->width() / 2, (box->height() - height) / 2));

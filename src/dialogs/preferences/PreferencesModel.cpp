@@ -145,5 +145,6 @@ void PreferencesModel::setShortcutProgram(int key, const QString &path)
     if (key < 0 || key >= 3)
         return;
     m_shortcuts[key] = path;
-    Settings::write(Shortcuts, shortcutKey(key), path.isEmpty() ? QString() : QLatin1Char('"') + path + QLatin1Char('"'));
+    Settings::write(Shortcuts, shortcutKey(key),
+                    path.isEmpty() ? QString() : QLatin1Char('"') + path + QLatin1Char('"'));
 }

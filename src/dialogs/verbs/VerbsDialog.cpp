@@ -55,8 +55,8 @@ private:
 
 } // namespace
 
-const QString VerbsDialog::CancelQuestion
-    = QStringLiteral("האם ברצונך לבטל את כתיבת השורש? אם כן, כל נטיות הפעלים שכתבת יימחקו!\u200F\u200F");
+const QString VerbsDialog::CancelQuestion = QStringLiteral(
+    "האם ברצונך לבטל את כתיבת השורש? אם כן, כל נטיות הפעלים שכתבת יימחקו!\u200F\u200F");
 const QColor VerbsDialog::HeaderColour = QColor(166, 202, 240);
 const QColor VerbsDialog::DisabledColour = QColor(240, 240, 240);
 
@@ -237,8 +237,8 @@ void VerbsDialog::showEvent(QShowEvent *event)
     prepareForShow();
     const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
     const QPoint centre = owner ? owner->geometry().center()
-        : screen()                  ? screen()->availableGeometry().center()
-                                    : QPoint();
+        : screen()              ? screen()->availableGeometry().center()
+                                : QPoint();
     move(centre - rect().center());
 }
 

@@ -1,7 +1,7 @@
+#include "support/MainWindowFixture.h"
 #include "app/commands/ArticleTextCommands.h"
 #include "app/commands/DocumentCommands.h"
 #include "support/EditorNotation.h"
-#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -38,7 +38,8 @@ void type(QWidget *w, const QString &text)
     }
 }
 
-struct Window {
+struct Window
+{
     MainWindow form;
     QPlainTextEdit *editor() { return form.editor().widget(); }
     ArticleTextCommands *commands() { return &form.articleTextCommands(); }
@@ -57,7 +58,8 @@ using Kind = ArticleTextCommands::KeyKind;
 
 Q_DECLARE_METATYPE(Kind)
 
-class ArticleTextCommandsTest : public QObject {
+class ArticleTextCommandsTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -224,7 +226,8 @@ private slots:
         w.set(before);
         type(w.editor(), typed);
         QCOMPARE(w.get(), after);
-        QCOMPARE(MainWindowFixture::label(w.form, "StatusBar")->text(), QStringLiteral("[ %1 תווים ]").arg(w.form.editor().text().size()));
+        QCOMPARE(MainWindowFixture::label(w.form, "StatusBar")->text(),
+                 QStringLiteral("[ %1 תווים ]").arg(w.form.editor().text().size()));
     }
 
     void rootLinkIsUndoneAlone()
@@ -245,7 +248,7 @@ private slots:
             text += QStringLiteral("שורה %1\r\n").arg(i);
         w.form.editor().setText(text);
         const int at = int(text.indexOf(QStringLiteral("שורה 200")));
-        w.form.editor().apply(EditorState {text, at, 0});
+        w.form.editor().apply(EditorState{text, at, 0});
         QScrollBar *bar = w.editor()->verticalScrollBar();
         const int top = bar->value();
         QVERIFY(top > 0);
@@ -305,7 +308,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
         MainWindowFixture::jumpQuery(w.form)->setFocus();
         QVERIFY(MainWindowFixture::jumpQuery(w.form)->hasFocus());
-        w.form.editor().apply(EditorState {QStringLiteral("א"), 1, 0});
+        w.form.editor().apply(EditorState{QStringLiteral("א"), 1, 0});
         QVERIFY(w.editor()->hasFocus());
     }
 

@@ -27,8 +27,12 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
-        QTest::newRow("FixSpaces") << "FixSpaces" << "a b  \r\n\r\n\r\n\r\nc" << "a b\r\n\r\nc";
-        QTest::newRow("Punctuation") << "Punctuation" << "#הגדרה.בית-ספר" << "# הגדרה. בית־ספר";
+        QTest::newRow("FixSpaces") << "FixSpaces"
+                                   << "a b  \r\n\r\n\r\n\r\nc"
+                                   << "a b\r\n\r\nc";
+        QTest::newRow("Punctuation") << "Punctuation"
+                                     << "#הגדרה.בית-ספר"
+                                     << "# הגדרה. בית־ספר";
         QTest::newRow("Unify") << "Unify"
                                << "==שָׁלוֹם==\r\n# ברכה.\r\n\r\n===משפטים לדוגמה===\r\n* שלום לך!\r\n\r\nx"
                                << "==שָׁלוֹם==\r\n# ברכה.\r\n#:* שלום לך!\r\n\r\nx";

@@ -1,9 +1,9 @@
-#include "app/commands/DocumentCommands.h"
 #include "support/MainWindowFixture.h"
+#include "app/MainWindow.h"
+#include "app/commands/DocumentCommands.h"
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/HebrewMessageBox.h"
 #include "platform/Settings.h"
-#include "app/MainWindow.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 #include "wikitext/LiveAnalysis.h"
@@ -106,8 +106,7 @@ void DocumentCommandsTest::openRewritesFile_data()
         be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     QTest::newRow("UTF-16 big-endian") << be << word;
     QTest::newRow("UTF-16 little-endian") << utf16le(word) << word;
-    QTest::newRow("Windows-1255") << QByteArray("\xF9\xEC\xE5\xED\n\xF2\xE5\xEC\xED")
-                                  << QStringLiteral("שלום\r\nעולם");
+    QTest::newRow("Windows-1255") << QByteArray("\xF9\xEC\xE5\xED\n\xF2\xE5\xEC\xED") << QStringLiteral("שלום\r\nעולם");
     QTest::newRow("LF only") << QByteArray("a\nb\n") << QStringLiteral("a\r\nb\r\n");
     QTest::newRow("empty") << QByteArray() << QString();
 }
@@ -173,10 +172,14 @@ void DocumentCommandsTest::saveAs_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no dot gets .txt") << "entry" << "entry.txt";
-    QTest::newRow("extension kept") << "entry.wiki" << "entry.wiki";
-    QTest::newRow("dot only in the folder") << "sub.dir/entry" << "sub.dir/entry";
-    QTest::newRow("Hebrew name") << "ערך" << "ערך.txt";
+    QTest::newRow("no dot gets .txt") << "entry"
+                                      << "entry.txt";
+    QTest::newRow("extension kept") << "entry.wiki"
+                                    << "entry.wiki";
+    QTest::newRow("dot only in the folder") << "sub.dir/entry"
+                                            << "sub.dir/entry";
+    QTest::newRow("Hebrew name") << "ערך"
+                                 << "ערך.txt";
 }
 
 void DocumentCommandsTest::saveAs()
@@ -351,13 +354,20 @@ void DocumentCommandsTest::questionsBeforeDiscarding_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("wentOn");
-    QTest::newRow("open, nothing typed") << "Open" << "" << false << int(QMessageBox::No) << false << true;
-    QTest::newRow("open, typed, No") << "Open" << "x" << false << int(QMessageBox::No) << true << false;
-    QTest::newRow("open, typed, Yes") << "Open" << "x" << false << int(QMessageBox::Yes) << true << true;
-    QTest::newRow("exit, nothing typed") << "Exit" << "" << false << int(QMessageBox::No) << false << true;
-    QTest::newRow("exit, typed, No") << "Exit" << "x" << false << int(QMessageBox::No) << true << false;
-    QTest::newRow("exit, typed, Yes") << "Exit" << "x" << false << int(QMessageBox::Yes) << true << true;
-    QTest::newRow("exit, verb dialog open") << "Exit" << "" << true << int(QMessageBox::No) << true << false;
+    QTest::newRow("open, nothing typed") << "Open"
+                                         << "" << false << int(QMessageBox::No) << false << true;
+    QTest::newRow("open, typed, No") << "Open"
+                                     << "x" << false << int(QMessageBox::No) << true << false;
+    QTest::newRow("open, typed, Yes") << "Open"
+                                      << "x" << false << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("exit, nothing typed") << "Exit"
+                                         << "" << false << int(QMessageBox::No) << false << true;
+    QTest::newRow("exit, typed, No") << "Exit"
+                                     << "x" << false << int(QMessageBox::No) << true << false;
+    QTest::newRow("exit, typed, Yes") << "Exit"
+                                      << "x" << false << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("exit, verb dialog open") << "Exit"
+                                            << "" << true << int(QMessageBox::No) << true << false;
 }
 
 void DocumentCommandsTest::questionsBeforeDiscarding()
@@ -373,15 +383,18 @@ void DocumentCommandsTest::questionsBeforeDiscarding()
     if (verbOpen)
         m_form->verbsDialog().show();
     bool chooserRan = false;
-    doc.setFileChooserForTesting([&](bool) { chooserRan = true; return QString(); });
+    doc.setFileChooserForTesting([&](bool) {
+        chooserRan = true;
+        return QString();
+    });
     HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
     QAction *item = MainWindowFixture::action(*m_form, command);
     const bool left = MainWindowFixture::leavesEventLoop([item] { item->trigger(); });
     QCOMPARE(HebrewMessageBox::asked().size(), asked ? 1 : 0);
     if (asked) {
         const auto &q = HebrewMessageBox::asked().first();
-        QCOMPARE(q.text, command == QLatin1String("Open") ? DocumentCommands::OpenQuestion
-                                                          : DocumentCommands::ExitQuestion);
+        QCOMPARE(q.text,
+                 command == QLatin1String("Open") ? DocumentCommands::OpenQuestion : DocumentCommands::ExitQuestion);
         QVERIFY(q.text.endsWith(QChar(0x200F)));
         QCOMPARE(q.kind, int(HebrewMessageBox::Confirmation));
         QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No);

@@ -48,9 +48,11 @@ private slots:
         QTest::addColumn<bool>("root");
         QTest::addColumn<QList<Selection>>("selections"); // after "חפש", then after each Ctrl+F
 
-        QTest::newRow("plain over line breaks")
-            << "ספר\r\nסֵפֶר\r\nספרים" << "ספר" << false << QList<Selection>{{0, 3}, {5, 5}, {12, 3}, {12, 3}};
-        QTest::newRow("root: the whole word, prefix letters included") << "כתב ומכתבים" << "כ-ת-ב" << true << QList<Selection>{{0, 3}, {4, 7}, {4, 7}};
+        QTest::newRow("plain over line breaks") << "ספר\r\nסֵפֶר\r\nספרים"
+                                                << "ספר" << false << QList<Selection>{{0, 3}, {5, 5}, {12, 3}, {12, 3}};
+        QTest::newRow("root: the whole word, prefix letters included")
+            << "כתב ומכתבים"
+            << "כ-ת-ב" << true << QList<Selection>{{0, 3}, {4, 7}, {4, 7}};
     }
 
     void searchThenRepeat()

@@ -1,5 +1,5 @@
-#include "app/commands/MarkupCommands.h"
 #include "support/MainWindowFixture.h"
+#include "app/commands/MarkupCommands.h"
 #include "support/EditorNotation.h"
 #include "wikitext/Hebrew.h"
 
@@ -21,9 +21,10 @@ QString page()
 }
 
 const QString kImageTail = QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]");
-}
+} // namespace
 
-class MarkupCommandsTest : public QObject {
+class MarkupCommandsTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -161,7 +162,7 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, length);
         static MainWindow *form = new MainWindow;
-        const EditorState before {page(), start, length};
+        const EditorState before{page(), start, length};
         form->editor().setText(before.text);
         form->editor().apply(before);
         EditorState expected;

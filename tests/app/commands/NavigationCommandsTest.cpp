@@ -189,7 +189,8 @@ private slots:
                                 << QStringLiteral("https://www.google.com/search?hl=en&q=%d7%a9%d7%9c%d7%95%d7%9d+");
         QTest::newRow("google ignores the selection") << "Google" << QString() << QStringLiteral("x") << QString();
         QTest::newRow("commons") << "CommonsFind" << QStringLiteral("חתול") << QString()
-                                 << QStringLiteral("https://commons.wikimedia.org/wiki/Special:MediaSearch?q=חתול&t=r&z=30");
+                                 << QStringLiteral(
+                                        "https://commons.wikimedia.org/wiki/Special:MediaSearch?q=חתול&t=r&z=30");
         QTest::newRow("commons empty") << "CommonsFind" << QString() << QStringLiteral("x") << QString();
     }
 
@@ -215,7 +216,8 @@ private slots:
         for (QAction *a : MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup"))->actions())
             names << a->objectName();
         QCOMPARE(names, (QStringList{"Wikipedia", "CommonsFind", "Google"}));
-        QCOMPARE(MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup"))->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup"))->layoutDirection(),
+                 Qt::RightToLeft);
     }
 
 private:

@@ -1,7 +1,7 @@
+#include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "platform/ShellOpen.h"
-#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "wikitext/DocumentFormat.h"
 
@@ -93,7 +93,8 @@ private slots:
         QFETCH(bool, saved);
         const QString program = makeProgram(QStringLiteral("tool"));
         for (const char *k : {"F2", "F3", "F4"})
-            Settings::write(QStringLiteral("Shortcuts"), QString::fromLatin1(k), QLatin1Char('"') + program + QLatin1Char('"'));
+            Settings::write(QStringLiteral("Shortcuts"), QString::fromLatin1(k),
+                            QLatin1Char('"') + program + QLatin1Char('"'));
         m_form->preferences().load(true);
         QVERIFY(m_form->documentCommands().openFile(m_file));
         m_form->editor().setText(QStringLiteral("חדש"));
@@ -129,7 +130,8 @@ private slots:
         QFETCH(bool, runs);
         const QString program = makeProgram(QStringLiteral("כלי עזר"));
         const QString keyName = key == Qt::Key_F3 ? QStringLiteral("F3") : QStringLiteral("F4");
-        Settings::write(QStringLiteral("Shortcuts"), keyName, QString(stored).replace(QLatin1String("PROGRAM"), program));
+        Settings::write(QStringLiteral("Shortcuts"), keyName,
+                        QString(stored).replace(QLatin1String("PROGRAM"), program));
         m_form->preferences().load(true);
         const QString before = QDir::currentPath();
         ShellOpenRecorder recorder;
@@ -211,7 +213,8 @@ private slots:
         m_form->editor().setText(QStringLiteral("#הגדרה\r\n"));
         m_form->editor().apply({m_form->editor().text(), 8, 0});
         MainWindowFixture::jumpQuery(*m_form)->setText(QStringLiteral("תיבה"));
-        QWidget *target = fromJumpBox ? static_cast<QWidget *>(MainWindowFixture::jumpQuery(*m_form)) : m_form->editor().widget();
+        QWidget *target = fromJumpBox ? static_cast<QWidget *>(MainWindowFixture::jumpQuery(*m_form))
+                                      : m_form->editor().widget();
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(m_form->editor().text(), QStringLiteral("#הגדרה\r\n#:* \"שורה א / שורה ב\" (["));

@@ -42,7 +42,8 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::newRow("article") << "NewArticle" << TemplateCommands::NewArticleQuestion << Templates::newArticle().text << 2;
+        QTest::newRow("article") << "NewArticle" << TemplateCommands::NewArticleQuestion << Templates::newArticle().text
+                                 << 2;
         QTest::newRow("verb") << "NewVerb" << TemplateCommands::NewVerbQuestion << Templates::newVerb().text << 2;
         QTest::newRow("root") << "NewRoot" << TemplateCommands::NewRootQuestion << QString() << 0;
     }

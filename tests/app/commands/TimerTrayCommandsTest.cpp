@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
-#include "dialogs/verbs/VerbsDialog.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TimerTrayCommands.h"
+#include "dialogs/verbs/VerbsDialog.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
@@ -87,8 +87,8 @@ private slots:
         QStringList items;
         for (QAction *a : menu->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
-        QCOMPARE(items, (QStringList{"TrayRestore=פתיחה", "-", "RecentChangesTray=שינויים אחרונים", "-",
-                                     "TrayExit=יציאה"}));
+        QCOMPARE(items,
+                 (QStringList{"TrayRestore=פתיחה", "-", "RecentChangesTray=שינויים אחרונים", "-", "TrayExit=יציאה"}));
         QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(trayCommands(form)->trayIcon()->toolTip(), QStringLiteral("דלבנה"));
     }

@@ -1,6 +1,6 @@
+#include "support/MainWindowFixture.h"
 #include "app/commands/VowelCommands.h"
 #include "gui/AppIcons.h"
-#include "support/MainWindowFixture.h"
 #include "support/EditorNotation.h"
 #include "wikitext/Hebrew.h"
 
@@ -13,8 +13,9 @@
 namespace {
 
 // The point buttons in toolbar order.
-const QStringList PointButtons = {"Dagesh", "Shin_Left", "Shin_Right", "Kubuts", "Shuruk", "Hirik", "Schwa", "Tsere",
-                                  "Hataf_Segol", "Segol", "Hataf_Patah", "Patah", "Hataf_Kamats", "Kamats", "Holam"};
+const QStringList PointButtons = {"Dagesh",      "Shin_Left", "Shin_Right",   "Kubuts",      "Shuruk",
+                                  "Hirik",       "Schwa",     "Tsere",        "Hataf_Segol", "Segol",
+                                  "Hataf_Patah", "Patah",     "Hataf_Kamats", "Kamats",      "Holam"};
 
 } // namespace
 #include <QToolBar>
@@ -23,7 +24,8 @@ const QStringList PointButtons = {"Dagesh", "Shin_Left", "Shin_Right", "Kubuts",
 using EditorNotation::parse;
 using EditorNotation::write;
 
-class VowelCommandsTest : public QObject {
+class VowelCommandsTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -133,7 +135,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QAction *nikkud = MainWindowFixture::action(form, QStringLiteral("Nikkud"));
-        QWidget *quote = MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, QStringLiteral("Quote")));
+        QWidget *quote = MainWindowFixture::toolBar(form)->widgetForAction(
+            MainWindowFixture::action(form, QStringLiteral("Quote")));
         const int quoteX = quote->mapTo(&form, QPoint(0, 0)).x();
 
         nikkud->trigger(); // unchecked -> checked
@@ -143,7 +146,8 @@ private slots:
         for (const QString &name : PointButtons)
             QVERIFY2(MainWindowFixture::action(form, name)->isVisible(), qPrintable(name));
         QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), quoteX);
-        auto *dagesh = qobject_cast<QToolButton *>(MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, "Dagesh")));
+        auto *dagesh = qobject_cast<QToolButton *>(
+            MainWindowFixture::toolBar(form)->widgetForAction(MainWindowFixture::action(form, "Dagesh")));
         QVERIFY(dagesh && dagesh->isVisible());
 
         nikkud->trigger(); // checked -> unchecked

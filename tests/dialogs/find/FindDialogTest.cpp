@@ -21,8 +21,8 @@ struct FindHarness
     explicit FindHarness(const QString &text)
         : editor{text, 0, 0}
     {
-        dialog.setTarget({&regEx, &lastFindQuery, [this] { return editor; },
-                          [this](const EditorState &s) { editor = s; }});
+        dialog.setTarget(
+            {&regEx, &lastFindQuery, [this] { return editor; }, [this](const EditorState &s) { editor = s; }});
     }
 
     static QStringList notices() { return MainWindowFixture::askedTexts(); }
@@ -113,10 +113,14 @@ private slots:
         QTest::addColumn<bool>("root");
         QTest::addColumn<int>("selStart"); // -1: the notice below instead
         QTest::addColumn<QString>("notice");
-        QTest::newRow("found by Enter, dialog hides") << "אב סֵפֶר" << "ספר" << false << 3 << "";
-        QTest::newRow("root") << "שלח מכתבים" << "כ-ת-ב" << true << 4 << "";
-        QTest::newRow("not found, dialog stays") << "שלום" << "ספר" << false << -1 << "לא נמצא.\u200F";
-        QTest::newRow("empty editor") << "" << "ספר" << false << -1 << "לא נמצא!\u200F";
+        QTest::newRow("found by Enter, dialog hides") << "אב סֵפֶר"
+                                                      << "ספר" << false << 3 << "";
+        QTest::newRow("root") << "שלח מכתבים"
+                              << "כ-ת-ב" << true << 4 << "";
+        QTest::newRow("not found, dialog stays") << "שלום"
+                                                 << "ספר" << false << -1 << "לא נמצא.\u200F";
+        QTest::newRow("empty editor") << ""
+                                      << "ספר" << false << -1 << "לא נמצא!\u200F";
     }
 
     void search()

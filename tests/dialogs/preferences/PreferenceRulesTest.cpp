@@ -62,8 +62,8 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::newRow("off") << false << QStringLiteral("20260101120000") << QStringLiteral("0") << QStringLiteral("0");
         QTest::newRow("on from off") << true << QStringLiteral("0") << QStringLiteral("1") << QStringLiteral("1");
-        QTest::newRow("on keeps a time") << true << QStringLiteral("20260101120000")
-                                         << QStringLiteral("20260101120000") << QString();
+        QTest::newRow("on keeps a time") << true << QStringLiteral("20260101120000") << QStringLiteral("20260101120000")
+                                         << QString();
         QTest::newRow("on keeps 1") << true << QStringLiteral("1") << QStringLiteral("1") << QString();
     }
 

@@ -1,11 +1,11 @@
-#include "platform/Settings.h"
+#include "support/MainWindowFixture.h"
 #include "app/MainWindow.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/preferences/PreferencesModel.h"
 #include "gui/ClickableLabel.h"
-#include "support/MainWindowFixture.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
+#include "platform/Settings.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -108,9 +108,10 @@ private slots:
         QCOMPARE(rig.model.recentChanges(), QStringLiteral("0"));
         QFile f(m_ini);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("[Preferences]\nMaximize=Yes\nTray=Yes\nNikkud=Yes\nRecentChanges=0\n"
-                                         "AutoSave=0\nWordWrap=Yes\n[Shortcuts]\nF2=\nF3=\nF4=\n"
-                                         "[RecentItems]\nR1=\nR2=\nR3=\nR4=\n"));
+        QCOMPARE(f.readAll(),
+                 QByteArray("[Preferences]\nMaximize=Yes\nTray=Yes\nNikkud=Yes\nRecentChanges=0\n"
+                            "AutoSave=0\nWordWrap=Yes\n[Shortcuts]\nF2=\nF3=\nF4=\n"
+                            "[RecentItems]\nR1=\nR2=\nR3=\nR4=\n"));
         QVERIFY(g_messages.isEmpty());
     }
 
@@ -123,27 +124,40 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<int>("interval");
-        QTest::newRow("auto-save 250") << QByteArray("[Preferences]\nAutoSave=250\n") << "AutoSave" << "99"
+        QTest::newRow("auto-save 250") << QByteArray("[Preferences]\nAutoSave=250\n") << "AutoSave"
+                                       << "99"
                                        << "AutoSaveCheck" << true << 99 * 60000;
-        QTest::newRow("auto-save 7") << QByteArray("[Preferences]\nAutoSave=7\n") << "AutoSave" << "7"
+        QTest::newRow("auto-save 7") << QByteArray("[Preferences]\nAutoSave=7\n") << "AutoSave"
+                                     << "7"
                                      << "AutoSaveCheck" << true << 7 * 60000;
-        QTest::newRow("auto-save text") << QByteArray("[Preferences]\nAutoSave=ten\n") << "AutoSave" << "0"
+        QTest::newRow("auto-save text") << QByteArray("[Preferences]\nAutoSave=ten\n") << "AutoSave"
+                                        << "0"
                                         << "AutoSaveCheck" << false << -1;
-        QTest::newRow("auto-save negative") << QByteArray("[Preferences]\nAutoSave=-4\n") << "AutoSave" << "0"
+        QTest::newRow("auto-save negative") << QByteArray("[Preferences]\nAutoSave=-4\n") << "AutoSave"
+                                            << "0"
                                             << "AutoSaveCheck" << false << -1;
-        QTest::newRow("tray lower-case yes") << QByteArray("[Preferences]\nTray=yes\n") << "Tray" << "No" << "Tray"
-                                             << false << -1;
-        QTest::newRow("tray missing") << QByteArray("") << "Tray" << "No" << "Tray" << false << -1;
-        QTest::newRow("maximize No") << QByteArray("[Preferences]\nMaximize=No\n") << "Maximize" << "No"
+        QTest::newRow("tray lower-case yes") << QByteArray("[Preferences]\nTray=yes\n") << "Tray"
+                                             << "No"
+                                             << "Tray" << false << -1;
+        QTest::newRow("tray missing") << QByteArray("") << "Tray"
+                                      << "No"
+                                      << "Tray" << false << -1;
+        QTest::newRow("maximize No") << QByteArray("[Preferences]\nMaximize=No\n") << "Maximize"
+                                     << "No"
                                      << "MaxWindows" << false << -1;
-        QTest::newRow("maximize YES") << QByteArray("[Preferences]\nMaximize=YES\n") << "Maximize" << "No"
+        QTest::newRow("maximize YES") << QByteArray("[Preferences]\nMaximize=YES\n") << "Maximize"
+                                      << "No"
                                       << "MaxWindows" << false << -1;
         QTest::newRow("word wrap off stays as it is") << QByteArray("[Preferences]\nWordWrap=no\n") << "WordWrap"
-                                                      << "no" << "WrapLines" << false << -1;
-        QTest::newRow("word wrap missing") << QByteArray("") << "WordWrap" << "Yes" << "WrapLines" << true << -1;
-        QTest::newRow("recent changes time") << QByteArray("[Preferences]\nRecentChanges=20261207093000\n")
-                                             << "RecentChanges" << "20261207093000" << "RecentChangesTime" << true
-                                             << -1;
+                                                      << "no"
+                                                      << "WrapLines" << false << -1;
+        QTest::newRow("word wrap missing") << QByteArray("") << "WordWrap"
+                                           << "Yes"
+                                           << "WrapLines" << true << -1;
+        QTest::newRow("recent changes time")
+            << QByteArray("[Preferences]\nRecentChanges=20261207093000\n") << "RecentChanges"
+            << "20261207093000"
+            << "RecentChangesTime" << true << -1;
     }
 
     void creationNormalises()
@@ -162,7 +176,8 @@ private slots:
         if (key == QLatin1String("AutoSave"))
             QCOMPARE(rig.edit("AutoSaveText")->text(), written);
         if (key == QLatin1String("Maximize"))
-            QCOMPARE(Settings::externalWindowShowMode(), checked ? Settings::ShowMode::Maximized : Settings::ShowMode::Normal);
+            QCOMPARE(Settings::externalWindowShowMode(),
+                     checked ? Settings::ShowMode::Maximized : Settings::ShowMode::Normal);
         if (key == QLatin1String("WordWrap"))
             QCOMPARE(rig.wrap, checked);
         if (key == QLatin1String("RecentChanges"))

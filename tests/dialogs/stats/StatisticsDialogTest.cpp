@@ -9,8 +9,8 @@
 
 namespace {
 
-const QStringList kNames = {"Chars",     "Lines",     "Articles", "Sections",     "InnerLinks", "OuterLinks",
-                            "WikipediaLinks", "Templates", "Quotes", "Translations", "Categories"};
+const QStringList kNames = {"Chars",          "Lines",     "Articles", "Sections",     "InnerLinks", "OuterLinks",
+                            "WikipediaLinks", "Templates", "Quotes",   "Translations", "Categories"};
 
 QStringList values(const StatisticsDialog &dialog)
 {
@@ -51,9 +51,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("empty") << "" << QStringList{"0", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
-        QTest::newRow("a small page")
-            << "==סֵפֶר==\r\n{{ת|אנגלית|book}}\r\n[[קטגוריה:ספרות]]"
-            << QStringList{"47", "3", "1", "0", "1", "0", "0", "1", "0", "1", "1"};
+        QTest::newRow("a small page") << "==סֵפֶר==\r\n{{ת|אנגלית|book}}\r\n[[קטגוריה:ספרות]]"
+                                      << QStringList{"47", "3", "1", "0", "1", "0", "0", "1", "0", "1", "1"};
     }
 
     void countedOnEveryShow()

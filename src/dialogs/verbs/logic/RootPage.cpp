@@ -14,20 +14,16 @@ struct Header
 };
 
 const Header BinyanHeaders[7] = {
-    {QStringLiteral("קַל"), QStringLiteral("קל")},
-    {QStringLiteral("נִפְעַל"), QStringLiteral("נפעל")},
-    {QStringLiteral("הִפְעִיל"), QStringLiteral("הפעיל")},
-    {QStringLiteral("הֻפְעַל"), QStringLiteral("הופעל")},
-    {QStringLiteral("פִּעֵל"), QStringLiteral("פיעל")},
-    {QStringLiteral("פֻּעַל"), QStringLiteral("פועל")},
+    {QStringLiteral("קַל"), QStringLiteral("קל")},       {QStringLiteral("נִפְעַל"), QStringLiteral("נפעל")},
+    {QStringLiteral("הִפְעִיל"), QStringLiteral("הפעיל")}, {QStringLiteral("הֻפְעַל"), QStringLiteral("הופעל")},
+    {QStringLiteral("פִּעֵל"), QStringLiteral("פיעל")},    {QStringLiteral("פֻּעַל"), QStringLiteral("פועל")},
     {QStringLiteral("הִתְפַּעֵל"), QStringLiteral("התפעל")}};
 
-const Header TenseHeaders[5] = {
-    {QStringLiteral("עָבָר"), QStringLiteral("עבר")},
-    {QStringLiteral("הוֹוֶה"), QStringLiteral("הווה")},
-    {QStringLiteral("עָתִיד"), QStringLiteral("עתיד")},
-    {QStringLiteral("צִוּוּי"), QStringLiteral("ציווי")},
-    {QStringLiteral("שֵׁם הַפֹּעַל"), QStringLiteral("שם הפועל")}};
+const Header TenseHeaders[5] = {{QStringLiteral("עָבָר"), QStringLiteral("עבר")},
+                                {QStringLiteral("הוֹוֶה"), QStringLiteral("הווה")},
+                                {QStringLiteral("עָתִיד"), QStringLiteral("עתיד")},
+                                {QStringLiteral("צִוּוּי"), QStringLiteral("ציווי")},
+                                {QStringLiteral("שֵׁם הַפֹּעַל"), QStringLiteral("שם הפועל")}};
 
 // Rows 4 and 6 (the passive binyanim) have no imperative and no infinitive.
 bool isPassive(int row)

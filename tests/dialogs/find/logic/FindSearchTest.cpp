@@ -12,7 +12,8 @@ using Selection = QPair<int, int>;
 
 // The patterns written out as given, so that a wrong letter or point in the shared
 // vocabulary shows.
-const QString Pts = QStringLiteral("\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
+const QString Pts = QStringLiteral(
+    "\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05C2\u05C1\u05B9\u05BC\u05BB");
 const QString P = QLatin1Char('[') + Pts + QLatin1Char(']');
 const QString FirstFiller = QStringLiteral("[אבגדהוזחטיכלמנסעפצקרשתםףךץן") + Pts + QStringLiteral("]{0,10}");
 const QString Filler = QStringLiteral("[אבגדהוזחטיכלמנסעפצקרשתםךףץן") + Pts + QStringLiteral("]{0,10}");
@@ -46,11 +47,11 @@ private slots:
         QTest::newRow("plain of points only is empty") << "\u05B8\u05BC" << FindMode::Plain << "";
         QTest::newRow("plain keeps a surrogate pair whole") << "𝄞" << FindMode::Plain << q("𝄞") + P + "*";
         QTest::newRow("regex exactly as typed, points kept") << "סֵ(פ|ב)" << FindMode::Regex << "סֵ(פ|ב)";
-        QTest::newRow("root כ-ת-ב")
-            << "כ-ת-ב" << FindMode::Root
-            << FirstFiller + q("כ") + Filler + q("ת") + Filler + "[" + q("ב") + "]" + Filler;
+        QTest::newRow("root כ-ת-ב") << "כ-ת-ב" << FindMode::Root
+                                    << FirstFiller + q("כ") + Filler + q("ת") + Filler + "[" + q("ב") + "]" + Filler;
         QTest::newRow("root: a final letter is made ordinary and allowed back at the end")
-            << "ספן" << FindMode::Root << FirstFiller + q("ס") + Filler + q("פ") + Filler + "[" + q("נן") + "]" + Filler;
+            << "ספן" << FindMode::Root
+            << FirstFiller + q("ס") + Filler + q("פ") + Filler + "[" + q("נן") + "]" + Filler;
         QTest::newRow("root: final inside the root, dots, quotes, points and spaces dropped")
             << " \"ךְ.ת.ם\" " << FindMode::Root
             << FirstFiller + q("כ") + Filler + q("ת") + Filler + "[" + q("מם") + "]" + Filler;
@@ -73,28 +74,48 @@ private slots:
         QTest::addColumn<int>("start"); // -1: nothing selected
         QTest::addColumn<int>("length");
 
-        QTest::newRow("plain finds the pointed word") << "הנה סֵפֶר טוב" << "ספר" << FindMode::Plain << 4 << 5;
-        QTest::newRow("plain, pointed query finds unpointed") << "הנה ספר" << "סֵפֶר" << FindMode::Plain << 4 << 3;
-        QTest::newRow("plain full stop is literal") << "abc, d." << "." << FindMode::Plain << 6 << 1;
-        QTest::newRow("plain parenthesis is literal") << "(x) (" << "(" << FindMode::Plain << 0 << 1;
-        QTest::newRow("plain backslash is literal") << "a\\Eb" << "\\E" << FindMode::Plain << 1 << 2;
-        QTest::newRow("plain is caseless for Latin") << "xx ABC" << "abc" << FindMode::Plain << 3 << 3;
-        QTest::newRow("plain beyond the basic plane") << "a𝄞b" << "𝄞b" << FindMode::Plain << 1 << 3;
-        QTest::newRow("root finds הִכְתִּיב") << "אז הִכְתִּיב לו" << "כ-ת-ב" << FindMode::Root << 3 << 9;
-        QTest::newRow("root finds מכתבים") << "שלח מכתבים" << "כ-ת-ב" << FindMode::Root << 4 << 6;
-        QTest::newRow("root ending in ן matches a final letter") << "ראה ספן" << "ספן" << FindMode::Root << 4 << 3;
-        QTest::newRow("root ending in ן matches ordinary נ") << "ספנים" << "ספן" << FindMode::Root << 0 << 5;
-        QTest::newRow("root does not cross a space") << "כת ב" << "כ-ת-ב" << FindMode::Root << -1 << 0;
-        QTest::newRow("root: ten letters between allowed") << "כאאאאאאאאאאתב" << "כתב" << FindMode::Root << 0 << 13;
-        QTest::newRow("root: eleven letters between not") << "כאאאאאאאאאאאתב" << "כתב" << FindMode::Root << -1 << 0;
-        QTest::newRow("regex keeps points") << "סֵפֶר ספר" << "ספ" << FindMode::Regex << 6 << 2;
-        QTest::newRow("regex is caseless") << "Dalvana" << "DAL+" << FindMode::Regex << 0 << 3;
-        QTest::newRow("same text twice: the first in the editor")
-            << "ab xab" << "(?<=x)ab" << FindMode::Regex << 0 << 2;
-        QTest::newRow("an empty match is not found") << "abc" << "z*" << FindMode::Regex << -1 << 0;
-        QTest::newRow("a query of points only finds nothing") << "סֵפֶר" << "\u05B5" << FindMode::Plain << -1 << 0;
-        QTest::newRow("nothing matches") << "שלום" << "ספר" << FindMode::Plain << -1 << 0;
-        QTest::newRow("dot does not cross a line") << "a\r\nb" << "a.+b" << FindMode::Regex << -1 << 0;
+        QTest::newRow("plain finds the pointed word") << "הנה סֵפֶר טוב"
+                                                      << "ספר" << FindMode::Plain << 4 << 5;
+        QTest::newRow("plain, pointed query finds unpointed") << "הנה ספר"
+                                                              << "סֵפֶר" << FindMode::Plain << 4 << 3;
+        QTest::newRow("plain full stop is literal") << "abc, d."
+                                                    << "." << FindMode::Plain << 6 << 1;
+        QTest::newRow("plain parenthesis is literal") << "(x) ("
+                                                      << "(" << FindMode::Plain << 0 << 1;
+        QTest::newRow("plain backslash is literal") << "a\\Eb"
+                                                    << "\\E" << FindMode::Plain << 1 << 2;
+        QTest::newRow("plain is caseless for Latin") << "xx ABC"
+                                                     << "abc" << FindMode::Plain << 3 << 3;
+        QTest::newRow("plain beyond the basic plane") << "a𝄞b"
+                                                      << "𝄞b" << FindMode::Plain << 1 << 3;
+        QTest::newRow("root finds הִכְתִּיב") << "אז הִכְתִּיב לו"
+                                          << "כ-ת-ב" << FindMode::Root << 3 << 9;
+        QTest::newRow("root finds מכתבים") << "שלח מכתבים"
+                                           << "כ-ת-ב" << FindMode::Root << 4 << 6;
+        QTest::newRow("root ending in ן matches a final letter") << "ראה ספן"
+                                                                 << "ספן" << FindMode::Root << 4 << 3;
+        QTest::newRow("root ending in ן matches ordinary נ") << "ספנים"
+                                                             << "ספן" << FindMode::Root << 0 << 5;
+        QTest::newRow("root does not cross a space") << "כת ב"
+                                                     << "כ-ת-ב" << FindMode::Root << -1 << 0;
+        QTest::newRow("root: ten letters between allowed") << "כאאאאאאאאאאתב"
+                                                           << "כתב" << FindMode::Root << 0 << 13;
+        QTest::newRow("root: eleven letters between not") << "כאאאאאאאאאאאתב"
+                                                          << "כתב" << FindMode::Root << -1 << 0;
+        QTest::newRow("regex keeps points") << "סֵפֶר ספר"
+                                            << "ספ" << FindMode::Regex << 6 << 2;
+        QTest::newRow("regex is caseless") << "Dalvana"
+                                           << "DAL+" << FindMode::Regex << 0 << 3;
+        QTest::newRow("same text twice: the first in the editor") << "ab xab"
+                                                                  << "(?<=x)ab" << FindMode::Regex << 0 << 2;
+        QTest::newRow("an empty match is not found") << "abc"
+                                                     << "z*" << FindMode::Regex << -1 << 0;
+        QTest::newRow("a query of points only finds nothing") << "סֵפֶר"
+                                                              << "\u05B5" << FindMode::Plain << -1 << 0;
+        QTest::newRow("nothing matches") << "שלום"
+                                         << "ספר" << FindMode::Plain << -1 << 0;
+        QTest::newRow("dot does not cross a line") << "a\r\nb"
+                                                   << "a.+b" << FindMode::Regex << -1 << 0;
     }
 
     void search()
@@ -133,11 +154,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("says");
-        QTest::newRow("does not compile") << "abc" << "(ab" << "אינו תקין (בתו 4)";
-        QTest::newRow("does not compile, on an empty text too") << "" << "(ab" << "אינו תקין (בתו 4)";
-        QTest::newRow("lone quantifier") << "abc" << "*" << "אינו תקין (בתו 1)";
-        QTest::newRow("runs past the match limit")
-            << QString(3000, QLatin1Char('a')) + "b" << "(a|aa)+$" << "יותר מדי צעדים";
+        QTest::newRow("does not compile") << "abc"
+                                          << "(ab"
+                                          << "אינו תקין (בתו 4)";
+        QTest::newRow("does not compile, on an empty text too") << ""
+                                                                << "(ab"
+                                                                << "אינו תקין (בתו 4)";
+        QTest::newRow("lone quantifier") << "abc"
+                                         << "*"
+                                         << "אינו תקין (בתו 1)";
+        QTest::newRow("runs past the match limit") << QString(3000, QLatin1Char('a')) + "b"
+                                                   << "(a|aa)+$"
+                                                   << "יותר מדי צעדים";
     }
 
     void badPatterns()
@@ -165,17 +193,21 @@ private slots:
         QTest::addColumn<QList<Selection>>("selections");
 
         QTest::newRow("plain, pointed and unpointed in turn")
-            << "ספר סֵפֶר ספרים" << "ספר" << FindMode::Plain << QList<Selection>{{0, 3}, {4, 5}, {10, 3}};
-        QTest::newRow("root, every word in turn") << "כתב, מכתבים\r\nהִכְתִּיב" << "כתב" << FindMode::Root
-                                                  << QList<Selection>{{0, 3}, {5, 6}, {13, 9}};
-        QTest::newRow("no wrap to the start") << "x y" << "y" << FindMode::Plain << QList<Selection>{{2, 1}};
+            << "ספר סֵפֶר ספרים"
+            << "ספר" << FindMode::Plain << QList<Selection>{{0, 3}, {4, 5}, {10, 3}};
+        QTest::newRow("root, every word in turn")
+            << "כתב, מכתבים\r\nהִכְתִּיב"
+            << "כתב" << FindMode::Root << QList<Selection>{{0, 3}, {5, 6}, {13, 9}};
+        QTest::newRow("no wrap to the start") << "x y"
+                                              << "y" << FindMode::Plain << QList<Selection>{{2, 1}};
         QTest::newRow("a repeat never takes an empty match")
-            << "baab" << "b|a*" << FindMode::Regex << QList<Selection>{{0, 1}, {1, 2}, {3, 1}};
+            << "baab"
+            << "b|a*" << FindMode::Regex << QList<Selection>{{0, 1}, {1, 2}, {3, 1}};
         QTest::newRow("same text twice: each repeat goes on after the selection")
-            << "ab ab ab" << "ab" << FindMode::Regex << QList<Selection>{{0, 2}, {3, 2}, {6, 2}};
-        QTest::newRow("half of a surrogate pair is a character like any other")
-            << QChar(0xD800) + QStringLiteral("ab") << "." << FindMode::Regex
-            << QList<Selection>{{0, 1}, {1, 1}, {2, 1}};
+            << "ab ab ab"
+            << "ab" << FindMode::Regex << QList<Selection>{{0, 2}, {3, 2}, {6, 2}};
+        QTest::newRow("half of a surrogate pair is a character like any other") << QChar(0xD800)
+                + QStringLiteral("ab") << "." << FindMode::Regex << QList<Selection>{{0, 1}, {1, 1}, {2, 1}};
     }
 
     void repeats()
@@ -231,7 +263,7 @@ private slots:
         RegEx regEx;
         QString last;
         const FindResult r = FindSearch::findFirst(regEx, editor(QStringLiteral("ab cd ab")), QStringLiteral("ab|cd"),
-                                            FindMode::Regex, last);
+                                                   FindMode::Regex, last);
         QCOMPARE(r.state.selLength, 2);
         // The user replaces "cd" by "ab" before pressing Ctrl+F: the engine still sees
         // "cd" next, which is no longer in the text after the selection.

@@ -31,8 +31,8 @@ private slots:
         QTest::addColumn<Counts>("expected");
         //                                                    Ch  Li Ar Se In Ou Wi Te Qu Tr Ca
         QTest::newRow("empty text") << "" << Counts{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("a line break counts two characters and a line")
-            << "א\r\n" << Counts{3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("a line break counts two characters and a line") << "א\r\n"
+                                                                       << Counts{3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("a lone line feed is no line") << "א\nב" << Counts{3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("headword with points") << "==סֵפֶר==" << Counts{9, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("headword without points is no entry") << "==ספר==" << Counts{7, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -49,11 +49,9 @@ private slots:
         QTest::newRow("wikipedia and category links are inner links too")
             << "[[w:א]]\r\n[[קטגוריה:ב]]" << Counts{22, 2, 0, 0, 2, 0, 1, 0, 0, 0, 1};
         QTest::newRow("web scheme in capitals counts, secure scheme does not")
-            << "[HTTP://A.ORG]\r\n[https://b.org]\r\n[http://c.org x]"
-            << Counts{49, 3, 0, 0, 0, 2, 0, 0, 0, 0, 0};
+            << "[HTTP://A.ORG]\r\n[https://b.org]\r\n[http://c.org x]" << Counts{49, 3, 0, 0, 0, 2, 0, 0, 0, 0, 0};
         QTest::newRow("nested templates count once, emphasis and translation under templates too")
-            << "{{א|{{ב}}}} {{ג}}\r\n{{הדגשה|ד}}\r\n{{ת|אנגלית|e}}"
-            << Counts{46, 3, 0, 0, 0, 0, 0, 3, 1, 1, 0};
+            << "{{א|{{ב}}}} {{ג}}\r\n{{הדגשה|ד}}\r\n{{ת|אנגלית|e}}" << Counts{46, 3, 0, 0, 0, 0, 0, 3, 1, 1, 0};
         QTest::newRow("dot does not cross a line break") << "{{א\r\n}}" << Counts{7, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     }
 
@@ -72,10 +70,11 @@ private slots:
         QStringList names;
         for (const StatisticsRow &row : Statistics::rows(EntryStatistics{}))
             names << row.name + QLatin1Char(' ') + row.caption;
-        QCOMPARE(names, (QStringList{"Chars תווים:", "Lines שורות:", "Articles ערכים:", "Sections סעיפים:",
-                                     "InnerLinks קישורים פנימיים:", "OuterLinks קישורים לאתרים:",
-                                     "WikipediaLinks קישורים לוויקיפדיה:", "Templates תבניות:",
-                                     "Quotes ציטוטים מהמקורות:", "Translations תרגומים:", "Categories קטגוריות:"}));
+        QCOMPARE(names,
+                 (QStringList{"Chars תווים:", "Lines שורות:", "Articles ערכים:", "Sections סעיפים:",
+                              "InnerLinks קישורים פנימיים:", "OuterLinks קישורים לאתרים:",
+                              "WikipediaLinks קישורים לוויקיפדיה:", "Templates תבניות:", "Quotes ציטוטים מהמקורות:",
+                              "Translations תרגומים:", "Categories קטגוריות:"}));
     }
 
     void leavesItsStateInTheSharedObject()

@@ -51,8 +51,7 @@ private slots:
         QTest::newRow("a second blank is not the distinguishing letter")
             << QStringLiteral("ספר  א") << true << QStringLiteral("ס-פ-ר א");
         QTest::newRow("empty") << QString() << false << QString();
-        QTest::newRow("ten units with a space counted")
-            << QStringLiteral("ספר אבגדהו") << false << QString();
+        QTest::newRow("ten units with a space counted") << QStringLiteral("ספר אבגדהו") << false << QString();
     }
 
     void normalise()
@@ -74,8 +73,10 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::newRow("corner") << 0 << 0 << false << QString() << QString();
         QTest::newRow("kal") << 0 << 1 << false << QStringLiteral("קַל") << QString();
-        QTest::newRow("hitpael") << 0 << 7 << false << QStringLiteral("ה\u05B4ת\u05B0פ\u05BC\u05B7ע\u05B5ל") << QString();
-        QTest::newRow("infinitive") << 5 << 0 << false << QStringLiteral("ש\u05C1\u05B5ם ה\u05B7פ\u05BC\u05B9ע\u05B7ל") << QString();
+        QTest::newRow("hitpael") << 0 << 7 << false << QStringLiteral("ה\u05B4ת\u05B0פ\u05BC\u05B7ע\u05B5ל")
+                                 << QString();
+        QTest::newRow("infinitive") << 5 << 0 << false << QStringLiteral("ש\u05C1\u05B5ם ה\u05B7פ\u05BC\u05B9ע\u05B7ל")
+                                    << QString();
         QTest::newRow("kal past") << 1 << 1 << false << QString() << QStringLiteral("|קל עבר");
         QTest::newRow("hufal imperative") << 4 << 4 << true << QString() << QString();
         QTest::newRow("hufal infinitive") << 5 << 4 << true << QString() << QString();
@@ -158,12 +159,12 @@ private slots:
         QTest::newRow("last key then the closing")
             << QStringLiteral("כ-ת-ב") << QStringLiteral("x") << QString()
             << QStringLiteral("|התפעל ציווי=-אין-\r\n|התפעל שם הפועל=-אין-\r\n}}");
-        QTest::newRow("blank line between binyanim")
-            << QStringLiteral("כ-ת-ב") << QStringLiteral("x") << QString()
-            << QStringLiteral("|הופעל עתיד=-אין-\r\n\r\n|פיעל עבר=");
+        QTest::newRow("blank line between binyanim") << QStringLiteral("כ-ת-ב") << QStringLiteral("x") << QString()
+                                                     << QStringLiteral("|הופעל עתיד=-אין-\r\n\r\n|פיעל עבר=");
         QTest::newRow("line breaks typed into gizra and form come in as CR LF")
             << QStringLiteral("כ-ת-ב") << QStringLiteral("a\nb\rc") << QStringLiteral("d\ne")
-            << QStringLiteral("מגזרת a\r\nb\r\nc.\r\n\r\n===נטיות הפעלים===\r\n{{נטיות פעלים|שורש=כ־ת־ב\r\n|קל עבר=d\r\ne\r\n");
+            << QStringLiteral(
+                   "מגזרת a\r\nb\r\nc.\r\n\r\n===נטיות הפעלים===\r\n{{נטיות פעלים|שורש=כ־ת־ב\r\n|קל עבר=d\r\ne\r\n");
     }
 
     void pages()
