@@ -89,14 +89,18 @@ VerbsDialog::VerbsDialog(QWidget *parent)
     m_ui->Verbs->installEventFilter(this);
     // Leaving the grid, also from an open cell's editor (which the grid never sees
     // lose the focus); typing in a cell moves the focus into its editor, which is not leaving.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (m_ui->Verbs->currentItem() && (!now || !m_ui->Verbs->isAncestorOf(now)) && now != m_ui->Verbs)
             leaveGrid();
     });
     resetGrid();
 }
 
-VerbsDialog::~VerbsDialog() = default;
+VerbsDialog::~VerbsDialog()
+{
+    // The focus still moves while the widgets go, after the grid is gone.
+    disconnect(m_focusWatch);
+}
 
 QLineEdit *VerbsDialog::root() const
 {

@@ -72,4 +72,5 @@ private:
     std::unique_ptr<Ui::TVerbsForm> m_ui;
     Target m_target;
     QString m_currentRoot;
+    QMetaObject::Connection m_focusWatch;
 };
