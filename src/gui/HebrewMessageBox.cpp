@@ -100,9 +100,17 @@ std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int ki
                                              QMessageBox::NoButton, parent);
     box->setLayoutDirection(Qt::RightToLeft);
     for (const auto &b : MessageButtonCaptions) {
-        if (buttons.testFlag(b.button))
-            box->addButton(b.button)->setText(QString::fromUtf16(b.caption));
+        if (buttons.testFlag(b.button)) {
+            QPushButton *button = box->addButton(b.button);
+            button->setText(QString::fromUtf16(b.caption));
+            // Right to left, a style's button picture pushes the caption against the
+            // far edge; the caption alone stays centred.
+            button->setIcon(QIcon());
+        }
     }
+    // The text starts at the right, as the buttons' order does.
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     if (buttons.testFlag(QMessageBox::Ok))
         box->setDefaultButton(QMessageBox::Ok);
     else if (buttons.testFlag(QMessageBox::Yes))

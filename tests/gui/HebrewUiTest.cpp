@@ -14,9 +14,12 @@ private slots:
     {
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("english");
-        QTest::newRow("file dialog") << "QFileDialog" << "Look in:";
-        QTest::newRow("context menu") << "QWidgetTextControl" << "&Undo";
-        QTest::newRow("line edit menu") << "QLineEdit" << "Select All";
+        QTest::newRow("file dialog") << "QFileDialog"
+                                     << "Look in:";
+        QTest::newRow("context menu") << "QWidgetTextControl"
+                                      << "&Undo";
+        QTest::newRow("line edit menu") << "QLineEdit"
+                                        << "Select All";
     }
 
     void qtTextsInHebrew()
