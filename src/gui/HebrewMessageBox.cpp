@@ -101,11 +101,7 @@ std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int ki
     box->setLayoutDirection(Qt::RightToLeft);
     for (const auto &b : MessageButtonCaptions) {
         if (buttons.testFlag(b.button)) {
-            QPushButton *button = box->addButton(b.button);
-            button->setText(QString::fromUtf16(b.caption));
-            // Right to left, a style's button picture pushes the caption against the
-            // far edge; the caption alone stays centred.
-            button->setIcon(QIcon());
+            box->addButton(b.button)->setText(QString::fromUtf16(b.caption));
         }
     }
     // The text starts at the right, as the buttons' order does.
