@@ -1,10 +1,15 @@
 #include "gui/HebrewUi.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QProxyStyle>
 #include <QTranslator>
+#include <QTreeView>
 
 namespace HebrewUi {
 
@@ -31,6 +36,18 @@ QFont davidFont(int pixelSize)
     QFont font(QStringLiteral("David"));
     font.setPixelSize(pixelSize);
     return font;
+}
+
+void setUpFileDialog(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The dialog's parts by the names Qt gives them.
+    for (const char *name : {"lookInCombo", "fileNameEdit", "treeView", "listView"}) {
+        if (auto *part = dialog.findChild<QWidget *>(QLatin1String(name)))
+            part->setLayoutDirection(Qt::LeftToRight);
+    }
+    if (auto *tree = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
+        tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 bool install(QApplication &app)

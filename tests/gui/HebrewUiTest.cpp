@@ -1,6 +1,7 @@
 #include "gui/HebrewUi.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -32,6 +33,17 @@ private slots:
         const QString translated = QCoreApplication::translate(qPrintable(context), qPrintable(english));
         QVERIFY2(translated != english, qPrintable(translated));
         QVERIFY(translated.contains(QRegularExpression(QStringLiteral("[\u05D0-\u05EA]"))));
+    }
+
+    // Paths and file names run left to right inside the right-to-left dialog.
+    void fileDialogShowsPathsLeftToRight()
+    {
+        HebrewUi::install(*qApp);
+        QFileDialog dialog;
+        HebrewUi::setUpFileDialog(dialog);
+        QCOMPARE(dialog.layoutDirection(), Qt::RightToLeft);
+        for (const char *name : {"lookInCombo", "fileNameEdit", "treeView"})
+            QCOMPARE(dialog.findChild<QWidget *>(QLatin1String(name))->layoutDirection(), Qt::LeftToRight);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
+#include "gui/HebrewUi.h"
 #include "platform/Settings.h"
 #include "wikitext/DocumentFormat.h"
 
@@ -198,6 +199,7 @@ QString DocumentCommands::chooseFile(bool save)
         return m_chooser(save);
     const QString filter = QStringLiteral("Text Files (*.txt);;All Files (*)");
     QFileDialog dialog(&m_window, save ? QStringLiteral("שמור טקסט") : QStringLiteral("פתח קובץ"), QString(), filter);
+    HebrewUi::setUpFileDialog(dialog);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // Asked by saveAs about the name it really writes.

@@ -59,6 +59,7 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
     m_openFile->setNameFilters({QStringLiteral("EXE Files (*.exe)"), QStringLiteral("All Files (*)")});
     m_openFile->selectNameFilter(QStringLiteral("All Files (*)"));
     m_openFile->setSizeGripEnabled(true);
+    HebrewUi::setUpFileDialog(*m_openFile);
     m_chooseFile = [this] {
         return m_openFile->exec() == QDialog::Accepted && !m_openFile->selectedFiles().isEmpty()
             ? m_openFile->selectedFiles().first()
