@@ -109,6 +109,7 @@ void DocumentCommands::quickSave()
 
 bool DocumentCommands::saveToCurrentFile(bool lamp)
 {
+    // Asked before the editor builds its text: without a file there is nothing to write.
     if (!DocumentRules::fileExists(m_document.fileName()) || !saveText(m_editor.text(), lamp))
         return false;
     m_document.setQuickSavePending(false);
@@ -117,8 +118,6 @@ bool DocumentCommands::saveToCurrentFile(bool lamp)
 
 bool DocumentCommands::saveText(const QString &text, bool lamp)
 {
-    if (!DocumentRules::fileExists(m_document.fileName()))
-        return false;
     QString error;
     if (!DocumentFormat::writeFile(m_document.fileName(), text, &error)) {
         HebrewMessageBox::notice(error);

@@ -53,7 +53,7 @@ public:
     static const QString OverwriteQuestion;
 
 private:
-    // Writes `text` to the current file as the document; false where there is none or it fails.
+    // Writes `text` to the current file, which exists, as the document; false when that fails.
     bool saveText(const QString &text, bool lamp = true);
     QString chooseFile(bool save);
 
