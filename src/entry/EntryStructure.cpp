@@ -4,6 +4,8 @@
 #include "entry/HeadingMatches.h"
 #include "regex/RegEx.h"
 
+#include <algorithm>
+
 namespace EntryStructure {
 
 namespace {
@@ -37,13 +39,32 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart)
     return end;
 }
 
-QString readBlock(RegEx &regex, const QString &text, qsizetype lineStart)
+// The block whose first line begins at `lineStart`; null when it holds nothing.
+BlockSpan blockSpan(RegEx &regex, const QString &text, qsizetype lineStart)
 {
     const qsizetype end = blockEnd(regex, text, lineStart);
-    if (end <= lineStart)
+    if (end <= lineStart || EntryText::trim(QStringView(text).sliced(lineStart, end - lineStart)).isEmpty())
         return {};
-    const QString block = EntryText::trim(QStringView(text).sliced(lineStart, end - lineStart));
-    return block.isEmpty() ? QString() : block + kLineBreak;
+    return {lineStart, std::min(end + 2, text.size())};
+}
+
+QString blockText(const QString &text, BlockSpan span)
+{
+    if (span.isNull())
+        return {};
+    return EntryText::trim(QStringView(text).sliced(span.at, span.end - span.at)) + kLineBreak;
+}
+
+BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
+{
+    const qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
+    return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2);
+}
+
+BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
+{
+    const qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start));
+    return h < 0 ? BlockSpan() : blockSpan(regex, text, h + kFurtherQuotesHeading.size());
 }
 
 } // namespace
@@ -70,18 +91,12 @@ EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret)
 
 QString readDefinitionsBlock(RegEx &regex, const QString &text, int start)
 {
-    const qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
-    if (b < 0)
-        return {};
-    return readBlock(regex, text, b + 2);
+    return blockText(text, definitionsSpan(regex, text, start));
 }
 
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start)
 {
-    const qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start));
-    if (h < 0)
-        return {};
-    return readBlock(regex, text, h + kFurtherQuotesHeading.size());
+    return blockText(text, furtherQuotesSpan(regex, text, start));
 }
 
 EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
@@ -90,14 +105,24 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
     const EntryHeading h = findEntryHeading(regex, text, caret);
     e.headingStart = h.headingStart;
     e.headingEnd = h.headingEnd;
-    e.definitionsBlock = readDefinitionsBlock(regex, text, h.headingStart);
-    e.furtherQuotesBlock = readFurtherQuotesBlock(regex, text, h.headingStart);
+    const qsizetype entryEnd = h.headingEnd - 1;
+    e.definitionsSpan = definitionsSpan(regex, text, h.headingStart);
+    if (e.definitionsSpan.at >= entryEnd)
+        e.definitionsSpan = {};
+    e.furtherQuotesSpan = furtherQuotesSpan(regex, text, h.headingStart);
+    if (!e.furtherQuotesSpan.isNull()) {
+        e.furtherQuotesHeadingAt = e.furtherQuotesSpan.at - kFurtherQuotesHeading.size();
+        if (e.furtherQuotesHeadingAt >= entryEnd) {
+            e.furtherQuotesSpan = {};
+            e.furtherQuotesHeadingAt = -1;
+        }
+    }
+    e.definitionsBlock = blockText(text, e.definitionsSpan);
+    e.furtherQuotesBlock = blockText(text, e.furtherQuotesSpan);
 
     const int lines = EntryText::countOccurrences(kLineBreak, e.definitionsBlock);
     const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
     const int definitionCount = lines - exampleLines;
-    if (definitionCount <= 0)
-        return e;
 
     // Both blocks end in a line break, so the piece after the last one is left out.
     QList<QStringView> blockLines = QStringView(e.definitionsBlock).split(kLineBreak);
@@ -110,22 +135,24 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         } else if (line.contains(u'#')) {
             ++counter;
             const QString definition = EntryText::trim(QString(line).remove(line.indexOf(u'#'), 1));
-            e.definitions.append({QString::number(counter), definition});
+            e.definitions.append({QString::number(counter), definition, line});
+        } else if (!line.isEmpty()) {
+            e.examples.append({QString::number(counter), line, BesideDefinition});
         }
     }
 
-    if (e.furtherQuotesBlock.isEmpty())
-        return e;
     QList<QStringView> quoteLines = QStringView(e.furtherQuotesBlock).split(kLineBreak);
     quoteLines.removeLast();
     QString subHeading = QStringLiteral("0");
     for (QStringView raw : quoteLines) {
         const QString line = EntryText::trim(raw);
+        if (line.isEmpty())
+            continue;
         if (definitionCount == 1) {
             e.examples.append({QStringLiteral("1"), line, SeparateSection});
         } else if (EntryText::countOccurrences(u"====", line) == 2) {
             subHeading = EntryText::trim(QString(line).remove(QStringLiteral("====")));
-        } else if (!line.isEmpty()) {
+        } else {
             e.examples.append({subHeading, line, SeparateSection});
         }
     }

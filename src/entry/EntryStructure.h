@@ -18,6 +18,7 @@ struct DefinitionItem
 {
     QString number; // "1", "2", … in order of the definition lines
     QString text;   // the definition line without its first "#", trimmed
+    QString line;   // the whole line, trimmed, as it stands in the text
 };
 
 struct ExampleItem
@@ -32,12 +33,25 @@ struct ExampleItem
     }
 };
 
+// Where a block lies, 0-based: its first line starts at `at`, and `end` is behind the
+// line break after its last line (or the end of the text). `at` is -1 when there is none.
+struct BlockSpan
+{
+    qsizetype at = -1;
+    qsizetype end = -1;
+
+    bool isNull() const { return at < 0; }
+};
+
 struct EntryExamples
 {
     int headingStart = 0;
     int headingEnd = 0;
     QString definitionsBlock;
     QString furtherQuotesBlock;
+    BlockSpan definitionsSpan;
+    BlockSpan furtherQuotesSpan;
+    qsizetype furtherQuotesHeadingAt = -1; // where the section's heading line starts
     QList<DefinitionItem> definitions;
     QList<ExampleItem> examples;
 };
@@ -62,7 +76,12 @@ QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
 // The definitions and example sentences of the entry under `caret`. Blocks of any
-// length are read line by line; none is cut at 255 lines.
+// length are read line by line; none is cut at 255 lines. Only the entry's own blocks
+// are read: a definitions block or further-quotes section of a later entry is not
+// this entry's. Every line of the definitions block gives an item, so that nothing
+// read is dropped when written back: example lines and lines without "#" are
+// examples beside the definition above them ("0" above the first one), even when
+// the block has no definition line at all.
 EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret);
 
 } // namespace EntryStructure

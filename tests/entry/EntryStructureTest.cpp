@@ -137,11 +137,16 @@ private slots:
         QTest::newRow("an example above the first definition is numbered 0")
             << page({kShalom, "#:* מוקדם", "# א", "# ב", ""}) << QStringList{"1|א", "2|ב"}
             << QStringList{"0|#:* מוקדם|" + beside};
-        QTest::newRow("examples only: nothing") << page({kShalom, "#:* a", ""}) << QStringList{} << QStringList{};
+        QTest::newRow("examples only: kept, numbered 0")
+            << page({kShalom, "#:* a", ""}) << QStringList{} << QStringList{"0|#:* a|" + beside};
         QTest::newRow("only the entry under the caret")
             << page({kShalom, "# א", "", kBayit, "# ב", "# ג", ""}) << QStringList{"1|א"} << QStringList{};
-        QTest::newRow("a line without '#' is left out")
-            << page({kShalom, "# א", "{{x}}", "# ב", ""}) << QStringList{"1|א", "2|ב"} << QStringList{};
+        QTest::newRow("a line without '#' is kept beside its definition")
+            << page({kShalom, "# א", "{{x}}", "  ", "# ב", ""}) << QStringList{"1|א", "2|ב"}
+            << QStringList{"1|{{x}}|" + beside};
+        QTest::newRow("a later entry's section is not this entry's")
+            << page({kShalom, "# א", "", kBayit, "# ב", "", "===מובאות נוספות===", "* q", ""}) << QStringList{"1|א"}
+            << QStringList{};
     }
 
     void readEntryExamples()

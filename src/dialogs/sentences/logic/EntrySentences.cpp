@@ -1,0 +1,200 @@
+#include "dialogs/sentences/logic/EntrySentences.h"
+
+#include "regex/RegEx.h"
+#include "wikitext/Cleanup.h"
+
+#include <optional>
+
+namespace Sentences {
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\r\n");
+const QString QuotesHeading = QStringLiteral("===מובאות נוספות===");
+
+// Where a block read from `before` lies in `now`: the same place when the text is
+// unchanged, else the copy nearest to `near`.
+std::optional<BlockSpan> relocate(const QString &before, BlockSpan span, const QString &now, qsizetype near,
+                                  bool unchanged)
+{
+    if (unchanged)
+        return span;
+    const QStringView piece = QStringView(before).sliced(span.at, span.end - span.at);
+    near = std::clamp<qsizetype>(near, 0, now.size());
+    const qsizetype after = QStringView(now).indexOf(piece, near);
+    const qsizetype earlier = near > 0 ? QStringView(now).lastIndexOf(piece, near - 1) : -1;
+    qsizetype at = after;
+    if (earlier >= 0 && (after < 0 || near - earlier < after - near))
+        at = earlier;
+    if (at < 0)
+        return std::nullopt;
+    return BlockSpan{at, at + piece.size()};
+}
+
+struct Blocks
+{
+    QString definitions;
+    QString quotes; // the section's lines, without its heading
+};
+
+Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> rows)
+{
+    const int n = int(definitions.size());
+    sort(rows);
+    for (ExampleRow &r : rows)
+        r.number = normalisedNumber(r.number, n);
+    sort(rows);
+
+    Blocks b;
+    const QString &beside = EntryStructure::BesideDefinition;
+    if (n == 0) {
+        for (const ExampleRow &r : rows) {
+            if (r.placement == beside)
+                b.definitions += r.line + LineBreak;
+        }
+    }
+    for (int d = 1; d <= n; ++d) {
+        // The definition line as it was read: the table never changes it.
+        b.definitions += definitions.at(d - 1).line + LineBreak;
+        const QString number = QString::number(d);
+        for (const ExampleRow &r : rows) {
+            if (r.number == number && r.placement == beside)
+                b.definitions += r.line + LineBreak;
+        }
+    }
+
+    QString group = QStringLiteral("0");
+    bool pending = false;
+    for (const ExampleRow &r : rows) {
+        if (r.number != group) {
+            group = r.number;
+            pending = true;
+        }
+        if (r.placement != EntryStructure::SeparateSection)
+            continue;
+        if (pending && n > 1)
+            b.quotes += QStringLiteral("====") + group + QStringLiteral("====") + LineBreak;
+        b.quotes += r.line + LineBreak;
+        pending = false;
+    }
+    return b;
+}
+
+// A new section of further quotations in the entry that ends at `entryEnd`: after the
+// blank line that ends the definitions, or the source or commentators section.
+void insertSection(QString &text, qsizetype definitionsAt, qsizetype entryEnd, const QString &quotes)
+{
+    qsizetype place = definitionsAt - 2;
+    for (const QString &heading : {QStringLiteral("===מקור==="), QStringLiteral("===פרשנים מפרשים===")}) {
+        const qsizetype at = text.indexOf(heading, place);
+        if (at >= 0 && at < entryEnd)
+            place = at;
+    }
+    const QString section = QuotesHeading + LineBreak + quotes + LineBreak;
+    const qsizetype blank = text.indexOf(QStringLiteral("\r\n\r\n"), place);
+    if (blank >= 0 && blank + 4 <= entryEnd) {
+        text.insert(blank + 4, section);
+        return;
+    }
+    // No blank line closes that part of the entry: the section goes at its end.
+    QString glue;
+    const QStringView head = QStringView(text).first(entryEnd);
+    if (!head.endsWith(LineBreak))
+        glue = LineBreak + LineBreak;
+    else if (!head.endsWith(QStringLiteral("\r\n\r\n")))
+        glue = LineBreak;
+    text.insert(entryEnd, glue + section);
+}
+
+// The clean-ups of a write-back, over a piece that begins at a line start.
+std::optional<QString> cleanUp(RegEx &regex, const QString &piece)
+{
+    QString text = Cleanup::fixSpaces(regex, EditorState{piece, 0, 0}).text;
+    if (regex.failed())
+        return std::nullopt;
+    text.remove(QuotesHeading + QStringLiteral("\r\n\r\n"));
+    text.replace(QStringLiteral("\r\n\r\n\r\n"), QStringLiteral("\r\n\r\n"));
+    return text;
+}
+
+} // namespace
+
+EntrySentences read(RegEx &regex, const EditorState &state)
+{
+    EntrySentences s;
+    s.readText = state.text;
+    s.read = EntryStructure::readEntryExamples(regex, state.text, state.selStart);
+    s.definitions = s.read.definitions;
+    for (const ExampleItem &item : s.read.examples)
+        s.examples.append({QString(), item.number, item.line, item.placement});
+    sort(s.examples);
+    return s;
+}
+
+bool addSentence(QList<ExampleRow> &rows, NewSentence &sentence, const QString &clipboard)
+{
+    if (sentence.text.isEmpty())
+        return false;
+    if (sentence.definition.isEmpty())
+        sentence.definition = QStringLiteral("1");
+    const QString line = buildLine(sentence, clipboard);
+    if (line.isEmpty())
+        return false;
+    appendRow(rows, sentence.definition, line, sentence.placement);
+    return true;
+}
+
+SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const EntrySentences &s)
+{
+    SentencesWriteBack result;
+    result.state = current;
+    if (!s.hasDefinitionsBlock()) {
+        result.status = SentencesWriteBack::NotFound;
+        return result;
+    }
+    const QString &now = current.text;
+    const bool unchanged = now == s.readText;
+    const std::optional<BlockSpan> definitions =
+        relocate(s.readText, s.read.definitionsSpan, now, s.read.definitionsSpan.at, unchanged);
+    std::optional<BlockSpan> quotes;
+    if (definitions && !s.read.furtherQuotesSpan.isNull()) {
+        const qsizetype shift = definitions->at - s.read.definitionsSpan.at;
+        quotes = relocate(s.readText, s.read.furtherQuotesSpan, now, s.read.furtherQuotesSpan.at + shift, unchanged);
+        if (quotes && quotes->at < definitions->end)
+            quotes.reset();
+    }
+    if (!definitions || (!s.read.furtherQuotesSpan.isNull() && !quotes)) {
+        result.status = SentencesWriteBack::NotFound;
+        return result;
+    }
+    qsizetype entryEnd = s.read.headingEnd - 1;
+    if (!unchanged)
+        entryEnd = EntryStructure::findEntryHeading(regex, now, int(definitions->at)).headingEnd - 1;
+
+    const Blocks blocks = buildBlocks(s.definitions, s.examples);
+    QString text = now;
+    if (quotes) {
+        const qsizetype headingAt = quotes->at - QuotesHeading.size() - LineBreak.size();
+        if (blocks.quotes.isEmpty() && headingAt >= 0
+            && QStringView(text).sliced(headingAt).startsWith(QuotesHeading + LineBreak))
+            text.remove(headingAt, quotes->end - headingAt);
+        else
+            text.replace(quotes->at, quotes->end - quotes->at, blocks.quotes);
+    }
+    text.replace(definitions->at, definitions->end - definitions->at, blocks.definitions);
+    entryEnd += blocks.definitions.size() - (definitions->end - definitions->at);
+    if (!quotes && !blocks.quotes.isEmpty())
+        insertSection(text, definitions->at, std::clamp<qsizetype>(entryEnd, 0, text.size()), blocks.quotes);
+
+    // Cleaned on either side of the definitions' start, so the caret can go there.
+    const std::optional<QString> head = cleanUp(regex, text.first(definitions->at));
+    const std::optional<QString> tail = head ? cleanUp(regex, text.sliced(definitions->at)) : std::nullopt;
+    if (!tail) {
+        result.status = SentencesWriteBack::EngineGaveUp;
+        return result;
+    }
+    result.state = EditorState{*head + *tail, int(head->size()), 0};
+    return result;
+}
+
+} // namespace Sentences
