@@ -4,6 +4,7 @@
 #include "app/commands/ArticleTextCommands.h"
 #include "app/commands/CleanupCommands.h"
 #include "app/commands/DocumentCommands.h"
+#include "app/commands/ExampleCommands.h"
 #include "app/commands/FindCommands.h"
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
@@ -13,6 +14,7 @@
 #include "app/commands/VowelCommands.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
+#include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/AppIcons.h"
@@ -136,6 +138,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_findDialog = std::make_unique<FindDialog>(this);
     m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
+    m_sentencesDialog = std::make_unique<SentencesDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -153,6 +156,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_vowels = std::make_unique<VowelCommands>(m_editor);
     m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
                                                           *m_jumpQuery);
+    m_examples = std::make_unique<ExampleCommands>(m_editor, m_regEx, *m_sentencesDialog);
 
     connectCommands();
     reflectModels();
@@ -180,6 +184,9 @@ void MainWindow::connectCommands()
     connect(m_ui->FixSpaces, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixSpaces);
     connect(m_ui->Punctuation, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixPunctuation);
     connect(m_ui->Unify, &QAction::triggered, m_cleanup.get(), &CleanupCommands::unify);
+
+    connect(m_ui->Example, &QAction::triggered, m_examples.get(), &ExampleCommands::showExamples);
+    connect(m_ui->Sentences, &QAction::triggered, m_ui->Example, &QAction::trigger);
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);

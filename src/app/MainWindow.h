@@ -15,11 +15,13 @@
 class ArticleTextCommands;
 class CleanupCommands;
 class DocumentCommands;
+class ExampleCommands;
 class FindCommands;
 class FindDialog;
 class MarkupCommands;
 class NavigationCommands;
 class PreferencesDialog;
+class SentencesDialog;
 class QLineEdit;
 class QMenu;
 class ShortcutCommands;
@@ -71,6 +73,7 @@ public:
     FindDialog &findDialog() { return *m_findDialog; }
     StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
+    SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<FindDialog> m_findDialog;
     std::unique_ptr<StatisticsDialog> m_statisticsDialog;
     std::unique_ptr<VerbsDialog> m_verbsDialog;
+    std::unique_ptr<SentencesDialog> m_sentencesDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -115,4 +119,5 @@ private:
     std::unique_ptr<TemplateCommands> m_templates;
     std::unique_ptr<VowelCommands> m_vowels;
     std::unique_ptr<ArticleTextCommands> m_articleText;
+    std::unique_ptr<ExampleCommands> m_examples;
 };

@@ -3,25 +3,13 @@
 #include "app/EditorAdapter.h"
 #include "dialogs/preferences/PreferencesModel.h"
 #include "gui/AppIcons.h"
+#include "gui/MaqafKey.h"
 #include "platform/ShellOpen.h"
-#include "wikitext/Hebrew.h"
 #include "wikitext/WebAddresses.h"
 
 #include <QAction>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLineEdit>
-
-namespace {
-
-bool isCtrlMinus(const QKeyEvent *key)
-{
-    // The main keyboard's minus only; the keypad's minus stays a minus.
-    const Qt::KeyboardModifiers mods = key->modifiers();
-    return key->key() == Qt::Key_Minus && (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)
-        && !(mods & Qt::KeypadModifier);
-}
-
-} // namespace
 
 NavigationCommands::NavigationCommands(EditorAdapter &editor, PreferencesModel &preferences, QLineEdit &jumpQuery,
                                        Actions actions)
@@ -99,17 +87,9 @@ bool NavigationCommands::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != &m_jumpQuery)
         return false;
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // Keeps Ctrl+minus for the box even if a window shortcut claims it.
-        if (isCtrlMinus(static_cast<QKeyEvent *>(event)))
-            event->accept();
-        return false;
-    case QEvent::KeyPress:
-        if (!isCtrlMinus(static_cast<QKeyEvent *>(event)))
-            return false;
-        m_jumpQuery.insert(QString(QChar(Hebrew::Maqaf)));
+    if (MaqafKey::filter(m_jumpQuery, event))
         return true;
+    switch (event->type()) {
     case QEvent::MouseButtonDblClick:
         m_jumpQuery.clear();
         return true;

@@ -154,8 +154,8 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
     }
     const QString &now = current.text;
     const bool unchanged = now == s.readText;
-    const std::optional<BlockSpan> definitions =
-        relocate(s.readText, s.read.definitionsSpan, now, s.read.definitionsSpan.at, unchanged);
+    const std::optional<BlockSpan> definitions = relocate(s.readText, s.read.definitionsSpan, now,
+                                                          s.read.definitionsSpan.at, unchanged);
     std::optional<BlockSpan> quotes;
     if (definitions && !s.read.furtherQuotesSpan.isNull()) {
         const qsizetype shift = definitions->at - s.read.definitionsSpan.at;

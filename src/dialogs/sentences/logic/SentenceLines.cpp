@@ -24,8 +24,8 @@ QString buildLine(const NewSentence &s, const QString &clipboard)
     const QString text = EntryText::trim(s.text);
     if (text.isEmpty())
         return {};
-    const QString marker =
-        s.placement == EntryStructure::BesideDefinition ? QStringLiteral("#:* ") : QStringLiteral("* ");
+    const QString marker = s.placement == EntryStructure::BesideDefinition ? QStringLiteral("#:* ")
+                                                                           : QStringLiteral("* ");
     switch (s.kind) {
     case NewSentence::Kind::Plain:
         return marker + text;
@@ -42,11 +42,10 @@ QString buildLine(const NewSentence &s, const QString &clipboard)
         if (title.isEmpty() || author.isEmpty())
             return {};
         const QString address = EntryText::trim(clipboard);
-        const QString work = isBenYehudaAddress(clipboard)
-            ? u'[' + address + u' ' + Quote + title + Quote + u']'
-            : Quote + title + Quote;
-        const QString writer =
-            s.wikipediaLink ? QStringLiteral("[[w:") + author + u'|' + author + QStringLiteral("]]") : author;
+        const QString work = isBenYehudaAddress(clipboard) ? u'[' + address + u' ' + Quote + title + Quote + u']'
+                                                           : Quote + title + Quote;
+        const QString writer = s.wikipediaLink ? QStringLiteral("[[w:") + author + u'|' + author + QStringLiteral("]]")
+                                               : author;
         return marker + Quote + text + Quote + QStringLiteral(" (") + work + QStringLiteral(", ") + writer + u')';
     }
     }

@@ -14,7 +14,8 @@ std::optional<qulonglong> wholeNumber(const QString &text)
 {
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok);
-    if (!ok || text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; }))
+    if (!ok || text.isEmpty()
+        || !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; }))
         return std::nullopt;
     return value;
 }
@@ -106,8 +107,7 @@ QString removeQuestion(const QString &line)
     const qsizetype colon = shown.indexOf(u"#:");
     if (colon >= 0)
         shown.remove(colon, 2);
-    return QStringLiteral("האם ברצונך למחוק את המשפט שלהלן?\u200F\r\n\r\n") + EntryText::trim(shown)
-        + QChar(0x200F);
+    return QStringLiteral("האם ברצונך למחוק את המשפט שלהלן?\u200F\r\n\r\n") + EntryText::trim(shown) + QChar(0x200F);
 }
 
 QString normalisedNumber(const QString &number, int definitions)

@@ -44,21 +44,29 @@ private slots:
         QTest::addColumn<QString>("written");
 
         const QString two = page({kShalom, "# ברכה.", "#:* שלום לך!", "# היעדר מלחמה.", "#:* שלום עולמי.", "",
-                                  "===מובאות נוספות===", "====1====", "* א", "====2====", "* ב", "", "===תרגום===", ""});
-        QTest::newRow("two definitions come back unchanged") << two << "" << "" << "" << two;
+                                  "===מובאות נוספות===", "====1====", "* א", "====2====", "* ב", "",
+                                  "===תרגום===", ""});
+        QTest::newRow("two definitions come back unchanged") << two << ""
+                                                             << ""
+                                                             << "" << two;
         QTest::newRow("a quotation under the second sub-heading")
             << two << "2" << Section << "ג" << QString(two).replace("* ב\r\n", "* ב\r\n* ג\r\n");
 
         const QString one = page({kShalom, "# ברכה.", "", "===מובאות נוספות===", "====2====", "* א", "* ב", ""});
-        QTest::newRow("one definition: no sub-headings added") << one << "" << "" << "" << one;
+        QTest::newRow("one definition: no sub-headings added") << one << ""
+                                                               << ""
+                                                               << "" << one;
 
-        const QString bare = page({kShalom, "# ברכה.", "", "===מקור===", "x", "", kBayit, "# a", "", "===מקור===", "y", ""});
-        QTest::newRow("no section and nothing for one: none made") << bare << "" << "" << "" << bare;
+        const QString bare = page(
+            {kShalom, "# ברכה.", "", "===מקור===", "x", "", kBayit, "# a", "", "===מקור===", "y", ""});
+        QTest::newRow("no section and nothing for one: none made") << bare << ""
+                                                                   << ""
+                                                                   << "" << bare;
         QTest::newRow("a section made after the source section")
             << bare << "" << Section << "q"
             << QString(bare).replace("x\r\n\r\n", "x\r\n\r\n===מובאות נוספות===\r\n* q\r\n\r\n");
-        const QString commentators =
-            page({kShalom, "# ברכה.", "", "===מקור===", "x", "", "===פרשנים מפרשים===", "z", "", "===ראו גם===", ""});
+        const QString commentators = page(
+            {kShalom, "# ברכה.", "", "===מקור===", "x", "", "===פרשנים מפרשים===", "z", "", "===ראו גם===", ""});
         QTest::newRow("after the commentators section")
             << commentators << "" << Section << "q"
             << QString(commentators).replace("z\r\n\r\n", "z\r\n\r\n===מובאות נוספות===\r\n* q\r\n\r\n");
@@ -75,22 +83,26 @@ private slots:
             << page({kShalom, "# א", "#:* s", "", "===מובאות נוספות===", "* q", "", "===תרגום===", ""});
 
         QTest::newRow("trailing spaces on a definition line do not lose the sentence")
-            << page({kShalom, "# א   ", "# ב", ""}) << "1" << Beside << "s" << page({kShalom, "# א", "#:* s", "# ב", ""});
+            << page({kShalom, "# א   ", "# ב", ""}) << "1" << Beside << "s"
+            << page({kShalom, "# א", "#:* s", "# ב", ""});
         QTest::newRow("a block of examples only keeps them")
             << page({kShalom, "#:* a", ""}) << "" << Beside << "b" << page({kShalom, "#:* a", "#:* b", ""});
-        QTest::newRow("a number with a leading zero") << page({kShalom, "# א", "# ב", ""}) << "02" << Beside << "s"
-                                                     << page({kShalom, "# א", "# ב", "#:* s", ""});
+        QTest::newRow("a number with a leading zero")
+            << page({kShalom, "# א", "# ב", ""}) << "02" << Beside << "s" << page({kShalom, "# א", "# ב", "#:* s", ""});
         QTest::newRow("a number past the last definition goes to the first")
             << page({kShalom, "# א", "# ב", ""}) << "3" << Beside << "s" << page({kShalom, "# א", "#:* s", "# ב", ""});
 
         QStringList ten{kShalom};
         for (int i = 1; i <= 10; ++i)
             ten << QStringLiteral("# d%1").arg(i);
-        ten << "" << "===מובאות נוספות===";
+        ten << ""
+            << "===מובאות נוספות===";
         for (int i = 1; i <= 10; ++i)
             ten << QStringLiteral("====%1====").arg(i) << QStringLiteral("* q%1").arg(i);
         ten << "";
-        QTest::newRow("ten sub-headings stay in numeric order") << page(ten) << "" << "" << "" << page(ten);
+        QTest::newRow("ten sub-headings stay in numeric order") << page(ten) << ""
+                                                                << ""
+                                                                << "" << page(ten);
     }
 
     void writeBack()

@@ -94,8 +94,8 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("after");
         QTest::newRow("the only row") << QStringList{"1|a"} << 0 << QStringList{};
-        QTest::newRow("first of two: the other keeps its number") << QStringList{"1|a", "1|b"} << 0
-                                                                   << QStringList{"02|1|b"};
+        QTest::newRow("first of two: the other keeps its number")
+            << QStringList{"1|a", "1|b"} << 0 << QStringList{"02|1|b"};
         QTest::newRow("middle of three") << QStringList{"1|a", "1|b", "1|c"} << 1 << QStringList{"01|1|a", "02|1|c"};
         QTest::newRow("past the end") << QStringList{"1|a"} << 1 << QStringList{"01|1|a"};
     }
