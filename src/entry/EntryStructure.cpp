@@ -69,20 +69,23 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 
 } // namespace
 
-EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret)
+EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret, HeadingPlace place)
 {
     const QList<HeadingMatch> matches = HeadingMatches::find(regex, HeadingMatches::entryPattern(), text);
+    const auto position = [place](const HeadingMatch &m) {
+        return (place == HeadingPlace::Found ? m.foundAt : m.located) + 1;
+    };
     EntryHeading h;
     for (const HeadingMatch &m : matches) {
-        if (caret >= m.located + 1)
-            h.headingStart = m.located + 1;
+        if (caret >= position(m))
+            h.headingStart = position(m);
     }
     if (h.headingStart == 0 && !matches.isEmpty())
-        h.headingStart = matches.first().located + 1;
+        h.headingStart = position(matches.first());
     h.headingEnd = int(text.size()) + 1;
     for (const HeadingMatch &m : matches) {
-        if (m.located + 1 > h.headingStart) {
-            h.headingEnd = m.located + 1;
+        if (position(m) > h.headingStart) {
+            h.headingEnd = position(m);
             break;
         }
     }
@@ -102,7 +105,7 @@ QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start)
 EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
 {
     EntryExamples e;
-    const EntryHeading h = findEntryHeading(regex, text, caret);
+    const EntryHeading h = findEntryHeading(regex, text, caret, HeadingPlace::Found);
     e.headingStart = h.headingStart;
     e.headingEnd = h.headingEnd;
     const qsizetype entryEnd = h.headingEnd - 1;

@@ -61,8 +61,14 @@ namespace EntryStructure {
 inline const QString BesideDefinition = QStringLiteral("ליד ההגדרה");
 inline const QString SeparateSection = QStringLiteral("סעיף נפרד");
 
-// The entry under `caret` (0-based). Headings are located by their text.
-EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret);
+// Where a heading is taken to stand: where its text first occurs in the whole text,
+// so that two identical heading lines both stand at the first, or where it is.
+enum class HeadingPlace { FirstOccurrence, Found };
+
+// The entry under `caret` (0-based). Headings are located by their text unless
+// `place` says otherwise.
+EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret,
+                              HeadingPlace place = HeadingPlace::FirstOccurrence);
 
 // The definition lines from the first "\r\n#" at or after `start` (1-based, 0 for the
 // beginning) up to the first blank line, trimmed, with "\r\n" after them; empty when
@@ -75,7 +81,8 @@ QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 // readDefinitionsBlock.
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
-// The definitions and example sentences of the entry under `caret`. Blocks of any
+// The definitions and example sentences of the entry under `caret`, the one whose
+// heading really stands above it, even when an earlier heading reads the same. Blocks of any
 // length are read line by line; none is cut at 255 lines. Only the entry's own blocks
 // are read: a definitions block or further-quotes section of a later entry is not
 // this entry's. Every line of the definitions block gives an item, so that nothing

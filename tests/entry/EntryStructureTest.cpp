@@ -185,6 +185,17 @@ private slots:
         QCOMPARE(e.examples.at(599), (ExampleItem{"300", "* מובאה 300", EntryStructure::SeparateSection}));
     }
 
+    // The examples are read from the entry under the caret, not from an earlier one
+    // whose heading reads the same.
+    void twinHeadingsReadTheirOwnEntry()
+    {
+        const QString text = page({kShalom, "# א", "", kShalom, "# ב", ""});
+        RegEx regex;
+        const EntryExamples e = EntryStructure::readEntryExamples(regex, text, int(text.size()));
+        QCOMPARE(e.headingStart, int(text.lastIndexOf(kShalom)) + 1);
+        QCOMPARE(e.definitionsBlock, QStringLiteral("# ב\r\n"));
+    }
+
     void positionsAndBlocksTogether()
     {
         const QString text = page(

@@ -107,10 +107,10 @@ void SentencesDialog::buildGrids()
 {
     setHeader(m_ui->SGDefs, {QStringLiteral("#"), QStringLiteral("הגדרה")}, DefinitionsHeaderColour);
     m_ui->SGDefs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setHeader(m_ui->SG,
-              {QStringLiteral("#"), QStringLiteral("הגדרה"), QStringLiteral("משפט מקורי או מובאה"),
-               QStringLiteral("מיקום")},
-              SentencesHeaderColour);
+    setHeader(
+        m_ui->SG,
+        {QStringLiteral("#"), QStringLiteral("הגדרה"), QStringLiteral("משפט מקורי או מובאה"), QStringLiteral("מיקום")},
+        SentencesHeaderColour);
 
     m_chooser = new QComboBox(m_ui->SG->viewport());
     m_chooser->setObjectName(QStringLiteral("ComboBox1"));

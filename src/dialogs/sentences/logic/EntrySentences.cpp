@@ -169,7 +169,10 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
     }
     qsizetype entryEnd = s.read.headingEnd - 1;
     if (!unchanged)
-        entryEnd = EntryStructure::findEntryHeading(regex, now, int(definitions->at)).headingEnd - 1;
+        entryEnd = EntryStructure::findEntryHeading(regex, now, int(definitions->at),
+                                                    EntryStructure::HeadingPlace::Found)
+                       .headingEnd
+            - 1;
 
     const Blocks blocks = buildBlocks(s.definitions, s.examples);
     QString text = now;

@@ -15,7 +15,7 @@ const QString Entry = lines({"==שָׁלוֹם==", "# ברכה.", "", "===מקו
 
 } // namespace
 
-class ExampleCommandsTest : public QObject
+class ExampleCliTest : public QObject
 {
     Q_OBJECT
 
@@ -27,13 +27,13 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::newRow("unchanged") << QStringList{"examples-update"} << 0 << Entry;
         QTest::newRow("a literature quotation in a new section")
-            << QStringList{"add-example", "1",      "literature", "section", "משפט", "שם", "סופר", "--wikipedia",
-                           "--clipboard", "http://benyehuda.org/a"}
+            << QStringList{"add-example", "1",    "literature",  "section",     "משפט",
+                           "שם",          "סופר", "--wikipedia", "--clipboard", "http://benyehuda.org/a"}
             << 0
-            << lines({"==שָׁלוֹם==", "# ברכה.", "", "===מקור===", "x", "", "===מובאות נוספות===",
-                      "* \"משפט\" ([http://benyehuda.org/a \"שם\"], [[w:סופר|סופר]])", "", ""});
-        QTest::newRow("a source missing: refused") << QStringList{"add-example", "1", "sources", "beside", "משפט", " "}
-                                                   << 1 << "";
+            << lines({"==שָׁלוֹם==", "# ברכה.", "", "===מקור===", "x", "",
+                      "===מובאות נוספות===", "* \"משפט\" ([http://benyehuda.org/a \"שם\"], [[w:סופר|סופר]])", "", ""});
+        QTest::newRow("a source missing: refused")
+            << QStringList{"add-example", "1", "sources", "beside", "משפט", " "} << 1 << "";
         QTest::newRow("an unknown kind") << QStringList{"add-example", "1", "poem", "beside", "משפט"} << 2 << "";
     }
 
@@ -56,5 +56,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ExampleCommandsTest)
-#include "ExampleCommandsTest.moc"
+QTEST_GUILESS_MAIN(ExampleCliTest)
+#include "ExampleCliTest.moc"
