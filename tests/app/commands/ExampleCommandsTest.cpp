@@ -1,5 +1,5 @@
-#include "dialogs/sentences/SentencesDialog.h"
 #include "support/MainWindowFixture.h"
+#include "dialogs/sentences/SentencesDialog.h"
 #include "support/TextFixtures.h"
 
 #include <QLineEdit>

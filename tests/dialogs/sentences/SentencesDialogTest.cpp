@@ -1,7 +1,7 @@
+#include "support/MainWindowFixture.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "platform/ShellOpen.h"
 #include "regex/RegEx.h"
-#include "support/MainWindowFixture.h"
 #include "support/TextFixtures.h"
 
 #include <QCheckBox>
@@ -64,8 +64,8 @@ private slots:
         QCOMPARE(m_dialog->layoutDirection(), Qt::RightToLeft);
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("הוספת משפטים מדגימים ומובאות נוספות"));
         QCOMPARE(m_dialog->definitionsGrid()->rowCount(), 2);
-        QCOMPARE(gridLines(grid()), (QStringList{"1|#:* שלום לך", "1|#:* שלום שלום", "1|* א", "2|#:* שלום עולמי",
-                                                  "2|* ב"}));
+        QCOMPARE(gridLines(grid()),
+                 (QStringList{"1|#:* שלום לך", "1|#:* שלום שלום", "1|* א", "2|#:* שלום עולמי", "2|* ב"}));
         QCOMPARE(grid()->item(4, 0)->text(), QStringLiteral("05\u200F"));
     }
 
@@ -94,9 +94,8 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("second above first") << 1 << 0
-                                            << QStringList{"1|#:* שלום שלום", "1|#:* שלום לך", "1|* א",
-                                                           "2|#:* שלום עולמי", "2|* ב"};
+        QTest::newRow("second above first")
+            << 1 << 0 << QStringList{"1|#:* שלום שלום", "1|#:* שלום לך", "1|* א", "2|#:* שלום עולמי", "2|* ב"};
         QTest::newRow("definition 2 to the top: back among its own")
             << 3 << 0 << QStringList{"1|#:* שלום לך", "1|#:* שלום שלום", "1|* א", "2|#:* שלום עולמי", "2|* ב"};
     }

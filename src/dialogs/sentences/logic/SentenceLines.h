@@ -7,13 +7,13 @@ struct NewSentence
 {
     enum class Kind { Plain, Sources, Literature };
 
-    QString definition; // the definition number; "1" when left empty
+    QString definition{}; // the definition number; "1" when left empty
     Kind kind = Kind::Plain;
-    QString placement;          // EntryStructure::BesideDefinition or SeparateSection
-    QString text;               // the sentence
-    QString source;             // from the classical sources: where it stands
-    QString work;               // from literature: the title of the work
-    QString author;             // from literature: who wrote it
+    QString placement{};        // EntryStructure::BesideDefinition or SeparateSection
+    QString text{};             // the sentence
+    QString source{};           // from the classical sources: where it stands
+    QString work{};             // from literature: the title of the work
+    QString author{};           // from literature: who wrote it
     bool wikipediaLink = false; // the author as a link to Wikipedia
 };
 
