@@ -92,6 +92,28 @@ EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret, Head
     return h;
 }
 
+qsizetype nextHeading(RegEx &regex, const QString &text, qsizetype from)
+{
+    // A heading lies within one line, and only a line with two "==" can hold one.
+    for (qsizetype lineStart = std::max<qsizetype>(from, 0); lineStart < text.size();) {
+        qsizetype lineEnd = text.indexOf(kLineBreak, lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        const QStringView line = QStringView(text).sliced(lineStart, lineEnd - lineStart);
+        const qsizetype first = line.indexOf(u"==");
+        if (first >= 0 && line.lastIndexOf(u"==") >= first + 2) {
+            const QList<HeadingMatch> found = HeadingMatches::find(regex, HeadingMatches::entryPattern(),
+                                                                   line.toString());
+            if (!found.isEmpty())
+                return lineStart + found.first().foundAt;
+            if (regex.failed())
+                return text.size();
+        }
+        lineStart = lineEnd + kLineBreak.size();
+    }
+    return text.size();
+}
+
 QString readDefinitionsBlock(RegEx &regex, const QString &text, int start)
 {
     return blockText(text, definitionsSpan(regex, text, start));

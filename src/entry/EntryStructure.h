@@ -70,6 +70,10 @@ enum class HeadingPlace { FirstOccurrence, Found };
 EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret,
                               HeadingPlace place = HeadingPlace::FirstOccurrence);
 
+// Where the first headword heading at or after `from` (0-based, a line start) stands,
+// 0-based; the length of the text when there is none. Reads only as far as that.
+qsizetype nextHeading(RegEx &regex, const QString &text, qsizetype from);
+
 // The definition lines from the first "\r\n#" at or after `start` (1-based, 0 for the
 // beginning) up to the first blank line, trimmed, with "\r\n" after them; empty when
 // there is no definition line. A block never runs into the next entry: without a

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace Cleanup {
 
@@ -202,6 +203,83 @@ QString shortenEmptyLineRuns(const QString &w, const QList<Match> &matches)
     return result;
 }
 
+// \s of the patterns: the ASCII white space, line breaks included.
+bool isPatternSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u' ' || (u >= 0x09 && u <= 0x0D);
+}
+
+struct ScannedLineEnds
+{
+    QString text;
+    bool matched = false;
+};
+
+// The line-end pattern's work on a text whose line breaks are all CR LF, done by
+// walking its lines: there each match lies within one line, from the first
+// non-space that a space follows (with something after that) to the line break.
+// Nothing when a match would begin with a control character, which the trimming
+// would take away too; the literal way handles that.
+std::optional<ScannedLineEnds> scanLineEndSpaces(const QString &text)
+{
+    ScannedLineEnds result;
+    const qsizetype n = text.size();
+    qsizetype copied = 0;
+    for (qsizetype lineStart = 0; lineStart < n;) {
+        const qsizetype lineEnd = text.indexOf(u'\r', lineStart);
+        if (lineEnd < 0)
+            break;
+        qsizetype k = lineStart;
+        while (k + 1 < lineEnd && (isPatternSpace(text.at(k)) || !isPatternSpace(text.at(k + 1))))
+            ++k;
+        if (k + 2 < lineEnd) {
+            result.matched = true;
+            if (text.at(k).unicode() < 0x21)
+                return std::nullopt;
+            qsizetype end = lineEnd;
+            while (text.at(end - 1).unicode() < 0x21)
+                --end;
+            if (end < lineEnd) {
+                result.text.append(QStringView(text).sliced(copied, end - copied));
+                copied = lineEnd;
+            }
+        }
+        lineStart = lineEnd + 2;
+    }
+    if (copied == 0)
+        result.text = text;
+    else
+        result.text.append(QStringView(text).sliced(copied));
+    return result;
+}
+
+// The empty-line pattern's matches on such a text: each run of three or more line
+// breaks in pieces of at most a hundred, as the greedy pattern takes them.
+QList<Match> scanEmptyLineRuns(const QString &text)
+{
+    QList<Match> runs;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i + 1 < n;) {
+        if (text.at(i) != u'\r') {
+            ++i;
+            continue;
+        }
+        qsizetype start = i;
+        while (i + 1 < n && text.at(i) == u'\r' && text.at(i + 1) == u'\n')
+            i += 2;
+        for (qsizetype pairs = (i - start) / 2; pairs >= 3;) {
+            const qsizetype taken = std::min<qsizetype>(pairs, 100);
+            runs.append({QStringLiteral("\r\n").repeated(taken), start});
+            start += 2 * taken;
+            pairs -= taken;
+        }
+        if (i == start)
+            ++i;
+    }
+    return runs;
+}
+
 EditorState withText(const QString &text)
 {
     return EditorState{text, 0, 0};
@@ -212,6 +290,19 @@ EditorState withText(const QString &text)
 EditorState fixSpaces(RegEx &regex, const EditorState &state)
 {
     const QString &start = state.text;
+    if (lineBreaksAreCrLf(start)) {
+        // The editor's own texts: the same result without the engine, which on a long
+        // page spends most of its time handing over matches.
+        if (const std::optional<ScannedLineEnds> scanned = scanLineEndSpaces(start)) {
+            // Callers read the engine's state afterwards, as after every clean-up.
+            if (!regex.setPattern(emptyLineRunPattern()))
+                return state;
+            const QList<Match> runs = scanEmptyLineRuns(start);
+            if (!scanned->matched && runs.isEmpty())
+                return state;
+            return withText(runs.isEmpty() ? scanned->text : shortenEmptyLineRuns(scanned->text, runs));
+        }
+    }
     QString w = start;
     bool changed = false;
 

@@ -75,6 +75,8 @@ inline QString randomPage(QRandomGenerator &random, int pieces, bool tidy = fals
                                      "\n",
                                      QString(QChar(1)),
                                      "\x0B",
+                                     "\x0C",
+                                     QStringLiteral("\u00A0"),
                                      "#",
                                      ";",
                                      "*",

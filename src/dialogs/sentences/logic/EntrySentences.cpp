@@ -167,12 +167,8 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
         result.status = SentencesWriteBack::NotFound;
         return result;
     }
-    qsizetype entryEnd = s.read.headingEnd - 1;
-    if (!unchanged)
-        entryEnd = EntryStructure::findEntryHeading(regex, now, int(definitions->at),
-                                                    EntryStructure::HeadingPlace::Found)
-                       .headingEnd
-            - 1;
+    const qsizetype entryEnd = unchanged ? qsizetype(s.read.headingEnd - 1)
+                                         : EntryStructure::nextHeading(regex, now, definitions->at);
 
     const Blocks blocks = buildBlocks(s.definitions, s.examples);
     QString text = now;
@@ -185,9 +181,9 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
             text.replace(quotes->at, quotes->end - quotes->at, blocks.quotes);
     }
     text.replace(definitions->at, definitions->end - definitions->at, blocks.definitions);
-    entryEnd += blocks.definitions.size() - (definitions->end - definitions->at);
+    const qsizetype newEntryEnd = entryEnd + blocks.definitions.size() - (definitions->end - definitions->at);
     if (!quotes && !blocks.quotes.isEmpty())
-        insertSection(text, definitions->at, std::clamp<qsizetype>(entryEnd, 0, text.size()), blocks.quotes);
+        insertSection(text, definitions->at, std::clamp<qsizetype>(newEntryEnd, 0, text.size()), blocks.quotes);
 
     // Cleaned on either side of the definitions' start, so the caret can go there.
     const std::optional<QString> head = cleanUp(regex, text.first(definitions->at));

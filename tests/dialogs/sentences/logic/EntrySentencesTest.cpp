@@ -137,6 +137,15 @@ private slots:
         QCOMPARE(Sentences::writeBack(regex, moved, s).state.text,
                  "intro\r\n\r\n" + page({kShalom, "# א", "", "===מובאות נוספות===", "* q", "* r", ""}));
 
+        // Without a section of its own, the new one stays in the entry that moved.
+        const QString bare = page({kShalom, "# א", "", kBayit, "# ב", "", "===מקור===", "y", ""});
+        EntrySentences b = Sentences::read(regex, EditorState{bare, 0, 0});
+        QVERIFY(Sentences::addSentence(b.examples, n, QString()));
+        QCOMPARE(Sentences::writeBack(regex, EditorState{"x\r\n" + bare, 0, 0}, b).state.text,
+                 "x\r\n"
+                     + page({kShalom, "# א", "", "===מובאות נוספות===", "* r", "", kBayit, "# ב", "", "===מקור===", "y",
+                             ""}));
+
         const EditorState edited{QString(text).replace("* q", "* w"), 5, 0};
         const SentencesWriteBack w = Sentences::writeBack(regex, edited, s);
         QCOMPARE(w.status, SentencesWriteBack::NotFound);

@@ -1,0 +1,116 @@
+// The example-sentences dialog on an entry in the middle of a long page (200 KB) and
+// of a dump (5 MB): reading the entry into the tables and writing them back, as text
+// operations and as the main window's commands with the dialog shown.
+#include "app/MainWindow.h"
+#include "dialogs/sentences/SentencesDialog.h"
+#include "dialogs/sentences/logic/EntrySentences.h"
+#include "gui/HebrewMessageBox.h"
+#include "platform/Settings.h"
+#include "regex/RegEx.h"
+#include "wikitext/Cleanup.h"
+
+#include "../tests/support/SamplePages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString &text(qsizetype size)
+{
+    static const QString small = SamplePages::realPage(200 * 1024);
+    static const QString large = SamplePages::realPage(5 * 1024 * 1024);
+    return size < 1024 * 1024 ? small : large;
+}
+
+// The caret on a definition line in the middle of the page.
+EditorState middle(qsizetype size)
+{
+    const QString &page = text(size);
+    return EditorState{page, int(page.indexOf(QStringLiteral("\r\n#"), page.size() / 2)) + 2, 0};
+}
+
+void BM_ReadSentences(benchmark::State &state)
+{
+    const EditorState start = middle(state.range(0));
+    for (auto _ : state) {
+        RegEx regex;
+        benchmark::DoNotOptimize(Sentences::read(regex, start));
+    }
+}
+
+// Written back with one sentence more; as when the text changed meanwhile, the entry
+// is found again first.
+void BM_WriteSentences(benchmark::State &state)
+{
+    const EditorState start = middle(state.range(0));
+    RegEx regex;
+    EntrySentences sentences = Sentences::read(regex, start);
+    NewSentence added{.definition = "1", .placement = EntryStructure::SeparateSection, .text = "משפט"};
+    Sentences::addSentence(sentences.examples, added, QString());
+    const bool moved = state.range(1) != 0;
+    const EditorState now{moved ? QStringLiteral("x") + start.text : start.text, 0, 0};
+    for (auto _ : state) {
+        const SentencesWriteBack w = Sentences::writeBack(regex, now, sentences);
+        if (w.status != SentencesWriteBack::Written)
+            state.SkipWithError("not written");
+        benchmark::DoNotOptimize(w);
+    }
+}
+
+MainWindow &window()
+{
+    static auto *w = new MainWindow;
+    return *w;
+}
+
+// The menu item with the dialog shown, then "עדכן", in the window, on a page that
+// the clean-up has already been over (as after the first write-back); putting the
+// text back between runs is not timed.
+void BM_SentencesInTheWindow(benchmark::State &state)
+{
+    RegEx regex;
+    EditorState start = middle(state.range(0));
+    start.text = Cleanup::fixSpaces(regex, start).text;
+    start.selStart = int(start.text.indexOf(QStringLiteral("\r\n#"), start.text.size() / 2)) + 2;
+    MainWindow &w = window();
+    w.editor().setText(start.text);
+    w.editor().finishLoading();
+    auto *example = w.findChild<QAction *>(QStringLiteral("Example"));
+    auto *update = w.sentencesDialog().findChild<QPushButton *>(QStringLiteral("Update"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.editor().apply(start);
+        state.ResumeTiming();
+        example->trigger();
+        update->click();
+    }
+}
+
+constexpr int64_t kPage = 200 * 1024;
+constexpr int64_t kDump = 5 * 1024 * 1024;
+
+} // namespace
+
+BENCHMARK(BM_ReadSentences)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteSentences)->Args({kPage, 0})->Args({kDump, 0})->Args({kDump, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SentencesInTheWindow)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    Settings::setIniPathForTesting(settings.filePath(QStringLiteral("Dalvana.ini")));
+    HebrewMessageBox::setTestMode(true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete &window();
+    return 0;
+}
