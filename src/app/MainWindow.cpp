@@ -7,13 +7,17 @@
 #include "app/commands/FindCommands.h"
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
+#include "app/commands/NoteCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
+#include "app/commands/TranslationCommands.h"
 #include "app/commands/VowelCommands.h"
 #include "dialogs/find/FindDialog.h"
+#include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
+#include "dialogs/translations/TranslationsDialog.h"
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewUi.h"
@@ -136,6 +140,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_findDialog = std::make_unique<FindDialog>(this);
     m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
+    m_translationsDialog = std::make_unique<TranslationsDialog>(this);
+    m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -153,6 +159,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_vowels = std::make_unique<VowelCommands>(m_editor);
     m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
                                                           *m_jumpQuery);
+    m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
+    m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
 
     connectCommands();
     reflectModels();
@@ -180,6 +188,11 @@ void MainWindow::connectCommands()
     connect(m_ui->FixSpaces, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixSpaces);
     connect(m_ui->Punctuation, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixPunctuation);
     connect(m_ui->Unify, &QAction::triggered, m_cleanup.get(), &CleanupCommands::unify);
+
+    connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
+    connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
+    connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);
+    connect(m_ui->FixReferences, &QAction::triggered, m_notes.get(), &NoteCommands::fixReferences);
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);

@@ -17,8 +17,10 @@ class CleanupCommands;
 class DocumentCommands;
 class FindCommands;
 class FindDialog;
+class FootnotesDialog;
 class MarkupCommands;
 class NavigationCommands;
+class NoteCommands;
 class PreferencesDialog;
 class QLineEdit;
 class QMenu;
@@ -26,6 +28,8 @@ class ShortcutCommands;
 class StatisticsDialog;
 class TemplateCommands;
 class TimerTrayCommands;
+class TranslationCommands;
+class TranslationsDialog;
 class VerbsDialog;
 class VowelCommands;
 
@@ -71,6 +75,8 @@ public:
     FindDialog &findDialog() { return *m_findDialog; }
     StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
+    TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
+    FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -103,6 +109,8 @@ private:
     std::unique_ptr<FindDialog> m_findDialog;
     std::unique_ptr<StatisticsDialog> m_statisticsDialog;
     std::unique_ptr<VerbsDialog> m_verbsDialog;
+    std::unique_ptr<TranslationsDialog> m_translationsDialog;
+    std::unique_ptr<FootnotesDialog> m_footnotesDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -115,4 +123,6 @@ private:
     std::unique_ptr<TemplateCommands> m_templates;
     std::unique_ptr<VowelCommands> m_vowels;
     std::unique_ptr<ArticleTextCommands> m_articleText;
+    std::unique_ptr<TranslationCommands> m_translations;
+    std::unique_ptr<NoteCommands> m_notes;
 };

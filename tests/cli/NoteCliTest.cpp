@@ -5,7 +5,7 @@
 using CliRun::run;
 using Run = CliRun::Result<QString>;
 
-class NoteCommandsTest : public QObject
+class NoteCliTest : public QObject
 {
     Q_OBJECT
 
@@ -80,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(NoteCommandsTest)
-#include "NoteCommandsTest.moc"
+QTEST_GUILESS_MAIN(NoteCliTest)
+#include "NoteCliTest.moc"
