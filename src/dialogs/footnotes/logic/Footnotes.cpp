@@ -101,6 +101,8 @@ EntryRange entryRange(RegEx &regex, const QString &text, int caret)
 {
     const EntryHeading here = EntryStructure::findEntryHeading(regex, text, caret);
     EntryRange range{qMax(here.headingStart - 1, 0), here.headingEnd - 1};
+    if (regex.failed())
+        return range;
     if (range.start > 0 && caret >= range.start) {
         const EntryHeading first = EntryStructure::findEntryHeading(regex, text, 0);
         if (first.headingStart != here.headingStart)
@@ -220,6 +222,8 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
         --caret;
 
     const EntryRange before = entryRange(regex, text, caret);
+    if (regex.failed())
+        return gaveUp;
     const int earlier = countReferencesBefore(regex, text, before.start, caret);
     if (regex.failed())
         return gaveUp;

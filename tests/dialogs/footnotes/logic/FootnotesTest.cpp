@@ -271,6 +271,19 @@ private slots:
         QCOMPARE(Footnotes::countReferencesBefore(regex, text, 1, 27), 1);
     }
 
+    // Nothing is half done when the engine gives up on the text.
+    void engineGivingUpChangesNothing()
+    {
+        const QString text = page({TextFixtures::kShalom, "# א{{הפניה|7|x}}", TextFixtures::runawayHeadingLine()});
+        RegEx regex;
+        const Footnotes::AddResult r = Footnotes::addFootnote(regex, text, 20, "ג", "הערה");
+        QCOMPARE(int(r.outcome), int(Footnotes::AddResult::Outcome::EngineGaveUp));
+        QCOMPARE(r.message, EngineGaveUpMessage);
+        const EditorState state{text, 20, 0};
+        QCOMPARE(Footnotes::fixReferences(regex, state), state);
+        QVERIFY(regex.failed());
+    }
+
     void fixReferences_data()
     {
         QTest::addColumn<QString>("before");
