@@ -24,7 +24,7 @@ int translations(CliContext &ctx)
     }
     if (rows.isEmpty())
         return ctx.refuse(NoTranslationsMessage);
-    ctx.state = replaceSelection(ctx.state, Translations::write(rows));
+    ctx.state = Translations::writeInPlace(ctx.state, Translations::write(rows));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/EditorAdapter.h"
 #include "dialogs/translations/TranslationsDialog.h"
+#include "dialogs/translations/logic/Translations.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -14,7 +15,7 @@ TranslationCommands::TranslationCommands(EditorAdapter &editor, TranslationsDial
 {
     m_translationsDialog.setTarget({[this] { return m_editor.state().selectedText(); },
                                     [this](const QString &text) {
-                                        m_editor.apply(replaceSelection(m_editor.state(), text));
+                                        m_editor.apply(Translations::writeInPlace(m_editor.state(), text));
                                         m_editor.widget()->setFocus();
                                     }});
 }

@@ -103,6 +103,12 @@ QString write(const QList<TranslationRow> &rows)
     return text + QStringLiteral("}}");
 }
 
+EditorState writeInPlace(const EditorState &state, const QString &written)
+{
+    const bool endsLine = state.selLength >= 2 && state.selectedText().endsWith(kLineBreak);
+    return replaceSelection(state, endsLine ? written + kLineBreak : written);
+}
+
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn)
 {
     if (!selection.contains(kTranslation))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wikitext/EditorState.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,6 +50,10 @@ void sort(QList<TranslationRow> &rows, int column);
 // The template, one line per row in the given order, with a column break after the
 // first half of the lines when there are more than five.
 QString write(const QList<TranslationRow> &rows);
+
+// A written template in place of the selection, the caret after it. A selection of
+// whole lines ends with a line break; the line after it stays a line of its own.
+EditorState writeInPlace(const EditorState &state, const QString &written);
 
 // The rows of a selected template or of bare lines of one, sorted by `sortColumn`;
 // nothing when the selection holds no translation.

@@ -1,5 +1,7 @@
 #include "dialogs/translations/logic/Translations.h"
 
+#include "support/EditorNotation.h"
+
 #include <QTest>
 
 using Rows = QList<TranslationRow>;
@@ -162,6 +164,30 @@ private slots:
         QCOMPARE(result.has_value(), read);
         if (read)
             QCOMPARE(*result, rows);
+    }
+
+    void writeInPlace_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("selection within lines") << "x⟦{{ת|a|b}}⟧y"
+                                                << "xT‸y";
+        QTest::newRow("whole lines keep the last break") << "x¶⟦a¶b¶⟧y"
+                                                         << "x¶T¶‸y";
+        QTest::newRow("a lone CR LF selected") << "x⟦¶⟧y"
+                                               << "xT¶‸y";
+        QTest::newRow("a lone CR is no line break") << "x⟦a\r⟧y"
+                                                    << "xT‸y";
+        QTest::newRow("caret only") << "x‸y"
+                                    << "xT‸y";
+    }
+
+    void writeInPlace()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const EditorState result = Translations::writeInPlace(EditorNotation::parse(before), QStringLiteral("T"));
+        QCOMPARE(EditorNotation::write(result), after);
     }
 
     // Every language with words that carry spaces and several translations: read back
