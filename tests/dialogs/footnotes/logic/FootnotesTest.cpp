@@ -74,18 +74,6 @@ private slots:
         QTest::newRow("new section before the category, which comes first")
             << page({"# x", "", kCategory, kRoot}) << 0 << page({"# x", "", created + kCategory, kRoot});
         QTest::newRow("new section at the end") << "# x" << 0 << "# x" + created;
-        QTest::newRow("first") << twoNotes() << 0
-                               << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "# פרידה.{{הפניה|2|ב}}", "",
-                                        "===הערות שוליים===", line, "# {{הערה|א}} הערה א", "# {{הערה|ב}} הערה ב", "",
-                                        kCategory});
-        QTest::newRow("between") << twoNotes() << 1
-                                 << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "# פרידה.{{הפניה|2|ב}}", "",
-                                          "===הערות שוליים===", "# {{הערה|א}} הערה א", line, "# {{הערה|ב}} הערה ב", "",
-                                          kCategory});
-        QTest::newRow("last") << twoNotes() << 2
-                              << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "# פרידה.{{הפניה|2|ב}}", "",
-                                       "===הערות שוליים===", "# {{הערה|א}} הערה א", "# {{הערה|ב}} הערה ב", line, "",
-                                       kCategory});
         QTest::newRow("more references than notes")
             << page({"===הערות שוליים===", "# {{הערה|א}} א  ", "", kCategory}) << 3
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, "", "", kCategory});
@@ -260,15 +248,6 @@ private slots:
         RegEx regex;
         const Footnotes::AddResult r = Footnotes::addFootnote(regex, "# א\r\n", 99, "ג", "הערה");
         QCOMPARE(r.state.text, page({"# א", "{{הפניה|1|ג}}", "", "===הערות שוליים===", "# {{הערה|ג}} הערה", "", ""}));
-    }
-
-    void countBefore()
-    {
-        RegEx regex;
-        const QString text = "{{הפניה|1|a}}x{{הפניה|2|b}}";
-        QCOMPARE(Footnotes::countReferencesBefore(regex, text, 0, 13), 1);
-        QCOMPARE(Footnotes::countReferencesBefore(regex, text, 0, 12), 0);
-        QCOMPARE(Footnotes::countReferencesBefore(regex, text, 1, 27), 1);
     }
 
     // Nothing is half done when the engine gives up on the text.
