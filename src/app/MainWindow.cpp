@@ -8,14 +8,18 @@
 #include "app/commands/FindCommands.h"
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
+#include "app/commands/NoteCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
+#include "app/commands/TranslationCommands.h"
 #include "app/commands/VowelCommands.h"
 #include "dialogs/find/FindDialog.h"
+#include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
+#include "dialogs/translations/TranslationsDialog.h"
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewUi.h"
@@ -139,6 +143,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
     m_sentencesDialog = std::make_unique<SentencesDialog>(this);
+    m_translationsDialog = std::make_unique<TranslationsDialog>(this);
+    m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -157,6 +163,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
                                                           *m_jumpQuery);
     m_examples = std::make_unique<ExampleCommands>(m_editor, m_regEx, *m_sentencesDialog);
+    m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
+    m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
 
     connectCommands();
     reflectModels();
@@ -187,6 +195,10 @@ void MainWindow::connectCommands()
 
     connect(m_ui->Example, &QAction::triggered, m_examples.get(), &ExampleCommands::showExamples);
     connect(m_ui->Sentences, &QAction::triggered, m_ui->Example, &QAction::trigger);
+    connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
+    connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
+    connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);
+    connect(m_ui->FixReferences, &QAction::triggered, m_notes.get(), &NoteCommands::fixReferences);
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);

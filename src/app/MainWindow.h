@@ -18,8 +18,10 @@ class DocumentCommands;
 class ExampleCommands;
 class FindCommands;
 class FindDialog;
+class FootnotesDialog;
 class MarkupCommands;
 class NavigationCommands;
+class NoteCommands;
 class PreferencesDialog;
 class SentencesDialog;
 class QLineEdit;
@@ -28,6 +30,8 @@ class ShortcutCommands;
 class StatisticsDialog;
 class TemplateCommands;
 class TimerTrayCommands;
+class TranslationCommands;
+class TranslationsDialog;
 class VerbsDialog;
 class VowelCommands;
 
@@ -74,6 +78,8 @@ public:
     StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
     SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
+    TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
+    FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -107,6 +113,8 @@ private:
     std::unique_ptr<StatisticsDialog> m_statisticsDialog;
     std::unique_ptr<VerbsDialog> m_verbsDialog;
     std::unique_ptr<SentencesDialog> m_sentencesDialog;
+    std::unique_ptr<TranslationsDialog> m_translationsDialog;
+    std::unique_ptr<FootnotesDialog> m_footnotesDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -120,4 +128,6 @@ private:
     std::unique_ptr<VowelCommands> m_vowels;
     std::unique_ptr<ArticleTextCommands> m_articleText;
     std::unique_ptr<ExampleCommands> m_examples;
+    std::unique_ptr<TranslationCommands> m_translations;
+    std::unique_ptr<NoteCommands> m_notes;
 };

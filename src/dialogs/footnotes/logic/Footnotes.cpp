@@ -1,0 +1,262 @@
+#include "dialogs/footnotes/logic/Footnotes.h"
+
+#include "entry/EntryStructure.h"
+#include "entry/EntryText.h"
+#include "regex/RegEx.h"
+#include "wikitext/Cleanup.h"
+
+namespace Footnotes {
+
+const QString SectionHeading = QStringLiteral("===הערות שוליים===");
+const QString InvalidNameMessage = QStringLiteral(
+    "שם ההערה או טקסט ההערה אינם תקינים. שם ההערה צריך להיות ייחודי והוא אינו יכול לכלול את רוב סימני "
+    "הפיסוק.\u200F");
+const QString NoDefinitionLineMessage = QStringLiteral("אין בטקסט שורת הגדרה, ולכן אין בו מקום להערת שוליים.\u200F");
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+const QString kBlankLine = QStringLiteral("\r\n\r\n");
+const QString kReferenceStart = QStringLiteral("{{הפניה|");
+const QString kForbidden = QStringLiteral("|{}[]'\"~!@#$%^&*?+=");
+
+const QString &referencePattern()
+{
+    static const QString p = QStringLiteral("\\Q{{הפניה|\\E[^{}]+\\Q|\\E[^{}]+\\Q}}\\E");
+    return p;
+}
+
+// Every character that could mean something to the engine is escaped, so a name
+// holding "\E" or any other sequence is matched as it is written.
+QString literal(const QString &text)
+{
+    QString quoted;
+    quoted.reserve(text.size() * 2);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80 && !c.isLetterOrNumber())
+            quoted += u'\\';
+        quoted += c;
+    }
+    return quoted;
+}
+
+QString noteLine(const QString &name, QString note)
+{
+    // Any line break would end the note line early, not only CR LF.
+    note.replace(kLineBreak, QStringLiteral("<br/>"));
+    for (QChar breakChar : {QChar(u'\r'), QChar(u'\n'), QChar(0x2028), QChar(0x2029)})
+        note.replace(breakChar, QStringLiteral("<br/>"));
+    return QStringLiteral("# {{הערה|") + name + QStringLiteral("}} ") + note;
+}
+
+bool isBreakOrControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || c.unicode() == 0x2028 || c.unicode() == 0x2029;
+}
+
+bool hasLoneSurrogate(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// The footnotes part of a section: the heading line and the note lines, each with its
+// line break. Without a blank line after it, it holds the lines that begin with "#".
+QString footnotesPart(const QString &section, qsizetype heading)
+{
+    const qsizetype blank = section.indexOf(kBlankLine, heading);
+    if (blank >= 0)
+        return section.mid(heading, blank - heading + 2);
+    qsizetype end = section.indexOf(kLineBreak, heading);
+    while (end >= 0 && section.mid(end + 2, 1) == QStringLiteral("#")) {
+        const qsizetype next = section.indexOf(kLineBreak, end + 2);
+        if (next < 0) {
+            end = section.size();
+            break;
+        }
+        end = next;
+    }
+    if (end < 0)
+        end = section.size();
+    return section.mid(heading, end - heading + (end < section.size() ? 2 : 0));
+}
+
+qsizetype trailingSpaceStart(const QString &text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).unicode() < 33)
+        --end;
+    return end;
+}
+
+} // namespace
+
+EntryRange entryRange(RegEx &regex, const QString &text, int caret)
+{
+    const EntryHeading here = EntryStructure::findEntryHeading(regex, text, caret);
+    EntryRange range{qMax(here.headingStart - 1, 0), here.headingEnd - 1};
+    if (regex.failed())
+        return range;
+    if (range.start > 0 && caret >= range.start) {
+        const EntryHeading first = EntryStructure::findEntryHeading(regex, text, 0);
+        if (first.headingStart != here.headingStart)
+            return range;
+    }
+    range.start = 0;
+    return range;
+}
+
+QString renumberReferences(RegEx &regex, const QString &section)
+{
+    if (!regex.setPattern(referencePattern()))
+        return section;
+    regex.setSubject(section);
+    Utf16Cursor position(regex.subjectUtf8());
+    QString result;
+    qsizetype copied = 0;
+    int number = 0;
+    // Each reference is renumbered where it stands: two equal references must not
+    // both take the number meant for the first.
+    for (bool found = regex.first(); found; found = regex.next()) {
+        const qsizetype start = position.at(regex.matchByteStart());
+        const qsizetype end = position.at(regex.matchByteEnd());
+        if (result.isEmpty())
+            result.reserve(section.size() + 64);
+        const qsizetype oldNumberEnd = section.indexOf(u'|', start + kReferenceStart.size());
+        result += QStringView(section).sliced(copied, start - copied);
+        result += QStringView(section).sliced(start, kReferenceStart.size());
+        result += QString::number(++number);
+        result += QStringView(section).sliced(oldNumberEnd, end - oldNumberEnd);
+        copied = end;
+    }
+    if (regex.failed() || number == 0)
+        return section;
+    result += QStringView(section).sliced(copied);
+    return result;
+}
+
+int countReferencesBefore(RegEx &regex, const QString &text, int start, int caret)
+{
+    if (caret <= start || !regex.setPattern(referencePattern()))
+        return 0;
+    regex.setSubject(text.mid(start, caret - start));
+    int count = 0;
+    for (bool found = regex.first(); found; found = regex.next())
+        ++count;
+    return count;
+}
+
+QString insertFootnoteLine(const QString &section, const QString &name, const QString &note, int earlier)
+{
+    const QString line = noteLine(name, note);
+    const qsizetype heading = section.indexOf(SectionHeading);
+    if (heading < 0) {
+        qsizetype at = section.size();
+        for (const QString &before : {QStringLiteral("{{שורש|"), QStringLiteral("[[קטגוריה:")}) {
+            const qsizetype found = section.indexOf(before);
+            if (found >= 0 && found < at)
+                at = found;
+        }
+        return QString(section).insert(at, kBlankLine + SectionHeading + kLineBreak + line + kBlankLine);
+    }
+
+    const QString part = footnotesPart(section, heading);
+    QString placed = part;
+    // A part that runs to the end of the section gets the line break its last line lacks.
+    if (!placed.endsWith(kLineBreak))
+        placed += kLineBreak;
+    const int lines = EntryText::countOccurrences(kLineBreak, placed);
+    if (lines > earlier) {
+        qsizetype at = -2;
+        for (int i = 0; i <= earlier; ++i)
+            at = placed.indexOf(kLineBreak, at + 2);
+        placed.insert(at + 2, line + kLineBreak);
+    } else {
+        placed = placed.left(trailingSpaceStart(placed)) + kLineBreak + line + kBlankLine;
+    }
+    return QString(section).replace(heading, part.size(), placed);
+}
+
+bool isValidName(const QString &name)
+{
+    if (name.isEmpty() || hasLoneSurrogate(name))
+        return false;
+    for (QChar c : name) {
+        if (kForbidden.contains(c) || isBreakOrControl(c))
+            return false;
+    }
+    return true;
+}
+
+bool isNameTaken(RegEx &regex, const QString &text, const QString &name)
+{
+    if (!regex.setPattern(QStringLiteral("\\Q{{הפניה|\\E[^{}]+\\|") + literal(name) + QStringLiteral("\\}\\}")))
+        return false;
+    regex.setSubject(text);
+    return regex.first();
+}
+
+AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QString &name, const QString &note)
+{
+    const AddResult refused{AddResult::Outcome::Refused, {}, InvalidNameMessage};
+    const AddResult gaveUp{AddResult::Outcome::EngineGaveUp, {}, EngineGaveUpMessage};
+    if (!isValidName(name) || EntryText::trim(note).isEmpty())
+        return refused;
+    const bool taken = isNameTaken(regex, text, name);
+    if (regex.failed())
+        return gaveUp;
+    if (taken)
+        return refused;
+
+    // The caret was recorded earlier; the text may have become shorter since.
+    caret = qBound(0, caret, int(text.size()));
+    if (caret > 0 && caret < text.size()
+        && ((text.at(caret - 1) == u'\r' && text.at(caret) == u'\n')
+            || (text.at(caret - 1).isHighSurrogate() && text.at(caret).isLowSurrogate())))
+        --caret;
+
+    const EntryRange before = entryRange(regex, text, caret);
+    if (regex.failed())
+        return gaveUp;
+    const int earlier = countReferencesBefore(regex, text, before.start, caret);
+    if (regex.failed())
+        return gaveUp;
+    const QString reference = kReferenceStart + QStringLiteral("0|") + name + QStringLiteral("}}");
+    const QString withReference = QString(text).insert(caret, reference);
+    const EntryRange range = entryRange(regex, withReference, caret + int(reference.size()));
+    if (regex.failed())
+        return gaveUp;
+    const QString section = withReference.mid(range.start, range.end - range.start);
+    const QString renumbered = renumberReferences(regex, section);
+    if (regex.failed())
+        return gaveUp;
+    const QString placed = insertFootnoteLine(renumbered, name, note, earlier);
+    const QString whole = withReference.left(range.start) + placed + withReference.mid(range.end);
+    const EditorState tidied = Cleanup::fixSpaces(regex, {whole, 0, 0});
+    if (regex.failed())
+        return gaveUp;
+
+    const QString written = kReferenceStart + QString::number(earlier + 1) + u'|' + name + QStringLiteral("}}");
+    const qsizetype at = tidied.text.indexOf(written);
+    return {AddResult::Outcome::Added, {tidied.text, at < 0 ? range.start : int(at) + 2, 0}, {}};
+}
+
+EditorState fixReferences(RegEx &regex, const EditorState &state)
+{
+    const EntryRange range = entryRange(regex, state.text, state.selStart);
+    if (regex.failed())
+        return state;
+    const QString section = state.text.mid(range.start, range.end - range.start);
+    const QString renumbered = renumberReferences(regex, section);
+    if (regex.failed() || renumbered == section)
+        return state;
+    return {state.text.left(range.start) + renumbered + state.text.mid(range.end), 0, 0};
+}
+
+} // namespace Footnotes

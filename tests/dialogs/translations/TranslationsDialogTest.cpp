@@ -1,0 +1,143 @@
+#include "dialogs/translations/TranslationsDialog.h"
+
+#include "support/MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+// The dialog against a stand-in editor selection.
+struct TranslationsHarness
+{
+    QString selection;
+    QString written = QStringLiteral("unchanged");
+    TranslationsDialog dialog;
+
+    explicit TranslationsHarness(const QString &selected = QString())
+        : selection(selected)
+    {
+        dialog.setTarget({[this] { return selection; }, [this](const QString &text) { written = text; }});
+        dialog.show();
+    }
+
+    template <typename T> T *child(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
+    QTreeWidget *list() { return child<QTreeWidget>("AllTrans"); }
+
+    void add(const QString &language, const QString &words)
+    {
+        auto *langs = child<QComboBox>("Langs");
+        langs->setCurrentIndex(langs->findText(language));
+        child<QLineEdit>("Words")->setText(words);
+        QTest::mouseClick(child<QPushButton>("AddLang"), Qt::LeftButton);
+    }
+
+    QStringList shown()
+    {
+        QStringList rows;
+        for (int i = 0; i < list()->topLevelItemCount(); ++i)
+            rows << list()->topLevelItem(i)->text(0) + QStringLiteral(" / ") + list()->topLevelItem(i)->text(1);
+        return rows;
+    }
+};
+
+class TranslationsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
+
+    void init() { HebrewMessageBox::clearAsked(); }
+
+    void controls()
+    {
+        TranslationsHarness h;
+        QCOMPARE(h.dialog.windowTitle(), QStringLiteral("הוספת תרגומים"));
+        QVERIFY(h.dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(h.dialog.windowFlags() & Qt::Tool, Qt::Tool);
+        QVERIFY(!h.dialog.isModal());
+        QCOMPARE(h.dialog.layoutDirection(), Qt::RightToLeft);
+        auto *langs = h.child<QComboBox>("Langs");
+        QCOMPARE(langs->count(), 62);
+        QCOMPARE(langs->itemText(29), QStringLiteral("טוק פיסין"));
+        QCOMPARE(langs->toolTip(), QStringLiteral("שפת התרגום"));
+        QCOMPARE(h.child<QLineEdit>("Words")->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(h.child<QLineEdit>("Words")->toolTip(),
+                 QStringLiteral(" amazing, wonderful :התרגומים בשפה הנבחרת. למשל"));
+        QVERIFY(h.child<QPushButton>("AddLang")->isDefault());
+        QCOMPARE(h.list()->headerItem()->text(0), QStringLiteral("מילים"));
+        QCOMPARE(h.list()->headerItem()->text(1), QStringLiteral("שפה"));
+        QCOMPARE(h.list()->header()->sectionSize(0), 200);
+        QCOMPARE(h.list()->header()->sectionSize(1), 100);
+        QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("0 שפות"));
+        QVERIFY(!h.child<QPushButton>("AddAll")->isEnabled());
+        QVERIFY(h.child<QPushButton>("AddAll")->font().bold());
+        QCOMPARE(h.child<QPushButton>("AddAll")->text(), QStringLiteral("הוסף הכול"));
+        QCOMPARE(h.child<QPushButton>("Clear")->text(), QStringLiteral("נקה"));
+        QVERIFY(!h.child<QLabel>("ArabReplace")->isVisible());
+        // Column 0 stands at the right, as in a right-to-left list.
+        QVERIFY(h.list()->header()->sectionViewportPosition(0) > h.list()->header()->sectionViewportPosition(1));
+    }
+
+    // Adding twice, removing with a double click and the count that follows.
+    void addAndRemove()
+    {
+        TranslationsHarness h;
+        h.add(QStringLiteral("רוסית"), QStringLiteral("дом"));
+        h.add(QStringLiteral("אנגלית"), QStringLiteral("house"));
+        h.add(QStringLiteral("אנגלית"), QStringLiteral("home"));
+        QCOMPARE(h.shown(), (QStringList{"house, home / אנגלית", "дом / רוסית"}));
+        QVERIFY(h.child<QLineEdit>("Words")->text().isEmpty());
+        QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("2 שפות"));
+        QVERIFY(h.child<QPushButton>("AddAll")->isEnabled());
+
+        h.list()->setCurrentItem(h.list()->topLevelItem(1));
+        HebrewMessageBox::presetAnswer(QMessageBox::Yes);
+        emit h.list()->itemDoubleClicked(h.list()->topLevelItem(1), 0);
+        QCOMPARE(MainWindowFixture::askedTexts(),
+                 QStringList{QStringLiteral("האם ברצונך למחוק את תרגומי ה\u200F\u200Fרוסית?\u200F")});
+        QCOMPARE(HebrewMessageBox::asked().first().kind, int(HebrewMessageBox::Confirmation));
+        QCOMPARE(h.shown(), QStringList{"house, home / אנגלית"});
+
+        h.list()->setCurrentItem(h.list()->topLevelItem(0));
+        HebrewMessageBox::presetAnswer(QMessageBox::Yes);
+        emit h.list()->itemDoubleClicked(h.list()->topLevelItem(0), 0);
+        QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("0 שפות"));
+        QVERIFY(!h.child<QPushButton>("AddAll")->isEnabled());
+    }
+
+    void clearAsksFirst()
+    {
+        TranslationsHarness h;
+        h.add(QStringLiteral("אנגלית"), QStringLiteral("house"));
+        QTest::mouseClick(h.child<QPushButton>("Clear"), Qt::LeftButton); // answered No
+        QCOMPARE(h.dialog.rows().size(), 1);
+        QCOMPARE(MainWindowFixture::askedTexts(),
+                 QStringList{QStringLiteral("האם ברצונך למחוק את כל התרגומים?\u200F")});
+        HebrewMessageBox::presetAnswer(QMessageBox::Yes);
+        QTest::mouseClick(h.child<QPushButton>("Clear"), Qt::LeftButton);
+        QVERIFY(h.dialog.rows().isEmpty());
+    }
+
+    // A selected template replaces the list; a selection without one leaves it.
+    void showingReadsTheSelection()
+    {
+        TranslationsHarness h(QStringLiteral("{{תרגומים|\r\n* רוסית: {{ת|רוסית|mir}}\r\n}}"));
+        QCOMPARE(h.shown(), QStringList{"mir / רוסית"});
+        h.add(QStringLiteral("אנגלית"), QStringLiteral("peace"));
+        QCOMPARE(h.shown(), (QStringList{"peace / אנגלית", "mir / רוסית"}));
+        emit h.list()->header()->sectionClicked(0);
+        QCOMPARE(h.shown(), (QStringList{"mir / רוסית", "peace / אנגלית"}));
+        h.dialog.hide();
+        h.selection = QStringLiteral("plain");
+        h.dialog.show();
+        QCOMPARE(h.dialog.rows().size(), 2);
+    }
+};
+
+QTEST_MAIN(TranslationsDialogTest)
+#include "TranslationsDialogTest.moc"

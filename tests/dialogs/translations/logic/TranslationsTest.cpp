@@ -1,0 +1,220 @@
+#include "dialogs/translations/logic/Translations.h"
+
+#include "support/EditorNotation.h"
+
+#include <QTest>
+
+using Rows = QList<TranslationRow>;
+Q_DECLARE_METATYPE(TranslationRow)
+
+namespace {
+
+QString lines(const QStringList &l)
+{
+    return l.join(QStringLiteral("\r\n"));
+}
+
+// The first `n` languages of the list, each with one word.
+Rows someRows(int n)
+{
+    Rows rows;
+    for (int i = 0; i < n; ++i)
+        rows.append({QStringLiteral("w%1").arg(i), Translations::languages().at(i)});
+    return rows;
+}
+
+} // namespace
+
+namespace QTest {
+template <> char *toString(const TranslationRow &row)
+{
+    return qstrdup(qPrintable(row.words + QStringLiteral(" / ") + row.language));
+}
+} // namespace QTest
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languageList()
+    {
+        const QStringList &list = Translations::languages();
+        QCOMPARE(list.size(), 62);
+        QCOMPARE(list.first(), QStringLiteral("אנגלית"));
+        QCOMPARE(list.at(29), QStringLiteral("טוק פיסין"));
+        QCOMPARE(list.last(), QStringLiteral("תורכית"));
+        QCOMPARE(QSet<QString>(list.begin(), list.end()).size(), 62);
+    }
+
+    void add_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<Rows>("result");
+        const Rows one{{"house", "אנגלית"}};
+        const int nothing = int(Translations::Added::Nothing);
+        const int extended = int(Translations::Added::Extended);
+        const int newRow = int(Translations::Added::NewRow);
+        QTest::newRow("new row, trimmed") << Rows{} << "אנגלית"
+                                          << "  house \t" << newRow << one;
+        QTest::newRow("second word joins the row") << one << "אנגלית"
+                                                   << "home " << extended << Rows{{"house, home", "אנגלית"}};
+        QTest::newRow("new row goes last") << one << "גרמנית"
+                                           << "Haus" << newRow << Rows{{"house", "אנגלית"}, {"Haus", "גרמנית"}};
+        QTest::newRow("Arabic marks removed")
+            << Rows{} << "ערבית" << QString::fromUtf8("بَيْتً") << newRow << Rows{{QString::fromUtf8("بيت"), "ערבית"}};
+        QTest::newRow("all seven marks") << Rows{} << "ערבית"
+                                         << QStringLiteral("x\u064B\u064F\u0650\u064D\u0652\u0651\u064E") << newRow
+                                         << Rows{{"x", "ערבית"}};
+        QTest::newRow("marks alone are no words")
+            << one << "אנגלית" << QStringLiteral("\u064B\u0651") << nothing << one;
+        QTest::newRow("empty words") << one << "אנגלית"
+                                     << "" << nothing << one;
+        QTest::newRow("spaces are no words") << one << "אנגלית"
+                                             << "   " << nothing << one;
+        QTest::newRow("no language") << one << ""
+                                     << "x" << nothing << one;
+    }
+
+    void add()
+    {
+        QFETCH(Rows, rows);
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(int, added);
+        QFETCH(Rows, result);
+        QCOMPARE(int(Translations::add(rows, language, typed)), added);
+        QCOMPARE(rows, result);
+    }
+
+    void sortByEitherColumn()
+    {
+        Rows rows{{"b", "רוסית"}, {"c", "אנגלית"}, {"a", "גרמנית"}};
+        Translations::sort(rows, Translations::LanguageColumn);
+        QCOMPARE(rows, (Rows{{"c", "אנגלית"}, {"a", "גרמנית"}, {"b", "רוסית"}}));
+        Translations::sort(rows, Translations::WordsColumn);
+        QCOMPARE(rows, (Rows{{"a", "גרמנית"}, {"b", "רוסית"}, {"c", "אנגלית"}}));
+    }
+
+    void write_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << Rows{} << "{{תרגומים|\r\n}}";
+        QTest::newRow("one") << Rows{{"house, home", "אנגלית"}}
+                             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|house|home}}", "}}"});
+        QTest::newRow("spaces around commas")
+            << Rows{{"a , b ,c, d,e", "אנגלית"}} << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|a|b|c|d|e}}", "}}"});
+        QTest::newRow("five: no column break")
+            << someRows(5)
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|w0}}", "* אוזבקית: {{ת|אוזבקית|w1}}",
+                      "* אורדו: {{ת|אורדו|w2}}", "* אזרית: {{ת|אזרית|w3}}", "* איטלקית: {{ת|איטלקית|w4}}", "}}"});
+        QTest::newRow("six: break after the third")
+            << someRows(6)
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|w0}}", "* אוזבקית: {{ת|אוזבקית|w1}}",
+                      "* אורדו: {{ת|אורדו|w2}}", "|", "* אזרית: {{ת|אזרית|w3}}", "* איטלקית: {{ת|איטלקית|w4}}",
+                      "* אינדונזית: {{ת|אינדונזית|w5}}", "}}"});
+        QTest::newRow("seven: break after the fourth")
+            << someRows(7)
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|w0}}", "* אוזבקית: {{ת|אוזבקית|w1}}",
+                      "* אורדו: {{ת|אורדו|w2}}", "* אזרית: {{ת|אזרית|w3}}", "|", "* איטלקית: {{ת|איטלקית|w4}}",
+                      "* אינדונזית: {{ת|אינדונזית|w5}}", "* איסלנדית: {{ת|איסלנדית|w6}}", "}}"});
+    }
+
+    void write()
+    {
+        QFETCH(Rows, rows);
+        QFETCH(QString, text);
+        QCOMPARE(Translations::write(rows), text);
+    }
+
+    void read_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<Rows>("rows");
+        const QString six = Translations::write(someRows(6));
+        Rows sixSorted = someRows(6);
+        Translations::sort(sixSorted, Translations::LanguageColumn);
+        QTest::newRow("whole template with its break") << six << true << sixSorted;
+        QTest::newRow("bare lines, the last without its break")
+            << lines({"* רוסית: {{ת|רוסית|дом}}", "* אנגלית: {{ת|אנגלית|house|home}}"}) << true
+            << Rows{{"house, home", "אנגלית"}, {QString::fromUtf8("дом"), "רוסית"}};
+        QTest::newRow("a line without words or language is skipped") << lines(
+            {"{{תרגומים|", "* אנגלית: {{ת|אנגלית|}}", "* בלי נקודתיים", "*", "", "* סינית: {{ת|סינית|中文}}", "}}"})
+                                                                     << true
+                                                                     << Rows{{QString::fromUtf8("中文"), "סינית"}};
+        QTest::newRow("one-character line")
+            << lines({"{{תרגומים|", "x", "* a: {{ת|a|b}}", "}}"}) << true << Rows{{"b", "a"}};
+        QTest::newRow("no translation in it") << "* אנגלית: house" << false << Rows{};
+        QTest::newRow("empty selection") << "" << false << Rows{};
+        QTest::newRow("a lone CR stays inside its line") << "* אנגלית: {{ת|אנגלית|a\rb}}\r\n"
+                                                         << true << Rows{{"a\rb", "אנגלית"}};
+    }
+
+    void read()
+    {
+        QFETCH(QString, selection);
+        QFETCH(bool, read);
+        QFETCH(Rows, rows);
+        const std::optional<Rows> result = Translations::read(selection, Translations::LanguageColumn);
+        QCOMPARE(result.has_value(), read);
+        if (read)
+            QCOMPARE(*result, rows);
+    }
+
+    void writeInPlace_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("selection within lines") << "x⟦{{ת|a|b}}⟧y"
+                                                << "xT‸y";
+        QTest::newRow("whole lines keep the last break") << "x¶⟦a¶b¶⟧y"
+                                                         << "x¶T¶‸y";
+        QTest::newRow("a lone CR LF selected") << "x⟦¶⟧y"
+                                               << "xT¶‸y";
+        QTest::newRow("a lone CR is no line break") << "x⟦a\r⟧y"
+                                                    << "xT‸y";
+        QTest::newRow("caret only") << "x‸y"
+                                    << "xT‸y";
+    }
+
+    void writeInPlace()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const EditorState result = Translations::writeInPlace(EditorNotation::parse(before), QStringLiteral("T"));
+        QCOMPARE(EditorNotation::write(result), after);
+    }
+
+    // Every language with words that carry spaces and several translations: read back
+    // gives the same rows, written again the same text.
+    void readingAndWritingAreInverse_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one") << 1;
+        QTest::newRow("five") << 5;
+        QTest::newRow("six") << 6;
+        QTest::newRow("all 62") << 62;
+    }
+
+    void readingAndWritingAreInverse()
+    {
+        QFETCH(int, count);
+        Rows rows;
+        for (int i = 0; i < count; ++i)
+            rows.append({QStringLiteral("word %1, other word").arg(i), Translations::languages().at(i)});
+        Translations::sort(rows, Translations::LanguageColumn);
+        const QString text = Translations::write(rows);
+        const std::optional<Rows> back = Translations::read(text, Translations::LanguageColumn);
+        QVERIFY(back.has_value());
+        QCOMPARE(*back, rows);
+        QCOMPARE(Translations::write(*back), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslationsTest)
+#include "TranslationsTest.moc"
