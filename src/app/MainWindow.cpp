@@ -9,6 +9,7 @@
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/NoteCommands.h"
+#include "app/commands/PreviewCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
@@ -17,6 +18,7 @@
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
+#include "dialogs/quotes/QuotesDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
 #include "dialogs/translations/TranslationsDialog.h"
@@ -143,6 +145,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
     m_sentencesDialog = std::make_unique<SentencesDialog>(this);
+    m_quotesDialog = std::make_unique<QuotesDialog>(this);
     m_translationsDialog = std::make_unique<TranslationsDialog>(this);
     m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
 
@@ -163,6 +166,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
                                                           *m_jumpQuery);
     m_examples = std::make_unique<ExampleCommands>(m_editor, m_regEx, *m_sentencesDialog);
+    m_preview = std::make_unique<PreviewCommands>(m_editor, *m_quotesDialog);
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
 
@@ -195,6 +199,8 @@ void MainWindow::connectCommands()
 
     connect(m_ui->Example, &QAction::triggered, m_examples.get(), &ExampleCommands::showExamples);
     connect(m_ui->Sentences, &QAction::triggered, m_ui->Example, &QAction::trigger);
+    connect(m_ui->Quotes, &QAction::triggered, m_preview.get(), &PreviewCommands::showQuotes);
+    connect(m_ui->Preview, &QAction::triggered, m_preview.get(), &PreviewCommands::preview);
     connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
     connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
     connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);

@@ -23,6 +23,8 @@ class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
 class PreferencesDialog;
+class PreviewCommands;
+class QuotesDialog;
 class SentencesDialog;
 class QLineEdit;
 class QMenu;
@@ -78,6 +80,7 @@ public:
     StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
     SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
+    QuotesDialog &quotesDialog() { return *m_quotesDialog; }
     TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
     FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
 
@@ -113,6 +116,7 @@ private:
     std::unique_ptr<StatisticsDialog> m_statisticsDialog;
     std::unique_ptr<VerbsDialog> m_verbsDialog;
     std::unique_ptr<SentencesDialog> m_sentencesDialog;
+    std::unique_ptr<QuotesDialog> m_quotesDialog;
     std::unique_ptr<TranslationsDialog> m_translationsDialog;
     std::unique_ptr<FootnotesDialog> m_footnotesDialog;
 
@@ -128,6 +132,7 @@ private:
     std::unique_ptr<VowelCommands> m_vowels;
     std::unique_ptr<ArticleTextCommands> m_articleText;
     std::unique_ptr<ExampleCommands> m_examples;
+    std::unique_ptr<PreviewCommands> m_preview;
     std::unique_ptr<TranslationCommands> m_translations;
     std::unique_ptr<NoteCommands> m_notes;
 };

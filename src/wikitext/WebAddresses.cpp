@@ -165,12 +165,17 @@ QString jumpAddress(const QString &query)
     case JumpKind::RecentChanges:
         return recentChangesAddress(false, QString());
     case JumpKind::Edit:
-        return kWiktionary + QStringLiteral("/w/index.php?title=") + escapeInAddress(withoutEquals(query))
-            + QStringLiteral("&action=edit");
+        return editAddress(withoutEquals(query));
     case JumpKind::Read:
         break;
     }
     return kWiktionary + QStringLiteral("/wiki/") + escapeInAddress(query);
+}
+
+QString editAddress(const QString &title)
+{
+    return kWiktionary + QStringLiteral("/w/index.php?title=") + escapeInAddress(title)
+        + QStringLiteral("&action=edit");
 }
 
 QString recentChangesAddress(bool keepTime, const QString &lastVisit)

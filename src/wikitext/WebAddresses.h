@@ -59,6 +59,10 @@ std::optional<NamespaceExpansion> expandNamespacePrefix(const QString &text);
 // recent changes without a start time when the box is empty).
 QString jumpAddress(const QString &query);
 
+// The wiki's edit form of a page; characters that would end the title in the
+// address are escaped, the rest is left for the address layer.
+QString editAddress(const QString &title);
+
 // The recent changes of the wiki, listed from `lastVisit` when the time is kept
 // and one has been stored.
 QString recentChangesAddress(bool keepTime, const QString &lastVisit);

@@ -1,0 +1,58 @@
+#include "dialogs/quotes/QuotesDialog.h"
+
+#include "ui_QuotesDialog.h"
+
+#include "dialogs/quotes/logic/QuotesSearch.h"
+#include "gui/HebrewUi.h"
+#include "platform/ShellOpen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+QuotesDialog::QuotesDialog(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    , m_ui(std::make_unique<Ui::TQuotesForm>())
+{
+    m_ui->setupUi(this);
+    setFont(HebrewUi::davidFont(15));
+    m_ui->QuoteSearch->setEnabled(false);
+    connect(m_ui->QuoteQuery, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_ui->QuoteSearch->setEnabled(!text.isEmpty()); });
+    connect(m_ui->QuoteSearch, &QPushButton::clicked, this, &QuotesDialog::search);
+    connect(m_ui->Netiyot, &QCheckBox::clicked, this, &QuotesDialog::inflectionsToggled);
+}
+
+QuotesDialog::~QuotesDialog() = default;
+
+QString QuotesDialog::query() const
+{
+    return m_ui->QuoteQuery->text();
+}
+
+void QuotesDialog::setQuery(const QString &query)
+{
+    m_ui->QuoteQuery->setText(query);
+}
+
+bool QuotesDialog::withInflections() const
+{
+    return m_ui->Netiyot->isChecked();
+}
+
+void QuotesDialog::showQuotes()
+{
+    if (!isVisible()) {
+        adjustSize();
+        if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void QuotesDialog::search()
+{
+    if (!query().isEmpty())
+        ShellOpen::open(QuotesSearch::address(query()));
+}
