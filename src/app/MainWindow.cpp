@@ -6,6 +6,7 @@
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/ExampleCommands.h"
 #include "app/commands/FindCommands.h"
+#include "app/commands/HelpCommands.h"
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/NoteCommands.h"
@@ -17,6 +18,7 @@
 #include "app/commands/VowelCommands.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
+#include "dialogs/guide/EntryGuideDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/quotes/QuotesDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
@@ -146,6 +148,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
     m_sentencesDialog = std::make_unique<SentencesDialog>(this);
     m_quotesDialog = std::make_unique<QuotesDialog>(this);
+    m_entryGuideDialog = std::make_unique<EntryGuideDialog>(this);
     m_translationsDialog = std::make_unique<TranslationsDialog>(this);
     m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
 
@@ -167,6 +170,7 @@ MainWindow::MainWindow(QWidget *parent)
                                                           *m_jumpQuery);
     m_examples = std::make_unique<ExampleCommands>(m_editor, m_regEx, *m_sentencesDialog);
     m_preview = std::make_unique<PreviewCommands>(m_editor, *m_quotesDialog);
+    m_help = std::make_unique<HelpCommands>(*m_entryGuideDialog);
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
 
@@ -201,6 +205,7 @@ void MainWindow::connectCommands()
     connect(m_ui->Sentences, &QAction::triggered, m_ui->Example, &QAction::trigger);
     connect(m_ui->Quotes, &QAction::triggered, m_preview.get(), &PreviewCommands::showQuotes);
     connect(m_ui->Preview, &QAction::triggered, m_preview.get(), &PreviewCommands::preview);
+    connect(m_ui->StructureClick, &QAction::triggered, m_help.get(), &HelpCommands::showGuide);
     connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
     connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
     connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);

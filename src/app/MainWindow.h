@@ -15,10 +15,12 @@
 class ArticleTextCommands;
 class CleanupCommands;
 class DocumentCommands;
+class EntryGuideDialog;
 class ExampleCommands;
 class FindCommands;
 class FindDialog;
 class FootnotesDialog;
+class HelpCommands;
 class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
@@ -81,6 +83,7 @@ public:
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
     SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
     QuotesDialog &quotesDialog() { return *m_quotesDialog; }
+    EntryGuideDialog &entryGuideDialog() { return *m_entryGuideDialog; }
     TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
     FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
 
@@ -117,6 +120,7 @@ private:
     std::unique_ptr<VerbsDialog> m_verbsDialog;
     std::unique_ptr<SentencesDialog> m_sentencesDialog;
     std::unique_ptr<QuotesDialog> m_quotesDialog;
+    std::unique_ptr<EntryGuideDialog> m_entryGuideDialog;
     std::unique_ptr<TranslationsDialog> m_translationsDialog;
     std::unique_ptr<FootnotesDialog> m_footnotesDialog;
 
@@ -133,6 +137,7 @@ private:
     std::unique_ptr<ArticleTextCommands> m_articleText;
     std::unique_ptr<ExampleCommands> m_examples;
     std::unique_ptr<PreviewCommands> m_preview;
+    std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<TranslationCommands> m_translations;
     std::unique_ptr<NoteCommands> m_notes;
 };

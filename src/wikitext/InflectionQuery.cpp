@@ -99,9 +99,9 @@ QString build(const EditorState &state, bool withInflections)
         QString forms = parameterValue(text, QStringLiteral("נטיות="), from, entryEnd, true);
         // Today's entries abbreviate with the geresh where older ones have an apostrophe.
         static const std::pair<const char16_t *, const char16_t *> removals[] = {
-            {u";", u""},     {u",", u""},  {u"'", u""},   {u"\u05F3", u""}, {u" או ", u" "}, {u" וגם ", u" "},
-            {u" ר ", u" "},  {u"=ר ", u""}, {u"=נ ", u""}, {u" נ ", u" "},   {u"-", u""},     {u"\u05BE", u""},
-            {u"=", u""},     {u"}", u""},
+            {u";", u""},      {u",", u""},      {u"'", u""},   {u"\u05F3", u""}, {u" או ", u" "},
+            {u" וגם ", u" "}, {u" ר ", u" "},   {u"=ר ", u""}, {u"=נ ", u""},    {u" נ ", u" "},
+            {u"-", u""},      {u"\u05BE", u""}, {u"=", u""},   {u"}", u""},
         };
         for (const auto &[from_, to] : removals)
             forms.replace(QString::fromUtf16(from_), QString::fromUtf16(to));

@@ -22,8 +22,8 @@ namespace Preview {
 // Said when there is nothing to preview (the editor says nothing then).
 inline const QString NoTitleMessage = QStringLiteral("לא נמצאה בטקסט כותרת שאפשר להציג את הדף שלה.\u200F");
 // Said when a root page names no root.
-inline const QString NoRootMessage =
-    QStringLiteral("לא ניתן להציג תצוגה מקדימה: בדף השורש לא נכתב השורש (\"שורש=\").\u200F");
+inline const QString NoRootMessage = QStringLiteral(
+    "לא ניתן להציג תצוגה מקדימה: בדף השורש לא נכתב השורש (\"שורש=\").\u200F");
 
 PreviewResult prepare(const QString &text);
 

@@ -18,9 +18,9 @@ private slots:
         QTest::addColumn<QString>("err");
         const QString bayit = QStringLiteral("==בַּיִת==\n|כתיב מלא=בית\n|נטיות=ר' בָּתִּים\n");
         QTest::newRow("inflection-query") << QStringList{"inflection-query", "--with-inflections", "--caret", "3"}
-                                          << bayit << 0 << "בַּיִת OR בית OR בָּתִּים OR בתים\n" << "";
-        QTest::newRow("preview") << QStringList{"preview"} << "==שָׁלוֹם (פירוש)==\n# x" << 0
-                                 << "==שָׁלוֹם (פירוש)==\r\n# x"
+                                          << bayit << 0 << "בַּיִת OR בית OR בָּתִּים OR בתים\n"
+                                          << "";
+        QTest::newRow("preview") << QStringList{"preview"} << "==שָׁלוֹם (פירוש)==\n# x" << 0 << "==שָׁלוֹם (פירוש)==\r\n# x"
                                  << "open https://he.wiktionary.org/w/index.php?title=שלום&action=edit\n";
         QTest::newRow("preview without a root") << QStringList{"preview"} << "{{נטיות פעלים|שורש=\n}}" << 1 << ""
                                                 << "לא ניתן להציג תצוגה מקדימה: בדף השורש לא נכתב השורש "

@@ -33,14 +33,14 @@ private slots:
             << lines({"==בֵּית סֵפֶר==", "|כתיב מלא=בית ספר", "|נטיות=ר' בָּתֵּי סֵפֶר"}) << -1 << true
             << "\"בֵּית סֵפֶר\" OR \"בית ספר\"";
         QTest::newRow("the nearest heading above the caret")
-            << lines({"==בֵּית סֵפֶר==", "|כתיב מלא=בית ספר", "", "==בַּיִת==", "|כתיב מלא=בית", "|נטיות=ר' בָּתִּים"})
-            << -1 << true << "בַּיִת OR בית OR בָּתִּים OR בתים";
-        QTest::newRow("the caret on the heading line") << lines({"==אֶרֶץ==", "|כתיב מלא=ארץ", "==בַּיִת=="}) << 3
-                                                        << true << "אֶרֶץ OR ארץ";
+            << lines({"==בֵּית סֵפֶר==", "|כתיב מלא=בית ספר", "", "==בַּיִת==", "|כתיב מלא=בית", "|נטיות=ר' בָּתִּים"}) << -1
+            << true << "בַּיִת OR בית OR בָּתִּים OR בתים";
+        QTest::newRow("the caret on the heading line")
+            << lines({"==אֶרֶץ==", "|כתיב מלא=ארץ", "==בַּיִת=="}) << 3 << true << "אֶרֶץ OR ארץ";
         QTest::newRow("the next entry's spelling is not this one's")
             << lines({"==אֶרֶץ==", "# x", "==בַּיִת==", "|כתיב מלא=בית"}) << 3 << false << "אֶרֶץ";
-        QTest::newRow("one-line template") << "==בַּיִת==\r\n{{ניתוח דקדוקי|כתיב מלא=בית|נטיות=ר' בָּתִּים}}" << -1
-                                           << true << "בַּיִת OR בית OR בָּתִּים OR בתים";
+        QTest::newRow("one-line template")
+            << "==בַּיִת==\r\n{{ניתוח דקדוקי|כתיב מלא=בית|נטיות=ר' בָּתִּים}}" << -1 << true << "בַּיִת OR בית OR בָּתִּים OR בתים";
         QTest::newRow("joining words, punctuation, hyphens and a doubled space")
             << lines({"==בַּיִת==", "|נטיות=נ' בָּתִּים, או  בֵּית־אָב"}) << -1 << true
             << "בַּיִת OR בָּתִּים OR בתים OR בֵּיתאָב OR ביתאב";

@@ -25,8 +25,10 @@ private slots:
         QTest::newRow("qualifier dropped, points removed") << "==שָׁלוֹם (פירוש)==\r\n# x" << Edit.arg("שלום");
         QTest::newRow("a template after the headword") << "==בַּיִת {{ש}}==\r\nx" << Edit.arg("בית");
         QTest::newRow("a quotation mark and an ampersand escaped") << "==צה\"ל & co==\r\n" << Edit.arg("צה%22ל %26 co");
-        QTest::newRow("no heading line") << "==שָׁלוֹם== x" << "";
-        QTest::newRow("the first heading ends before it begins") << "x==\r\n==y" << "";
+        QTest::newRow("no heading line") << "==שָׁלוֹם== x"
+                                         << "";
+        QTest::newRow("the first heading ends before it begins") << "x==\r\n==y"
+                                                                 << "";
     }
 
     void title()
@@ -41,12 +43,13 @@ private slots:
 
     void rootPage()
     {
-        const QString page = lines({"{{נטיות פעלים|שורש=כ-ת-ב", "|בניין=", "|עבר=כתב", "|הווה=", "}}", "", "[[קטגוריה:אות]]",
-                                    "|x=", "", "y"});
+        const QString page = lines(
+            {"{{נטיות פעלים|שורש=כ-ת-ב", "|בניין=", "|עבר=כתב", "|הווה=", "}}", "", "[[קטגוריה:אות]]", "|x=", "", "y"});
         const PreviewResult p = Preview::prepare(page);
         QCOMPARE(p.address, Edit.arg("קטגוריה:כתב (שורש)"));
-        QCOMPARE(p.text, lines({"{{נטיות פעלים|שורש=כ-ת-ב", "|בניין=-אין-", "|עבר=כתב", "|הווה=-אין-", "}}", "",
-                                "[[קטגוריה:כ]]", "|x=-אין-", "", "y"}));
+        QCOMPARE(p.text,
+                 lines({"{{נטיות פעלים|שורש=כ-ת-ב", "|בניין=-אין-", "|עבר=כתב", "|הווה=-אין-", "}}", "",
+                        "[[קטגוריה:כ]]", "|x=-אין-", "", "y"}));
     }
 
     void rootPageWithoutARoot()

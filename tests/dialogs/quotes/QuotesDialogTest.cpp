@@ -1,6 +1,6 @@
+#include "support/MainWindowFixture.h"
 #include "dialogs/quotes/QuotesDialog.h"
 #include "platform/ShellOpen.h"
-#include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>
