@@ -6,6 +6,7 @@
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/ExampleCommands.h"
 #include "app/commands/FindCommands.h"
+#include "app/commands/LookupCommands.h"
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/ShortcutCommands.h"
@@ -13,6 +14,9 @@
 #include "app/commands/TimerTrayCommands.h"
 #include "app/commands/VowelCommands.h"
 #include "dialogs/find/FindDialog.h"
+#include "dialogs/lookups/DictionaryDialog.h"
+#include "dialogs/lookups/EtymologyDialog.h"
+#include "dialogs/lookups/SourcesDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
@@ -139,6 +143,9 @@ MainWindow::MainWindow(QWidget *parent)
     m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
     m_sentencesDialog = std::make_unique<SentencesDialog>(this);
+    m_dictionaryDialog = std::make_unique<DictionaryDialog>(this);
+    m_etymologyDialog = std::make_unique<EtymologyDialog>(this);
+    m_sourcesDialog = std::make_unique<SourcesDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -157,6 +164,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
                                                           *m_jumpQuery);
     m_examples = std::make_unique<ExampleCommands>(m_editor, m_regEx, *m_sentencesDialog);
+    m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
 
     connectCommands();
     reflectModels();
@@ -190,6 +198,10 @@ void MainWindow::connectCommands()
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);
+
+    connect(m_ui->Translations, &QAction::triggered, m_lookups.get(), &LookupCommands::showTranslations);
+    connect(m_ui->Etymology, &QAction::triggered, m_lookups.get(), &LookupCommands::showEtymology);
+    connect(m_ui->BibleFind, &QAction::triggered, m_lookups.get(), &LookupCommands::showSources);
 
     NavigationCommands *navigation = m_navigation.get();
     connect(m_ui->WiktJump, &QAction::triggered, navigation, &NavigationCommands::jump);

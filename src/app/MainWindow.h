@@ -14,14 +14,18 @@
 
 class ArticleTextCommands;
 class CleanupCommands;
+class DictionaryDialog;
 class DocumentCommands;
+class EtymologyDialog;
 class ExampleCommands;
 class FindCommands;
 class FindDialog;
+class LookupCommands;
 class MarkupCommands;
 class NavigationCommands;
 class PreferencesDialog;
 class SentencesDialog;
+class SourcesDialog;
 class QLineEdit;
 class QMenu;
 class ShortcutCommands;
@@ -74,6 +78,9 @@ public:
     StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
     SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
+    DictionaryDialog &dictionaryDialog() { return *m_dictionaryDialog; }
+    EtymologyDialog &etymologyDialog() { return *m_etymologyDialog; }
+    SourcesDialog &sourcesDialog() { return *m_sourcesDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -107,6 +114,9 @@ private:
     std::unique_ptr<StatisticsDialog> m_statisticsDialog;
     std::unique_ptr<VerbsDialog> m_verbsDialog;
     std::unique_ptr<SentencesDialog> m_sentencesDialog;
+    std::unique_ptr<DictionaryDialog> m_dictionaryDialog;
+    std::unique_ptr<EtymologyDialog> m_etymologyDialog;
+    std::unique_ptr<SourcesDialog> m_sourcesDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -120,4 +130,5 @@ private:
     std::unique_ptr<VowelCommands> m_vowels;
     std::unique_ptr<ArticleTextCommands> m_articleText;
     std::unique_ptr<ExampleCommands> m_examples;
+    std::unique_ptr<LookupCommands> m_lookups;
 };

@@ -29,6 +29,9 @@ Q_DECLARE_FLAGS(Collections, Collection)
 
 inline constexpr Collections AllCollections = Collections(0x3F);
 
+// Why a search in no collection opens nothing.
+inline const QString NoCollectionMessage = QStringLiteral("לא נבחר מאגר לחיפוש: יש לסמן לפחות אחד.\u200F");
+
 QString dictionaryAddress(Dictionary dictionary, const QString &query);
 
 // Hebrew dictionaries take their query right to left, the others left to right.
