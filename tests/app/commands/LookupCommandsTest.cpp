@@ -16,7 +16,7 @@ private slots:
     void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
 
     // The menu item shows its window; a second press while it is open brings the
-    // same window forward with what was typed in it.
+    // same window forward, and what was typed in it stays for the next use.
     void showsAndBringsForward_data()
     {
         QTest::addColumn<QString>("action");
@@ -52,6 +52,10 @@ private slots:
         for (QWidget *w : windows)
             QCOMPARE(w->isVisible(), w == dialog);
         MainWindowFixture::child<QLineEdit>(*dialog, query)->setText(QStringLiteral("מים"));
+        MainWindowFixture::press(form, qPrintable(action));
+        QVERIFY(dialog->isVisible());
+        // Closed and shown again, it still holds the query.
+        dialog->close();
         MainWindowFixture::press(form, qPrintable(action));
         QVERIFY(dialog->isVisible());
         QCOMPARE(MainWindowFixture::child<QLineEdit>(*dialog, query)->text(), QStringLiteral("מים"));

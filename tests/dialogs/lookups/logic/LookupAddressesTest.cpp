@@ -73,12 +73,6 @@ private slots:
             << Dictionary::Wiktionary << QStringLiteral(" ") << QStringLiteral("https://en.wiktionary.org/wiki/ ");
         QTest::newRow("quotation mark") << Dictionary::Morfix << QStringLiteral("צה\"ל")
                                         << QStringLiteral("https://www.morfix.co.il/default.aspx?q=צה%22ל");
-        QTest::newRow("ampersand does not start a key")
-            << Dictionary::Ayalon << QStringLiteral("a&act=x")
-            << QStringLiteral(
-                   "https://arabdictionary.huji.ac.il/cgi-bin/hebrew_results.pl?String=a%26act=x&act=dohebSearch");
-        QTest::newRow("hash and percent") << Dictionary::Wiktionary << QStringLiteral("C#%20")
-                                          << QStringLiteral("https://en.wiktionary.org/wiki/C%23%2520");
         QTest::newRow("empty query, no address") << Dictionary::Logos << QString() << QString();
     }
 
@@ -120,8 +114,6 @@ private slots:
         QTest::newRow("a phrase goes in with its spaces")
             << EtymologySource::EO << QStringLiteral("kick the bucket")
             << QStringLiteral("https://www.etymonline.com/index.php?search=kick the bucket&searchmode=none");
-        QTest::newRow("plus is not a space") << EtymologySource::MW << QStringLiteral("C++")
-                                             << QStringLiteral("https://www.merriam-webster.com/dictionary/C%2B%2B");
         QTest::newRow("empty query, no address") << EtymologySource::PnF << QString() << QString();
     }
 
