@@ -7,6 +7,7 @@
 #include "app/commands/ExampleCommands.h"
 #include "app/commands/FindCommands.h"
 #include "app/commands/HelpCommands.h"
+#include "app/commands/LookupCommands.h"
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/NoteCommands.h"
@@ -19,6 +20,9 @@
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/guide/EntryGuideDialog.h"
+#include "dialogs/lookups/DictionaryDialog.h"
+#include "dialogs/lookups/EtymologyDialog.h"
+#include "dialogs/lookups/SourcesDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/quotes/QuotesDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
@@ -151,6 +155,9 @@ MainWindow::MainWindow(QWidget *parent)
     m_entryGuideDialog = std::make_unique<EntryGuideDialog>(this);
     m_translationsDialog = std::make_unique<TranslationsDialog>(this);
     m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
+    m_dictionaryDialog = std::make_unique<DictionaryDialog>(this);
+    m_etymologyDialog = std::make_unique<EtymologyDialog>(this);
+    m_sourcesDialog = std::make_unique<SourcesDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -173,6 +180,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_help = std::make_unique<HelpCommands>(*m_entryGuideDialog);
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
+    m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
 
     connectCommands();
     reflectModels();
@@ -213,6 +221,10 @@ void MainWindow::connectCommands()
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);
+
+    connect(m_ui->Translations, &QAction::triggered, m_lookups.get(), &LookupCommands::showTranslations);
+    connect(m_ui->Etymology, &QAction::triggered, m_lookups.get(), &LookupCommands::showEtymology);
+    connect(m_ui->BibleFind, &QAction::triggered, m_lookups.get(), &LookupCommands::showSources);
 
     NavigationCommands *navigation = m_navigation.get();
     connect(m_ui->WiktJump, &QAction::triggered, navigation, &NavigationCommands::jump);

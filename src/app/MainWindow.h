@@ -14,6 +14,7 @@
 
 class ArticleTextCommands;
 class CleanupCommands;
+class DictionaryDialog;
 class DocumentCommands;
 class EntryGuideDialog;
 class ExampleCommands;
@@ -21,6 +22,8 @@ class FindCommands;
 class FindDialog;
 class FootnotesDialog;
 class HelpCommands;
+class EtymologyDialog;
+class LookupCommands;
 class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
@@ -28,6 +31,7 @@ class PreferencesDialog;
 class PreviewCommands;
 class QuotesDialog;
 class SentencesDialog;
+class SourcesDialog;
 class QLineEdit;
 class QMenu;
 class ShortcutCommands;
@@ -86,6 +90,9 @@ public:
     EntryGuideDialog &entryGuideDialog() { return *m_entryGuideDialog; }
     TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
     FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
+    DictionaryDialog &dictionaryDialog() { return *m_dictionaryDialog; }
+    EtymologyDialog &etymologyDialog() { return *m_etymologyDialog; }
+    SourcesDialog &sourcesDialog() { return *m_sourcesDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -123,6 +130,9 @@ private:
     std::unique_ptr<EntryGuideDialog> m_entryGuideDialog;
     std::unique_ptr<TranslationsDialog> m_translationsDialog;
     std::unique_ptr<FootnotesDialog> m_footnotesDialog;
+    std::unique_ptr<DictionaryDialog> m_dictionaryDialog;
+    std::unique_ptr<EtymologyDialog> m_etymologyDialog;
+    std::unique_ptr<SourcesDialog> m_sourcesDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -140,4 +150,5 @@ private:
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<TranslationCommands> m_translations;
     std::unique_ptr<NoteCommands> m_notes;
+    std::unique_ptr<LookupCommands> m_lookups;
 };

@@ -25,6 +25,30 @@ bool isEncodedPoint(char16_t u)
     return (u >= 0x05B0 && u <= 0x05B9) || u == 0x05BB || u == 0x05BC || u == 0x05BF || u == 0x05C1 || u == 0x05C2;
 }
 
+QString quoted(const QString &text)
+{
+    return kQuote + text + kQuote;
+}
+
+QString withoutEquals(QString text)
+{
+    return text.remove(u'=');
+}
+
+} // namespace
+
+QDateTime WikiClock::nowUtc()
+{
+    return presetClock() ? presetClock()().toUTC() : QDateTime::currentDateTimeUtc();
+}
+
+void WikiClock::setForTesting(std::function<QDateTime()> c)
+{
+    presetClock() = std::move(c);
+}
+
+namespace WebAddresses {
+
 // A title or query value keeps every character the user typed: the ones that
 // would end it or change its meaning in an address are written as escapes. The
 // rest, Hebrew included, is left for the address layer to encode.
@@ -58,30 +82,6 @@ QString escapeInAddress(const QString &text)
     }
     return out;
 }
-
-QString quoted(const QString &text)
-{
-    return kQuote + text + kQuote;
-}
-
-QString withoutEquals(QString text)
-{
-    return text.remove(u'=');
-}
-
-} // namespace
-
-QDateTime WikiClock::nowUtc()
-{
-    return presetClock() ? presetClock()().toUTC() : QDateTime::currentDateTimeUtc();
-}
-
-void WikiClock::setForTesting(std::function<QDateTime()> c)
-{
-    presetClock() = std::move(c);
-}
-
-namespace WebAddresses {
 
 QString percentEncodeHebrew(const QString &text)
 {

@@ -41,6 +41,11 @@ namespace WebAddresses {
 // result holds ASCII characters only.
 QString percentEncodeHebrew(const QString &text);
 
+// A title or query value as typed, made safe to put into an address: "%", the
+// quotation mark, "&", "#", "?" and "+" become escapes; the rest, Hebrew included,
+// is left for the address layer to encode.
+QString escapeInAddress(const QString &text);
+
 // The current UTC time as "yyyymmddhhmmss", the wiki's own timestamp form.
 QString formatWikiTimestamp();
 QString formatWikiTimestamp(const QDateTime &time);

@@ -1,6 +1,6 @@
+#include "support/MainWindowFixture.h"
 #include "dialogs/guide/EntryGuideDialog.h"
 #include "dialogs/guide/logic/EntryGuide.h"
-#include "support/MainWindowFixture.h"
 
 #include <QTest>
 #include <QTextEdit>

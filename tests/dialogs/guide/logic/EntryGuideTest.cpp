@@ -10,9 +10,9 @@ private slots:
     // The sections in the order of the edit box, each guideline opening as given.
     void sectionsInOrder()
     {
-        const QStringList names{"ניתוח דקדוקי", "תמונות",  "הגדרות",    "משפטים מדגימים",   "מקור",
-                                "פרשנים מפרשים", "צירופים", "מילים נרדפות", "ניגודים", "תרגום",
-                                "הידעת?\u200F",   "ראו גם",  "קישורים חיצוניים", "קטגוריה"};
+        const QStringList names{"ניתוח דקדוקי",  "תמונות",  "הגדרות",           "משפטים מדגימים", "מקור",
+                                "פרשנים מפרשים", "צירופים", "מילים נרדפות",     "ניגודים",        "תרגום",
+                                "הידעת?\u200F",  "ראו גם",  "קישורים חיצוניים", "קטגוריה"};
         const QList<int> importance{1, 2, 1, 1, 2, 3, 2, 2, 2, 1, 3, 2, 3, 1};
         const QList<EntryGuide::Section> &sections = EntryGuide::sections();
         QCOMPARE(sections.size(), names.size());

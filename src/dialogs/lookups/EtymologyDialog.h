@@ -1,0 +1,29 @@
+#pragma once
+
+#include "dialogs/lookups/LookupDialog.h"
+#include "dialogs/lookups/logic/LookupAddresses.h"
+
+#include <memory>
+
+namespace Ui {
+class TEtym;
+}
+
+// Looks an English word up in one of five etymology and reference dictionaries,
+// for the origin of a loan word; the browser shows the result.
+class EtymologyDialog : public LookupDialog
+{
+    Q_OBJECT
+
+public:
+    explicit EtymologyDialog(QWidget *parent = nullptr);
+    ~EtymologyDialog() override;
+
+    Lookups::EtymologySource source() const;
+
+    void queryChanged();
+    void search();
+
+private:
+    std::unique_ptr<Ui::TEtym> m_ui;
+};

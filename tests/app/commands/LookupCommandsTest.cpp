@@ -1,0 +1,69 @@
+#include "support/MainWindowFixture.h"
+
+#include "dialogs/lookups/DictionaryDialog.h"
+#include "dialogs/lookups/EtymologyDialog.h"
+#include "dialogs/lookups/SourcesDialog.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+class LookupCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
+
+    // The menu item shows its window; a second press while it is open brings the
+    // same window forward, and what was typed in it stays for the next use.
+    void showsAndBringsForward_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("query");
+        QTest::newRow("Translations") << "Translations"
+                                      << "TTranslate"
+                                      << "TransQuery";
+        QTest::newRow("Etymology") << "Etymology"
+                                   << "TEtym"
+                                   << "EtymQuery";
+        QTest::newRow("BibleFind") << "BibleFind"
+                                   << "TBibleForm"
+                                   << "QueryText";
+    }
+
+    void showsAndBringsForward()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, window);
+        QFETCH(QString, query);
+        MainWindow form;
+        const QList<QWidget *> windows{&form.dictionaryDialog(), &form.etymologyDialog(), &form.sourcesDialog()};
+        QWidget *dialog = nullptr;
+        for (QWidget *w : windows) {
+            QVERIFY(!w->isVisible());
+            if (w->objectName() == window)
+                dialog = w;
+        }
+        QVERIFY(dialog);
+        MainWindowFixture::press(form, qPrintable(action));
+        QVERIFY(dialog->isVisible());
+        for (QWidget *w : windows)
+            QCOMPARE(w->isVisible(), w == dialog);
+        MainWindowFixture::child<QLineEdit>(*dialog, query)->setText(QStringLiteral("מים"));
+        MainWindowFixture::press(form, qPrintable(action));
+        QVERIFY(dialog->isVisible());
+        // Closed and shown again, it still holds the query.
+        dialog->close();
+        MainWindowFixture::press(form, qPrintable(action));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(MainWindowFixture::child<QLineEdit>(*dialog, query)->text(), QStringLiteral("מים"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(LookupCommandsTest)
+#include "LookupCommandsTest.moc"
