@@ -29,6 +29,12 @@ Request parse(const QStringList &arguments, const QString &workingDirectory)
         request.message = QStringLiteral("dalvana %1\n").arg(QStringLiteral(DALVANA_VERSION));
         return request;
     }
+    // The program's own copy that keeps the clipboard after "חזור לוויקימילון".
+    if (first == QLatin1String("--keep-clipboard") && arguments.size() == 2) {
+        request.kind = Request::Kind::KeepClipboard;
+        request.arguments = {arguments.at(1)};
+        return request;
+    }
     if (first.startsWith(QLatin1String("--"))) {
         request.kind = Request::Kind::BadUsage;
         request.message = QStringLiteral("dalvana: unknown option %1\n").arg(first) + Usage;

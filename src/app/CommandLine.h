@@ -9,10 +9,11 @@ namespace CommandLine {
 
 struct Request
 {
-    enum class Kind { Start, Help, Version, BadUsage };
+    enum class Kind { Start, Help, Version, BadUsage, KeepClipboard };
     Kind kind = Kind::Start;
     // For Start: the arguments the start-up steps read, a file's path made absolute
     // against `workingDirectory` (where the user typed it).
+    // For KeepClipboard: the file that holds the text.
     QStringList arguments;
     // For Help, Version and BadUsage: what to print.
     QString message;

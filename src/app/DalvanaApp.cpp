@@ -1,5 +1,6 @@
 #include "app/DalvanaApp.h"
 
+#include "app/ClipboardKeeper.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "gui/AppIcons.h"
@@ -30,6 +31,10 @@ int runDalvana(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
     const CommandLine::Request request = CommandLine::parse(given, QDir::currentPath());
+    if (request.kind == CommandLine::Request::Kind::KeepClipboard) {
+        QApplication keeper(argc, argv);
+        return ClipboardKeeper::keep(request.arguments.value(0));
+    }
     if (request.kind != CommandLine::Request::Kind::Start) {
         const bool bad = request.kind == CommandLine::Request::Kind::BadUsage;
         std::fputs(request.message.toLocal8Bit().constData(), bad ? stderr : stdout);

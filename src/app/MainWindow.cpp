@@ -17,9 +17,11 @@
 #include "app/commands/TimerTrayCommands.h"
 #include "app/commands/TranslationCommands.h"
 #include "app/commands/VowelCommands.h"
+#include "dialogs/about/AboutDialog.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/guide/EntryGuideDialog.h"
+#include "dialogs/links/LinksDialog.h"
 #include "dialogs/lookups/DictionaryDialog.h"
 #include "dialogs/lookups/EtymologyDialog.h"
 #include "dialogs/lookups/SourcesDialog.h"
@@ -153,6 +155,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_sentencesDialog = std::make_unique<SentencesDialog>(this);
     m_quotesDialog = std::make_unique<QuotesDialog>(this);
     m_entryGuideDialog = std::make_unique<EntryGuideDialog>(this);
+    m_aboutDialog = std::make_unique<AboutDialog>(this);
+    m_linksDialog = std::make_unique<LinksDialog>(this);
     m_translationsDialog = std::make_unique<TranslationsDialog>(this);
     m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
     m_dictionaryDialog = std::make_unique<DictionaryDialog>(this);
@@ -177,7 +181,8 @@ MainWindow::MainWindow(QWidget *parent)
                                                           *m_jumpQuery);
     m_examples = std::make_unique<ExampleCommands>(m_editor, m_regEx, *m_sentencesDialog);
     m_preview = std::make_unique<PreviewCommands>(m_editor, *m_quotesDialog);
-    m_help = std::make_unique<HelpCommands>(*m_entryGuideDialog);
+    m_help = std::make_unique<HelpCommands>(
+        m_editor, m_aboutMode, HelpCommands::Windows{*m_entryGuideDialog, *m_aboutDialog, *m_linksDialog}, *m_ui->IE1);
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
     m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
@@ -213,7 +218,13 @@ void MainWindow::connectCommands()
     connect(m_ui->Sentences, &QAction::triggered, m_ui->Example, &QAction::trigger);
     connect(m_ui->Quotes, &QAction::triggered, m_preview.get(), &PreviewCommands::showQuotes);
     connect(m_ui->Preview, &QAction::triggered, m_preview.get(), &PreviewCommands::preview);
-    connect(m_ui->StructureClick, &QAction::triggered, m_help.get(), &HelpCommands::showGuide);
+    HelpCommands *help = m_help.get();
+    connect(m_ui->StructureClick, &QAction::triggered, help, &HelpCommands::showGuide);
+    connect(m_ui->Help, &QAction::triggered, help, &HelpCommands::showHelp);
+    connect(m_ui->AboutF, &QAction::triggered, help, &HelpCommands::showAbout);
+    connect(m_ui->LinksClick, &QAction::triggered, help, &HelpCommands::showLinks);
+    connect(m_ui->IE1, &QAction::triggered, help, &HelpCommands::toggleBrowserMenu);
+    connect(m_ui->GoBack, &ClickableLabel::clicked, help, &HelpCommands::goBack);
     connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
     connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
     connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);
@@ -259,7 +270,14 @@ void MainWindow::reflectModels()
         m_ui->GreenLed->setVisible(lit);
         m_ui->BlueLed->setVisible(!lit);
     });
-    connect(&m_aboutMode, &AboutMode::changed, m_ui->Love, &QWidget::setVisible);
+    connect(&m_aboutMode, &AboutMode::changed, this, [this](bool on) {
+        m_ui->Love->setVisible(on);
+        m_ui->GreenLed->hide();
+        m_ui->BlueLed->setVisible(!on);
+        for (QMenu *menu : {m_ui->OptionsMenu, m_ui->InsertMenu, m_ui->ToolsMenu, m_ui->HelpMenu})
+            menu->menuAction()->setEnabled(!on);
+        m_ui->ToolBar->setEnabled(!on);
+    });
     connect(&m_preferences, &PreferencesModel::pointsChanged, this, &MainWindow::setVowelToolbarVisible);
     connect(&m_preferences, &PreferencesModel::wordWrapChanged, this, &MainWindow::setWordWrap);
     connect(&m_preferences, &PreferencesModel::autoSaveRestarted, this, [this](int interval) {
@@ -355,7 +373,6 @@ void MainWindow::buildIcons()
     m_ui->Wikipedia->setIcon(AppIcons::toolbarImage(18));
     m_ui->CommonsFind->setIcon(AppIcons::toolbarImage(27));
     m_ui->Google->setIcon(AppIcons::toolbarImage(26));
-    m_ui->IE1->setIcon(AppIcons::menuImage(24));
     m_ui->AddTranslations->setIcon(AppIcons::menuImage(29));
     m_ui->GreenLed->setPixmap(AppIcons::led(QColor(40, 200, 40)).pixmap(16, 16));
     m_ui->BlueLed->setPixmap(AppIcons::led(QColor(40, 90, 230)).pixmap(16, 16));
@@ -370,6 +387,7 @@ void MainWindow::start(const QStringList &arguments)
     Settings::ensureFile();
     m_preferences.load(true);
     m_documentCommands->rebuildRecentMenu();
+    m_help->reflectBrowserMenu();
 
     const QString first = arguments.value(0);
     if (first == QLatin1String("/c")) {

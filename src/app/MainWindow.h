@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class AboutDialog;
 class ArticleTextCommands;
 class CleanupCommands;
 class DictionaryDialog;
@@ -24,6 +25,7 @@ class FootnotesDialog;
 class HelpCommands;
 class EtymologyDialog;
 class LookupCommands;
+class LinksDialog;
 class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
@@ -73,6 +75,7 @@ public:
     QTimer &autoSaveTicker() { return m_autoSaveTimer; }
 
     DocumentCommands &documentCommands() { return *m_documentCommands; }
+    HelpCommands &helpCommands() { return *m_help; }
     MarkupCommands &markupCommands() { return *m_markup; }
     FindCommands &findCommands() { return *m_find; }
     NavigationCommands &navigationCommands() { return *m_navigation; }
@@ -88,6 +91,8 @@ public:
     SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
     QuotesDialog &quotesDialog() { return *m_quotesDialog; }
     EntryGuideDialog &entryGuideDialog() { return *m_entryGuideDialog; }
+    AboutDialog &aboutDialog() { return *m_aboutDialog; }
+    LinksDialog &linksDialog() { return *m_linksDialog; }
     TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
     FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
     DictionaryDialog &dictionaryDialog() { return *m_dictionaryDialog; }
@@ -128,6 +133,8 @@ private:
     std::unique_ptr<SentencesDialog> m_sentencesDialog;
     std::unique_ptr<QuotesDialog> m_quotesDialog;
     std::unique_ptr<EntryGuideDialog> m_entryGuideDialog;
+    std::unique_ptr<AboutDialog> m_aboutDialog;
+    std::unique_ptr<LinksDialog> m_linksDialog;
     std::unique_ptr<TranslationsDialog> m_translationsDialog;
     std::unique_ptr<FootnotesDialog> m_footnotesDialog;
     std::unique_ptr<DictionaryDialog> m_dictionaryDialog;

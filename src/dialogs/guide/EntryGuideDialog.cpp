@@ -5,9 +5,7 @@
 #include "dialogs/guide/logic/EntryGuide.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewUi.h"
-
-#include <QGuiApplication>
-#include <QScreen>
+#include "gui/ToolWindow.h"
 
 namespace {
 
@@ -65,14 +63,7 @@ EntryGuideDialog::~EntryGuideDialog() = default;
 
 void EntryGuideDialog::showGuide()
 {
-    if (!isVisible()) {
-        adjustSize();
-        if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
-    show();
-    raise();
-    activateWindow();
+    ToolWindow::bringForward(*this);
 }
 
 void EntryGuideDialog::explain(const QString &name)

@@ -4,10 +4,8 @@
 
 #include "dialogs/quotes/logic/QuotesSearch.h"
 #include "gui/HebrewUi.h"
+#include "gui/ToolWindow.h"
 #include "platform/ShellOpen.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 QuotesDialog::QuotesDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
@@ -41,14 +39,7 @@ bool QuotesDialog::withInflections() const
 
 void QuotesDialog::showQuotes()
 {
-    if (!isVisible()) {
-        adjustSize();
-        if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
-    }
-    show();
-    raise();
-    activateWindow();
+    ToolWindow::bringForward(*this);
 }
 
 void QuotesDialog::search()

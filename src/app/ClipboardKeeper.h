@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// On X11 and Wayland the clipboard's text goes with the program that put it there.
+// To return the edited text to the browser and still end at once, the program hands
+// the text to a copy of itself started with this switch, which holds the clipboard
+// until something else takes it (or for half an hour at most).
+namespace ClipboardKeeper {
+
+inline const QString Switch = QStringLiteral("--keep-clipboard");
+
+// Puts `text` on the clipboard and starts the keeper with it; false when the keeper
+// cannot be started (the text is then on the clipboard only while this program runs).
+bool handOver(const QString &text);
+
+// The keeper's own run: takes the text from `file` (and removes the file), holds the
+// clipboard, and returns when it is no longer needed.
+int keep(const QString &file);
+
+} // namespace ClipboardKeeper
