@@ -9,6 +9,7 @@
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/NoteCommands.h"
+#include "app/commands/PadCommands.h"
 #include "app/commands/PreviewCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/TemplateCommands.h"
@@ -17,8 +18,10 @@
 #include "app/commands/VowelCommands.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
+#include "dialogs/greek/GreekDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/quotes/QuotesDialog.h"
+#include "dialogs/semitic/SemiticDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
 #include "dialogs/translations/TranslationsDialog.h"
@@ -148,6 +151,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_quotesDialog = std::make_unique<QuotesDialog>(this);
     m_translationsDialog = std::make_unique<TranslationsDialog>(this);
     m_footnotesDialog = std::make_unique<FootnotesDialog>(this);
+    m_semiticDialog = std::make_unique<SemiticDialog>(this);
+    m_greekDialog = std::make_unique<GreekDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -169,6 +174,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_preview = std::make_unique<PreviewCommands>(m_editor, *m_quotesDialog);
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
+    m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
 
     connectCommands();
     reflectModels();
@@ -205,6 +211,8 @@ void MainWindow::connectCommands()
     connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
     connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);
     connect(m_ui->FixReferences, &QAction::triggered, m_notes.get(), &NoteCommands::fixReferences);
+    connect(m_ui->Greek, &QAction::triggered, m_pads.get(), &PadCommands::greek);
+    connect(m_ui->Semitic, &QAction::triggered, m_pads.get(), &PadCommands::semitic);
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);

@@ -19,12 +19,15 @@ class ExampleCommands;
 class FindCommands;
 class FindDialog;
 class FootnotesDialog;
+class GreekDialog;
 class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
+class PadCommands;
 class PreferencesDialog;
 class PreviewCommands;
 class QuotesDialog;
+class SemiticDialog;
 class SentencesDialog;
 class QLineEdit;
 class QMenu;
@@ -83,6 +86,8 @@ public:
     QuotesDialog &quotesDialog() { return *m_quotesDialog; }
     TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
     FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
+    SemiticDialog &semiticDialog() { return *m_semiticDialog; }
+    GreekDialog &greekDialog() { return *m_greekDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -119,6 +124,8 @@ private:
     std::unique_ptr<QuotesDialog> m_quotesDialog;
     std::unique_ptr<TranslationsDialog> m_translationsDialog;
     std::unique_ptr<FootnotesDialog> m_footnotesDialog;
+    std::unique_ptr<SemiticDialog> m_semiticDialog;
+    std::unique_ptr<GreekDialog> m_greekDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -135,4 +142,5 @@ private:
     std::unique_ptr<PreviewCommands> m_preview;
     std::unique_ptr<TranslationCommands> m_translations;
     std::unique_ptr<NoteCommands> m_notes;
+    std::unique_ptr<PadCommands> m_pads;
 };
