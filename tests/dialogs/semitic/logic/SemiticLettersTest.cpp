@@ -42,16 +42,6 @@ private slots:
     }
 
     void emptyTextInsertsNothing() { QVERIFY(!SemiticLetters::insertion(EditorNotation::parse("x‸"), QString())); }
-
-    // The window lays the pad out from this table; one click must give one letter.
-    void padLetters()
-    {
-        const auto rows = SemiticLetters::padRows();
-        QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows.at(0).size(), 15);
-        QCOMPARE(rows.at(1).size(), 5);
-        QCOMPARE(rows.at(0).at(8).letter, QStringLiteral("\u1E63\u0301"));
-    }
 };
 
 QTEST_GUILESS_MAIN(SemiticLettersTest)
