@@ -11,6 +11,7 @@
 #include "app/commands/MarkupCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "app/commands/NoteCommands.h"
+#include "app/commands/PadCommands.h"
 #include "app/commands/PreviewCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/TemplateCommands.h"
@@ -25,8 +26,10 @@
 #include "dialogs/lookups/DictionaryDialog.h"
 #include "dialogs/lookups/EtymologyDialog.h"
 #include "dialogs/lookups/SourcesDialog.h"
+#include "dialogs/greek/GreekDialog.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/quotes/QuotesDialog.h"
+#include "dialogs/semitic/SemiticDialog.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
 #include "dialogs/translations/TranslationsDialog.h"
@@ -162,6 +165,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_dictionaryDialog = std::make_unique<DictionaryDialog>(this);
     m_etymologyDialog = std::make_unique<EtymologyDialog>(this);
     m_sourcesDialog = std::make_unique<SourcesDialog>(this);
+    m_semiticDialog = std::make_unique<SemiticDialog>(this);
+    m_greekDialog = std::make_unique<GreekDialog>(this);
 
     m_markup = std::make_unique<MarkupCommands>(m_editor);
     m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
@@ -186,6 +191,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
     m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
+    m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
 
     connectCommands();
     reflectModels();
@@ -229,6 +235,8 @@ void MainWindow::connectCommands()
     connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
     connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);
     connect(m_ui->FixReferences, &QAction::triggered, m_notes.get(), &NoteCommands::fixReferences);
+    connect(m_ui->Greek, &QAction::triggered, m_pads.get(), &PadCommands::greek);
+    connect(m_ui->Semitic, &QAction::triggered, m_pads.get(), &PadCommands::semitic);
 
     connect(m_ui->Search, &QAction::triggered, m_find.get(), &FindCommands::search);
     connect(m_ui->Statistics, &QAction::triggered, m_find.get(), &FindCommands::showStatistics);

@@ -26,12 +26,15 @@ class HelpCommands;
 class EtymologyDialog;
 class LookupCommands;
 class LinksDialog;
+class GreekDialog;
 class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
+class PadCommands;
 class PreferencesDialog;
 class PreviewCommands;
 class QuotesDialog;
+class SemiticDialog;
 class SentencesDialog;
 class SourcesDialog;
 class QLineEdit;
@@ -98,6 +101,8 @@ public:
     DictionaryDialog &dictionaryDialog() { return *m_dictionaryDialog; }
     EtymologyDialog &etymologyDialog() { return *m_etymologyDialog; }
     SourcesDialog &sourcesDialog() { return *m_sourcesDialog; }
+    SemiticDialog &semiticDialog() { return *m_semiticDialog; }
+    GreekDialog &greekDialog() { return *m_greekDialog; }
 
     // The fifteen point buttons and their separator, with the toolbar's indent
     // moved so the markup buttons keep their place.
@@ -140,6 +145,8 @@ private:
     std::unique_ptr<DictionaryDialog> m_dictionaryDialog;
     std::unique_ptr<EtymologyDialog> m_etymologyDialog;
     std::unique_ptr<SourcesDialog> m_sourcesDialog;
+    std::unique_ptr<SemiticDialog> m_semiticDialog;
+    std::unique_ptr<GreekDialog> m_greekDialog;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -158,4 +165,5 @@ private:
     std::unique_ptr<TranslationCommands> m_translations;
     std::unique_ptr<NoteCommands> m_notes;
     std::unique_ptr<LookupCommands> m_lookups;
+    std::unique_ptr<PadCommands> m_pads;
 };
