@@ -35,8 +35,9 @@ void registerHandler(const QString &entryPath)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (!tool.isEmpty())
-        QProcess::execute(tool, {QStringLiteral("default"), QFileInfo(entryPath).fileName(),
-                                 QStringLiteral("x-scheme-handler/dalvana")});
+        QProcess::execute(
+            tool,
+            {QStringLiteral("default"), QFileInfo(entryPath).fileName(), QStringLiteral("x-scheme-handler/dalvana")});
 }
 
 } // namespace
@@ -77,20 +78,22 @@ QString bookmarkletPage()
         "navigator.clipboard.writeText(t).then(function(){location.href='dalvana:c';});})()");
     QString href = link;
     href.replace(u'&', QStringLiteral("&amp;")).replace(u'"', QStringLiteral("&quot;"));
-    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"he\" dir=\"rtl\">\n<head><meta charset=\"utf-8\">"
-                          "<title>דלבנה: עריכה מן הדפדפן</title></head>\n<body>\n"
-                          "<p>גררו את הקישור שלהלן אל סרגל הסימניות של הדפדפן.</p>\n"
-                          "<p><a href=\"%1\">ערוך בדלבנה</a></p>\n"
-                          "<p>בדף העריכה של ויקימילון לחצו על הסימניה: הטקסט של תיבת העריכה יועתק ללוח, "
-                          "ודלבנה תיפתח ובה הטקסט. בסיום העריכה לחצו בדלבנה על החץ \"חזור לוויקימילון\" "
-                          "והדביקו את הטקסט בחזרה בתיבת העריכה.</p>\n</body>\n</html>\n")
+    return QStringLiteral(
+               "<!DOCTYPE html>\n<html lang=\"he\" dir=\"rtl\">\n<head><meta charset=\"utf-8\">"
+               "<title>דלבנה: עריכה מן הדפדפן</title></head>\n<body>\n"
+               "<p>גררו את הקישור שלהלן אל סרגל הסימניות של הדפדפן.</p>\n"
+               "<p><a href=\"%1\">ערוך בדלבנה</a></p>\n"
+               "<p>בדף העריכה של ויקימילון לחצו על הסימניה: הטקסט של תיבת העריכה יועתק ללוח, "
+               "ודלבנה תיפתח ובה הטקסט. בסיום העריכה לחצו בדלבנה על החץ \"חזור לוויקימילון\" "
+               "והדביקו את הטקסט בחזרה בתיבת העריכה.</p>\n</body>\n</html>\n")
         .arg(href);
 }
 
 QString urlHandlerEntry(const QString &executable)
 {
-    return QStringLiteral("[Desktop Entry]\nType=Application\nName=דלבנה\nExec=%1 /c\nNoDisplay=true\n"
-                          "MimeType=x-scheme-handler/dalvana;\n")
+    return QStringLiteral(
+               "[Desktop Entry]\nType=Application\nName=דלבנה\nExec=%1 /c\nNoDisplay=true\n"
+               "MimeType=x-scheme-handler/dalvana;\n")
         .arg(DesktopIntegration::execArgument(executable));
 }
 

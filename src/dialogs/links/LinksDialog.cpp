@@ -15,7 +15,8 @@ const struct
     const char16_t *address;
 } Links[] = {
     {&Ui::TLinks::Academy_Site, "Academy_Site", u"https://hebrew-academy.org.il/"},
-    {&Ui::TLinks::Ktiv_Rules, "Ktiv_Rules", u"https://hebrew-academy.org.il/topic/hahlatot/missingvocalizationspelling/"},
+    {&Ui::TLinks::Ktiv_Rules, "Ktiv_Rules",
+     u"https://hebrew-academy.org.il/topic/hahlatot/missingvocalizationspelling/"},
     {&Ui::TLinks::Academy_Terms, "Academy_Terms", u"https://terms.hebrew-academy.org.il/"},
     {&Ui::TLinks::Historical_Dictionary, "Historical_Dictionary", u"https://maagarim.hebrew-academy.org.il/"},
     {&Ui::TLinks::Responsa, "Responsa", u"https://www.responsa.co.il/"},
