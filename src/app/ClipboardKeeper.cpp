@@ -14,6 +14,7 @@ namespace ClipboardKeeper {
 namespace {
 
 constexpr int LongestKeep = 30 * 60 * 1000;
+QString g_program;
 
 } // namespace
 
@@ -27,11 +28,17 @@ bool handOver(const QString &text)
         return false;
     }
     file.close();
-    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(), {Switch, file.fileName()})) {
+    const QString program = g_program.isEmpty() ? QCoreApplication::applicationFilePath() : g_program;
+    if (!QProcess::startDetached(program, {Switch, file.fileName()})) {
         file.remove();
         return false;
     }
     return true;
+}
+
+void setProgramForTesting(const QString &program)
+{
+    g_program = program;
 }
 
 int keep(const QString &file)

@@ -14,6 +14,9 @@ inline const QString Switch = QStringLiteral("--keep-clipboard");
 // cannot be started (the text is then on the clipboard only while this program runs).
 bool handOver(const QString &text);
 
+// The program started as the keeper; empty for this program itself. Tests start another.
+void setProgramForTesting(const QString &program);
+
 // The keeper's own run: takes the text from `file` (and removes the file), holds the
 // clipboard, and returns when it is no longer needed.
 int keep(const QString &file);

@@ -28,6 +28,9 @@ private slots:
         QTest::newRow("help") << QStringList{"--help"} << Kind::Help << none;
         QTest::newRow("version") << QStringList{"--version"} << Kind::Version << none;
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << Kind::BadUsage << none;
+        QTest::newRow("the clipboard keeper")
+            << QStringList{"--keep-clipboard", "/tmp/t"} << Kind::KeepClipboard << QStringList{"/tmp/t"};
+        QTest::newRow("the keeper without its file") << QStringList{"--keep-clipboard"} << Kind::BadUsage << none;
     }
 
     void parse()
@@ -38,7 +41,7 @@ private slots:
         const CommandLine::Request request = CommandLine::parse(arguments, QStringLiteral("/home/u"));
         QCOMPARE(request.kind, kind);
         QCOMPARE(request.arguments, started);
-        QCOMPARE(request.message.isEmpty(), kind == Kind::Start);
+        QCOMPARE(request.message.isEmpty(), kind == Kind::Start || kind == Kind::KeepClipboard);
     }
 };
 
