@@ -67,6 +67,14 @@ struct CliCommand
     std::function<int(CliContext &)> run;
 };
 
+// The options every command takes, as --help and the manual list them.
+struct CliOptionHelp
+{
+    QString names; // e.g. "--caret N"
+    QString text;
+};
+const QList<CliOptionHelp> &commonOptionHelp();
+
 namespace CliRegistry {
 void add(CliCommand command);
 const CliCommand *find(const QString &name);

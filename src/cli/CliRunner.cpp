@@ -22,20 +22,15 @@ QString helpText()
 {
     QString text = QStringLiteral(
         "Usage: dalvana-cli COMMAND [OPTIONS] [ARGS] [FILE]\n"
+        "       dalvana-cli --help | --version\n"
         "\n"
         "Runs the editor's text operations on a document file (FILE, or standard input\n"
         "when FILE is - or missing).\n"
         "\n"
-        "Options:\n"
-        "  --caret N              selection start N, empty selection (default 0)\n"
-        "  --select S L           selection start S and length L\n"
-        "  --clipboard TEXT       the clipboard's text\n"
-        "  --clipboard-file F     the clipboard's text, read from F as UTF-8\n"
-        "  -o OUT                 write the result to OUT in the document format\n"
-        "  --print-selection      print 'selection S L' to standard error after the run\n"
-        "  -h, --help             this text\n"
-        "\n"
-        "Commands:\n");
+        "Options:\n");
+    for (const CliOptionHelp &o : commonOptionHelp())
+        text += QStringLiteral("  %1 %2\n").arg(o.names.leftJustified(22), o.text);
+    text += QStringLiteral("\nCommands:\n");
     for (const CliCommand *c : CliRegistry::all()) {
         QString head = QStringLiteral("  %1 %2").arg(c->name, c->synopsis);
         text += head.leftJustified(40) + QLatin1Char(' ') + c->summary + QLatin1Char('\n');
@@ -104,6 +99,21 @@ struct Streams
 
 } // namespace
 
+const QList<CliOptionHelp> &commonOptionHelp()
+{
+    static const QList<CliOptionHelp> list{
+        {QStringLiteral("--caret N"), QStringLiteral("selection start N, empty selection (default 0)")},
+        {QStringLiteral("--select S L"), QStringLiteral("selection start S and length L")},
+        {QStringLiteral("--clipboard TEXT"), QStringLiteral("the clipboard's text")},
+        {QStringLiteral("--clipboard-file F"), QStringLiteral("the clipboard's text, read from F as UTF-8")},
+        {QStringLiteral("-o OUT"), QStringLiteral("write the result to OUT in the document format")},
+        {QStringLiteral("--print-selection"), QStringLiteral("print 'selection S L' to standard error after the run")},
+        {QStringLiteral("-h, --help"), QStringLiteral("this text")},
+        {QStringLiteral("--version"), QStringLiteral("the program's version")},
+    };
+    return list;
+}
+
 namespace CliRegistry {
 
 void add(CliCommand command)
@@ -150,6 +160,10 @@ int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArra
     const QString name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         out << helpText();
+        return 0;
+    }
+    if (name == QLatin1String("--version")) {
+        out << "dalvana-cli " << QStringLiteral(DALVANA_VERSION) << '\n';
         return 0;
     }
     const CliCommand *command = CliRegistry::find(name);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace DesktopIntegration {
@@ -97,13 +98,37 @@ bool writeEntry(const QString &path, const QString &contents, QString *error)
 
 } // namespace
 
+bool packagedEntryServes(const QString &program)
+{
+    const QString own = applicationsFolder();
+    for (const QString &path : QStandardPaths::locateAll(QStandardPaths::ApplicationsLocation, PackagedEntry)) {
+        if (QFileInfo(path).absolutePath() == QFileInfo(own).absoluteFilePath())
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        const QString entry = QString::fromUtf8(file.readAll());
+        if (!entry.contains(QStringLiteral("text/plain")))
+            continue;
+        const qsizetype exec = entry.indexOf(QStringLiteral("\nExec="));
+        if (exec < 0)
+            continue;
+        const QString started = programOfCommand(entry.mid(exec + 6).section(u'\n', 0, 0));
+        const QString resolved = QFileInfo(started).isAbsolute() ? started : QStandardPaths::findExecutable(started);
+        const QString target = QFileInfo(program).canonicalFilePath();
+        if (!resolved.isEmpty() && !target.isEmpty() && QFileInfo(resolved).canonicalFilePath() == target)
+            return true;
+    }
+    return false;
+}
+
 bool reflect(const KeyStore &store, QString *error)
 {
     if (store.root() != KeyStore::Root::ClassesRoot)
         return true;
     const QString program = programOfCommand(store.valueAt(TextVerbKey + QStringLiteral("\\command")));
     const QString path = textVerbEntryPath();
-    if (program.isEmpty()) {
+    if (program.isEmpty() || packagedEntryServes(program)) {
         if (QFile::exists(path) && !QFile::remove(path)) {
             *error = QStringLiteral("לא ניתן למחוק את %1").arg(path);
             return false;

@@ -27,6 +27,12 @@ QString execArgument(const QString &argument);
 // The whole desktop entry for the verb.
 QString textVerbEntry(const QString &caption, const QString &program);
 
+// The entry an installed package puts in the system's applications folders.
+inline const QString PackagedEntry = QStringLiteral("org.dalvana.Dalvana.desktop");
+// A packaged entry starts `program` and opens text files already: the verb then
+// adds no entry of its own beside it.
+bool packagedEntryServes(const QString &program);
+
 // Brings the desktop in line with the keys of `store`; false with a reason when
 // the desktop entry could not be written or removed.
 bool reflect(const KeyStore &store, QString *error);

@@ -199,6 +199,9 @@ private slots:
         const Run r = run({QStringLiteral("--help")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("convert"));
+        const Run version = run({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.out.startsWith("dalvana-cli ") && version.out.endsWith('\n'));
     }
 
     void theProgramItself()

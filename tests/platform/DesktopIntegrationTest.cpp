@@ -2,6 +2,7 @@
 #include "platform/KeyStore.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -77,6 +78,37 @@ private slots:
 
         QVERIFY(store.deleteKey(QLatin1Char('\\') + DesktopIntegration::TextVerbKey));
         QVERIFY(!QFile::exists(DesktopIntegration::textVerbEntryPath()));
+    }
+
+    // An installed package's entry opens text files with the same program: the verb
+    // adds no second one; for another copy of the program it still does.
+    void packagedEntryIsNotDuplicated()
+    {
+        const QString system = m_home.filePath(QStringLiteral("system"));
+        QDir().mkpath(system + QStringLiteral("/applications"));
+        QDir().mkpath(system + QStringLiteral("/bin"));
+        const QString program = system + QStringLiteral("/bin/dalvana");
+        QFile exe(program);
+        QVERIFY(exe.open(QIODevice::WriteOnly));
+        exe.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        exe.close();
+        QFile entry(system + QStringLiteral("/applications/") + DesktopIntegration::PackagedEntry);
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nExec=%1 %f\nMimeType=text/plain;\n")
+                        .arg(program)
+                        .toUtf8());
+        entry.close();
+        qputenv("XDG_DATA_DIRS", system.toUtf8());
+
+        KeyStore store(KeyStore::Root::ClassesRoot, m_home.filePath(QStringLiteral("packaged.json")));
+        QVERIFY(store.openKey(DesktopIntegration::TextVerbKey + QStringLiteral("\\command"), true));
+        QVERIFY(store.writeString(QString(), DesktopIntegration::textVerbCommand(program)));
+        QVERIFY(!QFile::exists(DesktopIntegration::textVerbEntryPath()));
+        QVERIFY(
+            store.writeString(QString(), DesktopIntegration::textVerbCommand(QStringLiteral("/opt/other/dalvana"))));
+        QVERIFY(QFile::exists(DesktopIntegration::textVerbEntryPath()));
+        QVERIFY(store.deleteKey(QLatin1Char('\\') + DesktopIntegration::TextVerbKey));
+        qunsetenv("XDG_DATA_DIRS");
     }
 
     void otherRootsLeaveTheDesktopAlone()

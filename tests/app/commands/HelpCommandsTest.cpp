@@ -1,8 +1,8 @@
+#include "support/MainWindowFixture.h"
 #include "app/ClipboardKeeper.h"
 #include "app/commands/HelpCommands.h"
 #include "dialogs/about/AboutDialog.h"
 #include "platform/BrowserMenu.h"
-#include "support/MainWindowFixture.h"
 
 #include <QClipboard>
 #include <QFile>

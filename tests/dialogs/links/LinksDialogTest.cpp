@@ -1,7 +1,7 @@
+#include "support/MainWindowFixture.h"
 #include "dialogs/links/LinksDialog.h"
 #include "gui/ClickableLabel.h"
 #include "platform/ShellOpen.h"
-#include "support/MainWindowFixture.h"
 
 #include <QTest>
 
