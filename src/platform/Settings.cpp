@@ -26,9 +26,25 @@ bool folderIsWritable(const QString &folder)
 
 } // namespace
 
+namespace {
+
+// The system's program folders: an installed program keeps no settings there, not even
+// when run by the administrator, who can write to them.
+bool isSystemFolder(const QString &dir)
+{
+    const QString clean = QDir::cleanPath(dir);
+    for (const QString &system : {QStringLiteral("/usr"), QStringLiteral("/bin"), QStringLiteral("/sbin")}) {
+        if (clean == system || clean.startsWith(system + u'/'))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString chooseIniPath(const QString &exeDir, const QString &configDir)
 {
-    if (!exeDir.isEmpty() && folderIsWritable(exeDir))
+    if (!exeDir.isEmpty() && !isSystemFolder(exeDir) && folderIsWritable(exeDir))
         return QDir(exeDir).filePath(QStringLiteral("Dalvana.ini"));
     const QString folder = configDir + QStringLiteral("/dalvana");
     QDir().mkpath(folder);

@@ -8,7 +8,8 @@
 namespace Settings {
 
 QString iniPath();
-// Beside the executable when `exeDir` can be written, else in `configDir`/dalvana.
+// Beside the executable when `exeDir` can be written and is not one of the system's
+// program folders (/usr, /bin, /sbin), else in `configDir`/dalvana.
 QString chooseIniPath(const QString &exeDir, const QString &configDir);
 // Tests point the settings at a file of their own.
 void setIniPathForTesting(const QString &path);

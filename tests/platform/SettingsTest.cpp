@@ -50,6 +50,14 @@ private slots:
             QVERIFY(QFileInfo(config + QStringLiteral("/dalvana")).isDir());
     }
 
+    // Installed under /usr the settings go to the user's folder, even for root.
+    void installedProgramKeepsNoSettingsBesideIt()
+    {
+        const QString config = m_dir.filePath(QStringLiteral("config"));
+        QCOMPARE(Settings::chooseIniPath(QStringLiteral("/usr/bin"), config),
+                 config + QStringLiteral("/dalvana/Dalvana.ini"));
+    }
+
     void firstStartLayout()
     {
         const QString ini = m_dir.filePath(QStringLiteral("first.ini"));

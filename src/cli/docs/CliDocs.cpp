@@ -132,7 +132,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "dalvana-cli-docs: cannot write %s\n", qPrintable(args.at(2)));
         return 2;
     }
-    const QString text = args.at(1) == QLatin1String("man") ? manPage(QStringLiteral(DALVANA_VERSION)) : bashCompletion();
+    const QString text = args.at(1) == QLatin1String("man") ? manPage(QStringLiteral(DALVANA_VERSION))
+                                                            : bashCompletion();
     out.write(text.toUtf8());
     return 0;
 }
