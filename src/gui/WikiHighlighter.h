@@ -1,0 +1,72 @@
+#pragma once
+
+#include "wikitext/WikiSyntax.h"
+
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+class QPalette;
+class QPlainTextEdit;
+class SpellChecker;
+
+// Colours the wiki markup of the editor and underlines misspelt words, only in the
+// lines on screen: a line is formatted right before it is painted. An edit only
+// notes that the lines from it on may have to be read again, so neither opening a
+// long page nor typing in one reads more than is shown. Formats live in the
+// layout, never in the text, its positions or its undo history.
+class WikiHighlighter : public QSyntaxHighlighter
+{
+    Q_OBJECT
+
+public:
+    explicit WikiHighlighter(QPlainTextEdit *editor);
+    ~WikiHighlighter() override;
+
+    // Each aid on its own; with both off the highlighter leaves the document.
+    void setAids(bool highlighting, SpellChecker *spellChecker);
+    bool isActive() const { return document() != nullptr; }
+
+    // The checker's words changed (its dictionary came, a word was added): the
+    // lines on screen are checked again.
+    void spellingChanged();
+
+    // Formats the lines on screen that need it; runs before every paint.
+    void formatVisible();
+
+    // The misspelt word at a widget position: its start and length, or {-1, 0}.
+    QPair<int, int> misspeltWordAt(int position);
+
+    // The look of a span, from the palette, so that it reads on a light and a dark base.
+    struct Formats
+    {
+        QTextCharFormat kind[int(WikiSyntax::Kind::ListMark) + 1];
+        QTextCharFormat linkCaption;
+        QTextCharFormat misspelt;
+    };
+    static Formats formatsFor(const QPalette &palette);
+    static QTextCharFormat formatOf(const Formats &formats, const WikiSyntax::Span &span);
+
+protected:
+    void highlightBlock(const QString &text) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The state a block starts in; blocks before it must be up to date.
+    int stateBefore(const QTextBlock &block) const;
+    void markStale(const QTextBlock &block);
+    // Brings the block states up to date up to (not including) `block`.
+    void catchUpTo(const QTextBlock &block);
+
+    QPlainTextEdit *m_editor;
+    SpellChecker *m_spellChecker = nullptr;
+    bool m_highlighting = false;
+    Formats m_formats;
+    // Blocks from here on may hold states from before an edit; null: none.
+    QTextCursor m_staleFrom;
+    int m_generation = 0;
+    // Set while formatVisible formats the blocks up to m_formatEnd.
+    bool m_formatting = false;
+    int m_formatEnd = -1;
+    QList<WikiSyntax::Span> m_spans;
+};
