@@ -112,12 +112,21 @@ void WikiHighlighter::setAids(bool highlighting, SpellChecker *spellChecker)
     m_spellChecker = spellChecker;
     ++m_generation;
     QTextDocument *doc = highlighting || spellChecker ? m_editor->document() : nullptr;
+    // Without the document no paint would ask for the checker.
+    if (!doc && m_wantChecker)
+        doc = m_editor->document();
     if (doc != document()) {
         m_staleFrom = QTextCursor();
-        // Attaching reads every block once, and only marks it as not formatted.
+        // Attaching and leaving change formats in an edit block of the document,
+        // which reports them as a change of its text.
+        const QSignalBlocker quiet(doc ? doc : document());
         setDocument(doc);
-        if (doc)
+        if (doc) {
+            // Now rather than from the event loop, where the signals would go out;
+            // every block is only marked as not formatted.
+            rehighlight();
             markStale(doc->firstBlock());
+        }
     }
     m_editor->viewport()->update();
 }
@@ -130,7 +139,7 @@ void WikiHighlighter::spellingChanged()
 
 bool WikiHighlighter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && watched == m_editor->viewport() && isActive())
+    if (event->type() == QEvent::Paint && watched == m_editor->viewport())
         formatVisible();
     return QSyntaxHighlighter::eventFilter(watched, event);
 }
@@ -162,6 +171,11 @@ void WikiHighlighter::catchUpTo(const QTextBlock &block)
 
 void WikiHighlighter::formatVisible()
 {
+    if (m_wantChecker && !m_spellChecker) {
+        // A copy: the request may drop the highlighter's own.
+        const std::function<void()> request = m_wantChecker;
+        request();
+    }
     if (m_formatting || !isActive())
         return;
     const QRect view = m_editor->viewport()->rect();

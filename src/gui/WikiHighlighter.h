@@ -6,6 +6,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <functional>
+
 class QPalette;
 class QPlainTextEdit;
 class SpellChecker;
@@ -25,6 +27,9 @@ public:
 
     // Each aid on its own; with both off the highlighter leaves the document.
     void setAids(bool highlighting, SpellChecker *spellChecker);
+    // Called when lines are shown while the spell check is wanted but has no
+    // checker yet, so that its dictionary loads only for an editor in use.
+    void setCheckerWanted(std::function<void()> request) { m_wantChecker = std::move(request); }
     bool isActive() const { return document() != nullptr; }
 
     // The checker's words changed (its dictionary came, a word was added): the
@@ -69,4 +74,5 @@ private:
     bool m_formatting = false;
     int m_formatEnd = -1;
     QList<WikiSyntax::Span> m_spans;
+    std::function<void()> m_wantChecker;
 };

@@ -108,8 +108,8 @@ QList<Site> matresSites(const QList<Cluster> &word)
             sites.append({k, QChar(Vav)});
         else if (c.has(Hiriq) && next != QChar(Yod))
             sites.append({k, QChar(Yod)});
-        else if (k > 0 && c.letter == QChar(Vav) && !c.has(Holam) && !c.has(HolamForVav)
-                 && c.hasVowelBesides(0x05B0) && next != QChar(Vav) && before != QChar(Vav))
+        else if (k > 0 && c.letter == QChar(Vav) && !c.has(Holam) && !c.has(HolamForVav) && c.hasVowelBesides(0x05B0)
+                 && next != QChar(Vav) && before != QChar(Vav))
             sites.append({k, QChar(Vav)});
         else if (k > 0 && c.letter == QChar(Yod) && c.hasVowelBesides(0x05B0) && next != QChar(Yod)
                  && before != QChar(Yod))

@@ -17,9 +17,9 @@ constexpr quint8 LinkCaption = 128;
 // What a line hands to the next, packed into the block state an editor keeps.
 struct LineState
 {
-    int depth = 0;       // open templates
-    quint32 inName = 0;  // bit n: the template at depth n+1 is still in its name
-    quint32 triple = 0;  // bit n: it opened with "{{{"
+    int depth = 0;      // open templates
+    quint32 inName = 0; // bit n: the template at depth n+1 is still in its name
+    quint32 triple = 0; // bit n: it opened with "{{{"
     bool comment = false;
     bool noWiki = false;
     bool code = false;
@@ -133,8 +133,7 @@ private:
             return;
         if (!m_spans->isEmpty()) {
             Span &last = m_spans->last();
-            if (last.kind == kind && last.style == style && last.level == level
-                && last.start + last.length == start) {
+            if (last.kind == kind && last.style == style && last.level == level && last.start + last.length == start) {
                 last.length += int(length);
                 return;
             }
@@ -396,10 +395,7 @@ private:
     }
 
     // "{{#if:" and its kin: their name ends at the colon.
-    bool parserFunction() const
-    {
-        return m_nameStart >= 0 && m_line.mid(m_nameStart).trimmed().startsWith(u'#');
-    }
+    bool parserFunction() const { return m_nameStart >= 0 && m_line.mid(m_nameStart).trimmed().startsWith(u'#'); }
 
     // A template's "|": the parameter's name when an "=" follows before the next
     // separator on the line, then its value.

@@ -1,5 +1,5 @@
-#include "spell/PersonalWords.h"
 #include "support/CliRun.h"
+#include "spell/PersonalWords.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -22,9 +22,11 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("nothing misspelt: one empty line") << "==שָׁלוֹם==\n# ספר טוב" << "\n";
+        QTest::newRow("nothing misspelt: one empty line") << "==שָׁלוֹם==\n# ספר טוב"
+                                                          << "\n";
         QTest::newRow("pointed and unpointed, inside and outside a template")
-            << "שֻׁלְחָן כתבבת\n{{הדגשה|ספרקק}} {{שגיאהה}}" << "9 5 כתבבת\n24 5 ספרקק\n";
+            << "שֻׁלְחָן כתבבת\n{{הדגשה|ספרקק}} {{שגיאהה}}"
+            << "9 5 כתבבת\n24 5 ספרקק\n";
     }
 
     void spell()

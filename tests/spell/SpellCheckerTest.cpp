@@ -41,19 +41,26 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("misspelt");
-        QTest::newRow("pointed word without its vav") << "שֻׁלְחָן" << "";
-        QTest::newRow("unpointed word without its vav") << "שלחן" << "0 4 שלחן";
-        QTest::newRow("cantillation") << "סֵ֫פֶר ספרר" << "7 4 ספרר";
-        QTest::newRow("geresh as a closing quote") << "'מילה' וכו'" << "";
-        QTest::newRow("numeral") << "תשפ\"ד" << "";
-        QTest::newRow("word in a template name and a value")
-            << "{{שגיאה|שגיאה}}" << "8 5 שגיאה";
-        QTest::newRow("positions count CR LF as two, first and last word")
-            << "טעות\r\nשלום\r\nטעותת" << "0 4 טעות/12 5 טעותת";
-        QTest::newRow("hidden note across lines")
-            << "שלום <!-- טעות\r\nטעות --> עולם\r\nטעות" << "31 4 טעות";
-        QTest::newRow("lone CR within a line") << "שלום\rטעות" << "5 4 טעות";
-        QTest::newRow("empty text") << "" << "";
+        QTest::newRow("pointed word without its vav") << "שֻׁלְחָן"
+                                                      << "";
+        QTest::newRow("unpointed word without its vav") << "שלחן"
+                                                        << "0 4 שלחן";
+        QTest::newRow("cantillation") << "סֵ֫פֶר ספרר"
+                                      << "7 4 ספרר";
+        QTest::newRow("geresh as a closing quote") << "'מילה' וכו'"
+                                                   << "";
+        QTest::newRow("numeral") << "תשפ\"ד"
+                                 << "";
+        QTest::newRow("word in a template name and a value") << "{{שגיאה|שגיאה}}"
+                                                             << "8 5 שגיאה";
+        QTest::newRow("positions count CR LF as two, first and last word") << "טעות\r\nשלום\r\nטעותת"
+                                                                           << "0 4 טעות/12 5 טעותת";
+        QTest::newRow("hidden note across lines") << "שלום <!-- טעות\r\nטעות --> עולם\r\nטעות"
+                                                  << "31 4 טעות";
+        QTest::newRow("lone CR within a line") << "שלום\rטעות"
+                                               << "5 4 טעות";
+        QTest::newRow("empty text") << ""
+                                    << "";
     }
 
     void check()

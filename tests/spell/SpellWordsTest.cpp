@@ -11,22 +11,38 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("words");
-        QTest::newRow("first and last word of the line") << "שָׁלוֹם עוֹלָם" << "שָׁלוֹם|עוֹלָם";
-        QTest::newRow("one-letter line") << "ו" << "ו";
-        QTest::newRow("cantillation stays with the word") << "בְּרֵאשִׁ֖ית בָּרָ֣א" << "בְּרֵאשִׁ֖ית|בָּרָ֣א";
-        QTest::newRow("maqaf and sof pasuq part words") << "כָּל־הָאָרֶץ׃" << "כָּל|הָאָרֶץ";
-        QTest::newRow("geresh and gershayim inside") << "צה\"ל ו-צ'יפס ג׳ירפה" << "צה\"ל|ו|צ'יפס|ג׳ירפה";
-        QTest::newRow("geresh after the last letter") << "וכו' ה׳ סוף" << "וכו'|ה׳|סוף";
-        QTest::newRow("quotation marks are not gershayim") << "\"ציטוט\"" << "ציטוט";
-        QTest::newRow("italic quotes are markup") << "''נטוי''" << "נטוי";
-        QTest::newRow("template name skipped, value read") << "{{הדגשה|מילה}}" << "מילה";
-        QTest::newRow("parameter name skipped") << "{{ניתוח דקדוקי|כתיב מלא=שלום}}" << "שלום";
-        QTest::newRow("link target skipped, caption read") << "[[יעד|כיתוב]] [[ספר]]" << "כיתוב";
-        QTest::newRow("address skipped") << "https://he.wiktionary.org/wiki/שלום מילה" << "מילה";
-        QTest::newRow("tag skipped, its content read") << "<ref name=\"מקור\">ספר</ref>" << "ספר";
-        QTest::newRow("hidden note skipped") << "<!-- הערה --> גלוי" << "גלוי";
-        QTest::newRow("Latin word skipped") << "hello עולם" << "עולם";
-        QTest::newRow("mixed with Latin or digits") << "abcשלום ב2000 x_מילה" << "";
+        QTest::newRow("first and last word of the line") << "שָׁלוֹם עוֹלָם"
+                                                         << "שָׁלוֹם|עוֹלָם";
+        QTest::newRow("one-letter line") << "ו"
+                                         << "ו";
+        QTest::newRow("cantillation stays with the word") << "בְּרֵאשִׁ֖ית בָּרָ֣א"
+                                                          << "בְּרֵאשִׁ֖ית|בָּרָ֣א";
+        QTest::newRow("maqaf and sof pasuq part words") << "כָּל־הָאָרֶץ׃"
+                                                        << "כָּל|הָאָרֶץ";
+        QTest::newRow("geresh and gershayim inside") << "צה\"ל ו-צ'יפס ג׳ירפה"
+                                                     << "צה\"ל|ו|צ'יפס|ג׳ירפה";
+        QTest::newRow("geresh after the last letter") << "וכו' ה׳ סוף"
+                                                      << "וכו'|ה׳|סוף";
+        QTest::newRow("quotation marks are not gershayim") << "\"ציטוט\""
+                                                           << "ציטוט";
+        QTest::newRow("italic quotes are markup") << "''נטוי''"
+                                                  << "נטוי";
+        QTest::newRow("template name skipped, value read") << "{{הדגשה|מילה}}"
+                                                           << "מילה";
+        QTest::newRow("parameter name skipped") << "{{ניתוח דקדוקי|כתיב מלא=שלום}}"
+                                                << "שלום";
+        QTest::newRow("link target skipped, caption read") << "[[יעד|כיתוב]] [[ספר]]"
+                                                           << "כיתוב";
+        QTest::newRow("address skipped") << "https://he.wiktionary.org/wiki/שלום מילה"
+                                         << "מילה";
+        QTest::newRow("tag skipped, its content read") << "<ref name=\"מקור\">ספר</ref>"
+                                                       << "ספר";
+        QTest::newRow("hidden note skipped") << "<!-- הערה --> גלוי"
+                                             << "גלוי";
+        QTest::newRow("Latin word skipped") << "hello עולם"
+                                            << "עולם";
+        QTest::newRow("mixed with Latin or digits") << "abcשלום ב2000 x_מילה"
+                                                    << "";
     }
 
     void findWords()
@@ -45,11 +61,16 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("points") << "שָׁלוֹם" << "שלום";
-        QTest::newRow("cantillation and meteg") << "בָּ֣רָֽא" << "ברא";
-        QTest::newRow("qamats qatan") << "כׇּל" << "כל";
-        QTest::newRow("Hebrew geresh") << "ג׳ירפה" << "ג'ירפה";
-        QTest::newRow("Hebrew gershayim") << "צה״ל" << "צה\"ל";
+        QTest::newRow("points") << "שָׁלוֹם"
+                                << "שלום";
+        QTest::newRow("cantillation and meteg") << "בָּ֣רָֽא"
+                                                << "ברא";
+        QTest::newRow("qamats qatan") << "כׇּל"
+                                      << "כל";
+        QTest::newRow("Hebrew geresh") << "ג׳ירפה"
+                                       << "ג'ירפה";
+        QTest::newRow("Hebrew gershayim") << "צה״ל"
+                                          << "צה\"ל";
     }
 
     void plainForm()
@@ -83,12 +104,24 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("alsoTried");
-        QTest::newRow("kubuts takes a vav") << "שֻׁלְחָן" << "שלחן" << "שולחן";
-        QTest::newRow("holam takes a vav") << "כֹּתֶבֶת" << "כתבת" << "כותבת";
-        QTest::newRow("hirik takes a yod") << "סִפּוּר" << "ספור" << "סיפור";
-        QTest::newRow("consonantal yod doubles") << "עִנְיָן" << "ענין" << "עניין";
-        QTest::newRow("consonantal vav doubles") << "מִצְוָה" << "מצוה" << "מצווה";
-        QTest::newRow("trailing geresh may be a quote mark") << "מילה'" << "מילה'" << "מילה";
+        QTest::newRow("kubuts takes a vav") << "שֻׁלְחָן"
+                                            << "שלחן"
+                                            << "שולחן";
+        QTest::newRow("holam takes a vav") << "כֹּתֶבֶת"
+                                           << "כתבת"
+                                           << "כותבת";
+        QTest::newRow("hirik takes a yod") << "סִפּוּר"
+                                           << "ספור"
+                                           << "סיפור";
+        QTest::newRow("consonantal yod doubles") << "עִנְיָן"
+                                                 << "ענין"
+                                                 << "עניין";
+        QTest::newRow("consonantal vav doubles") << "מִצְוָה"
+                                                 << "מצוה"
+                                                 << "מצווה";
+        QTest::newRow("trailing geresh may be a quote mark") << "מילה'"
+                                                             << "מילה'"
+                                                             << "מילה";
     }
 
     void spellings()

@@ -52,14 +52,13 @@ private slots:
         QTest::newRow("list marks") << QStringList{"#:* משפט"} << "L:#:* P: משפט";
         QTest::newRow("template name and values")
             << QStringList{"{{ת|אנגלית|book}}"} << "TM:{{ TN:ת TM:| P:אנגלית TM:| P:book TM:}}";
-        QTest::newRow("named parameter")
-            << QStringList{"{{ניתוח דקדוקי|כתיב מלא=שלום}}"}
-            << "TM:{{ TN:ניתוח דקדוקי TM:| PN:כתיב מלא TM:= P:שלום TM:}}";
+        QTest::newRow("named parameter") << QStringList{"{{ניתוח דקדוקי|כתיב מלא=שלום}}"}
+                                         << "TM:{{ TN:ניתוח דקדוקי TM:| PN:כתיב מלא TM:= P:שלום TM:}}";
         QTest::newRow("nested template across lines")
             << QStringList{"{{א|ב={{ג", "|ד}}|ה}} סוף"}
             << "TM:{{ TN:א TM:| PN:ב TM:= TM:{{ TN:ג / TM:| P:ד TM:}} TM:| P:ה TM:}} P: סוף";
-        QTest::newRow("name on its own line") << QStringList{"{{ניתוח", "|מין=זכר", "}}"}
-                                               << "TM:{{ TN:ניתוח / TM:| PN:מין TM:= P:זכר / TM:}}";
+        QTest::newRow("name on its own line")
+            << QStringList{"{{ניתוח", "|מין=זכר", "}}"} << "TM:{{ TN:ניתוח / TM:| PN:מין TM:= P:זכר / TM:}}";
         QTest::newRow("parser function") << QStringList{"{{#if:כן|לא}}"} << "TM:{{ TN:#if TM:: P:כן TM:| P:לא TM:}}";
         QTest::newRow("doubled closing braces outside a template") << QStringList{"}}}}"} << "P:}}}}";
         QTest::newRow("link target and caption")
@@ -69,27 +68,30 @@ private slots:
             << QStringList{"{{ה|[[א|ב]]|ג}}"} << "TM:{{ TN:ה TM:| LM:[[ LT:א LM:| P:ב LM:]] TM:| P:ג TM:}}";
         QTest::newRow("external link") << QStringList{"[http://example.org/א כיתוב]"}
                                        << "LM:[ A:http://example.org/א P: כיתוב LM:]";
-        QTest::newRow("bare address, full stop left out")
-            << QStringList{"ראו https://he.wiktionary.org/wiki/שלום."} << "P:ראו  A:https://he.wiktionary.org/wiki/שלום P:.";
+        QTest::newRow("bare address, full stop left out") << QStringList{"ראו https://he.wiktionary.org/wiki/שלום."}
+                                                          << "P:ראו  A:https://he.wiktionary.org/wiki/שלום P:.";
         QTest::newRow("bold and italic") << QStringList{"'''מודגש''' ו''נטוי''"}
                                          << "Q:''' P:מודגש Q:''' P: ו Q:'' P:נטוי Q:''";
         QTest::newRow("four apostrophes: one is text") << QStringList{"''''א"} << "P:' Q:''' P:א";
-        QTest::newRow("reference and small")
-            << QStringList{"<ref name=\"a\">מקור</ref><small>קטן</small><br />"}
-            << "T:<ref name=\"a\"> P:מקור T:</ref><small> P:קטן T:</small><br />";
+        QTest::newRow("reference and small") << QStringList{"<ref name=\"a\">מקור</ref><small>קטן</small><br />"}
+                                             << "T:<ref name=\"a\"> P:מקור T:</ref><small> P:קטן T:</small><br />";
         QTest::newRow("nowiki keeps markup as text")
             << QStringList{"<nowiki>{{לא}}</nowiki>"} << "T:<nowiki> P:{{לא}} T:</nowiki>";
         QTest::newRow("math across lines")
             << QStringList{"<math>x", "y</math> אחרי"} << "T:<math> X:x / X:y T:</math> P: אחרי";
-        QTest::newRow("hidden note across lines")
-            << QStringList{"טקסט <!-- הערה", "{{לא תבנית}}", "עוד --> אחרי"}
-            << "P:טקסט  C:<!-- הערה / C:{{לא תבנית}} / C:עוד --> P: אחרי";
+        QTest::newRow("hidden note across lines") << QStringList{"טקסט <!-- הערה", "{{לא תבנית}}", "עוד --> אחרי"}
+                                                  << "P:טקסט  C:<!-- הערה / C:{{לא תבנית}} / C:עוד --> P: אחרי";
         QTest::newRow("hidden note inside a template")
             << QStringList{"{{א|<!--ב|-->ג}}"} << "TM:{{ TN:א TM:| C:<!--ב|--> P:ג TM:}}";
-        QTest::newRow("table with cell attributes")
-            << QStringList{"{| class=\"wikitable\"", "! כותרת !! שנייה", "|-", "| style=\"x\" | תא || ב", "|}", "| לא תא"}
-            << "TB:{| class=\"wikitable\" / TB:! P: כותרת  TB:!! P: שנייה / TB:|- / TB:| style=\"x\" | P: תא  TB:|| P: ב "
-               "/ TB:|} / P:| לא תא";
+        QTest::newRow("table with cell attributes") << QStringList{"{| class=\"wikitable\"",
+                                                                   "! כותרת !! שנייה",
+                                                                   "|-",
+                                                                   "| style=\"x\" | תא || ב",
+                                                                   "|}",
+                                                                   "| לא תא"}
+                                                    << "TB:{| class=\"wikitable\" / TB:! P: כותרת  TB:!! P: שנייה / "
+                                                       "TB:|- / TB:| style=\"x\" | P: תא  TB:|| P: ב "
+                                                       "/ TB:|} / P:| לא תא";
         QTest::newRow("a lone less-than sign") << QStringList{"3 < 4"} << "P:3 < 4";
     }
 
