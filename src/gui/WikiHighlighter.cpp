@@ -5,9 +5,9 @@
 #include <QEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 using WikiSyntax::Kind;
 
@@ -18,7 +18,6 @@ namespace {
 class BlockFormatting : public QTextBlockUserData
 {
 public:
-    bool formatted = false;
     int incoming = -1;
     int generation = -1;
 };
@@ -47,8 +46,7 @@ QTextCharFormat coloured(const QColor &colour, bool bold = false)
 } // namespace
 
 WikiHighlighter::WikiHighlighter(QPlainTextEdit *editor)
-    : QSyntaxHighlighter(static_cast<QObject *>(nullptr))
-    , m_editor(editor)
+    : m_editor(editor)
     , m_formats(formatsFor(editor->palette()))
 {
     editor->viewport()->installEventFilter(this);
@@ -111,20 +109,16 @@ void WikiHighlighter::setAids(bool highlighting, SpellChecker *spellChecker)
     m_highlighting = highlighting;
     m_spellChecker = spellChecker;
     ++m_generation;
-    QTextDocument *doc = highlighting || spellChecker ? m_editor->document() : nullptr;
-    // Without the document no paint would ask for the checker.
-    if (!doc && m_wantChecker)
-        doc = m_editor->document();
-    if (doc != document()) {
+    QTextDocument *doc = highlighting || spellChecker || m_wantChecker ? m_editor->document() : nullptr;
+    if (doc != m_document) {
+        if (m_document) {
+            disconnect(m_document, nullptr, this, nullptr);
+            clearFormats();
+        }
+        m_document = doc;
         m_staleFrom = QTextCursor();
-        // Attaching and leaving change formats in an edit block of the document,
-        // which reports them as a change of its text.
-        const QSignalBlocker quiet(doc ? doc : document());
-        setDocument(doc);
         if (doc) {
-            // Now rather than from the event loop, where the signals would go out;
-            // every block is only marked as not formatted.
-            rehighlight();
+            connect(doc, &QTextDocument::contentsChange, this, [this](int from, int, int) { contentsChanged(from); });
             markStale(doc->firstBlock());
         }
     }
@@ -141,13 +135,21 @@ bool WikiHighlighter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && watched == m_editor->viewport())
         formatVisible();
-    return QSyntaxHighlighter::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
+}
+
+void WikiHighlighter::contentsChanged(int from)
+{
+    // Whatever changed is read again when shown, with all that follows it.
+    markStale(m_document->findBlock(from));
 }
 
 void WikiHighlighter::markStale(const QTextBlock &block)
 {
+    if (!block.isValid())
+        return;
     if (m_staleFrom.isNull()) {
-        m_staleFrom = QTextCursor(document());
+        m_staleFrom = QTextCursor(m_document);
         m_staleFrom.setPosition(block.position());
     } else if (block.position() < m_staleFrom.position()) {
         m_staleFrom.setPosition(block.position());
@@ -164,7 +166,7 @@ void WikiHighlighter::catchUpTo(const QTextBlock &block)
 {
     if (m_staleFrom.isNull() || m_staleFrom.position() >= block.position())
         return;
-    for (QTextBlock b = document()->findBlock(m_staleFrom.position()); b.isValid() && b != block; b = b.next())
+    for (QTextBlock b = m_document->findBlock(m_staleFrom.position()); b.isValid() && b != block; b = b.next())
         b.setUserState(WikiSyntax::scanLine(b.text(), stateBefore(b), &m_spans));
     m_staleFrom.setPosition(block.position());
 }
@@ -188,18 +190,12 @@ void WikiHighlighter::formatVisible()
         last = last.next();
     catchUpTo(block);
     m_formatting = true;
-    m_formatEnd = last.blockNumber();
     for (;; block = block.next()) {
         const bool stale = !m_staleFrom.isNull() && block.position() >= m_staleFrom.position();
         const BlockFormatting *data = formattingOf(block);
-        if (stale || !data || !data->formatted || data->incoming != stateBefore(block)
-            || data->generation != m_generation) {
-            // The document reports a format change as a change of its contents,
-            // which would pass for an edit of the text.
-            const QSignalBlocker quiet(document());
-            rehighlightBlock(block);
-        }
-        if (!m_staleFrom.isNull() && m_staleFrom.position() <= block.position()) {
+        if (stale || !data || data->incoming != stateBefore(block) || data->generation != m_generation)
+            formatBlock(block);
+        if (stale) {
             if (block.next().isValid())
                 m_staleFrom.setPosition(block.next().position());
             else
@@ -211,50 +207,63 @@ void WikiHighlighter::formatVisible()
     m_formatting = false;
 }
 
-void WikiHighlighter::highlightBlock(const QString &text)
+void WikiHighlighter::formatBlock(const QTextBlock &block)
 {
-    const QTextBlock block = currentBlock();
-    auto *data = formattingOf(block);
-    if (!m_formatting || block.blockNumber() > m_formatEnd) {
-        // An edit or a line off screen: read again when shown. The state is left
-        // as it was, so the highlighter does not go on down the document.
-        markStale(block);
-        if (data)
-            data->formatted = false;
-        return;
-    }
+    const QString text = block.text();
     const int incoming = stateBefore(block);
-    setCurrentBlockState(WikiSyntax::scanLine(text, incoming, &m_spans));
+    QTextBlock(block).setUserState(WikiSyntax::scanLine(text, incoming, &m_spans));
+    QList<QTextLayout::FormatRange> ranges;
     if (m_highlighting) {
         for (const WikiSyntax::Span &span : std::as_const(m_spans)) {
             const QTextCharFormat f = formatOf(m_formats, span);
             if (f.propertyCount() > 0)
-                setFormat(span.start, span.length, f);
+                ranges.append({span.start, span.length, f});
         }
     }
     if (m_spellChecker) {
         for (const SpellWords::Word &w : m_spellChecker->misspelt(text, m_spans)) {
-            for (int i = w.start; i < w.start + w.length; ++i) {
-                QTextCharFormat f = format(i);
-                f.merge(m_formats.misspelt);
-                setFormat(i, 1, f);
+            // The word keeps the colours it has; the underline is added to them.
+            QTextCharFormat f;
+            for (const QTextLayout::FormatRange &r : std::as_const(ranges)) {
+                if (r.start <= w.start && w.start < r.start + r.length)
+                    f = r.format;
+            }
+            f.merge(m_formats.misspelt);
+            ranges.append({w.start, w.length, f});
+        }
+    }
+    auto *data = formattingOf(block);
+    if (!data) {
+        data = new BlockFormatting;
+        QTextBlock(block).setUserData(data);
+    }
+    data->incoming = incoming;
+    data->generation = m_generation;
+    if (ranges.isEmpty() && block.layout()->formats().isEmpty())
+        return;
+    block.layout()->setFormats(ranges);
+    // Lays the line out again; outside an edit this reports nothing as a change of the text.
+    m_document->markContentsDirty(block.position(), block.length());
+}
+
+void WikiHighlighter::clearFormats()
+{
+    for (QTextBlock b = m_document->firstBlock(); b.isValid(); b = b.next()) {
+        if (BlockFormatting *data = formattingOf(b)) {
+            data->generation = -1;
+            if (!b.layout()->formats().isEmpty()) {
+                b.layout()->clearFormats();
+                m_document->markContentsDirty(b.position(), b.length());
             }
         }
     }
-    if (!data) {
-        data = new BlockFormatting;
-        currentBlock().setUserData(data);
-    }
-    data->formatted = true;
-    data->incoming = incoming;
-    data->generation = m_generation;
 }
 
 QPair<int, int> WikiHighlighter::misspeltWordAt(int position)
 {
     if (!m_spellChecker || !isActive())
         return {-1, 0};
-    const QTextBlock block = m_editor->document()->findBlock(position);
+    const QTextBlock block = m_document->findBlock(position);
     catchUpTo(block);
     const QString text = block.text();
     WikiSyntax::scanLine(text, stateBefore(block), &m_spans);

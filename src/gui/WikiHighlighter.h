@@ -2,7 +2,8 @@
 
 #include "wikitext/WikiSyntax.h"
 
-#include <QSyntaxHighlighter>
+#include <QObject>
+#include <QPointer>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -12,12 +13,17 @@ class QPalette;
 class QPlainTextEdit;
 class SpellChecker;
 
+class QTextBlock;
+class QTextDocument;
+
 // Colours the wiki markup of the editor and underlines misspelt words, only in the
 // lines on screen: a line is formatted right before it is painted. An edit only
 // notes that the lines from it on may have to be read again, so neither opening a
 // long page nor typing in one reads more than is shown. Formats live in the
-// layout, never in the text, its positions or its undo history.
-class WikiHighlighter : public QSyntaxHighlighter
+// layout, as a QSyntaxHighlighter keeps them, never in the text, its positions or
+// its undo history; unlike one, it does not visit every line a change brings in,
+// which doubled the time to open a long document.
+class WikiHighlighter : public QObject
 {
     Q_OBJECT
 
@@ -30,7 +36,7 @@ public:
     // Called when lines are shown while the spell check is wanted but has no
     // checker yet, so that its dictionary loads only for an editor in use.
     void setCheckerWanted(std::function<void()> request) { m_wantChecker = std::move(request); }
-    bool isActive() const { return document() != nullptr; }
+    bool isActive() const { return m_document != nullptr; }
 
     // The checker's words changed (its dictionary came, a word was added): the
     // lines on screen are checked again.
@@ -53,10 +59,12 @@ public:
     static QTextCharFormat formatOf(const Formats &formats, const WikiSyntax::Span &span);
 
 protected:
-    void highlightBlock(const QString &text) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void contentsChanged(int from);
+    void formatBlock(const QTextBlock &block);
+    void clearFormats();
     // The state a block starts in; blocks before it must be up to date.
     int stateBefore(const QTextBlock &block) const;
     void markStale(const QTextBlock &block);
@@ -70,9 +78,8 @@ private:
     // Blocks from here on may hold states from before an edit; null: none.
     QTextCursor m_staleFrom;
     int m_generation = 0;
-    // Set while formatVisible formats the blocks up to m_formatEnd.
+    QPointer<QTextDocument> m_document;
     bool m_formatting = false;
-    int m_formatEnd = -1;
     QList<WikiSyntax::Span> m_spans;
     std::function<void()> m_wantChecker;
 };
