@@ -28,8 +28,9 @@ QString page(qsizetype size)
     for (int i = 0; text.size() < size; ++i) {
         const QString &w = words.at(i % words.size());
         text += QStringLiteral("==") + w
-            + QStringLiteral("==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
-                             "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
+            + QStringLiteral(
+                    "==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
+                    "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
             + QString::number(i) + QStringLiteral(" שנשלחח בדואר.<!-- הערה -->\r\n#:* {{הדגשה|") + w
             + QStringLiteral("}} שכתב הסופר בשנה ההיא, ראו https://he.wiktionary.org/wiki/") + w
             + QStringLiteral("\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");

@@ -50,11 +50,13 @@ WikiHighlighter::WikiHighlighter(QPlainTextEdit *editor)
     , m_formats(formatsFor(editor->palette()))
 {
     editor->viewport()->installEventFilter(this);
+    editor->installEventFilter(this);
 }
 
 WikiHighlighter::~WikiHighlighter()
 {
     m_editor->viewport()->removeEventFilter(this);
+    m_editor->removeEventFilter(this);
 }
 
 WikiHighlighter::Formats WikiHighlighter::formatsFor(const QPalette &palette)
@@ -135,6 +137,11 @@ bool WikiHighlighter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && watched == m_editor->viewport())
         formatVisible();
+    if (event->type() == QEvent::PaletteChange && watched == m_editor) {
+        // A theme changed: the colours follow it.
+        m_formats = formatsFor(m_editor->palette());
+        spellingChanged();
+    }
     return QObject::eventFilter(watched, event);
 }
 
