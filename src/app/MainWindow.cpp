@@ -14,6 +14,7 @@
 #include "app/commands/PadCommands.h"
 #include "app/commands/PreviewCommands.h"
 #include "app/commands/ShortcutCommands.h"
+#include "app/commands/SpellCommands.h"
 #include "app/commands/TemplateCommands.h"
 #include "app/commands/TimerTrayCommands.h"
 #include "app/commands/TranslationCommands.h"
@@ -192,6 +193,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
     m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
     m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
+    m_spell = std::make_unique<SpellCommands>(m_editor, m_preferences, *m_articleText);
 
     connectCommands();
     reflectModels();

@@ -37,6 +37,7 @@ class QuotesDialog;
 class SemiticDialog;
 class SentencesDialog;
 class SourcesDialog;
+class SpellCommands;
 class QLineEdit;
 class QMenu;
 class ShortcutCommands;
@@ -86,6 +87,7 @@ public:
     ShortcutCommands &shortcutCommands() { return *m_shortcuts; }
     TemplateCommands &templateCommands() { return *m_templates; }
     ArticleTextCommands &articleTextCommands() { return *m_articleText; }
+    SpellCommands &spellCommands() { return *m_spell; }
 
     PreferencesDialog &preferencesDialog() { return *m_preferencesDialog; }
     FindDialog &findDialog() { return *m_findDialog; }
@@ -166,4 +168,5 @@ private:
     std::unique_ptr<NoteCommands> m_notes;
     std::unique_ptr<LookupCommands> m_lookups;
     std::unique_ptr<PadCommands> m_pads;
+    std::unique_ptr<SpellCommands> m_spell;
 };

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class DocumentModel;
 class EditorAdapter;
 class MarkupCommands;
@@ -33,6 +35,9 @@ public:
     void undoOnce();
     // The editor's context menu, in Hebrew, whose undo is the one above.
     QMenu *createContextMenu();
+    // Adds to the context menu shown at a viewport position (the spelling entries).
+    using MenuExtension = std::function<void(QMenu *menu, const QPoint &at)>;
+    void setContextMenuExtension(MenuExtension extension) { m_menuExtension = std::move(extension); }
     void textChanged();
 
     // The key as the key code of the key a Hebrew or English layout puts it on
@@ -52,4 +57,5 @@ private:
     QLineEdit &m_jumpQuery;
     KeyKind m_lastKeyKind = KeyKind::None;
     bool m_inRootLink = false;
+    MenuExtension m_menuExtension;
 };

@@ -73,6 +73,8 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
     connect(m_ui->AutoSaveText, &QLineEdit::textEdited, &m_preferences, &PreferencesModel::setAutoSaveText);
     connect(m_ui->TxtSupport, &QCheckBox::clicked, this, &PreferencesDialog::changeTextFileVerb);
     connect(m_ui->RecentChangesTime, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setKeepRecentChangesTime);
+    connect(m_ui->Highlighting, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setHighlighting);
+    connect(m_ui->SpellCheck, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setSpellCheck);
     reflect();
 }
 
@@ -96,6 +98,8 @@ void PreferencesDialog::reflect()
     m_ui->AutoSaveText->setText(m_preferences.autoSaveText());
     m_ui->WrapLines->setChecked(m_preferences.wordWrap());
     m_ui->RecentChangesTime->setChecked(m_preferences.keepsRecentChangesTime());
+    m_ui->Highlighting->setChecked(m_preferences.highlighting());
+    m_ui->SpellCheck->setChecked(m_preferences.spellCheck());
 }
 
 void PreferencesDialog::showPreferences()

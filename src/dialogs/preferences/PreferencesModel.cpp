@@ -7,6 +7,7 @@ namespace {
 
 const QString Preferences = QStringLiteral("Preferences");
 const QString Shortcuts = QStringLiteral("Shortcuts");
+const QString WritingAids = QStringLiteral("WritingAids");
 const QString Yes = QStringLiteral("Yes");
 const QString No = QStringLiteral("No");
 
@@ -63,6 +64,15 @@ void PreferencesModel::load(bool atStart)
 
     m_recentChanges = Settings::read(Preferences, QStringLiteral("RecentChanges"), QStringLiteral("0"));
 
+    // Read only: a file from before the writing aids stays as it is until one is switched.
+    const bool highlighting = Settings::read(WritingAids, QStringLiteral("Highlight"), Yes) != No;
+    const bool spellCheck = Settings::read(WritingAids, QStringLiteral("SpellCheck"), Yes) != No;
+    if (atStart || highlighting != m_highlighting || spellCheck != m_spellCheck) {
+        m_highlighting = highlighting;
+        m_spellCheck = spellCheck;
+        emit writingAidsChanged();
+    }
+
     if (atStart) {
         m_points = Settings::read(Preferences, QStringLiteral("Nikkud"), No) == Yes;
         emit pointsChanged(m_points);
@@ -117,6 +127,20 @@ void PreferencesModel::setPoints(bool on)
     m_points = on;
     Settings::write(Preferences, QStringLiteral("Nikkud"), yesNo(on));
     emit pointsChanged(on);
+}
+
+void PreferencesModel::setHighlighting(bool on)
+{
+    m_highlighting = on;
+    Settings::write(WritingAids, QStringLiteral("Highlight"), yesNo(on));
+    emit writingAidsChanged();
+}
+
+void PreferencesModel::setSpellCheck(bool on)
+{
+    m_spellCheck = on;
+    Settings::write(WritingAids, QStringLiteral("SpellCheck"), yesNo(on));
+    emit writingAidsChanged();
 }
 
 void PreferencesModel::setKeepRecentChangesTime(bool on)

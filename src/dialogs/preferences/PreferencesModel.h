@@ -48,6 +48,13 @@ public:
     // A visit of the recent changes at `time`; kept for the next one when the time is kept.
     void recordRecentChangesVisit(const QString &time);
 
+    // The writing aids, in their own section: colours for the wiki markup and the
+    // spell check. Both on while the file says nothing.
+    bool highlighting() const { return m_highlighting; }
+    void setHighlighting(bool on);
+    bool spellCheck() const { return m_spellCheck; }
+    void setSpellCheck(bool on);
+
     // The programs of F2, F3 and F4 (key 0 to 2), without quotes; empty for none.
     QString shortcutProgram(int key) const;
     void setShortcutProgram(int key, const QString &path);
@@ -55,6 +62,7 @@ public:
 signals:
     void wordWrapChanged(bool on);
     void pointsChanged(bool on);
+    void writingAidsChanged();
     // The auto-save timer starts again with this interval (0: stopped).
     void autoSaveRestarted(int interval);
 
@@ -66,4 +74,6 @@ private:
     bool m_maximize = false;
     bool m_wordWrap = true;
     bool m_points = false;
+    bool m_highlighting = true;
+    bool m_spellCheck = true;
 };

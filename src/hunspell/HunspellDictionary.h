@@ -1,0 +1,26 @@
+#pragma once
+
+#include "spell/SpellDictionary.h"
+
+#include <memory>
+
+class Hunspell;
+
+// The system's Hunspell with its Hebrew dictionary (Debian's hunspell-he).
+class HunspellDictionary : public SpellDictionary
+{
+public:
+    ~HunspellDictionary() override;
+
+    // The Hebrew dictionary from the folders in DICPATH, then the system's; none,
+    // with the reason, when it is not installed. Loading takes a good part of a second.
+    static std::unique_ptr<HunspellDictionary> loadHebrew(QString *reason = nullptr);
+
+    bool spell(const QString &word) override;
+    QStringList suggest(const QString &word) override;
+
+private:
+    explicit HunspellDictionary(std::unique_ptr<Hunspell> hunspell);
+
+    std::unique_ptr<Hunspell> m_hunspell;
+};
