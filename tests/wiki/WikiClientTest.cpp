@@ -209,9 +209,11 @@ private slots:
         QFETCH(int, kind);
         QUrl api = m_wiki.api();
         if (path.isEmpty()) {
+            // A port just freed: nothing listens there.
             QTcpServer closed;
             QVERIFY(closed.listen(QHostAddress::LocalHost));
             api.setPort(closed.serverPort());
+            closed.close();
         } else {
             api.setPath(path);
         }
