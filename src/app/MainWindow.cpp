@@ -17,6 +17,7 @@
 #include "app/commands/TimerTrayCommands.h"
 #include "app/commands/TranslationCommands.h"
 #include "app/commands/VowelCommands.h"
+#include "app/commands/WikiCommands.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/guide/EntryGuideDialog.h"
@@ -181,6 +182,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
     m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
+    m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documentCommands, m_preferences, *this);
 
     connectCommands();
     reflectModels();
@@ -195,6 +197,8 @@ void MainWindow::connectCommands()
     connect(m_ui->Save, &QAction::triggered, document, &DocumentCommands::saveAs);
     connect(m_ui->QuickSave, &QAction::triggered, document, &DocumentCommands::quickSave);
     connect(m_ui->Exit, &QAction::triggered, document, &DocumentCommands::exit);
+    connect(m_ui->OpenFromWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::openFromWiki);
+    connect(m_ui->SaveToWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::saveToWiki);
 
     TemplateCommands *templates = m_templates.get();
     connect(m_ui->NewArticle, &QAction::triggered, templates, &TemplateCommands::newArticle);
@@ -252,8 +256,11 @@ void MainWindow::connectCommands()
 
 void MainWindow::reflectModels()
 {
-    connect(&m_document, &DocumentModel::fileNameChanged, this,
-            [this](const QString &fileName) { setWindowTitle(DocumentRules::caption(fileName)); });
+    const auto showCaption = [this] {
+        setWindowTitle(DocumentRules::caption(m_document.fileName(), m_document.wikiPage().title));
+    };
+    connect(&m_document, &DocumentModel::fileNameChanged, this, showCaption);
+    connect(&m_document, &DocumentModel::wikiTitleChanged, this, showCaption);
     connect(&m_document, &DocumentModel::quickSavePendingChanged, m_ui->QuickSave, &QAction::setEnabled);
     connect(&m_document, &DocumentModel::saveLampChanged, this, [this](bool lit) {
         m_ui->GreenLed->setVisible(lit);

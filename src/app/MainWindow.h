@@ -42,6 +42,7 @@ class TranslationCommands;
 class TranslationsDialog;
 class VerbsDialog;
 class VowelCommands;
+class WikiCommands;
 
 namespace Ui {
 class TForm1;
@@ -80,6 +81,7 @@ public:
     ShortcutCommands &shortcutCommands() { return *m_shortcuts; }
     TemplateCommands &templateCommands() { return *m_templates; }
     ArticleTextCommands &articleTextCommands() { return *m_articleText; }
+    WikiCommands &wikiCommands() { return *m_wiki; }
 
     PreferencesDialog &preferencesDialog() { return *m_preferencesDialog; }
     FindDialog &findDialog() { return *m_findDialog; }
@@ -151,4 +153,5 @@ private:
     std::unique_ptr<TranslationCommands> m_translations;
     std::unique_ptr<NoteCommands> m_notes;
     std::unique_ptr<LookupCommands> m_lookups;
+    std::unique_ptr<WikiCommands> m_wiki;
 };

@@ -102,10 +102,9 @@ const CliRegistration wikiPutCommand({
     .synopsis = QStringLiteral("--api URL --user NAME --password-file F [--summary TEXT] [--base-revision N] "
                                "TITLE FILE"),
     .summary = QStringLiteral("save FILE's text as a wiki page; prints the new revision"),
-    .details = QStringLiteral(
-        "NAME and the first line of F are a bot password's user name (User@application) and\n"
-        "password. With --base-revision, a page changed since revision N is refused as an\n"
-        "edit conflict."),
+    .details = QStringLiteral("NAME and the first line of F are a bot password's user name (User@application) and\n"
+                              "password. With --base-revision, a page changed since revision N is refused as an\n"
+                              "edit conflict."),
     .kind = CliCommand::Kind::Query,
     .argCount = 1,
     .options = {apiOption, userOption, passwordFileOption, summaryOption, baseRevisionOption},

@@ -32,8 +32,13 @@ class WikiCliTest : public QObject
 
     QStringList put(const QString &user, const QString &password, const QStringList &more)
     {
-        return QStringList{QStringLiteral("wiki-put"), QStringLiteral("--api"), api(), QStringLiteral("--user"), user,
-                           QStringLiteral("--password-file"), file(QStringLiteral("password-") + password, password.toUtf8() + "\n")}
+        return QStringList{QStringLiteral("wiki-put"),
+                           QStringLiteral("--api"),
+                           api(),
+                           QStringLiteral("--user"),
+                           user,
+                           QStringLiteral("--password-file"),
+                           file(QStringLiteral("password-") + password, password.toUtf8() + "\n")}
         + more;
     }
 
@@ -45,10 +50,7 @@ class WikiCliTest : public QObject
         return e.message();
     }
 
-    static qint64 revisionIn(const QString &line)
-    {
-        return line.trimmed().section(u' ', 1).toLongLong();
-    }
+    static qint64 revisionIn(const QString &line) { return line.trimmed().section(u' ', 1).toLongLong(); }
 
 private slots:
     void initTestCase()
@@ -63,9 +65,9 @@ private slots:
     {
         const QString title = QStringLiteral("מִלָּה \"בְּמֵרְכָאוֹת\" ו'גרש");
         const QByteArray text = QStringLiteral("== שָׁלוֹם ==\r\n# a+b&c").toUtf8();
-        const auto saved = run<QString>(put(TestWiki::Editor, TestWiki::EditorPassword,
-                                            {QStringLiteral("--summary"), QStringLiteral("תקציר"), title,
-                                             file(QStringLiteral("page.txt"), text)}));
+        const auto saved = run<QString>(
+            put(TestWiki::Editor, TestWiki::EditorPassword,
+                {QStringLiteral("--summary"), QStringLiteral("תקציר"), title, file(QStringLiteral("page.txt"), text)}));
         QCOMPARE(saved.status, 0);
         QVERIFY(saved.out.startsWith(QLatin1String("revision ")));
 
@@ -75,9 +77,9 @@ private slots:
         QCOMPARE(revisionIn(QString::fromUtf8(got.err)), revisionIn(saved.out));
 
         const QString out = m_files.filePath(QStringLiteral("out.txt"));
-        QCOMPARE(run({QStringLiteral("wiki-get"), QStringLiteral("--api"), api(), QStringLiteral("-o"), out, title})
-                     .status,
-                 0);
+        QCOMPARE(
+            run({QStringLiteral("wiki-get"), QStringLiteral("--api"), api(), QStringLiteral("-o"), out, title}).status,
+            0);
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), DocumentFormat::encode(QString::fromUtf8(text)));
@@ -107,16 +109,16 @@ private slots:
         const QString page = file(QStringLiteral("x.txt"), "x");
         QTest::newRow("missing page") << QStringList{"wiki-get", "--api", api(), "אין כזה"} << 1
                                       << messageOf(WikiError::PageMissing, QStringLiteral("אין כזה"));
-        QTest::newRow("wrong password")
-            << put(TestWiki::Editor, QStringLiteral("0123456789abcdef0123456789abcdef"), {QStringLiteral("T"), page})
-            << 1 << messageOf(WikiError::WrongPassword);
+        QTest::newRow("wrong password") << put(TestWiki::Editor, QStringLiteral("0123456789abcdef0123456789abcdef"),
+                                               {QStringLiteral("T"), page})
+                                        << 1 << messageOf(WikiError::WrongPassword);
         QTest::newRow("no change") << put(TestWiki::Editor, TestWiki::EditorPassword, {QStringLiteral("Same"), page})
                                    << 1 << messageOf(WikiError::NoChange, QStringLiteral("Same"));
         QTest::newRow("password on the command line")
             << QStringList{"wiki-put", "--api", api(), "--user", "U", "--password", "p", "T", page} << 2 << QString();
         QTest::newRow("base revision not a number")
-            << put(TestWiki::Editor, TestWiki::EditorPassword, {QStringLiteral("--base-revision"), QStringLiteral("0"),
-                                                                QStringLiteral("T"), page})
+            << put(TestWiki::Editor, TestWiki::EditorPassword,
+                   {QStringLiteral("--base-revision"), QStringLiteral("0"), QStringLiteral("T"), page})
             << 2 << QString();
     }
 
