@@ -70,6 +70,15 @@ WikiClient::WikiClient(const QUrl &api, QObject *parent)
     m_retryTimer.setSingleShot(true);
 }
 
+WikiClient::~WikiClient()
+{
+    m_pending = {};
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
+}
+
 void WikiClient::setRetryPolicy(int retries, int maxWait)
 {
     m_retries = retries;

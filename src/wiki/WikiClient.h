@@ -55,6 +55,8 @@ class WikiClient : public QObject
 
 public:
     explicit WikiClient(const QUrl &api, QObject *parent = nullptr);
+    // An operation still under way ends without its callback.
+    ~WikiClient() override;
 
     QUrl api() const { return m_api; }
 

@@ -18,12 +18,10 @@
 
 const QString WikiCommands::OpenQuestion = QStringLiteral(
     "לא שמרת את הטקסט הנוכחי. האם ברצונך לפתוח דף מהוויקי בכל זאת?\u200F");
-const QString WikiCommands::CreateQuestion = QStringLiteral(
-    "הדף \"%1\" אינו קיים בוויקי. האם ליצור אותו?\u200F");
+const QString WikiCommands::CreateQuestion = QStringLiteral("הדף \"%1\" אינו קיים בוויקי. האם ליצור אותו?\u200F");
 const QString WikiCommands::CompareQuestion = QStringLiteral(
     "\n\nהאם לפתוח את הטקסט שבוויקי עכשיו בחלון נוסף, כדי להשוות? שמירה נוספת תישמר מעליו.\u200F");
-const QString WikiCommands::NoUserMessage = QStringLiteral(
-    "לא הוגדר משתמש בוט לוויקי. הגדר אותו בחלון ההגדרות.");
+const QString WikiCommands::NoUserMessage = QStringLiteral("לא הוגדר משתמש בוט לוויקי. הגדר אותו בחלון ההגדרות.");
 const QString WikiCommands::NoPasswordMessage = QStringLiteral(
     "אין סיסמת בוט שמורה למשתמש \"%1\". הזן אותה בחלון ההגדרות.");
 

@@ -1,8 +1,8 @@
 #include "support/MainWindowFixture.h"
-#include "support/TestWiki.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/WikiCommands.h"
 #include "platform/WikiPasswordStore.h"
+#include "support/TestWiki.h"
 #include "wiki/WikiClient.h"
 #include "wiki/WikiSync.h"
 
@@ -38,10 +38,7 @@ class WikiCommandsTest : public QObject
         return page.text;
     }
 
-    void type(const QString &text)
-    {
-        m_form->editor().apply(EditorState{text, int(text.size()), 0});
-    }
+    void type(const QString &text) { m_form->editor().apply(EditorState{text, int(text.size()), 0}); }
 
 private slots:
     void initTestCase()
