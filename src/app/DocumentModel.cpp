@@ -15,6 +15,14 @@ void DocumentModel::setFileName(const QString &fileName)
     emit fileNameChanged(fileName);
 }
 
+void DocumentModel::setWikiPage(const WikiPage &page)
+{
+    const bool titleChanged = page.title != m_wikiPage.title;
+    m_wikiPage = page;
+    if (titleChanged)
+        emit wikiTitleChanged(page.title);
+}
+
 void DocumentModel::setQuickSavePending(bool pending)
 {
     if (pending == m_quickSavePending)

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QTimer>
 
-// The document's state apart from its text: the file it belongs to, the text last
-// written there, whether quick save has something to write, and the save lamp.
+// The document's state apart from its text: the file it belongs to, the wiki page it
+// came from, the text last written there, whether quick save has something to write,
+// and the save lamp.
 // The window reflects these; the commands change them.
 class DocumentModel : public QObject
 {
@@ -16,6 +17,19 @@ public:
 
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
+
+    // The wiki page the text was read from or last saved to, beside the file: the
+    // revision the next save is based on and the times the wiki wants with it.
+    struct WikiPage
+    {
+        QString title;
+        qint64 revision = 0; // 0: the page did not exist
+        QString revisionTimestamp{};
+        QString startTimestamp{};
+    };
+    const WikiPage &wikiPage() const { return m_wikiPage; }
+    void setWikiPage(const WikiPage &page);
+    void clearWikiPage() { setWikiPage(WikiPage()); }
 
     QString savedText() const { return m_savedText; }
     void setSavedText(const QString &text) { m_savedText = text; }
@@ -32,6 +46,7 @@ public:
 
 signals:
     void fileNameChanged(const QString &fileName);
+    void wikiTitleChanged(const QString &title);
     void quickSavePendingChanged(bool pending);
     void saveLampChanged(bool lit);
 
@@ -39,6 +54,7 @@ private:
     void setLampLit(bool lit);
 
     QString m_fileName;
+    WikiPage m_wikiPage;
     QString m_savedText;
     bool m_quickSavePending = false;
     bool m_lampLit = false;

@@ -6,8 +6,11 @@
 
 namespace DocumentRules {
 
-QString caption(const QString &fileName)
+QString caption(const QString &fileName, const QString &wikiTitle)
 {
+    if (!wikiTitle.isEmpty())
+        return AppTitle + QStringLiteral(" - ") + wikiTitle
+            + (fileName.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(QFileInfo(fileName).fileName()));
     if (fileName.isEmpty())
         return AppTitle;
     return AppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName();

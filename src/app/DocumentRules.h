@@ -8,8 +8,9 @@
 // The rules of the document and its file that need no window.
 namespace DocumentRules {
 
-// "דלבנה" without a file, else "דלבנה - " and the file's name without its folder.
-QString caption(const QString &fileName);
+// "דלבנה" without a file, else "דלבנה - " and the file's name without its folder. A
+// page from the wiki is named by its title, its file (when it has one) after it.
+QString caption(const QString &fileName, const QString &wikiTitle = QString());
 
 // Save As: a path with no "." anywhere, folders included, gets ".txt".
 QString withTxtExtension(const QString &path);

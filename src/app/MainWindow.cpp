@@ -20,6 +20,7 @@
 #include "app/commands/TranslationCommands.h"
 #include "app/commands/VowelCommands.h"
 #include "dialogs/about/AboutDialog.h"
+#include "app/commands/WikiCommands.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/greek/GreekDialog.h"
@@ -194,6 +195,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
     m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
     m_spell = std::make_unique<SpellCommands>(m_editor, m_preferences, *m_articleText);
+    m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documentCommands, m_preferences, *this);
 
     connectCommands();
     reflectModels();
@@ -208,6 +210,8 @@ void MainWindow::connectCommands()
     connect(m_ui->Save, &QAction::triggered, document, &DocumentCommands::saveAs);
     connect(m_ui->QuickSave, &QAction::triggered, document, &DocumentCommands::quickSave);
     connect(m_ui->Exit, &QAction::triggered, document, &DocumentCommands::exit);
+    connect(m_ui->OpenFromWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::openFromWiki);
+    connect(m_ui->SaveToWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::saveToWiki);
 
     TemplateCommands *templates = m_templates.get();
     connect(m_ui->NewArticle, &QAction::triggered, templates, &TemplateCommands::newArticle);
@@ -273,8 +277,11 @@ void MainWindow::connectCommands()
 
 void MainWindow::reflectModels()
 {
-    connect(&m_document, &DocumentModel::fileNameChanged, this,
-            [this](const QString &fileName) { setWindowTitle(DocumentRules::caption(fileName)); });
+    const auto showCaption = [this] {
+        setWindowTitle(DocumentRules::caption(m_document.fileName(), m_document.wikiPage().title));
+    };
+    connect(&m_document, &DocumentModel::fileNameChanged, this, showCaption);
+    connect(&m_document, &DocumentModel::wikiTitleChanged, this, showCaption);
     connect(&m_document, &DocumentModel::quickSavePendingChanged, m_ui->QuickSave, &QAction::setEnabled);
     connect(&m_document, &DocumentModel::saveLampChanged, this, [this](bool lit) {
         m_ui->GreenLed->setVisible(lit);

@@ -48,6 +48,7 @@ class TranslationCommands;
 class TranslationsDialog;
 class VerbsDialog;
 class VowelCommands;
+class WikiCommands;
 
 namespace Ui {
 class TForm1;
@@ -88,6 +89,7 @@ public:
     TemplateCommands &templateCommands() { return *m_templates; }
     ArticleTextCommands &articleTextCommands() { return *m_articleText; }
     SpellCommands &spellCommands() { return *m_spell; }
+    WikiCommands &wikiCommands() { return *m_wiki; }
 
     PreferencesDialog &preferencesDialog() { return *m_preferencesDialog; }
     FindDialog &findDialog() { return *m_findDialog; }
@@ -169,4 +171,5 @@ private:
     std::unique_ptr<LookupCommands> m_lookups;
     std::unique_ptr<PadCommands> m_pads;
     std::unique_ptr<SpellCommands> m_spell;
+    std::unique_ptr<WikiCommands> m_wiki;
 };

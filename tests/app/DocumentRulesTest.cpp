@@ -29,20 +29,31 @@ private slots:
 void DocumentRulesTest::caption_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("wikiTitle");
     QTest::addColumn<QString>("expected");
     QTest::newRow("no file") << ""
+                             << ""
                              << "דלבנה";
     QTest::newRow("folder dropped") << "/home/u/entries/שלום.txt"
+                                    << ""
                                     << "דלבנה - שלום.txt";
     QTest::newRow("no extension") << "/tmp/a.b/readme"
+                                  << ""
                                   << "דלבנה - readme";
+    QTest::newRow("wiki page") << ""
+                               << "קטגוריה:שלום"
+                               << "דלבנה - קטגוריה:שלום";
+    QTest::newRow("wiki page kept in a file") << "/tmp/x/שלום.txt"
+                                              << "שלום"
+                                              << "דלבנה - שלום (שלום.txt)";
 }
 
 void DocumentRulesTest::caption()
 {
     QFETCH(QString, file);
+    QFETCH(QString, wikiTitle);
     QFETCH(QString, expected);
-    QCOMPARE(DocumentRules::caption(file), expected);
+    QCOMPARE(DocumentRules::caption(file, wikiTitle), expected);
 }
 
 void DocumentRulesTest::txtExtension_data()

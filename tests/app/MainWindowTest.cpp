@@ -61,6 +61,8 @@ void MainWindowTest::menuItems_data()
         {"Recent", "לאחרונה", ""},
         {"QuickSave", "שמירה", "Ctrl+S"},
         {"Save", "שמירה בשם", ""},
+        {"OpenFromWiki", "פתח מהוויקי", ""},
+        {"SaveToWiki", "שמור בוויקי", ""},
         {"Search", "חיפוש", "Ctrl+F"},
         {"Prefs", "הגדרות", "Ctrl+Y"},
         {"IE1", "תמיכה ב-IE", ""},
@@ -124,8 +126,9 @@ void MainWindowTest::menuOrderAndSeparators_data()
     QTest::addColumn<int>("menu");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("items");
-    QTest::newRow("options") << 0 << "&אפשרויות"
-                             << "New Open Recent - QuickSave Save - Search - Prefs IE1 - Exit";
+    QTest::newRow("options")
+        << 0 << "&אפשרויות"
+        << "New Open Recent - QuickSave Save - OpenFromWiki SaveToWiki - Search - Prefs IE1 - Exit";
     QTest::newRow("insert") << 1 << "&הוספה"
                             << "Image Example AddTranslations - Another Comment Footnote - "
                                "AddArticle AddVerb - TOC";

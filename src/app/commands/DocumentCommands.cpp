@@ -50,6 +50,7 @@ void DocumentCommands::resetToNewDocument(const EditorState &state)
 {
     m_editor.apply(state);
     m_document.setFileName(QString());
+    m_document.clearWikiPage();
     m_document.setSavedText(QString());
     m_document.setQuickSavePending(false);
 }
@@ -63,6 +64,7 @@ bool DocumentCommands::openFile(const QString &path)
     }
     m_editor.setText(text);
     m_document.setFileName(path);
+    m_document.clearWikiPage();
     addRecentItem(path);
     // Known without reading a long document back while it is still coming in.
     const QString held = EditorAdapter::heldText(text);

@@ -2,10 +2,12 @@
 
 #include "dialogs/preferences/PreferenceRules.h"
 #include "dialogs/preferences/PreferencesModel.h"
+#include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
 #include "platform/Settings.h"
+#include "platform/WikiPasswordStore.h"
 #include "ui_PreferencesDialog.h"
 
 #include <QCoreApplication>
@@ -75,6 +77,13 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
     connect(m_ui->RecentChangesTime, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setKeepRecentChangesTime);
     connect(m_ui->Highlighting, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setHighlighting);
     connect(m_ui->SpellCheck, &QCheckBox::clicked, &m_preferences, &PreferencesModel::setSpellCheck);
+    connect(m_ui->WikiApi, &QLineEdit::editingFinished, this,
+            [this] { m_preferences.setWikiApi(m_ui->WikiApi->text()); });
+    connect(m_ui->WikiUser, &QLineEdit::editingFinished, this, [this] {
+        m_preferences.setWikiUser(m_ui->WikiUser->text());
+        showWikiPassword();
+    });
+    connect(m_ui->WikiPassword, &QLineEdit::editingFinished, this, &PreferencesDialog::storeWikiPassword);
     reflect();
 }
 
@@ -100,6 +109,39 @@ void PreferencesDialog::reflect()
     m_ui->RecentChangesTime->setChecked(m_preferences.keepsRecentChangesTime());
     m_ui->Highlighting->setChecked(m_preferences.highlighting());
     m_ui->SpellCheck->setChecked(m_preferences.spellCheck());
+    m_ui->WikiApi->setText(m_preferences.wikiApi());
+    m_ui->WikiUser->setText(m_preferences.wikiUser());
+    showWikiPassword();
+}
+
+void PreferencesDialog::showWikiPassword()
+{
+    m_ui->WikiPassword->clear();
+    m_shownPassword.clear();
+    const QString user = m_preferences.wikiUser();
+    m_ui->WikiPassword->setEnabled(!user.isEmpty());
+    if (user.isEmpty())
+        return;
+    WikiPasswordStore::read(user, this, [this, user](const QString &password, const QString &) {
+        if (user != m_preferences.wikiUser())
+            return;
+        m_shownPassword = password;
+        m_ui->WikiPassword->setText(password);
+    });
+}
+
+void PreferencesDialog::storeWikiPassword()
+{
+    const QString password = m_ui->WikiPassword->text();
+    const QString user = m_preferences.wikiUser();
+    if (user.isEmpty() || password == m_shownPassword)
+        return;
+    m_shownPassword = password;
+    WikiPasswordStore::write(user, password, this, [](const QString &error) {
+        if (!error.isEmpty())
+            HebrewMessageBox::notice(
+                QStringLiteral("לא ניתן לשמור את סיסמת הבוט במאגר הסודות של שולחן העבודה: %1").arg(error));
+    });
 }
 
 void PreferencesDialog::showPreferences()

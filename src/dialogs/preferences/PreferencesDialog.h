@@ -44,9 +44,13 @@ private:
     void clearKey(int key);
     void placeAutoSaveText();
     QLineEdit *fileEdit(int key) const;
+    // The bot password of the user in the box, from the desktop's secret store.
+    void showWikiPassword();
+    void storeWikiPassword();
 
     std::unique_ptr<Ui::TOptions> m_ui;
     PreferencesModel &m_preferences;
     QFileDialog *m_openFile;
     FileChooser m_chooseFile;
+    QString m_shownPassword;
 };

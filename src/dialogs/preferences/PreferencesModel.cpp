@@ -8,6 +8,7 @@ namespace {
 const QString Preferences = QStringLiteral("Preferences");
 const QString Shortcuts = QStringLiteral("Shortcuts");
 const QString WritingAids = QStringLiteral("WritingAids");
+const QString Wiki = QStringLiteral("Wiki");
 const QString Yes = QStringLiteral("Yes");
 const QString No = QStringLiteral("No");
 
@@ -22,6 +23,8 @@ QString shortcutKey(int key)
 }
 
 } // namespace
+
+const QString PreferencesModel::DefaultWikiApi = QStringLiteral("https://he.wiktionary.org/w/api.php");
 
 PreferencesModel::PreferencesModel(QObject *parent)
     : QObject(parent)
@@ -63,6 +66,10 @@ void PreferencesModel::load(bool atStart)
         Settings::write(Preferences, QStringLiteral("WordWrap"), Yes);
 
     m_recentChanges = Settings::read(Preferences, QStringLiteral("RecentChanges"), QStringLiteral("0"));
+    m_wikiApi = Settings::read(Wiki, QStringLiteral("Api"), DefaultWikiApi).trimmed();
+    if (m_wikiApi.isEmpty())
+        m_wikiApi = DefaultWikiApi;
+    m_wikiUser = Settings::read(Wiki, QStringLiteral("User")).trimmed();
 
     // Read only: a file from before the writing aids stays as it is until one is switched.
     const bool highlighting = Settings::read(WritingAids, QStringLiteral("Highlight"), Yes) != No;
@@ -171,4 +178,17 @@ void PreferencesModel::setShortcutProgram(int key, const QString &path)
     m_shortcuts[key] = path;
     Settings::write(Shortcuts, shortcutKey(key),
                     path.isEmpty() ? QString() : QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+void PreferencesModel::setWikiApi(const QString &address)
+{
+    // An emptied box means the default wiki, not none.
+    m_wikiApi = address.trimmed().isEmpty() ? DefaultWikiApi : address.trimmed();
+    Settings::write(Wiki, QStringLiteral("Api"), m_wikiApi);
+}
+
+void PreferencesModel::setWikiUser(const QString &name)
+{
+    m_wikiUser = name.trimmed();
+    Settings::write(Wiki, QStringLiteral("User"), m_wikiUser);
 }

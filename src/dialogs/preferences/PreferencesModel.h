@@ -59,6 +59,15 @@ public:
     QString shortcutProgram(int key) const;
     void setShortcutProgram(int key, const QString &path);
 
+    // The wiki the editor opens pages from and saves them to: the address of its
+    // api.php and the bot password's user name ("User@application"). The password
+    // itself is kept in the desktop's secret store, never here.
+    static const QString DefaultWikiApi;
+    QString wikiApi() const { return m_wikiApi; }
+    void setWikiApi(const QString &address);
+    QString wikiUser() const { return m_wikiUser; }
+    void setWikiUser(const QString &name);
+
 signals:
     void wordWrapChanged(bool on);
     void pointsChanged(bool on);
@@ -70,6 +79,8 @@ private:
     QString m_autoSaveText = QStringLiteral("0");
     QString m_recentChanges = QStringLiteral("0");
     QString m_shortcuts[3];
+    QString m_wikiApi = DefaultWikiApi;
+    QString m_wikiUser;
     bool m_tray = false;
     bool m_maximize = false;
     bool m_wordWrap = true;

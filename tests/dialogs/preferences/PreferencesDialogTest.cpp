@@ -6,6 +6,7 @@
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
 #include "platform/Settings.h"
+#include "platform/WikiPasswordStore.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -82,6 +83,7 @@ private slots:
         m_ini = m_home.filePath(QStringLiteral("Dalvana.ini"));
         Settings::setIniPathForTesting(m_ini);
         Settings::setErrorReporter(collect);
+        WikiPasswordStore::setInMemoryForTesting(true);
     }
 
     void init()
@@ -113,6 +115,35 @@ private slots:
                             "AutoSave=0\nWordWrap=Yes\n[Shortcuts]\nF2=\nF3=\nF4=\n"
                             "[RecentItems]\nR1=\nR2=\nR3=\nR4=\n"));
         QVERIFY(g_messages.isEmpty());
+    }
+
+    // The address and user go to the settings file, the password only to the store;
+    // an emptied address box means the default wiki again.
+    void wikiAccount()
+    {
+        const QString password = QStringLiteral("secretbotpassword0123456789abcde");
+        {
+            Rig rig;
+            QCOMPARE(rig.edit("WikiApi")->text(), PreferencesModel::DefaultWikiApi);
+            QVERIFY(!rig.edit("WikiPassword")->isEnabled());
+            const auto enter = [&rig](const char *name, const QString &text) {
+                rig.edit(name)->setText(text);
+                emit rig.edit(name)->editingFinished();
+            };
+            enter("WikiApi", QStringLiteral(" http://127.0.0.1:8080/api.php "));
+            enter("WikiUser", QStringLiteral("Editor@dalvana"));
+            enter("WikiPassword", password);
+            QCOMPARE(ini("Api", "Wiki"), QStringLiteral("http://127.0.0.1:8080/api.php"));
+            QCOMPARE(ini("User", "Wiki"), QStringLiteral("Editor@dalvana"));
+        }
+        QFile f(m_ini);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(!f.readAll().contains(password.toUtf8()));
+        Rig again;
+        QCOMPARE(again.edit("WikiPassword")->text(), password);
+        again.edit("WikiApi")->clear();
+        emit again.edit("WikiApi")->editingFinished();
+        QCOMPARE(again.model.wikiApi(), PreferencesModel::DefaultWikiApi);
     }
 
     // Hand-edited files as the dialog finds them at start-up.

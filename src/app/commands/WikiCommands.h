@@ -1,0 +1,75 @@
+#pragma once
+
+#include "wiki/WikiError.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class DocumentCommands;
+class DocumentModel;
+class EditorAdapter;
+class PreferencesModel;
+class QPlainTextEdit;
+class QProgressDialog;
+class QWidget;
+class WikiClient;
+struct WikiPage;
+
+// "פתח מהוויקי" and "שמור בוויקי": a page read from the wiki into the editor and saved
+// back on top of the revision it was read at. The window keeps answering meanwhile;
+// the progress box cancels. A failure never touches the text in the editor.
+class WikiCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    WikiCommands(EditorAdapter &editor, DocumentModel &document, DocumentCommands &documents,
+                 const PreferencesModel &preferences, QWidget &window);
+    ~WikiCommands() override;
+
+    void openFromWiki();
+    void saveToWiki();
+    bool busy() const;
+
+    // The wiki's current text beside the editor after a conflict; null until shown.
+    QPlainTextEdit *comparison() const { return m_comparison; }
+
+    // Tests answer the title and summary boxes instead (nullopt: cancelled).
+    using Asker = std::function<std::optional<QString>(const QString &label, const QString &initial)>;
+    void setAskerForTesting(Asker asker) { m_ask = std::move(asker); }
+
+    static const QString OpenQuestion;
+    static const QString CreateQuestion;
+    static const QString CompareQuestion;
+    static const QString NoUserMessage;
+    static const QString NoPasswordMessage;
+
+signals:
+    // An operation ended, whichever way.
+    void finished();
+
+private:
+    std::optional<QString> ask(const QString &caption, const QString &label, const QString &initial);
+    void begin(const QString &label);
+    void end();
+    void load(const WikiPage &page);
+    void save(const QString &title, const QString &summary, const QString &password);
+    void saved(qint64 revision);
+    void offerComparison(const WikiError &conflict);
+    void showComparison(const WikiPage &page);
+    void report(const WikiError &error);
+
+    EditorAdapter &m_editor;
+    DocumentModel &m_document;
+    DocumentCommands &m_documents;
+    const PreferencesModel &m_preferences;
+    QWidget &m_window;
+    std::unique_ptr<WikiClient> m_client;
+    QProgressDialog *m_progress = nullptr;
+    QPlainTextEdit *m_comparison = nullptr;
+    Asker m_ask;
+};

@@ -1,0 +1,62 @@
+#include "wiki/WikiSync.h"
+
+#include <QEventLoop>
+
+namespace {
+
+// Starts `start`, which must end by calling the function it is given, and waits.
+template <typename Start> WikiError wait(Start start)
+{
+    QEventLoop loop;
+    WikiError result;
+    bool done = false;
+    start([&](const WikiError &error) {
+        result = error;
+        done = true;
+        loop.quit();
+    });
+    if (!done)
+        loop.exec();
+    return result;
+}
+
+} // namespace
+
+namespace WikiSync {
+
+WikiError fetchSiteInfo(WikiClient &client, WikiSiteInfo *info)
+{
+    return wait([&](auto finish) {
+        client.fetchSiteInfo([info, finish](const WikiError &e, const WikiSiteInfo &value) {
+            *info = value;
+            finish(e);
+        });
+    });
+}
+
+WikiError login(WikiClient &client, const QString &name, const QString &password)
+{
+    return wait([&](auto finish) { client.login(name, password, finish); });
+}
+
+WikiError readPage(WikiClient &client, const QString &title, WikiPage *page)
+{
+    return wait([&](auto finish) {
+        client.readPage(title, [page, finish](const WikiError &e, const WikiPage &value) {
+            *page = value;
+            finish(e);
+        });
+    });
+}
+
+WikiError savePage(WikiClient &client, const WikiEdit &edit, qint64 *revision)
+{
+    return wait([&](auto finish) {
+        client.savePage(edit, [revision, finish](const WikiError &e, qint64 value) {
+            *revision = value;
+            finish(e);
+        });
+    });
+}
+
+} // namespace WikiSync

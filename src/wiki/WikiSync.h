@@ -1,0 +1,14 @@
+#pragma once
+
+#include "wiki/WikiClient.h"
+
+// The client's calls waited for in a local event loop, for the command line and
+// the tests. The window never uses these: it must not stop answering meanwhile.
+namespace WikiSync {
+
+WikiError fetchSiteInfo(WikiClient &client, WikiSiteInfo *info);
+WikiError login(WikiClient &client, const QString &name, const QString &password);
+WikiError readPage(WikiClient &client, const QString &title, WikiPage *page);
+WikiError savePage(WikiClient &client, const WikiEdit &edit, qint64 *revision);
+
+} // namespace WikiSync
