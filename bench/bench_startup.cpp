@@ -21,7 +21,7 @@ void BM_StartupToShownWindow(benchmark::State &state)
 {
     for (auto _ : state) {
         MainWindow form;
-        form.FormCreate({});
+        form.start({});
         form.centreOnScreen();
         form.show();
         QApplication::processEvents();
@@ -51,15 +51,15 @@ void openIntoEditor(benchmark::State &state, bool whole)
 {
     const QString path = writeLongDocument(state.range(0));
     MainWindow form;
-    form.FormCreate({});
+    form.start({});
     form.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        if (!form.document().OpenDocumentFile(path))
+        if (!form.documentCommands().openFile(path))
             state.SkipWithError("open failed");
         if (whole)
             form.editor().finishLoading();
-        form.articleText()->viewport()->repaint();
+        form.editor().widget()->viewport()->repaint();
         state.PauseTiming();
         form.editor().setText(QString());
         QApplication::processEvents();

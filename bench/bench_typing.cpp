@@ -68,9 +68,9 @@ void load(const QString &content)
 void BM_ChangeHandler(benchmark::State &state)
 {
     load(text(state.range(0)));
-    auto *commands = window().findChild<ArticleTextCommands *>();
+    ArticleTextCommands &commands = window().articleTextCommands();
     for (auto _ : state)
-        commands->ArticleTextChange();
+        commands.textChanged();
 }
 BENCHMARK(BM_ChangeHandler)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMicrosecond);
 
@@ -79,7 +79,7 @@ BENCHMARK(BM_ChangeHandler)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchma
 void BM_TwoKeystrokes(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = window().articleText();
+    QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
         key(editor, 0x05D0, QStringLiteral("א"));
         key(editor, Qt::Key_Backspace, QString());
@@ -93,7 +93,7 @@ void BM_RootLinkTyped(benchmark::State &state)
     QString content = text(state.range(0));
     const qsizetype middle = content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2;
     content.insert(middle, QStringLiteral("@כתב"));
-    QPlainTextEdit *editor = window().articleText();
+    QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
         state.PauseTiming();
         window().editor().setText(content);
@@ -110,7 +110,7 @@ BENCHMARK(BM_RootLinkTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchma
 void BM_LoneAtTyped(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = window().articleText();
+    QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
         key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
         key(editor, Qt::Key_Backspace, QString());
@@ -123,7 +123,7 @@ BENCHMARK(BM_LoneAtTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark
 void BM_MaqafKey(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = window().articleText();
+    QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
         key(editor, Qt::Key_Minus, QStringLiteral("-"), Qt::ControlModifier);
         key(editor, Qt::Key_Backspace, QString());
