@@ -22,8 +22,11 @@ QString dumpWithReferences(int64_t count)
     int64_t placed = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         text += lines.at(i);
-        if (i % every == 0 && placed < count)
-            text += QStringLiteral("{{הפניה|%1|מקור %2}}").arg(count - placed).arg(++placed);
+        if (i % every == 0 && placed < count) {
+            // Numbered backwards, so that renumbering has every reference to change.
+            text += QStringLiteral("{{הפניה|%1|מקור %2}}").arg(count - placed).arg(placed + 1);
+            ++placed;
+        }
         text += QStringLiteral("\r\n");
     }
     return text;
