@@ -18,6 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "WindowBenchMain.h"
+
 namespace {
 
 const QString &text(qsizetype size)
@@ -102,15 +104,5 @@ BENCHMARK(BM_SentencesInTheWindow)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMil
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    Settings::setIniPathForTesting(settings.filePath(QStringLiteral("Dalvana.ini")));
-    HebrewMessageBox::setTestMode(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete &window();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] { delete &window(); });
 }

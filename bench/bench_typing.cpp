@@ -14,6 +14,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "WindowBenchMain.h"
+
 namespace {
 
 // A page of entries, grown to at least `size` characters.
@@ -169,15 +171,5 @@ BENCHMARK(BM_RootLinkManyPairs)->Arg(20'000)->Arg(40'000)->Arg(100'000)->Arg(1'0
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    Settings::setIniPathForTesting(settings.filePath(QStringLiteral("Dalvana.ini")));
-    HebrewMessageBox::setTestMode(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete &window();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] { delete &window(); });
 }

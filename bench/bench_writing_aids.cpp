@@ -18,6 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "WindowBenchMain.h"
+
 namespace {
 
 // Entries with points, templates, links, notes and a few misspellings, to `size` units.
@@ -128,15 +130,5 @@ BENCHMARK(BM_SpellDump)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    Settings::setIniPathForTesting(settings.filePath(QStringLiteral("Dalvana.ini")));
-    HebrewMessageBox::setTestMode(true);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    delete &window();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [] { delete &window(); });
 }

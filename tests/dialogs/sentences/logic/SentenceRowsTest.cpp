@@ -9,11 +9,11 @@ const QString Beside = EntryStructure::BesideDefinition;
 const QString Section = EntryStructure::SeparateSection;
 
 // Rows written "number|line|placement"; row numbers follow the positions.
-QList<ExampleRow> rows(const QStringList &specs)
+QList<ExampleRow> rows(const QStringList &rowTexts)
 {
     QList<ExampleRow> list;
-    for (const QString &spec : specs) {
-        const QStringList f = spec.split(u'|');
+    for (const QString &rowText : rowTexts) {
+        const QStringList f = rowText.split(u'|');
         list.append({Sentences::rowNumber(int(list.size()) + 1), f.at(0), f.at(1), f.value(2, Beside)});
     }
     return list;
@@ -57,10 +57,10 @@ private slots:
     // A hundred rows and more keep their order: "100" is not taken for less than "99".
     void moreThanNinetyNineRows()
     {
-        QStringList specs;
+        QStringList texts;
         for (int i = 1; i <= 120; ++i)
-            specs << QStringLiteral("1|s%1").arg(i);
-        QList<ExampleRow> list = rows(specs);
+            texts << QStringLiteral("1|s%1").arg(i);
+        QList<ExampleRow> list = rows(texts);
         Sentences::moveRow(list, 119, 98);
         QCOMPARE(list.at(98).line, QStringLiteral("s120"));
         QCOMPARE(list.at(99).rowNumber, QStringLiteral("100"));
