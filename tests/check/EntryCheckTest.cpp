@@ -65,6 +65,7 @@ private slots:
         row("a tag closed in the next entry", "==א==¶# ה <b>ו¶==ב==¶# </b>", {"2 5 tag-unclosed"});
         row("a hidden note never closed", "א<!-- ב", {"1 2 tag-unclosed"});
         row("hidden parts are not read", "<!-- {{ [[ -->¶<nowiki>}} ]]</nowiki> <pre>{{</pre> <math>{{a}}</math>", {});
+        row("a heading inside a hidden part", "<pre>¶==א==¶</pre>", {});
         row("a nowiki never closed hides nothing", "<nowiki>{{", {"1 9 template-unclosed"});
 
         row("a reference above the first heading belongs to the first entry",
@@ -74,6 +75,8 @@ private slots:
             {"2 4 reference-without-note", "4 3 note-without-reference"});
         row("a note in another entry", "==א==¶# ה{{הפניה|1|ו}}¶==ב==¶# ה¶" + kFootnotes + "¶# {{הערה|ו}} ח",
             {"2 4 reference-without-note", "6 3 note-without-reference"});
+        row("a name without its note, used twice, reported once", "==א==¶# {{הפניה|1|ו}}{{הפניה|2|ו}}",
+            {"2 3 reference-without-note"});
         row("references out of number: the first reported",
             "==א==¶# ה{{הפניה|2|ו}}{{הפניה|1|ז}}¶" + kFootnotes + "¶# {{הערה|ו}} ח¶# {{הערה|ז}} ט",
             {"2 4 reference-order"});
@@ -98,6 +101,7 @@ private slots:
 
         row("numbered lines under a section are no definition", "==א==¶{{ניתוח דקדוקי}}¶#:* ו¶===מקור===¶# ז",
             {"1 1 definition-missing"});
+        row("an empty definition line", "==א==¶# ", {"1 1 definition-missing"});
         row("a heading on the last line", "==א==¶# ה¶==ב==", {"3 1 definition-missing"});
         row("translations without a language or a word",
             "{{ת|אנגלית|word}} {{ת||ו}} {{ת|צרפתית| }} {{ת}} {{ת|גרמנית|[[a|b]]}}",
@@ -133,6 +137,11 @@ private slots:
             << "קישורים חיצוניים" << false;
         QTest::newRow("an unknown section near none")
             << page("===שונות===¶ו") << 0 << 11 << "הסעיף \"שונות\" אינו מוכר" << QString() << false;
+        QTest::newRow("a section named beside the one it should follow")
+            << page("===ראו גם===¶ו¶===מקור===¶ו¶===צירופים===¶ו") << 0 << 12
+            << "הסעיף \"ראו גם\" צריך לבוא אחרי \"צירופים\" ולא לפניו" << QString() << false;
+        QTest::newRow("a template's name ends with its line")
+            << page("{{ניתוח דקדוקי¶|א=ב") << 0 << 2 << "התבנית \"ניתוח דקדוקי\" לא נסגרה" << QString() << false;
         QTest::newRow("a translation without its word")
             << page("{{ת|צרפתית|}}") << 0 << 13 << "בתרגום לצרפתית חסרה המילה" << QString() << false;
     }
