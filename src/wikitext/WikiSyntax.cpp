@@ -202,24 +202,12 @@ private:
             m_cellSpan = m_spans->size();
             return lead + 1;
         }
-        if (line.startsWith(u'=')) {
-            qsizetype open = 0;
-            while (open < line.size() && line[open] == u'=')
-                ++open;
-            qsizetype end = line.size();
-            while (end > open && line[end - 1].isSpace())
-                --end;
-            qsizetype close = 0;
-            while (end - close > open && line[end - 1 - close] == u'=')
-                ++close;
-            if (close > 0 && open + close < end + 0) {
-                const qsizetype level = std::min({open, close, qsizetype(6)});
-                m_headingLevel = quint8(level);
-                add(0, level, Kind::HeadingMark, 0, m_headingLevel);
-                scan(level, end - level);
-                add(end - level, line.size() - (end - level), Kind::HeadingMark, 0, m_headingLevel);
-                return -1;
-            }
+        if (const HeadingLine h = headingLine(line); h.level > 0) {
+            m_headingLevel = quint8(h.level);
+            add(0, h.nameStart, Kind::HeadingMark, 0, m_headingLevel);
+            scan(h.nameStart, h.nameEnd);
+            add(h.nameEnd, line.size() - h.nameEnd, Kind::HeadingMark, 0, m_headingLevel);
+            return -1;
         }
         qsizetype marks = 0;
         while (marks < line.size() && QStringView(u"*#:;").contains(line[marks]))
@@ -481,6 +469,25 @@ int scanLine(QStringView line, int state, QList<Span> *spans)
 bool isProse(const Span &span)
 {
     return span.kind == Kind::Prose;
+}
+
+HeadingLine headingLine(QStringView line)
+{
+    qsizetype open = 0;
+    while (open < line.size() && line[open] == u'=')
+        ++open;
+    if (open == 0)
+        return {};
+    qsizetype end = line.size();
+    while (end > open && line[end - 1].isSpace())
+        --end;
+    qsizetype close = 0;
+    while (end - close > open && line[end - 1 - close] == u'=')
+        ++close;
+    if (close == 0 || open + close >= end)
+        return {};
+    const int level = int(std::min({open, close, qsizetype(6)}));
+    return {level, level, int(end) - level};
 }
 
 } // namespace WikiSyntax

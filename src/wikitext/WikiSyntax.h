@@ -57,4 +57,14 @@ int scanLine(QStringView line, int state, QList<Span> *spans);
 // Whether the reader sees the span as text to be spelt.
 bool isProse(const Span &span);
 
+// A line read as a heading "== … ==": its level, the fewer of the "=" on either side
+// (at most 6), and where its name lies between them; level 0 when the line is none.
+struct HeadingLine
+{
+    int level = 0;
+    int nameStart = 0;
+    int nameEnd = 0;
+};
+HeadingLine headingLine(QStringView line);
+
 } // namespace WikiSyntax

@@ -52,6 +52,29 @@ private slots:
         QVERIFY(r.err.isEmpty());
     }
 
+    // The checker's rules are tested on the text library; here the lines and the exit.
+    void check_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("nothing wrong: one empty line") << lines({"==שָׁלוֹם==", "# ברכה"}) << 0 << "\n";
+        QTest::newRow("two problems in text order, columns counting points")
+            << lines({"==שָׁלוֹם==", "# בְּרָכָה [[מילה", "===תרגום==="}) << 1
+            << "2 12 link-unclosed הקישור \"מילה\" לא נסגר\n3 1 section-empty הסעיף \"תרגום\" ריק\n";
+    }
+
+    void check()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, status);
+        QFETCH(QString, printed);
+        const auto r = CliRun::run<QString>({QStringLiteral("check")}, input);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, printed);
+    }
+
     // A result that lacks what comes after the place where the engine gave up would
     // pass for a whole one.
     void engineGivingUpStops_data()
