@@ -31,9 +31,9 @@ private slots:
         QTest::addColumn<QByteArray>("newBytes");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("hunks");
-        QTest::newRow("a document against UTF-8 with LF") << DocumentFormat::encode("א\r\nב\r\n")
-                                                          << QStringLiteral("א\nג\n").toUtf8() << 1
-                                                          << "@@ -1,2 +1,2 @@\n א\n-ב\n+ג\n";
+        QTest::newRow("a document against UTF-8 with LF")
+            << DocumentFormat::encode("א\r\nב\r\n") << QStringLiteral("א\nג\n").toUtf8() << 1
+            << "@@ -1,2 +1,2 @@\n א\n-ב\n+ג\n";
         QTest::newRow("equal once read") << DocumentFormat::encode("א\r\nב") << QStringLiteral("א\rב").toUtf8() << 0
                                          << "";
     }
@@ -57,8 +57,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("merged");
         QTest::newRow("clean") << "a\nb\nC\n" << 0 << "A\r\nb\r\nC\r\n";
-        QTest::newRow("a conflict") << "X\nb\nc\n" << 1
-                                    << "<<<<<<< %1\r\nA\r\n=======\r\nX\r\n>>>>>>> %2\r\nb\r\nc\r\n";
+        QTest::newRow("a conflict") << "X\nb\nc\n"
+                                    << 1 << "<<<<<<< %1\r\nA\r\n=======\r\nX\r\n>>>>>>> %2\r\nb\r\nc\r\n";
     }
 
     void merge()

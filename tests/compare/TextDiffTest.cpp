@@ -78,8 +78,8 @@ private slots:
                                                                             << "a\r\n\r\n\r\n\r\nb"
                                                                             << "3,0>3,1";
         QTest::newRow("a line taken out of a run goes from its end") << "b\r\na\r\nb\r\nb\r\n"
-                                                                    << "a\r\nb\r\n"
-                                                                    << "0,1>0,0 3,1>2,0";
+                                                                     << "a\r\nb\r\n"
+                                                                     << "0,1>0,0 3,1>2,0";
         QTest::newRow("unless they line up with a change of the other side") << "D\r\ny"
                                                                              << "y\r\nI\r\ny"
                                                                              << "0,1>0,2";
@@ -97,18 +97,15 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("tokens");
-        QTest::newRow("a word keeps its points and cantillation") << "סֵ֫פֶר טוֹב"
-                                                                  << QStringList{"סֵ֫פֶר", " ", "טוֹב"};
-        QTest::newRow("maqaf between words") << "בֵּית־סֵפֶר"
-                                             << QStringList{"בֵּית", "־", "סֵפֶר"};
+        QTest::newRow("a word keeps its points and cantillation") << "סֵ֫פֶר טוֹב" << QStringList{"סֵ֫פֶר", " ", "טוֹב"};
+        QTest::newRow("maqaf between words") << "בֵּית־סֵפֶר" << QStringList{"בֵּית", "־", "סֵפֶר"};
         QTest::newRow("gershayim and a quotation mark inside, geresh at the end")
             << "צה״ל ד\"ר וכו׳" << QStringList{"צה״ל", " ", "ד\"ר", " ", "וכו׳"};
         QTest::newRow("markup runs and a quote mark beside a letter")
             << "''[[ספר]]'' {{!}}" << QStringList{"''", "[[", "ספר", "]]", "''", " ", "{{", "!", "}}"};
         QTest::newRow("spaces and tabs together, each break apart")
             << "a \t b\r\n\r\n\nc\rd" << QStringList{"a", " \t ", "b", "\r\n", "\r\n", "\n", "c", "\r", "d"};
-        QTest::newRow("letters beyond the first plane") << "𐤀𐤁 𝄞𝄞"
-                                                        << QStringList{"𐤀𐤁", " ", "𝄞", "𝄞"};
+        QTest::newRow("letters beyond the first plane") << "𐤀𐤁 𝄞𝄞" << QStringList{"𐤀𐤁", " ", "𝄞", "𝄞"};
     }
 
     void tokens()
@@ -183,18 +180,21 @@ private slots:
                                               << "a\nb"
                                               << "";
         QTest::newRow("no break after the last line on either side")
-            << "a\r\nb" << "a\r\nc" << head + "@@ -1,2 +1,2 @@\n a\n-b\n" + noBreak + "+c\n" + noBreak;
+            << "a\r\nb"
+            << "a\r\nc" << head + "@@ -1,2 +1,2 @@\n a\n-b\n" + noBreak + "+c\n" + noBreak;
         QTest::newRow("a break put after the last line") << "a"
-                                                         << "a\r\n" << head + "@@ -1 +1 @@\n-a\n" + noBreak + "+a\n";
+                                                         << "a\r\n"
+                                                         << head + "@@ -1 +1 @@\n-a\n" + noBreak + "+a\n";
         QTest::newRow("a last line without a break in the context")
-            << "a\r\nb" << "x\r\nb" << head + "@@ -1,2 +1,2 @@\n-a\n+x\n b\n" + noBreak;
+            << "a\r\nb"
+            << "x\r\nb" << head + "@@ -1,2 +1,2 @@\n-a\n+x\n b\n" + noBreak;
         QTest::newRow("into an empty text") << ""
-                                            << "a\r\nb\r\n" << head + "@@ -0,0 +1,2 @@\n+a\n+b\n";
+                                            << "a\r\nb\r\n"
+                                            << head + "@@ -0,0 +1,2 @@\n+a\n+b\n";
         QTest::newRow("all taken out") << "a\r\nb\r\n"
                                        << "" << head + "@@ -1,2 +0,0 @@\n-a\n-b\n";
-        QTest::newRow("three lines of context each side") << numbered({})
-                                                          << numbered({10})
-                                                          << head + "@@ -7,7 +7,7 @@\n 7\n 8\n 9\n-10\n+x\n 11\n 12\n 13\n";
+        QTest::newRow("three lines of context each side")
+            << numbered({}) << numbered({10}) << head + "@@ -7,7 +7,7 @@\n 7\n 8\n 9\n-10\n+x\n 11\n 12\n 13\n";
     }
 
     void unified()
@@ -211,7 +211,6 @@ private slots:
         QTest::addColumn<QString>("headers");
         QTest::newRow("six lines apart: one hunk") << QList<int>{3, 10} << "@@ -1,13 +1,13 @@";
         QTest::newRow("seven apart: two") << QList<int>{3, 11} << "@@ -1,6 +1,6 @@|@@ -8,7 +8,7 @@";
-        QTest::newRow("first and last lines") << QList<int>{1, 20} << "@@ -1,4 +1,4 @@|@@ -17,4 +17,4 @@";
     }
 
     void hunkHeaders()

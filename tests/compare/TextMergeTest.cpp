@@ -65,52 +65,55 @@ private slots:
         QTest::addColumn<QString>("kinds");
         QTest::addColumn<QString>("merged");
         const QString base = QStringLiteral("a\r\nb\r\nc\r\nd\r\n");
-        QTest::newRow("changes one line apart") << "a\r\nB\r\nc\r\nd\r\n" << base << "a\r\nb\r\nc\r\nD\r\n"
+        QTest::newRow("changes one line apart") << "a\r\nB\r\nc\r\nd\r\n"
+                                                << base << "a\r\nb\r\nc\r\nD\r\n"
                                                 << "UMUT"
                                                 << "a\r\nB\r\nc\r\nD\r\n";
         QTest::newRow("changes on neighbouring lines touch")
-            << "a\r\nB\r\nc\r\nd\r\n" << base << "a\r\nb\r\nC\r\nd\r\n"
+            << "a\r\nB\r\nc\r\nd\r\n"
+            << base << "a\r\nb\r\nC\r\nd\r\n"
             << "UCU"
             << "a\r\n<<<<<<< mine\r\nB\r\nc\r\n=======\r\nb\r\nC\r\n>>>>>>> theirs\r\nd\r\n";
         QTest::newRow("a line put in after the other side's changed line")
-            << "a\r\nB\r\nc\r\nd\r\n" << base << "a\r\nb\r\nX\r\nc\r\nd\r\n"
+            << "a\r\nB\r\nc\r\nd\r\n"
+            << base << "a\r\nb\r\nX\r\nc\r\nd\r\n"
             << "UCU"
             << "a\r\n<<<<<<< mine\r\nB\r\n=======\r\nb\r\nX\r\n>>>>>>> theirs\r\nc\r\nd\r\n";
         QTest::newRow("the same line changed twice")
-            << "a\r\nB\r\nc\r\nd\r\n" << base << "a\r\nX\r\nc\r\nd\r\n"
+            << "a\r\nB\r\nc\r\nd\r\n"
+            << base << "a\r\nX\r\nc\r\nd\r\n"
             << "UCU"
             << "a\r\n<<<<<<< mine\r\nB\r\n=======\r\nX\r\n>>>>>>> theirs\r\nc\r\nd\r\n";
-        QTest::newRow("the same change on both sides") << "a\r\nB\r\nc\r\nd\r\n" << base << "a\r\nB\r\nc\r\nd\r\n"
+        QTest::newRow("the same change on both sides") << "a\r\nB\r\nc\r\nd\r\n"
+                                                       << base << "a\r\nB\r\nc\r\nd\r\n"
                                                        << "UBU"
                                                        << "a\r\nB\r\nc\r\nd\r\n";
         QTest::newRow("lines put in at the same place")
-            << "a\r\nX\r\nb\r\nc\r\nd\r\n" << base << "a\r\nY\r\nb\r\nc\r\nd\r\n"
+            << "a\r\nX\r\nb\r\nc\r\nd\r\n"
+            << base << "a\r\nY\r\nb\r\nc\r\nd\r\n"
             << "UCU"
             << "a\r\n<<<<<<< mine\r\nX\r\n=======\r\nY\r\n>>>>>>> theirs\r\nb\r\nc\r\nd\r\n";
         QTest::newRow("a line taken out against its edit")
-            << "a\r\nc\r\nd\r\n" << base << "a\r\nbb\r\nc\r\nd\r\n"
+            << "a\r\nc\r\nd\r\n"
+            << base << "a\r\nbb\r\nc\r\nd\r\n"
             << "UCU"
             << "a\r\n<<<<<<< mine\r\n=======\r\nbb\r\n>>>>>>> theirs\r\nc\r\nd\r\n";
         QTest::newRow("lines alike at both ends of a conflict stand apart")
-            << "a\r\nP\r\nQ\r\nR\r\nc\r\nd\r\n" << base << "a\r\nP\r\nS\r\nR\r\nc\r\nd\r\n"
+            << "a\r\nP\r\nQ\r\nR\r\nc\r\nd\r\n"
+            << base << "a\r\nP\r\nS\r\nR\r\nc\r\nd\r\n"
             << "UBCBU"
             << "a\r\nP\r\n<<<<<<< mine\r\nQ\r\n=======\r\nS\r\n>>>>>>> theirs\r\nR\r\nc\r\nd\r\n";
         QTest::newRow("no break after the last line of a conflict")
-            << "a\r\nB" << "a\r\nb"
+            << "a\r\nB"
+            << "a\r\nb"
             << "a\r\nC"
             << "UC"
             << "a\r\n<<<<<<< mine\r\nB\r\n=======\r\nC\r\n>>>>>>> theirs\r\n";
-        QTest::newRow("Hebrew with points: a point apart is a change")
-            << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתָּב\r\n" << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתָּב\r\n"
-            << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתַּב\r\n"
-            << "UT"
-            << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתַּב\r\n";
-        QTest::newRow("both sides add different texts to an empty base")
-            << "x\r\n"
-            << ""
-            << "y\r\n"
-            << "C"
-            << "<<<<<<< mine\r\nx\r\n=======\r\ny\r\n>>>>>>> theirs\r\n";
+        QTest::newRow("Hebrew with points: a point apart is a change") << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתָּב\r\n"
+                                                                       << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתָּב\r\n"
+                                                                       << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתַּב\r\n"
+                                                                       << "UT"
+                                                                       << "==שָׁלוֹם==\r\n# בַּיִת\r\n\r\n* מִכְתַּב\r\n";
     }
 
     void merge()
