@@ -76,7 +76,7 @@ std::vector<std::pair<size_t, size_t>> uniqueAnchors(const Ids &ra, const Ids &r
             pairs.emplace_back(i, size_t(jt->second.second));
     }
     // Longest increasing run of positions in b.
-    std::vector<size_t> tails;                   // index into pairs of the smallest tail per length
+    std::vector<size_t> tails;                     // index into pairs of the smallest tail per length
     std::vector<qsizetype> previous(pairs.size()); // the pair before, in the run
     for (size_t k = 0; k < pairs.size(); ++k) {
         const auto at = std::lower_bound(tails.begin(), tails.end(), pairs[k].second,

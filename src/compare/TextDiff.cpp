@@ -35,7 +35,7 @@ bool isSpace(char32_t c)
 bool isLetterAt(QStringView text, qsizetype i)
 {
     qsizetype width = 0;
-    return i >= 0 && i < text.size() && QChar::isLetter(codePointAt(text, i, &width));
+    return i < text.size() && QChar::isLetter(codePointAt(text, i, &width));
 }
 
 struct Tokens
@@ -136,9 +136,10 @@ QList<Range> tokens(QStringView text)
             while (i < text.size()) {
                 const char32_t d = codePointAt(text, i, &width);
                 // A geresh or gershayim belongs to the word it ends or stands in; so
-                // does a quotation mark or apostrophe between two letters.
+                // does a quotation mark or apostrophe with a letter after it (ד"ר),
+                // which a doubled one ('' of the markup) never has.
                 const bool joins = isWordCharacter(d) || d == u'\u05F3' || d == u'\u05F4'
-                    || ((d == u'"' || d == u'\'') && isLetterAt(text, i - 1) && isLetterAt(text, i + 1));
+                    || ((d == u'"' || d == u'\'') && isLetterAt(text, i + 1));
                 if (!joins)
                     break;
                 i += width;

@@ -100,7 +100,7 @@ private slots:
         QTest::newRow("a word keeps its points and cantillation") << "סֵ֫פֶר טוֹב" << QStringList{"סֵ֫פֶר", " ", "טוֹב"};
         QTest::newRow("maqaf between words") << "בֵּית־סֵפֶר" << QStringList{"בֵּית", "־", "סֵפֶר"};
         QTest::newRow("gershayim and a quotation mark inside, geresh at the end")
-            << "צה״ל ד\"ר וכו׳" << QStringList{"צה״ל", " ", "ד\"ר", " ", "וכו׳"};
+            << "צה״ל רֹ\"ת וכו׳" << QStringList{"צה״ל", " ", "רֹ\"ת", " ", "וכו׳"};
         QTest::newRow("markup runs and a quote mark beside a letter")
             << "''[[ספר]]'' {{!}}" << QStringList{"''", "[[", "ספר", "]]", "''", " ", "{{", "!", "}}"};
         QTest::newRow("spaces and tabs together, each break apart")
