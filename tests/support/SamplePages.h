@@ -116,4 +116,28 @@ inline QString randomPage(QRandomGenerator &random, int pieces, bool tidy = fals
     return text;
 }
 
+// The page with `edits` lines changed, put in (empty ones too) or taken out at random
+// places, as an editor leaves a page; the lines keep their CR LF.
+inline QString edited(const QString &page, QRandomGenerator &random, int edits)
+{
+    QStringList lines = page.split(QStringLiteral("\r\n"));
+    for (int e = 0; e < edits && !lines.isEmpty(); ++e) {
+        const int at = random.bounded(int(lines.size()));
+        switch (random.bounded(4)) {
+        case 0:
+            lines[at] += QStringLiteral(" עריכה ") + QString::number(random.bounded(1000));
+            break;
+        case 1:
+            lines.insert(at, QStringLiteral("# שורה חדשה ") + QString::number(random.bounded(1000)));
+            break;
+        case 2:
+            lines.insert(at, QString());
+            break;
+        default:
+            lines.removeAt(at);
+        }
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
 } // namespace SamplePages
