@@ -80,7 +80,7 @@ public:
     // The whole dump was header: it must have ended as a document.
     bool finish(DumpReader::Error *error)
     {
-        if (m_root.isEmpty() && !m_xml.hasError()) {
+        if (m_root.isEmpty()) {
             *error = notDump();
             return false;
         }

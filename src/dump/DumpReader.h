@@ -19,10 +19,10 @@ public:
     // What a handler made of a page.
     struct Outcome
     {
-        std::optional<QString> text; // the new editor text, when the page changed
-        QStringList lines;           // whatever the caller wants back
-        QString message;             // a refusal, for the caller to report
-        bool stop = false;           // end the whole run
+        std::optional<QString> text{}; // the new editor text, when the page changed
+        QStringList lines{};           // whatever the caller wants back
+        QString message{};             // a refusal, for the caller to report
+        bool stop = false;             // end the whole run
     };
     // Runs on a worker thread; each thread gets its own from `HandlerFactory`.
     using Handler = std::function<Outcome(const DumpPage::Page &page)>;
