@@ -8,10 +8,16 @@
 
 namespace {
 
-const QCommandLineOption kList(QStringLiteral("list"));
-const QCommandLineOption kReport(QStringLiteral("report"));
-const QCommandLineOption kOut(QStringLiteral("out"), QString(), QStringLiteral("NEW.xml"));
-const QCommandLineOption kNs(QStringLiteral("ns"), QString(), QStringLiteral("N"));
+const QCommandLineOption kList(QStringLiteral("list"),
+                               QStringLiteral("the titles of the pages it changes (a query: finds something in)"));
+const QCommandLineOption kReport(QStringLiteral("report"),
+                                 QStringLiteral("TITLE<TAB>LINE for each line a query prints"));
+const QCommandLineOption
+    kOut(QStringLiteral("out"),
+         QStringLiteral("the dump with the changed texts (packed if the name ends in .bz2 or .gz)"),
+         QStringLiteral("NEW.xml"));
+const QCommandLineOption kNs(QStringLiteral("ns"), QStringLiteral("the pages of namespace N (default 0)"),
+                             QStringLiteral("N"));
 
 // Options that give a run what a dump cannot give each page.
 const QStringList kPerDocumentOptions{QStringLiteral("caret"), QStringLiteral("clipboard"),
@@ -189,16 +195,12 @@ const CliRegistration dumpCommand({
     .synopsis = QStringLiteral("DUMP COMMAND [ARGS] (--list | --report | --out NEW.xml) [--ns N]"),
     .summary = QStringLiteral("run a whole-text command on every page of a MediaWiki XML dump"),
     .details = QStringLiteral("DUMP is a MediaWiki XML dump (.xml, .xml.bz2, .xml.gz), or - for standard input.\n"
-                              "COMMAND runs on the text of every page of namespace N (0 by default) as it runs on a\n"
-                              "file holding that text: caret at the start, nothing on the clipboard.\n"
-                              "  --list    the titles of the pages it changes (a query: the pages it finds\n"
-                              "            something in), one a line\n"
-                              "  --report  TITLE<TAB>LINE for each line a query prints\n"
-                              "  --out     writes NEW.xml (packed when it ends in .bz2 or .gz): the dump with the\n"
-                              "            changed texts, their bytes and SHA-1 made to match; the rest as read\n"
-                              "Output keeps the dump's order. A page the command refuses is named on standard\n"
-                              "error and left as it is (exit status 1). A malformed dump stops the run with\n"
-                              "DUMP:LINE:COLUMN (exit status 2)."),
+                              "COMMAND runs on the text of every page as it runs on a file holding that text:\n"
+                              "caret at the start, nothing on the clipboard. Output keeps the dump's order. --out\n"
+                              "gives each changed text's bytes and SHA-1 their new values; everything else stays\n"
+                              "byte for byte. A page the command refuses is named on standard error and left as\n"
+                              "it is (exit status 1). A malformed dump stops the run with DUMP:LINE:COLUMN (exit\n"
+                              "status 2)."),
     .kind = CliCommand::Kind::Standalone,
     .argCount = 2,
     .argCountFor = [](const QStringList &positional) { return int(std::max<qsizetype>(2, positional.size())); },

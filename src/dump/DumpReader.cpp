@@ -9,31 +9,39 @@
 #include <QThread>
 #include <QXmlStreamReader>
 
-#include <deque>
+#include <vector>
 
 namespace {
 
-// Pages in flight at most: enough to keep every thread busy while one page is slow.
-constexpr int kJobsPerThread = 16;
+// Pages go to the threads in batches: handing each small page over on its own costs
+// more than reading it.
+constexpr qsizetype kBatchBytes = 256 << 10;
+constexpr std::size_t kBatchPages = 64;
+// In flight at most: enough to keep every thread busy while one batch is slow.
+constexpr std::size_t kBatchesPerThread = 4;
 constexpr qsizetype kBytesInFlight = 64 << 20;
 constexpr qint64 kProgressEveryMs = 250;
 
-struct Job
+struct Piece
 {
     QByteArray bytes;
     bool complete = true;
+    XmlPosition start;
 };
+using Batch = std::vector<Piece>;
 
 struct Done
 {
     bool ok = true;
     DumpPage::XmlError error;
+    XmlPosition start;
     DumpPage::Page page;
     bool handled = false;
     DumpReader::Outcome outcome;
     QByteArray bytes; // what goes to the output
     qsizetype size = 0;
 };
+using Dones = std::vector<Done>;
 
 DumpReader::Error malformed(const XmlPosition &at, const QString &message)
 {
@@ -149,32 +157,38 @@ DumpReader::Error DumpReader::run(DumpInput &input, const Options &options, cons
 {
     QElapsedTimer timer;
     timer.start();
-    const int threads = options.threads > 0 ? options.threads : std::max(1, QThread::idealThreadCount());
+    const std::size_t threads = std::size_t(options.threads > 0 ? options.threads : QThread::idealThreadCount());
     const std::optional<int> ns = options.ns;
     DumpOutput *output = options.output;
 
-    auto makeWork = [&handlers, ns, output]() -> std::function<Done(Job &)> {
-        return [handler = handlers(), ns, output](Job &job) {
-            Done done;
-            done.size = job.bytes.size();
-            done.ok = DumpPage::read(job.bytes, job.complete, &done.page, &done.error);
-            if (done.ok && done.page.hasText && (!ns || done.page.ns == *ns)) {
-                done.handled = true;
-                done.outcome = handler(done.page);
+    auto makeWork = [&handlers, ns, output]() -> std::function<Dones(Batch &)> {
+        return [handler = handlers(), ns, output](Batch &batch) {
+            Dones dones(batch.size());
+            for (std::size_t i = 0; i < batch.size(); ++i) {
+                Piece &piece = batch[i];
+                Done &done = dones[i];
+                done.size = piece.bytes.size();
+                done.start = piece.start;
+                done.ok = DumpPage::read(piece.bytes, piece.complete, &done.page, &done.error);
+                if (done.ok && done.page.hasText && (!ns || done.page.ns == *ns)) {
+                    done.handled = true;
+                    done.outcome = handler(done.page);
+                }
+                done.page.text.clear();
+                if (output)
+                    done.bytes = done.ok && done.outcome.text ? DumpPage::replaceText(piece.bytes, *done.outcome.text)
+                                                              : std::move(piece.bytes);
             }
-            done.page.text.clear();
-            if (output)
-                done.bytes = done.ok && done.outcome.text ? DumpPage::replaceText(job.bytes, *done.outcome.text)
-                                                          : std::move(job.bytes);
-            return done;
+            return dones;
         };
     };
-    OrderedWorkers<Job, Done> workers(threads, makeWork);
+    OrderedWorkers<Batch, Dones> workers(int(std::max<std::size_t>(threads, 1)), makeWork);
 
     DumpSplitter splitter(input);
     HeaderCheck header;
     XmlPosition position;
-    std::deque<XmlPosition> starts; // of the pages in flight
+    Batch batch;
+    qsizetype batchBytes = 0;
     qsizetype bytesInFlight = 0;
     bool seenPage = false;
     Progress progress;
@@ -200,12 +214,10 @@ DumpReader::Error DumpReader::run(DumpInput &input, const Options &options, cons
         }
         return true;
     };
-    auto consume = [&](Done done) {
-        const XmlPosition start = starts.front();
-        starts.pop_front();
+    auto consumeOne = [&](const Done &done) {
         bytesInFlight -= done.size;
         if (!done.ok) {
-            error = malformed(start.offsetBy(done.error.line, done.error.column), done.error.message);
+            error = malformed(done.start.offsetBy(done.error.line, done.error.column), done.error.message);
             return false;
         }
         if (!write(done.bytes))
@@ -222,7 +234,32 @@ DumpReader::Error DumpReader::run(DumpInput &input, const Options &options, cons
         report(false);
         return true;
     };
+    auto consume = [&](const Dones &dones) {
+        for (const Done &done : dones) {
+            if (!consumeOne(done))
+                return false;
+        }
+        return true;
+    };
+    // Hands the batch over; takes what is done, and waits while too much is in flight.
+    auto submit = [&] {
+        if (!batch.empty()) {
+            bytesInFlight += batchBytes;
+            workers.submit(std::move(batch));
+            batch = {};
+            batchBytes = 0;
+        }
+        while (workers.pending() > 0
+               && (workers.pending() >= threads * kBatchesPerThread || bytesInFlight > kBytesInFlight
+                   || workers.oldestDone())) {
+            if (!consume(workers.takeOldest()))
+                return false;
+        }
+        return true;
+    };
     auto drain = [&] {
+        if (!submit())
+            return false;
         while (workers.pending() > 0) {
             if (!consume(workers.takeOldest()))
                 return false;
@@ -246,16 +283,11 @@ DumpReader::Error DumpReader::run(DumpInput &input, const Options &options, cons
             if (!seenPage && !header.pageMayStart(position, &error))
                 return error;
             seenPage = true;
-            starts.push_back(position);
-            position.advance(piece.bytes.constData(), piece.bytes.size());
-            bytesInFlight += piece.bytes.size();
-            workers.submit({std::move(piece.bytes), piece.complete});
-            while (workers.pending() > 0
-                   && (workers.pending() >= std::size_t(threads * kJobsPerThread) || bytesInFlight > kBytesInFlight
-                       || workers.oldestDone())) {
-                if (!consume(workers.takeOldest()))
-                    return error;
-            }
+            batch.push_back({std::move(piece.bytes), piece.complete, position});
+            position.advance(batch.back().bytes.constData(), batch.back().bytes.size());
+            batchBytes += batch.back().bytes.size();
+            if ((batchBytes >= kBatchBytes || batch.size() >= kBatchPages) && !submit())
+                return error;
             continue;
         case DumpSplitter::Kind::Trailer:
             if (!drain() || !checkTrailer(header.root(), piece.bytes, position, &error) || !write(piece.bytes))
