@@ -80,6 +80,7 @@ const QString &dumpPath()
 struct ChildRun
 {
     double seconds = 0;
+    double cpuSeconds = 0; // on every core together; steadier than the time on a busy machine
     double peakMegabytes = 0;
     int status = -1;
 };
@@ -103,6 +104,8 @@ ChildRun runChild(const QList<QByteArray> &args)
         wait4(pid, &status, 0, &usage);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         result.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
+        auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+        result.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     }
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     posix_spawn_file_actions_destroy(&actions);
@@ -123,6 +126,7 @@ void timeChild(benchmark::State &state, const QList<QByteArray> &args)
     }
     state.SetBytesProcessed(state.iterations() * bytes);
     state.counters["peak_MB"] = last.peakMegabytes;
+    state.counters["cpu_s"] = last.cpuSeconds;
 }
 
 void BM_ReadPythonIterparse(benchmark::State &state)
