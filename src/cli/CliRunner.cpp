@@ -6,7 +6,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -145,7 +147,8 @@ QString decodeArgument(const QString &argument)
     return result;
 }
 
-int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArray *outBytes, QByteArray *errBytes)
+int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArray *outBytes, QByteArray *errBytes,
+           const CliStreaming &streaming)
 {
     Streams streams(outBytes, errBytes);
     QTextStream &out = streams.out;
@@ -274,7 +277,39 @@ int runCli(const QStringList &arguments, const StdinReader &readStdin, QByteArra
         clipboard = QString::fromUtf8(bytes);
     }
 
-    CliContext context{parser, args, multi, state, clipboard, out, err};
+    CliContext context{.parser = parser,
+                       .args = args,
+                       .multi = multi,
+                       .state = state,
+                       .clipboard = clipboard,
+                       .out = out,
+                       .err = err,
+                       .progress = streaming.progress};
+    context.readInput = streaming.readInput;
+    if (!context.readInput) {
+        // The whole of standard input, handed out a piece at a time.
+        auto whole = std::make_shared<std::optional<QByteArray>>();
+        auto offset = std::make_shared<qint64>(0);
+        context.readInput = [readStdin, whole, offset](char *buffer, qint64 size, QString *reason) -> qint64 {
+            if (!whole->has_value()) {
+                *whole = readStdin(reason);
+                if (!whole->has_value())
+                    return -1;
+            }
+            const qint64 n = std::min<qint64>(size, (*whole)->size() - *offset);
+            std::memcpy(buffer, (*whole)->constData() + *offset, size_t(n));
+            *offset += n;
+            return n;
+        };
+    }
+    context.flushOut = [&streams, &streaming](QString *reason) {
+        if (!streaming.writeOut)
+            return true;
+        streams.out.flush();
+        const QByteArray bytes = utf8ForOutput(streams.outText);
+        streams.outText.clear();
+        return streaming.writeOut(bytes, reason);
+    };
     const int status = command->run(context);
 
     if (status == 0 && command->kind == CliCommand::Kind::Edit) {

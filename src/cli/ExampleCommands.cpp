@@ -84,6 +84,7 @@ const CliRegistration examplesUpdate({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("read the example sentences of the entry under the caret and write them back"),
     .kind = CliCommand::Kind::Edit,
+    .wholeText = false,
     .run = [](CliContext &ctx) { return updateEntry(ctx, [](EntrySentences &) { return 0; }); },
 });
 
@@ -95,6 +96,7 @@ const CliRegistration addExampleCommand({
                               "to a Project Ben-Yehuda address given with --clipboard).\n"
                               "PLACEMENT: beside (the definition) or section (further quotes)."),
     .kind = CliCommand::Kind::Edit,
+    .wholeText = false,
     .argCountFor = argumentsOfAddExample,
     .options = {kWikipedia},
     .run = addExample,

@@ -89,6 +89,7 @@ const CliRegistration findRegistration({
     .summary = QStringLiteral("the selection the find dialog makes, and with --all each Ctrl+F repeat"),
     .kind = CliCommand::Kind::Query,
     .argCount = 1,
+    .wholeText = false,
     .options = {kMode, kAll},
     .run = find,
 });

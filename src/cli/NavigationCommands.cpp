@@ -40,6 +40,7 @@ const CliRegistration tab({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("Tab in the editor: \"::\" at the caret"),
     .kind = CliCommand::Kind::Edit,
+    .wholeText = false,
     .run =
         [](CliContext &ctx) {
             ctx.state = EditorKeys::insertTab(ctx.state);
@@ -52,6 +53,7 @@ const CliRegistration quotationPaste({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("Shift+Insert in the editor: the clipboard as a quotation line"),
     .kind = CliCommand::Kind::Edit,
+    .wholeText = false,
     .run =
         [](CliContext &ctx) {
             ctx.state = EditorKeys::pasteQuotation(ctx.state, ctx.clipboard);

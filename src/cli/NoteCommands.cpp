@@ -60,6 +60,7 @@ const CliRegistration translationsCommand({
                               "WORDS are typed as in the dialog: \"a, b\" adds two translations.\n"
                               "Without any row to write the command refuses (exit status 1)."),
     .kind = CliCommand::Kind::Edit,
+    .wholeText = false,
     .multiOptions = {{QStringLiteral("add"), 2}},
     .run = translations,
 });
@@ -70,6 +71,7 @@ const CliRegistration footnoteCommand({
     .summary = QStringLiteral("add a footnote: its reference at the caret and its note line in the entry"),
     .kind = CliCommand::Kind::Edit,
     .argCount = 2,
+    .wholeText = false,
     .run = footnote,
 });
 

@@ -26,6 +26,7 @@ const CliRegistration greek({
     .summary = QStringLiteral("insert {{יוונית|WORD|transliteration}} at the caret, WORD trimmed"),
     .kind = CliCommand::Kind::Edit,
     .argCount = 1,
+    .wholeText = false,
     .run = [](CliContext &ctx) { return insert(ctx, GreekLetters::insertion(ctx.state, ctx.args.at(0))); },
 });
 
@@ -35,6 +36,7 @@ const CliRegistration semitic({
     .summary = QStringLiteral("insert {{יוניקוד|TEXT}} at the caret, TEXT as typed"),
     .kind = CliCommand::Kind::Edit,
     .argCount = 1,
+    .wholeText = false,
     .run = [](CliContext &ctx) { return insert(ctx, SemiticLetters::insertion(ctx.state, ctx.args.at(0))); },
 });
 

@@ -38,6 +38,7 @@ const CliRegistration inflectionQueryCommand({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("print the quotes search query for the entry above the caret"),
     .kind = CliCommand::Kind::Query,
+    .wholeText = false,
     .options = {kWithInflections},
     .run = inflectionQuery,
 });
@@ -47,6 +48,7 @@ const CliRegistration previewCommand({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("prepare the text for the wiki's edit form and print the address it opens"),
     .kind = CliCommand::Kind::Edit,
+    .wholeText = false,
     .run = preview,
 });
 

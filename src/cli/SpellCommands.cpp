@@ -1,20 +1,54 @@
 #include "cli/CliCommand.h"
 
 #include "hunspell/HunspellDictionary.h"
+#include "spell/LockedDictionary.h"
 #include "spell/PersonalWords.h"
 #include "spell/SpellChecker.h"
 
+#include <mutex>
+
 namespace {
+
+// Loading the dictionary takes most of a second and much memory: a dump's threads
+// share one while any of them holds it.
+std::shared_ptr<SpellDictionary> sharedDictionary(QString *reason)
+{
+    static std::mutex mutex;
+    static std::weak_ptr<SpellDictionary> loaded;
+    std::lock_guard lock(mutex);
+    if (std::shared_ptr<SpellDictionary> dictionary = loaded.lock())
+        return dictionary;
+    std::shared_ptr<SpellDictionary> hunspell = HunspellDictionary::loadHebrew(reason);
+    if (!hunspell)
+        return nullptr;
+    auto dictionary = std::make_shared<LockedDictionary>(std::move(hunspell));
+    loaded = dictionary;
+    return dictionary;
+}
+
+// A checker of the run's own, or the one this thread keeps from page to page.
+std::shared_ptr<SpellChecker> checkerFor(CliContext &ctx, QString *reason)
+{
+    if (ctx.keep && ctx.keep->has_value())
+        return std::any_cast<std::shared_ptr<SpellChecker>>(*ctx.keep);
+    std::shared_ptr<SpellDictionary> dictionary = ctx.keep ? sharedDictionary(reason)
+                                                           : HunspellDictionary::loadHebrew(reason);
+    if (!dictionary)
+        return nullptr;
+    auto checker = std::make_shared<SpellChecker>(std::move(dictionary));
+    checker->setPersonalWords(PersonalWords::load(PersonalWords::path()));
+    if (ctx.keep)
+        *ctx.keep = checker;
+    return checker;
+}
 
 int spell(CliContext &ctx)
 {
     QString reason;
-    std::shared_ptr<SpellDictionary> dictionary = HunspellDictionary::loadHebrew(&reason);
-    if (!dictionary)
+    const std::shared_ptr<SpellChecker> checker = checkerFor(ctx, &reason);
+    if (!checker)
         return ctx.usage(reason);
-    SpellChecker checker(std::move(dictionary));
-    checker.setPersonalWords(PersonalWords::load(PersonalWords::path()));
-    const QList<SpellChecker::Misspelling> found = checker.check(ctx.state.text);
+    const QList<SpellChecker::Misspelling> found = checker->check(ctx.state.text);
     if (found.isEmpty())
         ctx.print(QString());
     for (const SpellChecker::Misspelling &m : found)

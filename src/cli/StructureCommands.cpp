@@ -33,6 +33,7 @@ const CliRegistration entryCommand({
     .synopsis = QStringLiteral("[FILE]"),
     .summary = QStringLiteral("print HeadingStart HeadingEnd of the entry under the caret"),
     .kind = CliCommand::Kind::Query,
+    .wholeText = false,
     .run = entry,
 });
 

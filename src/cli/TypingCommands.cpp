@@ -18,6 +18,7 @@ CliCommand editCommand(const char *name, const char *summary, std::function<Edit
     command.synopsis = QStringLiteral("[FILE]");
     command.summary = QString::fromLatin1(summary);
     command.kind = CliCommand::Kind::Edit;
+    command.wholeText = false;
     command.run = [edit](CliContext &ctx) {
         ctx.state = edit(ctx);
         return 0;
@@ -66,10 +67,14 @@ const CliRegistration registrations[] = {
                                 [](CliContext &ctx) { return Markup::wikipediaLink(ctx.state); })),
     CliRegistration(editCommand("maqaf", "Ctrl+minus: the maqaf in place of the selection",
                                 [](CliContext &ctx) { return Markup::maqaf(ctx.state); })),
-    CliRegistration(editCommand("strip-points", "remove the vowel points from the whole text",
-                                [](CliContext &ctx) {
-                                    return EditorState{Hebrew::stripVowelPoints(ctx.state.text), 0, 0};
-                                })),
+    CliRegistration([] {
+        CliCommand command = editCommand("strip-points", "remove the vowel points from the whole text",
+                                         [](CliContext &ctx) {
+                                             return EditorState{Hebrew::stripVowelPoints(ctx.state.text), 0, 0};
+                                         });
+        command.wholeText = true;
+        return command;
+    }()),
     CliRegistration(editCommand("root-link", "the roots between @ signs as category links",
                                 [](CliContext &ctx) { return LiveAnalysis::rootLink(ctx.state); })),
     CliRegistration([] {
@@ -78,6 +83,7 @@ const CliRegistration registrations[] = {
         command.synopsis = QStringLiteral("CHAR [FILE]");
         command.summary = QStringLiteral("a vowel-point button; CHAR is the point or its code (U+05B8)");
         command.kind = CliCommand::Kind::Edit;
+        command.wholeText = false;
         command.argCount = 1;
         command.run = [](CliContext &ctx) {
             const QChar point = parsePoint(ctx.args.at(0));

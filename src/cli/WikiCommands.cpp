@@ -107,6 +107,7 @@ const CliRegistration wikiPutCommand({
                               "edit conflict."),
     .kind = CliCommand::Kind::Query,
     .argCount = 1,
+    .wholeText = false,
     .options = {apiOption, userOption, passwordFileOption, summaryOption, baseRevisionOption},
     .run = wikiPut,
 });

@@ -60,18 +60,19 @@ QString normaliseLineBreaks(const QString &text)
 
     QString out;
     out.reserve(n + n / 16 + 16);
+    // Runs between line breaks are copied whole: a dump's pages come through here.
+    qsizetype runStart = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = p[i].unicode();
-        if (u == u'\r') {
-            if (i + 1 < n && p[i + 1] == u'\n')
-                ++i;
-            out += QLatin1String("\r\n");
-        } else if (u == u'\n' || u == 0x2028) {
-            out += QLatin1String("\r\n");
-        } else {
-            out += p[i];
-        }
+        if (u != u'\r' && u != u'\n' && u != 0x2028)
+            continue;
+        out.append(p + runStart, i - runStart);
+        out += QLatin1String("\r\n");
+        if (u == u'\r' && i + 1 < n && p[i + 1] == u'\n')
+            ++i;
+        runStart = i + 1;
     }
+    out.append(p + runStart, n - runStart);
     return out;
 }
 
