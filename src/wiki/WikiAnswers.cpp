@@ -87,7 +87,8 @@ WikiError envelope(int status, const QByteArray &body, QJsonObject *answer)
     const bool failed = status < 200 || status > 299;
     if (!apiError.isEmpty()) {
         const QString code = apiError[QLatin1String("code")].toString();
-        WikiError e = failure(kindOfCode(code), code + QStringLiteral(": ") + apiError[QLatin1String("info")].toString());
+        WikiError e = failure(kindOfCode(code),
+                              code + QStringLiteral(": ") + apiError[QLatin1String("info")].toString());
         // An error the API does not name is the server's, when the status says so.
         if (failed && e.kind == WikiError::Refused)
             e = failure(WikiError::ServerError, QStringLiteral("HTTP %1").arg(status));

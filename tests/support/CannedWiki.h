@@ -106,8 +106,8 @@ private:
         if (a.silent)
             return;
         QTimer::singleShot(a.delay, socket, [socket, a] {
-            socket->write(QByteArray("HTTP/1.1 ") + QByteArray::number(a.status) + " Canned\r\nContent-Length: "
-                          + QByteArray::number(a.body.size())
+            socket->write(QByteArray("HTTP/1.1 ") + QByteArray::number(a.status)
+                          + " Canned\r\nContent-Length: " + QByteArray::number(a.body.size())
                           + "\r\nContent-Type: application/json\r\nConnection: close\r\n" + a.headers + "\r\n");
             if (a.trickle == 0) {
                 socket->write(a.body);
