@@ -193,10 +193,10 @@ void WikiClient::savePage(const WikiEdit &edit, std::function<void(const WikiErr
              WikiPage current;
              WikiError checked = e.ok() ? WikiAnswers::currentRevision(answer, asked, &current) : e;
              checked.title = current.title.isEmpty() ? asked : current.title;
-             if (checked.ok() && edit.base.revision > 0 && current.revision == 0)
+             if (checked.ok() && edit.base.revision > 0 && current.revision == 0) {
                  checked.kind = WikiError::PageDeleted;
-             else if (checked.ok() && current.revision != edit.base.revision
-                      && (edit.base.revision > 0 || edit.create)) {
+             } else if (checked.ok() && current.revision != edit.base.revision
+                        && (edit.base.revision > 0 || edit.create)) {
                  checked.kind = WikiError::EditConflict;
                  checked.revision = current.revision;
              }
