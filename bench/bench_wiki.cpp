@@ -49,15 +49,17 @@ void BM_SaveAndRead(benchmark::State &state)
     static int round = 0; // across runs: the library runs this more than once
     for (auto _ : state) {
         // A different text each time, or the wiki would answer "no change".
-        qint64 revision = 0;
-        const WikiEdit edit{QStringLiteral("Bench"), text + QString::number(++round), QStringLiteral("bench")};
-        const WikiError error = WikiSync::savePage(client, edit, &revision);
+        WikiPage saved;
+        const WikiEdit edit{WikiPage{QStringLiteral("Bench")}, text + QString::number(++round),
+                            QStringLiteral("bench")};
+        const WikiError error = WikiSync::savePage(client, edit, &saved);
         if (!error.ok())
             return state.SkipWithError(qPrintable(error.message()));
         WikiPage read;
-        if (!WikiSync::readPage(client, QStringLiteral("Bench"), &read).ok())
+        QString readText;
+        if (!WikiSync::readPage(client, QStringLiteral("Bench"), &read, &readText).ok())
             return state.SkipWithError("read failed");
-        benchmark::DoNotOptimize(WikiClient::textForEditor(read.text));
+        benchmark::DoNotOptimize(WikiClient::textForEditor(readText));
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }

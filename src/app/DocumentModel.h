@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wiki/WikiPage.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -20,13 +22,6 @@ public:
 
     // The wiki page the text was read from or last saved to, beside the file: the
     // revision the next save is based on and the times the wiki wants with it.
-    struct WikiPage
-    {
-        QString title;
-        qint64 revision = 0; // 0: the page did not exist
-        QString revisionTimestamp{};
-        QString startTimestamp{};
-    };
     const WikiPage &wikiPage() const { return m_wikiPage; }
     void setWikiPage(const WikiPage &page);
     void clearWikiPage() { setWikiPage(WikiPage()); }

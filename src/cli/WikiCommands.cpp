@@ -14,6 +14,7 @@ const QCommandLineOption userOption(QStringLiteral("user"), QString(), QStringLi
 const QCommandLineOption passwordFileOption(QStringLiteral("password-file"), QString(), QStringLiteral("F"));
 const QCommandLineOption summaryOption(QStringLiteral("summary"), QString(), QStringLiteral("TEXT"));
 const QCommandLineOption baseRevisionOption(QStringLiteral("base-revision"), QString(), QStringLiteral("N"));
+const QCommandLineOption allowBlankOption(QStringLiteral("allow-blank"));
 
 bool apiAddress(CliContext &ctx, QUrl *api)
 {
@@ -37,10 +38,11 @@ int wikiGet(CliContext &ctx)
         return ctx.usage(QStringLiteral("wiki-get needs --api with the http(s) address of api.php"));
     WikiClient client(api);
     WikiPage page;
-    const WikiError error = WikiSync::readPage(client, ctx.args.at(0), &page);
+    QString wikiText;
+    const WikiError error = WikiSync::readPage(client, ctx.args.at(0), &page, &wikiText);
     if (!error.ok())
         return failure(ctx, error);
-    const QString text = WikiClient::textForEditor(page.text);
+    const QString text = WikiClient::textForEditor(wikiText);
     const QString output = ctx.parser.value(QStringLiteral("o"));
     if (!output.isEmpty()) {
         QString reason;
@@ -67,6 +69,13 @@ int wikiPut(CliContext &ctx)
         if (!ok || baseRevision <= 0)
             return ctx.usage(QStringLiteral("--base-revision must be a revision number"));
     }
+    // Never standard input: a forgotten FILE must not empty the page.
+    const QString path = ctx.args.at(1);
+    if (path == QLatin1String("-"))
+        return ctx.usage(QStringLiteral("wiki-put reads FILE, not standard input"));
+    QString text, reason;
+    if (!DocumentFormat::readFile(path, &text, &reason))
+        return ctx.usage(reason.replace(QLatin1Char('\n'), QLatin1Char(' ')));
     QFile file(ctx.parser.value(passwordFileOption));
     if (!file.open(QIODevice::ReadOnly))
         return ctx.usage(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
@@ -76,13 +85,13 @@ int wikiPut(CliContext &ctx)
     WikiError error = WikiSync::login(client, ctx.parser.value(userOption), password);
     if (!error.ok())
         return failure(ctx, error);
-    WikiEdit edit{ctx.args.at(0), ctx.state.text, decodeArgument(ctx.parser.value(summaryOption))};
-    edit.baseRevision = baseRevision;
-    qint64 revision = 0;
-    error = WikiSync::savePage(client, edit, &revision);
+    WikiEdit edit{WikiPage{ctx.args.at(0), baseRevision}, text, decodeArgument(ctx.parser.value(summaryOption))};
+    edit.allowBlank = ctx.parser.isSet(allowBlankOption);
+    WikiPage saved;
+    error = WikiSync::savePage(client, edit, &saved);
     if (!error.ok())
         return failure(ctx, error);
-    ctx.print(QStringLiteral("revision %1").arg(revision));
+    ctx.print(QStringLiteral("revision %1").arg(saved.revision));
     return 0;
 }
 
@@ -100,15 +109,15 @@ const CliRegistration wikiGetCommand({
 const CliRegistration wikiPutCommand({
     .name = QStringLiteral("wiki-put"),
     .synopsis = QStringLiteral("--api URL --user NAME --password-file F [--summary TEXT] [--base-revision N] "
-                               "TITLE FILE"),
+                               "[--allow-blank] TITLE FILE"),
     .summary = QStringLiteral("save FILE's text as a wiki page; prints the new revision"),
     .details = QStringLiteral("NAME and the first line of F are a bot password's user name (User@application) and\n"
                               "password. With --base-revision, a page changed since revision N is refused as an\n"
-                              "edit conflict."),
-    .kind = CliCommand::Kind::Query,
-    .argCount = 1,
-    .wholeText = false,
-    .options = {apiOption, userOption, passwordFileOption, summaryOption, baseRevisionOption},
+                              "edit conflict. An empty text is refused unless --allow-blank. FILE is required;\n"
+                              "standard input is never read."),
+    .kind = CliCommand::Kind::Standalone,
+    .argCount = 2,
+    .options = {apiOption, userOption, passwordFileOption, summaryOption, baseRevisionOption, allowBlankOption},
     .run = wikiPut,
 });
 

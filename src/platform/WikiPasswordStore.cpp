@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 
 #include <qt6keychain/keychain.h>
 
@@ -10,6 +11,7 @@ namespace {
 const QString Service = QStringLiteral("Dalvana wiki");
 
 bool inMemory = false;
+bool answerLater = false;
 
 QHash<QString, QString> &memory()
 {
@@ -21,14 +23,17 @@ QHash<QString, QString> &memory()
 
 namespace WikiPasswordStore {
 
-void setInMemoryForTesting(bool on)
+void setInMemoryForTesting(bool on, bool later)
 {
     inMemory = on;
+    answerLater = later;
     memory().clear();
 }
 
 void read(const QString &user, QObject *context, ReadDone done)
 {
+    if (inMemory && answerLater)
+        return QTimer::singleShot(0, context, [done, password = memory().value(user)] { done(password, QString()); });
     if (inMemory)
         return done(memory().value(user), QString());
     auto *job = new QKeychain::ReadPasswordJob(Service);

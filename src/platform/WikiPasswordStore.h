@@ -18,7 +18,8 @@ void read(const QString &user, QObject *context, ReadDone done);
 // An empty password removes the stored one.
 void write(const QString &user, const QString &password, QObject *context, WriteDone done);
 
-// Tests keep the passwords in memory instead, so no desktop store is touched.
-void setInMemoryForTesting(bool on);
+// Tests keep the passwords in memory instead, so no desktop store is touched; with
+// `later`, a read ends in a later event, as the desktop store's reads do.
+void setInMemoryForTesting(bool on, bool later = false);
 
 } // namespace WikiPasswordStore

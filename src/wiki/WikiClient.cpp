@@ -3,12 +3,7 @@
 #include "wikitext/DocumentFormat.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -26,32 +21,6 @@ QByteArray formEncode(const QList<QPair<QString, QString>> &params)
     return body;
 }
 
-WikiError::Kind kindOfCode(const QString &code)
-{
-    static const QHash<QString, WikiError::Kind> kinds = {
-        {QStringLiteral("editconflict"), WikiError::EditConflict},
-        {QStringLiteral("articleexists"), WikiError::EditConflict},
-        {QStringLiteral("pagedeleted"), WikiError::PageDeleted},
-        {QStringLiteral("missingtitle"), WikiError::PageMissing},
-        {QStringLiteral("invalidtitle"), WikiError::BadTitle},
-        {QStringLiteral("protectedpage"), WikiError::Protected},
-        {QStringLiteral("cascadeprotected"), WikiError::Protected},
-        {QStringLiteral("protectedtitle"), WikiError::Protected},
-        {QStringLiteral("protectednamespace"), WikiError::Protected},
-        {QStringLiteral("protectednamespace-interface"), WikiError::Protected},
-        {QStringLiteral("blocked"), WikiError::Blocked},
-        {QStringLiteral("autoblocked"), WikiError::Blocked},
-        {QStringLiteral("badmd5"), WikiError::Damaged},
-        {QStringLiteral("assertuserfailed"), WikiError::LoggedOut},
-        {QStringLiteral("assertnameduserfailed"), WikiError::LoggedOut},
-        {QStringLiteral("notloggedin"), WikiError::LoggedOut},
-        {QStringLiteral("badtoken"), WikiError::LoggedOut},
-        {QStringLiteral("maxlag"), WikiError::Lagged},
-        {QStringLiteral("ratelimited"), WikiError::RateLimited},
-    };
-    return kinds.value(code, WikiError::Refused);
-}
-
 WikiError error(WikiError::Kind kind, const QString &title = QString(), const QString &detail = QString())
 {
     WikiError e;
@@ -61,6 +30,12 @@ WikiError error(WikiError::Kind kind, const QString &title = QString(), const QS
     return e;
 }
 
+// The wiki turns every title it is sent into NFC; the answer names it so.
+QString wikiTitle(const QString &title)
+{
+    return title.normalized(QString::NormalizationForm_C);
+}
+
 } // namespace
 
 WikiClient::WikiClient(const QUrl &api, QObject *parent)
@@ -68,15 +43,18 @@ WikiClient::WikiClient(const QUrl &api, QObject *parent)
     , m_api(api)
 {
     m_retryTimer.setSingleShot(true);
+    m_transport.setSilenceLimit(m_limits.silence);
 }
 
 WikiClient::~WikiClient()
 {
     m_pending = {};
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
+}
+
+void WikiClient::setLimits(const Limits &limits)
+{
+    m_limits = limits;
+    m_transport.setSilenceLimit(limits.silence);
 }
 
 void WikiClient::setRetryPolicy(int retries, int maxWait)
@@ -98,109 +76,74 @@ QString WikiClient::textForEditor(const QString &wikiText)
     return DocumentFormat::normaliseLineBreaks(wikiText);
 }
 
-void WikiClient::call(const Params &params, Handler handler, int attempt)
+bool WikiClient::isBlank(const QString &editorText)
+{
+    return editorText.trimmed().isEmpty();
+}
+
+void WikiClient::call(const Params &params, Handler handler, bool save, int attempt)
 {
     Params all = params;
     all << qMakePair(QStringLiteral("format"), QStringLiteral("json"))
         << qMakePair(QStringLiteral("formatversion"), QStringLiteral("2"))
         << qMakePair(QStringLiteral("maxlag"), QString::number(m_maxLag));
-    QNetworkRequest request(m_api);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Dalvana/0.1 (Hebrew Wiktionary editor)"));
-    request.setTransferTimeout(m_timeout);
     m_pending = std::move(handler);
-    m_cancelling = false;
-    QNetworkReply *reply = m_network.post(request, formEncode(all));
-    m_reply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, params, attempt] { finish(reply, params, attempt); });
+    m_transport.post(m_api, formEncode(all), save ? m_limits.saveDeadline : m_limits.deadline,
+                     [this, params, save, attempt](const WikiResponse &r) { answered(r, params, save, attempt); });
 }
 
-void WikiClient::finish(QNetworkReply *reply, const Params &params, int attempt)
+void WikiClient::answered(const WikiResponse &response, const Params &params, bool save, int attempt)
 {
-    reply->deleteLater();
-    m_reply = nullptr;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (m_cancelling)
-        return fail(error(WikiError::Cancelled));
-    if (!status.isValid()) {
-        const auto code = reply->error();
-        if (code == QNetworkReply::OperationCanceledError || code == QNetworkReply::TimeoutError)
-            return fail(error(WikiError::TimedOut));
-        return fail(error(WikiError::NoNetwork, QString(), reply->errorString()));
+    QJsonObject answer;
+    WikiError e = response.error.ok() ? WikiAnswers::envelope(response.status, response.body, &answer) : response.error;
+    if ((e.kind == WikiError::Lagged || e.kind == WikiError::RateLimited) && attempt < m_retries) {
+        m_retryTimer.disconnect(this);
+        connect(&m_retryTimer, &QTimer::timeout, this,
+                [this, params, save, attempt] { call(params, std::exchange(m_pending, {}), save, attempt + 1); });
+        m_retryTimer.start(WikiAnswers::retryWait(response.retryAfter, m_maxWait));
+        return;
     }
-    const QJsonDocument json = QJsonDocument::fromJson(reply->readAll());
-    if (!json.isObject())
-        return fail(error(WikiError::NotMediaWiki, QString(), QStringLiteral("HTTP %1").arg(status.toInt())));
-    const QJsonObject object = json.object();
-    const QJsonObject apiError = object.value(QLatin1String("error")).toObject();
-    if (!apiError.isEmpty()) {
-        const QString code = apiError.value(QLatin1String("code")).toString();
-        const WikiError::Kind kind = kindOfCode(code);
-        if ((kind == WikiError::Lagged || kind == WikiError::RateLimited) && attempt < m_retries) {
-            // The wiki says how long to wait when it lags; a rate limit does not.
-            int wait = m_maxWait;
-            const QByteArray after = reply->rawHeader("Retry-After");
-            if (!after.isEmpty())
-                wait = std::min(m_maxWait, after.toInt() * 1000);
-            m_retryTimer.disconnect(this);
-            connect(&m_retryTimer, &QTimer::timeout, this,
-                    [this, params, attempt] { call(params, std::exchange(m_pending, {}), attempt + 1); });
-            m_retryTimer.start(std::max(0, wait));
-            return;
-        }
-        return fail(
-            error(kind, QString(), code + QStringLiteral(": ") + apiError.value(QLatin1String("info")).toString()));
-    }
-    std::exchange(m_pending, {})(WikiError(), object);
-}
-
-void WikiClient::fail(const WikiError &e)
-{
+    // The edit went out; whether the wiki took it, nothing believable says.
+    e.maybeSaved = save && (e.unreachable() || e.kind == WikiError::Cancelled);
     if (Handler handler = std::exchange(m_pending, {}))
-        handler(e, QJsonObject());
+        handler(e, answer);
 }
 
 void WikiClient::cancel()
 {
-    if (m_reply) {
-        m_cancelling = true;
-        m_reply->abort();
+    if (m_transport.busy()) {
+        m_transport.cancel();
     } else if (m_retryTimer.isActive()) {
         m_retryTimer.stop();
-        fail(error(WikiError::Cancelled));
+        if (Handler handler = std::exchange(m_pending, {}))
+            handler(error(WikiError::Cancelled), QJsonObject());
     }
 }
 
 void WikiClient::fetchSiteInfo(std::function<void(const WikiError &, const WikiSiteInfo &)> done)
 {
     call({{QStringLiteral("action"), QStringLiteral("query")}, {QStringLiteral("meta"), QStringLiteral("siteinfo")}},
-         [done](const WikiError &e, const QJsonObject &reply) {
-             const QJsonObject general = reply[QLatin1String("query")][QLatin1String("general")].toObject();
-             WikiSiteInfo info{general[QLatin1String("sitename")].toString(),
-                               general[QLatin1String("generator")].toString()};
-             if (e.ok() && !info.generator.startsWith(QLatin1String("MediaWiki")))
-                 return done(error(WikiError::NotMediaWiki), info);
-             done(e, info);
+         [done](const WikiError &e, const QJsonObject &answer) {
+             WikiSiteInfo info;
+             done(e.ok() ? WikiAnswers::siteInfo(answer, &info) : e, info);
          });
 }
 
 void WikiClient::fetchToken(const QString &type, std::function<void(const WikiError &, const QString &)> done)
 {
-    call(
-        {{QStringLiteral("action"), QStringLiteral("query")},
-         {QStringLiteral("meta"), QStringLiteral("tokens")},
-         {QStringLiteral("type"), type}},
-        [type, done](const WikiError &e, const QJsonObject &reply) {
-            const QString token = reply[QLatin1String("query")][QLatin1String("tokens")][type + QStringLiteral("token")]
-                                      .toString();
-            if (e.ok() && token.isEmpty())
-                return done(error(WikiError::NotMediaWiki), QString());
-            done(e, token);
-        });
+    call({{QStringLiteral("action"), QStringLiteral("query")},
+          {QStringLiteral("meta"), QStringLiteral("tokens")},
+          {QStringLiteral("type"), type}},
+         [type, done](const WikiError &e, const QJsonObject &answer) {
+             QString token;
+             done(e.ok() ? WikiAnswers::token(answer, type, &token) : e, token);
+         });
 }
 
 void WikiClient::login(const QString &name, const QString &password, std::function<void(const WikiError &)> done)
 {
+    // The wiki refuses a second login within a bot password's session.
+    m_transport.newSession();
     fetchToken(QStringLiteral("login"), [this, name, password, done](const WikiError &e, const QString &token) {
         if (!e.ok())
             return done(e);
@@ -208,121 +151,100 @@ void WikiClient::login(const QString &name, const QString &password, std::functi
               {QStringLiteral("lgname"), name},
               {QStringLiteral("lgpassword"), password},
               {QStringLiteral("lgtoken"), token}},
-             [done](const WikiError &e2, const QJsonObject &reply) {
-                 if (!e2.ok())
-                     return done(e2);
-                 const QJsonObject login = reply[QLatin1String("login")].toObject();
-                 const QString result = login[QLatin1String("result")].toString();
-                 if (result == QLatin1String("Success"))
-                     return done(WikiError());
-                 if (result.isEmpty())
-                     return done(error(WikiError::NotMediaWiki));
-                 done(error(WikiError::WrongPassword, QString(),
-                            result + QStringLiteral(": ") + login[QLatin1String("reason")].toString()));
+             [done](const WikiError &e2, const QJsonObject &answer) {
+                 done(e2.ok() ? WikiAnswers::login(answer) : e2);
              });
     });
 }
 
-void WikiClient::readPage(const QString &title, std::function<void(const WikiError &, const WikiPage &)> done)
+void WikiClient::readPage(const QString &title,
+                          std::function<void(const WikiError &, const WikiPage &, const QString &)> done)
 {
+    const QString asked = wikiTitle(title);
     call({{QStringLiteral("action"), QStringLiteral("query")},
           {QStringLiteral("prop"), QStringLiteral("revisions")},
-          {QStringLiteral("titles"), title},
+          {QStringLiteral("titles"), asked},
           {QStringLiteral("rvprop"), QStringLiteral("ids|timestamp|content")},
           {QStringLiteral("rvslots"), QStringLiteral("main")},
           {QStringLiteral("curtimestamp"), QStringLiteral("1")}},
-         [title, done](const WikiError &e, const QJsonObject &reply) {
-             WikiPage page;
-             page.title = title;
+         [asked, done](const WikiError &e, const QJsonObject &answer) {
+             WikiPage page{asked};
+             QString text;
              if (!e.ok())
-                 return done(e, page);
-             const QJsonArray pages = reply[QLatin1String("query")][QLatin1String("pages")].toArray();
-             if (pages.size() != 1)
-                 return done(error(WikiError::NotMediaWiki), page);
-             const QJsonObject p = pages.first().toObject();
-             page.title = p[QLatin1String("title")].toString(title);
-             page.startTimestamp = reply[QLatin1String("curtimestamp")].toString();
-             if (p[QLatin1String("invalid")].toBool())
-                 return done(error(WikiError::BadTitle, title, p[QLatin1String("invalidreason")].toString()), page);
-             if (p[QLatin1String("missing")].toBool())
-                 return done(error(WikiError::PageMissing, page.title), page);
-             const QJsonObject revision = p[QLatin1String("revisions")][0].toObject();
-             page.exists = true;
-             page.revision = revision[QLatin1String("revid")].toInteger();
-             page.revisionTimestamp = revision[QLatin1String("timestamp")].toString();
-             page.text = revision[QLatin1String("slots")][QLatin1String("main")][QLatin1String("content")].toString();
-             done(WikiError(), page);
+                 return done(error(e.kind, asked, e.detail), page, text);
+             const WikiError read = WikiAnswers::read(answer, asked, &page, &text);
+             done(read, page, text);
          });
 }
 
-void WikiClient::savePage(const WikiEdit &edit, std::function<void(const WikiError &, qint64)> done)
+void WikiClient::savePage(const WikiEdit &edit, std::function<void(const WikiError &, const WikiPage &)> done)
 {
-    if (edit.baseRevision <= 0)
-        return postEdit(edit, done);
-    // The wiki merges a change made meanwhile into ours when it can; we want to be
-    // stopped instead, so the current revision is compared first.
+    if (!edit.allowBlank && isBlank(edit.text))
+        return done(error(WikiError::Blank, edit.base.title), edit.base);
+    // The wiki merges a change made meanwhile into ours when it can, and a new page
+    // into one made meanwhile; we want to be stopped instead, so the current revision
+    // is compared first. Its answer also gives the title as the wiki writes it.
+    const QString asked = wikiTitle(edit.base.title);
     call({{QStringLiteral("action"), QStringLiteral("query")},
           {QStringLiteral("prop"), QStringLiteral("revisions")},
-          {QStringLiteral("titles"), edit.title},
+          {QStringLiteral("titles"), asked},
           {QStringLiteral("rvprop"), QStringLiteral("ids")}},
-         [this, edit, done](const WikiError &e, const QJsonObject &reply) {
-             if (!e.ok())
-                 return done(e, 0);
-             const QJsonObject p = reply[QLatin1String("query")][QLatin1String("pages")][0].toObject();
-             if (p.isEmpty())
-                 return done(error(WikiError::NotMediaWiki), 0);
-             if (p[QLatin1String("missing")].toBool())
-                 return done(error(WikiError::PageDeleted, edit.title), 0);
-             const qint64 current = p[QLatin1String("revisions")][0][QLatin1String("revid")].toInteger();
-             if (current != edit.baseRevision) {
-                 WikiError conflict = error(WikiError::EditConflict, edit.title);
-                 conflict.revision = current;
-                 return done(conflict, 0);
+         [this, edit, asked, done](const WikiError &e, const QJsonObject &answer) {
+             WikiPage current;
+             WikiError checked = e.ok() ? WikiAnswers::currentRevision(answer, asked, &current) : e;
+             checked.title = current.title.isEmpty() ? asked : current.title;
+             if (checked.ok() && edit.base.revision > 0 && current.revision == 0) {
+                 checked.kind = WikiError::PageDeleted;
+             } else if (checked.ok() && current.revision != edit.base.revision
+                        && (edit.base.revision > 0 || edit.create)) {
+                 checked.kind = WikiError::EditConflict;
+                 checked.revision = current.revision;
              }
-             postEdit(edit, done);
+             if (!checked.ok())
+                 return done(checked, edit.base);
+             WikiPage base = edit.base;
+             base.title = current.title;
+             postEdit(edit, base, done);
          });
 }
 
-void WikiClient::postEdit(const WikiEdit &edit, std::function<void(const WikiError &, qint64)> done)
+void WikiClient::postEdit(const WikiEdit &edit, const WikiPage &base,
+                          std::function<void(const WikiError &, const WikiPage &)> done)
 {
-    fetchToken(QStringLiteral("csrf"), [this, edit, done](const WikiError &e, const QString &token) {
+    fetchToken(QStringLiteral("csrf"), [this, edit, base, done](const WikiError &e, const QString &token) {
         if (!e.ok())
-            return done(error(e.kind, edit.title, e.detail), 0);
+            return done(error(e.kind, base.title, e.detail), edit.base);
         const QString text = textForWiki(edit.text);
         Params params{{QStringLiteral("action"), QStringLiteral("edit")},
-                      {QStringLiteral("title"), edit.title},
+                      {QStringLiteral("title"), base.title},
                       {QStringLiteral("text"), text},
                       {QStringLiteral("summary"), edit.summary},
                       {QStringLiteral("md5"),
                        QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex())},
                       {QStringLiteral("assert"), QStringLiteral("user")},
                       {QStringLiteral("token"), token}};
-        if (edit.baseRevision > 0) {
-            params << qMakePair(QStringLiteral("baserevid"), QString::number(edit.baseRevision))
+        if (base.revision > 0) {
+            params << qMakePair(QStringLiteral("baserevid"), QString::number(base.revision))
                    << qMakePair(QStringLiteral("nocreate"), QStringLiteral("1"));
-            if (!edit.baseTimestamp.isEmpty())
-                params << qMakePair(QStringLiteral("basetimestamp"), edit.baseTimestamp);
+            if (!base.revisionTimestamp.isEmpty())
+                params << qMakePair(QStringLiteral("basetimestamp"), base.revisionTimestamp);
         } else if (edit.create) {
             params << qMakePair(QStringLiteral("createonly"), QStringLiteral("1"));
         }
-        if (!edit.startTimestamp.isEmpty())
-            params << qMakePair(QStringLiteral("starttimestamp"), edit.startTimestamp);
-        call(params, [edit, done](const WikiError &e2, const QJsonObject &reply) {
-            if (!e2.ok()) {
-                WikiError failure = error(e2.kind, edit.title, e2.detail);
+        if (!base.startTimestamp.isEmpty())
+            params << qMakePair(QStringLiteral("starttimestamp"), base.startTimestamp);
+        call(
+            params,
+            [edit, base, done](const WikiError &e2, const QJsonObject &answer) {
+                WikiPage saved = edit.base;
+                WikiError result = e2.ok() ? WikiAnswers::edit(answer, base, &saved) : e2;
+                result.title = base.title;
+                result.maybeSaved = result.maybeSaved || (e2.ok() && result.unreachable());
                 // Gone since it was read: the page existed when the edit began.
-                if (failure.kind == WikiError::PageMissing)
-                    failure.kind = WikiError::PageDeleted;
-                return done(failure, 0);
-            }
-            const QJsonObject result = reply[QLatin1String("edit")].toObject();
-            if (result[QLatin1String("result")].toString() != QLatin1String("Success"))
-                return done(error(result.isEmpty() ? WikiError::NotMediaWiki : WikiError::Refused, edit.title,
-                                  QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Compact))),
-                            0);
-            if (result[QLatin1String("nochange")].toBool())
-                return done(error(WikiError::NoChange, edit.title), edit.baseRevision);
-            done(WikiError(), result[QLatin1String("newrevid")].toInteger());
-        });
+                if (result.kind == WikiError::PageMissing)
+                    result.kind = WikiError::PageDeleted;
+                done(result, result.ok() ? saved : edit.base);
+            },
+            true);
     });
 }

@@ -21,18 +21,29 @@ struct WikiError
         LoggedOut,     // the session ended; nothing was saved anonymously
         NoNetwork,     // the server cannot be reached
         NotMediaWiki,  // something answered, but not a MediaWiki API
+        BadAnswer,     // the answer lacks what it must hold, or contradicts the request
+        ServerError,   // an HTTP status of failure, whatever the body says
+        Redirected,    // sent to another scheme, host or port, which is never followed
         TimedOut,      // the server did not answer in time
         Cancelled,     // the user cancelled
         Refused,       // any other refusal, with the wiki's own words
+        Blank,         // an empty text would empty the page; refused unless allowed
     };
 
     Kind kind = None;
     QString title;       // the page concerned, where there is one
     QString detail;      // the wiki's error code and text, or the network's reason
     qint64 revision = 0; // for a conflict: the page's current revision, when known
+    // The edit had been sent, and no answer says whether the wiki took it.
+    bool maybeSaved = false;
 
     bool ok() const { return kind == None; }
-    // Failures where the server was never really reached.
-    bool unreachable() const { return kind == NoNetwork || kind == TimedOut || kind == NotMediaWiki; }
+    // Failures where no answer of the wiki's could be believed: nothing reached it, or
+    // what came back was not its answer.
+    bool unreachable() const
+    {
+        return kind == NoNetwork || kind == TimedOut || kind == NotMediaWiki || kind == BadAnswer || kind == ServerError
+            || kind == Redirected;
+    }
     QString message() const;
 };

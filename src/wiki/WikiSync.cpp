@@ -39,21 +39,22 @@ WikiError login(WikiClient &client, const QString &name, const QString &password
     return wait([&](auto finish) { client.login(name, password, finish); });
 }
 
-WikiError readPage(WikiClient &client, const QString &title, WikiPage *page)
+WikiError readPage(WikiClient &client, const QString &title, WikiPage *page, QString *text)
 {
     return wait([&](auto finish) {
-        client.readPage(title, [page, finish](const WikiError &e, const WikiPage &value) {
+        client.readPage(title, [page, text, finish](const WikiError &e, const WikiPage &value, const QString &content) {
             *page = value;
+            *text = content;
             finish(e);
         });
     });
 }
 
-WikiError savePage(WikiClient &client, const WikiEdit &edit, qint64 *revision)
+WikiError savePage(WikiClient &client, const WikiEdit &edit, WikiPage *saved)
 {
     return wait([&](auto finish) {
-        client.savePage(edit, [revision, finish](const WikiError &e, qint64 value) {
-            *revision = value;
+        client.savePage(edit, [saved, finish](const WikiError &e, const WikiPage &value) {
+            *saved = value;
             finish(e);
         });
     });

@@ -8,7 +8,7 @@ namespace WikiSync {
 
 WikiError fetchSiteInfo(WikiClient &client, WikiSiteInfo *info);
 WikiError login(WikiClient &client, const QString &name, const QString &password);
-WikiError readPage(WikiClient &client, const QString &title, WikiPage *page);
-WikiError savePage(WikiClient &client, const WikiEdit &edit, qint64 *revision);
+WikiError readPage(WikiClient &client, const QString &title, WikiPage *page, QString *text);
+WikiError savePage(WikiClient &client, const WikiEdit &edit, WikiPage *saved);
 
 } // namespace WikiSync

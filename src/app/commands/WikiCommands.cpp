@@ -21,9 +21,32 @@ const QString WikiCommands::OpenQuestion = QStringLiteral(
 const QString WikiCommands::CreateQuestion = QStringLiteral("הדף \"%1\" אינו קיים בוויקי. האם ליצור אותו?\u200F");
 const QString WikiCommands::CompareQuestion = QStringLiteral(
     "\n\nהאם לפתוח את הטקסט שבוויקי עכשיו בחלון נוסף, כדי להשוות? שמירה נוספת תישמר מעליו.\u200F");
+const QString WikiCommands::BlankQuestion = QStringLiteral(
+    "הטקסט ריק. שמירתו תמחק את כל התוכן של הדף \"%1\" בוויקי. האם לשמור בכל זאת?\u200F");
+const QString WikiCommands::CheckQuestion = QStringLiteral("\n\nהאם לבדוק עכשיו מה שמור בוויקי?\u200F");
+const QString WikiCommands::CancelledSaveText = QStringLiteral(
+    "השמירה בוטלה אחרי שהטקסט נשלח לוויקי. ייתכן שהוויקי שמר אותו, וייתכן שלא.");
+const QString WikiCommands::SavedAfterAllMessage = QStringLiteral(
+    "הטקסט נשמר בוויקי בכל זאת: הדף \"%1\" בגרסה %2 זהה לו.");
+const QString WikiCommands::NotSavedMessage = QStringLiteral(
+    "הטקסט לא נשמר בוויקי: מה שיש עכשיו בדף \"%1\" שונה ממנו. הטקסט שבעורך לא השתנה.");
+const QString WikiCommands::BusyMessage = QStringLiteral("פעולה קודמת מול הוויקי עדיין לא הסתיימה.");
 const QString WikiCommands::NoUserMessage = QStringLiteral("לא הוגדר משתמש בוט לוויקי. הגדר אותו בחלון ההגדרות.");
 const QString WikiCommands::NoPasswordMessage = QStringLiteral(
     "אין סיסמת בוט שמורה למשתמש \"%1\". הזן אותה בחלון ההגדרות.");
+
+namespace {
+
+// The wiki drops trailing white space when it stores a text.
+QString storedForm(const QString &wikiText)
+{
+    qsizetype end = wikiText.size();
+    while (end > 0 && wikiText.at(end - 1).isSpace())
+        --end;
+    return wikiText.left(end);
+}
+
+} // namespace
 
 WikiCommands::WikiCommands(EditorAdapter &editor, DocumentModel &document, DocumentCommands &documents,
                            const PreferencesModel &preferences, QWidget &window)
@@ -36,11 +59,6 @@ WikiCommands::WikiCommands(EditorAdapter &editor, DocumentModel &document, Docum
 }
 
 WikiCommands::~WikiCommands() = default;
-
-bool WikiCommands::busy() const
-{
-    return m_client && m_client->busy();
-}
 
 std::optional<QString> WikiCommands::ask(const QString &caption, const QString &label, const QString &initial)
 {
@@ -58,33 +76,55 @@ std::optional<QString> WikiCommands::ask(const QString &caption, const QString &
     return box.textValue();
 }
 
+bool WikiCommands::refuseWhileBusy()
+{
+    if (m_busy)
+        HebrewMessageBox::notice(BusyMessage);
+    return m_busy;
+}
+
 void WikiCommands::begin(const QString &label)
 {
-    m_client = std::make_unique<WikiClient>(QUrl(m_preferences.wikiApi()));
-    if (!m_progress) {
-        m_progress = new QProgressDialog(&m_window);
-        m_progress->setLayoutDirection(Qt::RightToLeft);
-        m_progress->setWindowTitle(AppTitle);
-        m_progress->setCancelButtonText(HebrewMessageBox::buttonCaption(QMessageBox::Cancel));
-        m_progress->setRange(0, 0);
-        m_progress->setMinimumDuration(400);
-        m_progress->setWindowModality(Qt::WindowModal);
-        m_progress->setAutoReset(false);
-        m_progress->setAutoClose(false);
-        connect(m_progress, &QProgressDialog::canceled, this, [this] {
-            if (m_client)
-                m_client->cancel();
-        });
-    }
+    m_busy = true;
+    const QUrl api(m_preferences.wikiApi());
+    // One client while the address stays: its connections and session are kept.
+    if (!m_client || m_client->api() != api)
+        m_client = std::make_unique<WikiClient>(api);
+    if (m_progress)
+        m_progress->deleteLater();
+    m_progress = new QProgressDialog(&m_window);
+    m_progress->setObjectName(QStringLiteral("WikiProgress"));
+    m_progress->setLayoutDirection(Qt::RightToLeft);
+    m_progress->setWindowTitle(AppTitle);
     m_progress->setLabelText(label);
-    m_progress->reset();
+    m_progress->setCancelButtonText(HebrewMessageBox::buttonCaption(QMessageBox::Cancel));
+    m_progress->setRange(0, 0);
+    m_progress->setMinimumDuration(400);
+    m_progress->setWindowModality(Qt::WindowModal);
+    connect(m_progress, &QProgressDialog::canceled, this, [this] {
+        if (m_client)
+            m_client->cancel();
+    });
     m_progress->setValue(0);
 }
 
 void WikiCommands::end()
 {
-    if (m_progress)
-        m_progress->reset();
+    if (m_progress) {
+        const bool shown = m_progress->isVisible();
+        // Gone at once, not at the next event: the editor takes the keys typed next.
+        m_progress->hide();
+        m_progress->deleteLater();
+        m_progress = nullptr;
+        if (shown)
+            m_editor.widget()->setFocus(Qt::OtherFocusReason);
+    }
+    finish();
+}
+
+void WikiCommands::finish()
+{
+    m_busy = false;
     emit finished();
 }
 
@@ -96,7 +136,7 @@ void WikiCommands::report(const WikiError &error)
 
 void WikiCommands::openFromWiki()
 {
-    if (busy() || (m_documents.isModified() && !HebrewMessageBox::askYesNo(OpenQuestion)))
+    if (refuseWhileBusy() || (m_documents.isModified() && !HebrewMessageBox::askYesNo(OpenQuestion)))
         return;
     const std::optional<QString> typed = ask(QStringLiteral("פתח מהוויקי"), QStringLiteral("שם הדף:"), QString());
     if (!typed)
@@ -107,32 +147,32 @@ void WikiCommands::openFromWiki()
     if (title.isEmpty())
         return;
     begin(QStringLiteral("קורא את \"%1\" מהוויקי...").arg(title));
-    m_client->readPage(title, [this, title](const WikiError &error, const WikiPage &page) {
+    m_client->readPage(title, [this](const WikiError &error, const WikiPage &page, const QString &text) {
         end();
         if (error.kind == WikiError::PageMissing) {
             if (HebrewMessageBox::askYesNo(CreateQuestion.arg(page.title)))
-                load(page);
+                load(page, QString());
         } else if (!error.ok()) {
             report(error);
         } else {
-            load(page);
+            load(page, text);
         }
     });
 }
 
-void WikiCommands::load(const WikiPage &page)
+void WikiCommands::load(const WikiPage &page, const QString &wikiText)
 {
-    const QString text = WikiClient::textForEditor(page.text);
+    const QString text = WikiClient::textForEditor(wikiText);
     m_editor.setText(text);
     m_document.setFileName(QString());
     m_document.setSavedText(EditorAdapter::heldText(text));
     m_document.setQuickSavePending(false);
-    m_document.setWikiPage({page.title, page.revision, page.revisionTimestamp, page.startTimestamp});
+    m_document.setWikiPage(page);
 }
 
 void WikiCommands::saveToWiki()
 {
-    if (busy())
+    if (refuseWhileBusy())
         return;
     QString title = m_document.wikiPage().title;
     if (title.isEmpty()) {
@@ -145,6 +185,9 @@ void WikiCommands::saveToWiki()
         if (title.isEmpty())
             return;
     }
+    const bool blank = WikiClient::isBlank(m_editor.text());
+    if (blank && !HebrewMessageBox::askYesNo(BlankQuestion.arg(title)))
+        return;
     const std::optional<QString> summary = ask(QStringLiteral("שמור בוויקי"), QStringLiteral("תקציר העריכה:"),
                                                QString());
     if (!summary)
@@ -152,53 +195,94 @@ void WikiCommands::saveToWiki()
     const QString user = m_preferences.wikiUser();
     if (user.isEmpty())
         return HebrewMessageBox::notice(NoUserMessage);
-    WikiPasswordStore::read(user, this, [this, title, summary, user](const QString &password, const QString &error) {
-        if (password.isEmpty()) {
-            HebrewMessageBox::notice(error.isEmpty() ? NoPasswordMessage.arg(user) : error);
-            return;
-        }
-        save(title, *summary, password);
-    });
+    m_busy = true;
+    WikiPasswordStore::read(user, this,
+                            [this, title, summary, user, blank](const QString &password, const QString &error) {
+                                if (password.isEmpty()) {
+                                    finish();
+                                    HebrewMessageBox::notice(error.isEmpty() ? NoPasswordMessage.arg(user) : error);
+                                    return;
+                                }
+                                save(title, *summary, password, blank);
+                            });
 }
 
-void WikiCommands::save(const QString &title, const QString &summary, const QString &password)
+bool WikiCommands::stillTheDocument(const WikiPage &page, const QString &fileName) const
+{
+    return m_document.wikiPage() == page && m_document.fileName() == fileName;
+}
+
+void WikiCommands::save(const QString &title, const QString &summary, const QString &password, bool allowBlank)
 {
     begin(QStringLiteral("שומר את \"%1\" בוויקי...").arg(title));
     // What is saved is the text as it stands now; typing meanwhile stays modified.
     const QString text = m_editor.text();
-    DocumentModel::WikiPage base = m_document.wikiPage();
+    const WikiPage remembered = m_document.wikiPage();
+    const QString fileName = m_document.fileName();
+    WikiPage base = remembered;
     if (base.title != title)
-        base = DocumentModel::WikiPage{title};
-    m_client->login(m_preferences.wikiUser(), password, [this, text, summary, base](const WikiError &error) {
+        base = WikiPage{title};
+    m_client->login(m_preferences.wikiUser(), password, [=, this](const WikiError &error) {
         if (!error.ok()) {
             end();
             return report(error);
         }
-        WikiEdit edit{base.title, text, summary, base.revision, base.revisionTimestamp, base.startTimestamp};
+        // A document that was never on the wiki makes a new page, never one over another.
+        WikiEdit edit{base, text, summary};
         edit.create = base.revision == 0;
-        m_client->savePage(edit, [this, text, base](const WikiError &e, qint64 revision) {
+        edit.allowBlank = allowBlank;
+        m_client->savePage(edit, [=, this](const WikiError &e, const WikiPage &saved) {
             end();
+            // Another document came into the editor meanwhile; it is not this page's.
+            if (!stillTheDocument(remembered, fileName))
+                return report(e);
             if (e.ok() || e.kind == WikiError::NoChange) {
-                DocumentModel::WikiPage page = base;
-                page.revision = e.ok() ? revision : base.revision;
-                page.revisionTimestamp.clear();
-                page.startTimestamp.clear();
-                m_document.setWikiPage(page);
-                // The text on the wiki is the saved copy, and the file keeps up with it.
-                if (m_document.fileName().isEmpty()) {
-                    m_document.setSavedText(text);
-                    m_document.showSaveIndication();
-                } else {
-                    m_documents.saveToCurrentFile();
-                }
+                adopt(saved, text);
                 if (!e.ok())
                     report(e);
             } else if (e.kind == WikiError::EditConflict) {
                 offerComparison(e);
+            } else if (e.maybeSaved) {
+                offerCheck(e, base.title, text);
             } else {
                 report(e);
             }
         });
+    });
+}
+
+void WikiCommands::adopt(const WikiPage &page, const QString &text)
+{
+    m_document.setWikiPage(page);
+    // The text on the wiki is the saved copy, and the file keeps up with it.
+    if (m_document.fileName().isEmpty()) {
+        m_document.setSavedText(text);
+        m_document.showSaveIndication();
+    } else {
+        m_documents.saveToCurrentFile();
+    }
+}
+
+// Reads what the wiki holds now: the text sent is either there or not.
+void WikiCommands::offerCheck(const WikiError &failure, const QString &title, const QString &text)
+{
+    const QString said = failure.kind == WikiError::Cancelled ? CancelledSaveText : failure.message();
+    if (!HebrewMessageBox::askYesNo(said + CheckQuestion))
+        return;
+    const WikiPage remembered = m_document.wikiPage();
+    const QString fileName = m_document.fileName();
+    begin(QStringLiteral("בודק את \"%1\" בוויקי...").arg(title));
+    m_client->readPage(title, [=, this](const WikiError &error, const WikiPage &page, const QString &now) {
+        end();
+        if (!stillTheDocument(remembered, fileName))
+            return;
+        if (!error.ok() && error.kind != WikiError::PageMissing)
+            return report(error);
+        if (error.ok() && storedForm(now) == storedForm(WikiClient::textForWiki(text))) {
+            adopt(page, text);
+            return HebrewMessageBox::notice(SavedAfterAllMessage.arg(page.title).arg(page.revision));
+        }
+        HebrewMessageBox::notice(NotSavedMessage.arg(page.title));
     });
 }
 
@@ -207,15 +291,15 @@ void WikiCommands::offerComparison(const WikiError &conflict)
     if (!HebrewMessageBox::askYesNo(conflict.message() + CompareQuestion))
         return;
     begin(QStringLiteral("קורא את \"%1\" מהוויקי...").arg(conflict.title));
-    m_client->readPage(conflict.title, [this](const WikiError &error, const WikiPage &page) {
+    m_client->readPage(conflict.title, [this](const WikiError &error, const WikiPage &page, const QString &text) {
         end();
         if (!error.ok())
             return report(error);
-        showComparison(page);
+        showComparison(page, text);
     });
 }
 
-void WikiCommands::showComparison(const WikiPage &page)
+void WikiCommands::showComparison(const WikiPage &page, const QString &text)
 {
     if (!m_comparison) {
         auto *window = new QDialog(&m_window, Qt::Window);
@@ -228,15 +312,11 @@ void WikiCommands::showComparison(const WikiPage &page)
         m_comparison->setFont(HebrewUi::davidFont(16));
         layout->addWidget(m_comparison);
     }
-    m_comparison->setPlainText(WikiClient::textForEditor(page.text));
+    m_comparison->setPlainText(WikiClient::textForEditor(text));
     QWidget *window = m_comparison->window();
     window->setWindowTitle(QStringLiteral("%1 בוויקי (גרסה %2)").arg(page.title).arg(page.revision));
     window->show();
     window->raise();
     // Saving again goes on top of what the user has now seen.
-    DocumentModel::WikiPage base = m_document.wikiPage();
-    base.revision = page.revision;
-    base.revisionTimestamp = page.revisionTimestamp;
-    base.startTimestamp = page.startTimestamp;
-    m_document.setWikiPage(base);
+    m_document.setWikiPage(page);
 }

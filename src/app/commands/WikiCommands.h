@@ -1,8 +1,10 @@
 #pragma once
 
 #include "wiki/WikiError.h"
+#include "wiki/WikiPage.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -17,11 +19,11 @@ class QPlainTextEdit;
 class QProgressDialog;
 class QWidget;
 class WikiClient;
-struct WikiPage;
 
 // "פתח מהוויקי" and "שמור בוויקי": a page read from the wiki into the editor and saved
 // back on top of the revision it was read at. The window keeps answering meanwhile;
-// the progress box cancels. A failure never touches the text in the editor.
+// the progress box cancels. A failure never touches the text in the editor, nor the
+// page and revision the document remembers.
 class WikiCommands : public QObject
 {
     Q_OBJECT
@@ -33,7 +35,9 @@ public:
 
     void openFromWiki();
     void saveToWiki();
-    bool busy() const;
+    // From the first question's answer to the last answer of the wiki, the password
+    // read included: another command is refused meanwhile.
+    bool busy() const { return m_busy; }
 
     // The wiki's current text beside the editor after a conflict; null until shown.
     QPlainTextEdit *comparison() const { return m_comparison; }
@@ -45,6 +49,12 @@ public:
     static const QString OpenQuestion;
     static const QString CreateQuestion;
     static const QString CompareQuestion;
+    static const QString BlankQuestion;
+    static const QString CheckQuestion;
+    static const QString CancelledSaveText;
+    static const QString SavedAfterAllMessage;
+    static const QString NotSavedMessage;
+    static const QString BusyMessage;
     static const QString NoUserMessage;
     static const QString NoPasswordMessage;
 
@@ -54,13 +64,17 @@ signals:
 
 private:
     std::optional<QString> ask(const QString &caption, const QString &label, const QString &initial);
+    bool refuseWhileBusy();
     void begin(const QString &label);
     void end();
-    void load(const WikiPage &page);
-    void save(const QString &title, const QString &summary, const QString &password);
-    void saved(qint64 revision);
+    void finish();
+    void load(const WikiPage &page, const QString &text);
+    void save(const QString &title, const QString &summary, const QString &password, bool allowBlank);
+    void adopt(const WikiPage &page, const QString &text);
+    void offerCheck(const WikiError &failure, const QString &title, const QString &text);
     void offerComparison(const WikiError &conflict);
-    void showComparison(const WikiPage &page);
+    void showComparison(const WikiPage &page, const QString &text);
+    bool stillTheDocument(const WikiPage &page, const QString &fileName) const;
     void report(const WikiError &error);
 
     EditorAdapter &m_editor;
@@ -69,7 +83,8 @@ private:
     const PreferencesModel &m_preferences;
     QWidget &m_window;
     std::unique_ptr<WikiClient> m_client;
-    QProgressDialog *m_progress = nullptr;
+    QPointer<QProgressDialog> m_progress;
     QPlainTextEdit *m_comparison = nullptr;
     Asker m_ask;
+    bool m_busy = false;
 };

@@ -2,22 +2,38 @@
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/WikiCommands.h"
 #include "platform/WikiPasswordStore.h"
+#include "support/CannedWiki.h"
 #include "support/TestWiki.h"
 #include "wiki/WikiClient.h"
 #include "wiki/WikiSync.h"
 
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The window's wiring: the client's cases are its own test's.
+namespace {
+
+// "T" at revision 21 holding `text`, escaped for JSON.
+CannedWiki::Answer pageAt21(const QByteArray &text)
+{
+    return CannedWiki::json(R"({"query":{"pages":[{"title":"T","revisions":[{"revid":21,"slots":{"main":{"content":")"
+                            + text + R"("}}}]}]}})");
+}
+
+} // namespace
+
+// The window's wiring: the client's cases are its own test's. The round trip runs
+// against a real MediaWiki, the progress box and the uncertain save against a canned one.
 class WikiCommandsTest : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     TestWiki m_wiki;
+    QString m_noWiki;
+    std::unique_ptr<CannedWiki> m_canned;
     std::unique_ptr<MainWindow> m_form;
     QStringList m_answers;
 
@@ -30,28 +46,46 @@ class WikiCommandsTest : public QObject
             QVERIFY(spy.wait(20000));
     }
 
-    QString wikiText(const QString &title)
+    // The wiki's current revision and text of the page.
+    std::pair<qint64, QString> wikiPage(const QString &title)
     {
         WikiClient client(m_wiki.api());
         WikiPage page;
-        WikiSync::readPage(client, title, &page);
-        return page.text;
+        QString text;
+        WikiSync::readPage(client, title, &page, &text);
+        return {page.revision, text};
     }
 
     void type(const QString &text) { m_form->editor().apply(EditorState{text, int(text.size()), 0}); }
+
+    QProgressDialog *progress() { return m_form->findChild<QProgressDialog *>(QStringLiteral("WikiProgress")); }
+
+    // A canned wiki where "T" does not exist yet and an edit is answered by `edit`.
+    void useCanned(const CannedWiki::Answer &edit)
+    {
+        m_canned = std::make_unique<CannedWiki>([edit](const CannedWiki::Request &r) {
+            if (r["action"] == QLatin1String("edit"))
+                return edit;
+            if (r["action"] == QLatin1String("query") && !r.has("meta"))
+                return CannedWiki::json(R"({"query":{"pages":[{"title":"T","missing":true}]}})");
+            return CannedWiki::session(r);
+        });
+        m_form->preferences().setWikiApi(m_canned->api().toString());
+    }
 
 private slots:
     void initTestCase()
     {
         MainWindowFixture::startTestCase();
-        WikiPasswordStore::setInMemoryForTesting(true);
-        QString reason;
-        if (!m_wiki.start(&reason))
-            QSKIP(qPrintable(reason));
+        WikiPasswordStore::setInMemoryForTesting(true, true);
+        if (!m_wiki.start(&m_noWiki))
+            qInfo("%s", qPrintable(m_noWiki));
     }
 
     void init()
     {
+        if (!m_noWiki.isEmpty() && !QByteArray(QTest::currentTestFunction()).startsWith("canned"))
+            QSKIP(qPrintable(m_noWiki));
         MainWindowFixture::freshSettings(m_dir);
         m_form = std::make_unique<MainWindow>();
         m_form->preferences().setWikiApi(m_wiki.api().toString());
@@ -65,24 +99,36 @@ private slots:
         HebrewMessageBox::clearAsked();
     }
 
-    void cleanup() { m_form.reset(); }
+    void cleanup()
+    {
+        m_form.reset();
+        m_canned.reset();
+    }
 
-    // The jump box's abbreviation is written out; the page comes in as CR LF text.
+    // The jump box's abbreviation is written out; the page comes in as CR LF text, and
+    // each save moves the revision the next one builds on.
     void openEditSave()
     {
-        m_wiki.editAs(QStringLiteral("Other"), QStringLiteral("תבנית:ניסוי"), QStringLiteral("a\nb"));
+        const QString title = QStringLiteral("תבנית:ניסוי");
+        m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("a\nb"));
         m_answers = QStringList{QStringLiteral("ת:ניסוי")};
         press("OpenFromWiki");
         QCOMPARE(m_form->editor().text(), QStringLiteral("a\r\nb"));
-        QVERIFY(m_form->windowTitle().contains(QStringLiteral("תבנית:ניסוי")));
+        QVERIFY(m_form->windowTitle().contains(title));
         QVERIFY(!m_form->documentCommands().isModified());
+        QCOMPARE(m_form->document().wikiPage().revision, wikiPage(title).first);
 
-        type(QStringLiteral("a\r\nb\r\nג"));
-        m_answers = QStringList{QStringLiteral("תקציר")};
-        press("SaveToWiki");
-        QVERIFY2(MainWindowFixture::askedTexts().isEmpty(), qPrintable(MainWindowFixture::askedTexts().join(u'\n')));
-        QCOMPARE(wikiText(QStringLiteral("תבנית:ניסוי")), QStringLiteral("a\nb\nג"));
-        QVERIFY(!m_form->documentCommands().isModified());
+        for (const QString &text : {QStringLiteral("a\r\nb\r\nג"), QStringLiteral("a\r\nb\r\nגד")}) {
+            type(text);
+            m_answers = QStringList{QStringLiteral("תקציר")};
+            press("SaveToWiki");
+            QVERIFY2(MainWindowFixture::askedTexts().isEmpty(),
+                     qPrintable(MainWindowFixture::askedTexts().join(u'\n')));
+            const auto [revision, onWiki] = wikiPage(title);
+            QCOMPARE(onWiki, WikiClient::textForWiki(text));
+            QCOMPARE(m_form->document().wikiPage().revision, revision);
+            QVERIFY(!m_form->documentCommands().isModified());
+        }
     }
 
     // After a conflict the wiki's text is shown beside, and a second save goes on top.
@@ -97,7 +143,7 @@ private slots:
         m_answers = QStringList{QString()};
         HebrewMessageBox::presetAnswer(QMessageBox::Yes);
         press("SaveToWiki", 2);
-        QCOMPARE(wikiText(title), QStringLiteral("theirs"));
+        QCOMPARE(wikiPage(title).second, QStringLiteral("theirs"));
         QVERIFY(m_form->wikiCommands().comparison());
         QCOMPARE(m_form->wikiCommands().comparison()->toPlainText(), QStringLiteral("theirs"));
         QCOMPARE(m_form->editor().text(), QStringLiteral("mine"));
@@ -105,7 +151,80 @@ private slots:
 
         m_answers = QStringList{QString()};
         press("SaveToWiki");
-        QCOMPARE(wikiText(title), QStringLiteral("mine"));
+        QCOMPARE(wikiPage(title).second, QStringLiteral("mine"));
+    }
+
+    // The progress box shows while the wiki takes its time, and is gone with the answer:
+    // nothing modal is left to swallow the keys typed next.
+    void cannedSaveEndsCleanly()
+    {
+        useCanned(CannedWiki::Answer{
+            200,
+            R"({"edit":{"result":"Success","title":"T","newrevid":12,"newtimestamp":"2024-01-01T00:00:00Z"}})",
+            {},
+            800});
+        m_form->show();
+        type(QStringLiteral("new page"));
+        m_answers = QStringList{QStringLiteral("T"), QStringLiteral("summary")};
+        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
+        MainWindowFixture::press(*m_form, "SaveToWiki");
+        QTRY_VERIFY(progress() && progress()->isVisible());
+        QVERIFY(spy.wait(20000));
+        QVERIFY(!progress() || !progress()->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(m_form->document().wikiPage().revision, 12);
+        QVERIFY(!m_form->documentCommands().isModified());
+        // A document that was never on the wiki makes a new page, never one over another.
+        QCOMPARE(m_canned->requestsWith("action", QStringLiteral("edit")).first()["createonly"], QStringLiteral("1"));
+    }
+
+    // The password is read from the store in the background: the operation has begun.
+    void cannedSecondCommandRefused()
+    {
+        useCanned(CannedWiki::json(R"({"edit":{"result":"Success","title":"T","newrevid":3}})"));
+        type(QStringLiteral("x"));
+        m_answers = QStringList{QStringLiteral("T"), QString()};
+        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
+        MainWindowFixture::press(*m_form, "SaveToWiki");
+        MainWindowFixture::press(*m_form, "OpenFromWiki");
+        QCOMPARE(MainWindowFixture::askedTexts(), QStringList{WikiCommands::BusyMessage});
+        QVERIFY(spy.wait(20000));
+        QCOMPARE(m_form->document().wikiPage().revision, 3);
+    }
+
+    // A save cancelled after it was sent may or may not be on the wiki: the page is read
+    // and the document follows what is there.
+    void cannedCancelledSave_data()
+    {
+        QTest::addColumn<QByteArray>("onWiki");
+        QTest::addColumn<qint64>("revision");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("it was saved") << QByteArray("mine\\n") << qint64(21)
+                                      << WikiCommands::SavedAfterAllMessage.arg(QStringLiteral("T")).arg(21);
+        QTest::newRow("it was not") << QByteArray("theirs") << qint64(0)
+                                    << WikiCommands::NotSavedMessage.arg(QStringLiteral("T"));
+    }
+
+    void cannedCancelledSave()
+    {
+        QFETCH(QByteArray, onWiki);
+        QFETCH(qint64, revision);
+        QFETCH(QString, notice);
+        useCanned(CannedWiki::Answer{200, {}, {}, 0, 0, true});
+        type(QStringLiteral("mine"));
+        m_answers = QStringList{QStringLiteral("T"), QString()};
+        HebrewMessageBox::presetAnswer(QMessageBox::Yes);
+        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
+        MainWindowFixture::press(*m_form, "SaveToWiki");
+        QTRY_COMPARE(m_canned->requestsWith("action", QStringLiteral("edit")).size(), 1);
+        m_canned->setScript([onWiki](const CannedWiki::Request &) { return pageAt21(onWiki); });
+        emit progress()->canceled(); // its button
+        QTRY_COMPARE(spy.size(), 2);
+        QCOMPARE(MainWindowFixture::askedTexts(),
+                 (QStringList{WikiCommands::CancelledSaveText + WikiCommands::CheckQuestion, notice}));
+        QCOMPARE(m_form->document().wikiPage().revision, revision);
+        QCOMPARE(m_form->documentCommands().isModified(), revision == 0);
+        QCOMPARE(m_form->editor().text(), QStringLiteral("mine"));
     }
 
     // Last, as it stops the wiki: the text stays in the editor, still modified.
