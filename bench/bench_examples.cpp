@@ -64,6 +64,36 @@ void BM_WriteSentences(benchmark::State &state)
     }
 }
 
+// An entry built to make the write-back work hard: every definition with a sentence
+// beside it and a quotation under its own sub-heading, so that every row and every
+// definition meet. "עדכן" with no edits, reading included, at doubling sizes.
+QString manyDefinitions(int definitions)
+{
+    QString defs;
+    QString quotes;
+    for (int d = 1; d <= definitions; ++d) {
+        defs += QStringLiteral("# הגדרה %1 של הערך, ארוכה מעט כמו הגדרה אמיתית.\r\n#:* משפט מדגים %1.\r\n").arg(d);
+        quotes += QStringLiteral("====%1====\r\n* מובאה %1\r\n").arg(d);
+    }
+    return QStringLiteral("==שָׁלוֹם==\r\n{{ניתוח דקדוקי}}\r\n") + defs + QStringLiteral("\r\n===מובאות נוספות===\r\n")
+        + quotes + QStringLiteral("\r\n[[קטגוריה:x]]");
+}
+
+void BM_UpdateManyDefinitions(benchmark::State &state)
+{
+    const EditorState start{manyDefinitions(int(state.range(0))), 20, 0};
+    state.counters["MB"] = double(start.text.size() * 2) / 1e6;
+    for (auto _ : state) {
+        RegEx regex;
+        const EntrySentences sentences = Sentences::read(regex, start);
+        const SentencesWriteBack w = Sentences::writeBack(regex, start, sentences);
+        if (w.status != SentencesWriteBack::Written)
+            state.SkipWithError("not written");
+        benchmark::DoNotOptimize(w);
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 MainWindow &window()
 {
     static auto *w = new MainWindow;
@@ -100,6 +130,13 @@ constexpr int64_t kDump = 5 * 1024 * 1024;
 
 BENCHMARK(BM_ReadSentences)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSentences)->Args({kPage, 0})->Args({kDump, 0})->Args({kDump, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UpdateManyDefinitions)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_SentencesInTheWindow)->Arg(kPage)->Arg(kDump)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)

@@ -20,18 +20,30 @@ qsizetype searchFrom(int start)
     return start > 0 ? start - 1 : 0;
 }
 
-// The end of a block whose first line begins at `lineStart` (0-based) and which sits
-// behind the line break at `lineStart - 2`: the first blank line, the line break
-// before the next headword heading line, or the end of the text. An empty block (a
-// blank line right away) ends before it starts.
-qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart)
+} // namespace
+
+qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind)
 {
-    const qsizetype blank = text.indexOf(kBlankLine, lineStart - 2);
+    const qsizetype blank = text.indexOf(kBlankLine, std::max<qsizetype>(lineStart - 2, 0));
     qsizetype end = blank < 0 ? text.size() : blank;
+    // A heading line ends the block as a blank line does; the further quotations keep
+    // their definition sub-headings.
+    for (qsizetype at = lineStart;;) {
+        const QStringView line = QStringView(text).sliced(at);
+        if (line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"===="))) {
+            end = std::max<qsizetype>(at - 2, 0);
+            break;
+        }
+        const qsizetype lineBreak = text.indexOf(kLineBreak, at);
+        if (lineBreak < 0 || lineBreak >= end)
+            break;
+        at = lineBreak + 2;
+    }
     const qsizetype firstBreak = text.indexOf(kLineBreak, lineStart);
     if (firstBreak < 0 || firstBreak >= end)
         return end;
-    // Later lines of the block only: a heading there starts another entry.
+    // Later lines of the block only: a headword heading there starts another entry,
+    // wherever it stands in its line.
     const QString rest = text.mid(firstBreak, end - firstBreak);
     const QList<HeadingMatch> headings = HeadingMatches::find(regex, HeadingMatches::entryPattern(), rest);
     if (!headings.isEmpty())
@@ -39,10 +51,12 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart)
     return end;
 }
 
+namespace {
+
 // The block whose first line begins at `lineStart`; null when it holds nothing.
-BlockSpan blockSpan(RegEx &regex, const QString &text, qsizetype lineStart)
+BlockSpan blockSpan(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind)
 {
-    const qsizetype end = blockEnd(regex, text, lineStart);
+    const qsizetype end = blockEnd(regex, text, lineStart, kind);
     if (end <= lineStart || EntryText::trim(QStringView(text).sliced(lineStart, end - lineStart)).isEmpty())
         return {};
     return {lineStart, std::min(end + 2, text.size())};
@@ -57,14 +71,17 @@ QString blockText(const QString &text, BlockSpan span)
 
 BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
 {
+    // A text without a heading may open with its first definition line.
+    if (searchFrom(start) == 0 && text.startsWith(u'#'))
+        return blockSpan(regex, text, 0, BlockKind::Definitions);
     const qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
-    return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2);
+    return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
     const qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start));
-    return h < 0 ? BlockSpan() : blockSpan(regex, text, h + kFurtherQuotesHeading.size());
+    return h < 0 ? BlockSpan() : blockSpan(regex, text, h + kFurtherQuotesHeading.size(), BlockKind::FurtherQuotes);
 }
 
 } // namespace

@@ -3,9 +3,18 @@
 #include "wikitext/Hebrew.h"
 #include "wikitext/WebAddresses.h"
 
+#include <optional>
+
 namespace Preview {
 
 namespace {
+
+const QString kVerbTemplate = QStringLiteral("{{נטיות פעלים");
+
+bool isSpace(QChar c)
+{
+    return c.unicode() < 33;
+}
 
 // The part before `mark`, when there is one.
 QString before(const QString &title, const QString &mark)
@@ -15,17 +24,95 @@ QString before(const QString &title, const QString &mark)
 }
 
 // The title of an ordinary entry: its first heading without points, qualifiers or a
-// template after it.
+// template after it. The heading is the line of the text's first "==", up to the
+// last "==" of that line; spaces after it do not carry the title into the next lines.
 QString entryTitle(const QString &text)
 {
     const qsizetype open = text.indexOf(QStringLiteral("=="));
-    const qsizetype close = text.indexOf(QStringLiteral("==\r\n"));
-    if (open < 0 || close < open + 2)
+    if (open < 0)
+        return {};
+    qsizetype lineEnd = open;
+    while (lineEnd < text.size() && text.at(lineEnd) != u'\r' && text.at(lineEnd) != u'\n')
+        ++lineEnd;
+    while (lineEnd > open && isSpace(text.at(lineEnd - 1)))
+        --lineEnd;
+    const qsizetype close = lineEnd - 2;
+    if (close < open + 2 || QStringView(text).sliced(close, 2) != u"==")
         return {};
     QString title = Hebrew::stripVowelPoints(text.sliced(open + 2, close - open - 2));
     title = before(title, QStringLiteral(" {"));
     title = before(title, QStringLiteral(" ("));
     return title.trimmed();
+}
+
+// Where the template opened at `start` closes: its "}}", nested templates counted, or
+// the end of the text.
+qsizetype templateClose(const QString &text, qsizetype start)
+{
+    int depth = 0;
+    for (qsizetype i = start; i + 1 < text.size(); ++i) {
+        const QStringView pair = QStringView(text).sliced(i, 2);
+        if (pair == u"{{") {
+            ++depth;
+            ++i;
+        } else if (pair == u"}}") {
+            if (--depth == 0)
+                return i;
+            ++i;
+        }
+    }
+    return text.size();
+}
+
+// The value of the verb template's root parameter, wherever the parameter stands in
+// it (on the template's first line or on a line of its own); nothing when no verb
+// template has one.
+std::optional<QString> rootParameter(const QString &text)
+{
+    for (qsizetype at = text.indexOf(kVerbTemplate); at >= 0; at = text.indexOf(kVerbTemplate, at + 1)) {
+        const qsizetype close = templateClose(text, at);
+        int depth = 0;
+        qsizetype param = -1;
+        // Each parameter of the template's own, from its bar to the next one or the end.
+        for (qsizetype i = at + 2; i <= close; ++i) {
+            const bool last = i == close;
+            if (!last && (text.at(i) == u'{' || text.at(i) == u'[')) {
+                ++depth;
+                continue;
+            }
+            if (!last && (text.at(i) == u'}' || text.at(i) == u']') && depth > 0) {
+                --depth;
+                continue;
+            }
+            if (last || (text.at(i) == u'|' && depth == 0)) {
+                if (param >= 0) {
+                    const QString p = text.sliced(param, i - param);
+                    const qsizetype equals = p.indexOf(u'=');
+                    if (equals >= 0 && p.first(equals).trimmed() == QStringLiteral("שורש"))
+                        return p.sliced(equals + 1);
+                }
+                param = i + 1;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The root as its category names it: without maqaf or hyphens, without markup, a
+// distinguishing letter after a space ("ס־פ־ר <small>א</small>" is "ספר א").
+QString rootName(QString value)
+{
+    value.remove(u'-');
+    value.remove(QChar(Hebrew::Maqaf));
+    for (qsizetype open = value.indexOf(u'<'); open >= 0; open = value.indexOf(u'<', open)) {
+        const bool comment = QStringView(value).sliced(open).startsWith(u"<!--");
+        qsizetype close = comment ? value.indexOf(QStringLiteral("-->"), open) : value.indexOf(u'>', open);
+        close = close < 0 ? value.size() : close + (comment ? 3 : 1);
+        value.replace(open, close - open, u' ');
+    }
+    value.remove(QStringLiteral("'''"));
+    value.remove(QStringLiteral("''"));
+    return value.simplified();
 }
 
 } // namespace
@@ -35,15 +122,8 @@ PreviewResult prepare(const QString &text)
     PreviewResult result;
     result.text = text;
     QString title;
-    if (!text.contains(QStringLiteral("נטיות פעלים|שורש="))) {
-        title = entryTitle(text);
-    } else {
-        const QString key = QStringLiteral("שורש=");
-        const qsizetype at = text.indexOf(key) + key.size();
-        qsizetype end = text.indexOf(QStringLiteral("\r\n"), at);
-        if (end < 0)
-            end = text.size();
-        const QString root = text.sliced(at, end - at).remove(u'-').trimmed();
+    if (const std::optional<QString> value = rootParameter(text)) {
+        const QString root = rootName(*value);
         // Without a root there is neither a category letter nor a category page.
         if (root.isEmpty()) {
             result.status = PreviewResult::NoRoot;
@@ -55,6 +135,8 @@ PreviewResult prepare(const QString &text)
         result.text.replace(QStringLiteral("=\r\n\r\n"), none + QStringLiteral("\r\n"));
         result.text.replace(QStringLiteral("קטגוריה:אות"), QStringLiteral("קטגוריה:") + root.at(0));
         title = QStringLiteral("קטגוריה:") + root + QStringLiteral(" (שורש)");
+    } else {
+        title = entryTitle(text);
     }
     if (title.isEmpty()) {
         result.text = text;

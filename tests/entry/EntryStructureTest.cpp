@@ -80,6 +80,9 @@ private slots:
             << page({kShalom, "# ראו ==בַּיִת==", "# b", "", "x"}) << "# ראו ==בַּיִת==\r\n# b\r\n";
         QTest::newRow("the next entry's heading after a blank line")
             << page({kShalom, "# a", "", kBayit, "# b"}) << "# a\r\n";
+        QTest::newRow("a section heading right under it")
+            << page({kShalom, "# a", "#:* b", "===מובאות נוספות===", "* q", ""}) << "# a\r\n#:* b\r\n";
+        QTest::newRow("the text opens with it") << page({"# a", "# b", "", "# c"}) << "# a\r\n# b\r\n";
     }
 
     void readDefinitionsBlock()
@@ -104,6 +107,11 @@ private slots:
         QTest::newRow("an empty section reads as none, not as the next section")
             << page({"===מובאות נוספות===", "", "===קישורים חיצוניים===", "* x", "", ""}) << 0 << "";
         QTest::newRow("no blank line: to the end") << page({"===מובאות נוספות===", "* q"}) << 0 << "* q\r\n";
+        QTest::newRow("its sub-headings stay, a section heading right under it ends it")
+            << page({"===מובאות נוספות===", "====1====", "* q", "===צירופים===", "* x", ""}) << 0
+            << "====1====\r\n* q\r\n";
+        QTest::newRow("a section heading right under its heading: empty")
+            << page({"===מובאות נוספות===", "===צירופים===", "* x", ""}) << 0 << "";
         QTest::newRow("stops before the next entry")
             << page({"===מובאות נוספות===", "* q", kBayit, "# b", ""}) << 0 << "* q\r\n";
     }

@@ -25,6 +25,10 @@ private slots:
         QTest::newRow("qualifier dropped, points removed") << "==שָׁלוֹם (פירוש)==\r\n# x" << Edit.arg("שלום");
         QTest::newRow("a template after the headword") << "==בַּיִת {{ש}}==\r\nx" << Edit.arg("בית");
         QTest::newRow("a quotation mark and an ampersand escaped") << "==צה\"ל & co==\r\n" << Edit.arg("צה%22ל %26 co");
+        QTest::newRow("spaces after the heading") << "==שָׁלוֹם== \t\r\n# x==\r\n" << Edit.arg("שלום");
+        QTest::newRow("the last heading of the text, no line break after it") << "x\r\n==שָׁלוֹם==" << Edit.arg("שלום");
+        QTest::newRow("one == alone on its line") << "==\r\n==שָׁלוֹם==\r\n"
+                                                  << "";
         QTest::newRow("no heading line") << "==שָׁלוֹם== x"
                                          << "";
         QTest::newRow("the first heading ends before it begins") << "x==\r\n==y"
@@ -50,6 +54,37 @@ private slots:
         QCOMPARE(p.text,
                  lines({"{{נטיות פעלים|שורש=כ-ת-ב", "|בניין=-אין-", "|עבר=כתב", "|הווה=-אין-", "}}", "",
                         "[[קטגוריה:כ]]", "|x=-אין-", "", "y"}));
+    }
+
+    // Root pages as the verb dialog writes them and as the wiki holds them.
+    void rootTitle_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("category"); // what "קטגוריה:אות" becomes
+        QTest::newRow("maqaf") << lines({"השורש כ־ת־ב הוא שורש מגזרת השלמים.", "", "===נטיות הפעלים===",
+                                         "{{נטיות פעלים|שורש=כ־ת־ב", "|קל עבר=כָּתַב", "}}", "[[קטגוריה:אות]]"})
+                               << Edit.arg("קטגוריה:כתב (שורש)") << "[[קטגוריה:כ]]";
+        QTest::newRow("distinguishing letter") << lines(
+            {"===נטיות הפעלים===", "{{נטיות פעלים|שורש=ס־פ־ר <small>א</small>", "|קל עבר=", "}}", "[[קטגוריה:אות]]"})
+                                               << Edit.arg("קטגוריה:ספר א (שורש)") << "[[קטגוריה:ס]]";
+        QTest::newRow("template on several lines, root not first")
+            << lines({"===נטיות הפעלים===", "{{נטיות פעלים", "|גזרה={{ל|שלמים}}", "| שורש = ע-ר-ך<small>ב</small> ",
+                      "|קל עבר=", "}}", "[[קטגוריה:אות]]"})
+            << Edit.arg("קטגוריה:ערך ב (שורש)") << "[[קטגוריה:ע]]";
+        QTest::newRow("a root inside another template is not the page's")
+            << lines({"==שָׁלוֹם==", "{{נטיות פעלים", "|ראו={{x|שורש=ש-ל-ם}}", "}}", "[[קטגוריה:אות]]"})
+            << Edit.arg("שלום") << "[[קטגוריה:אות]]";
+    }
+
+    void rootTitle()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, address);
+        QFETCH(QString, category);
+        const PreviewResult p = Preview::prepare(page);
+        QCOMPARE(p.address, address);
+        QVERIFY(p.text.endsWith(category));
     }
 
     void rootPageWithoutARoot()

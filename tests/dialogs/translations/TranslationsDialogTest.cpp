@@ -126,12 +126,16 @@ private slots:
     // A selected template replaces the list; a selection without one leaves it.
     void showingReadsTheSelection()
     {
-        TranslationsHarness h(QStringLiteral("{{תרגומים|\r\n* רוסית: {{ת|רוסית|mir}}\r\n}}"));
-        QCOMPARE(h.shown(), QStringList{"mir / רוסית"});
+        TranslationsHarness h(QStringLiteral("{{תרגומים|\r\n* רוסית: {{ת|רוסית|mir}} (שלום, עולם)\r\n}}"));
+        QCOMPARE(h.shown(), QStringList{"mir (שלום, עולם) / רוסית"});
         h.add(QStringLiteral("אנגלית"), QStringLiteral("peace"));
-        QCOMPARE(h.shown(), (QStringList{"peace / אנגלית", "mir / רוסית"}));
+        QCOMPARE(h.shown(), (QStringList{"peace / אנגלית", "mir (שלום, עולם) / רוסית"}));
         emit h.list()->header()->sectionClicked(0);
-        QCOMPARE(h.shown(), (QStringList{"mir / רוסית", "peace / אנגלית"}));
+        QCOMPARE(h.shown(), (QStringList{"mir (שלום, עולם) / רוסית", "peace / אנגלית"}));
+        QTest::mouseClick(h.child<QPushButton>("AddAll"), Qt::LeftButton);
+        QCOMPARE(h.written,
+                 QStringLiteral("{{תרגומים|\r\n* רוסית: {{ת|רוסית|mir}} (שלום, עולם)\r\n"
+                                "* אנגלית: {{ת|אנגלית|peace}}\r\n}}"));
         h.dialog.hide();
         h.selection = QStringLiteral("plain");
         h.dialog.show();

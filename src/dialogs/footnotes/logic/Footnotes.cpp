@@ -18,7 +18,8 @@ namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 const QString kReferenceStart = QStringLiteral("{{הפניה|");
-const QString kForbidden = QStringLiteral("|{}[]'\"~!@#$%^&*?+=");
+// Angle brackets too: a name "<ref>" would open a tag the page never closes.
+const QString kForbidden = QStringLiteral("|{}[]'\"~!@#$%^&*?+=<>");
 
 const QString &referencePattern()
 {
@@ -99,12 +100,15 @@ qsizetype trailingSpaceStart(const QString &text)
 
 EntryRange entryRange(RegEx &regex, const QString &text, int caret)
 {
-    const EntryHeading here = EntryStructure::findEntryHeading(regex, text, caret);
+    // Headings where they stand: an earlier entry whose heading reads the same is not
+    // the one under the caret.
+    using EntryStructure::HeadingPlace;
+    const EntryHeading here = EntryStructure::findEntryHeading(regex, text, caret, HeadingPlace::Found);
     EntryRange range{qMax(here.headingStart - 1, 0), here.headingEnd - 1};
     if (regex.failed())
         return range;
     if (range.start > 0 && caret >= range.start) {
-        const EntryHeading first = EntryStructure::findEntryHeading(regex, text, 0);
+        const EntryHeading first = EntryStructure::findEntryHeading(regex, text, 0, HeadingPlace::Found);
         if (first.headingStart != here.headingStart)
             return range;
     }

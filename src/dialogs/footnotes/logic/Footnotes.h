@@ -17,7 +17,8 @@ extern const QString InvalidNameMessage;
 // Why a footnote cannot go into a text without a definition line.
 extern const QString NoDefinitionLineMessage;
 
-// Where the entry under the caret lies, 0-based, end exclusive. The text above the
+// Where the entry under the caret lies, 0-based, end exclusive, its heading taken where
+// it stands even when an earlier heading reads the same. The text above the
 // first heading belongs to the first entry, so that a reference placed there is
 // numbered with that entry's references and its note goes into that entry.
 struct EntryRange
@@ -37,7 +38,8 @@ int countReferencesBefore(RegEx &regex, const QString &text, int start, int care
 // footnotes section is created when the section has none.
 QString insertFootnoteLine(const QString &section, const QString &name, const QString &note, int earlier);
 
-// A name holds none of the characters of wiki markup and no control character.
+// A name holds none of the characters of wiki markup (angle brackets included) and no
+// control character.
 bool isValidName(const QString &name);
 // A reference of the text already carries the name (letters compared caselessly).
 bool isNameTaken(RegEx &regex, const QString &text, const QString &name);

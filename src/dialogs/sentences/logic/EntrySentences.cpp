@@ -3,6 +3,8 @@
 #include "regex/RegEx.h"
 #include "wikitext/Cleanup.h"
 
+#include <QHash>
+
 #include <optional>
 
 namespace Sentences {
@@ -53,14 +55,18 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
                 b.definitions += r.line + LineBreak;
         }
     }
+    // The sentences beside each definition, gathered in one pass; "0" are those above
+    // the first definition line, which stay there.
+    QHash<QString, QString> besideLines;
+    for (const ExampleRow &r : rows) {
+        if (n > 0 && r.placement == beside)
+            besideLines[r.number] += r.line + LineBreak;
+    }
+    b.definitions += besideLines.value(QStringLiteral("0"));
     for (int d = 1; d <= n; ++d) {
         // The definition line as it was read: the table never changes it.
         b.definitions += definitions.at(d - 1).line + LineBreak;
-        const QString number = QString::number(d);
-        for (const ExampleRow &r : rows) {
-            if (r.number == number && r.placement == beside)
-                b.definitions += r.line + LineBreak;
-        }
+        b.definitions += besideLines.value(QString::number(d));
     }
 
     QString group = QStringLiteral("0");
@@ -81,22 +87,32 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
 }
 
 // A new section of further quotations in the entry that ends at `entryEnd`: after the
-// blank line that ends the definitions, or the source or commentators section.
-void insertSection(QString &text, qsizetype definitionsAt, qsizetype entryEnd, const QString &quotes)
+// definitions, or after the source or commentators section that follows them, each
+// ended by a blank line or by the next heading line.
+void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizetype entryEnd, const QString &quotes)
 {
-    qsizetype place = definitionsAt - 2;
+    qsizetype place = definitionsAt;
     for (const QString &heading : {QStringLiteral("===מקור==="), QStringLiteral("===פרשנים מפרשים===")}) {
         const qsizetype at = text.indexOf(heading, place);
         if (at >= 0 && at < entryEnd)
             place = at;
     }
+    if (place != definitionsAt) {
+        const qsizetype lineBreak = text.indexOf(LineBreak, place);
+        place = lineBreak < 0 ? text.size() : lineBreak + 2;
+    }
     const QString section = QuotesHeading + LineBreak + quotes + LineBreak;
-    const qsizetype blank = text.indexOf(QStringLiteral("\r\n\r\n"), place);
-    if (blank >= 0 && blank + 4 <= entryEnd) {
-        text.insert(blank + 4, section);
+    const qsizetype end = EntryStructure::blockEnd(regex, text, place, EntryStructure::BlockKind::Definitions);
+    const QStringView after = QStringView(text).sliced(std::min(end, text.size()));
+    if (after.startsWith(QStringLiteral("\r\n\r\n")) && end + 4 <= entryEnd) {
+        text.insert(end + 4, section);
         return;
     }
-    // No blank line closes that part of the entry: the section goes at its end.
+    if (after.startsWith(QStringLiteral("\r\n=")) && end + 2 < entryEnd) {
+        text.insert(end + 2, section);
+        return;
+    }
+    // Nothing closes that part of the entry: the section goes at its end.
     QString glue;
     const QStringView head = QStringView(text).first(entryEnd);
     if (!head.endsWith(LineBreak))
@@ -183,7 +199,7 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
     text.replace(definitions->at, definitions->end - definitions->at, blocks.definitions);
     const qsizetype newEntryEnd = entryEnd + blocks.definitions.size() - (definitions->end - definitions->at);
     if (!quotes && !blocks.quotes.isEmpty())
-        insertSection(text, definitions->at, std::clamp<qsizetype>(newEntryEnd, 0, text.size()), blocks.quotes);
+        insertSection(regex, text, definitions->at, std::clamp<qsizetype>(newEntryEnd, 0, text.size()), blocks.quotes);
 
     // Cleaned on either side of the definitions' start, so the caret can go there.
     const std::optional<QString> head = cleanUp(regex, text.first(definitions->at));

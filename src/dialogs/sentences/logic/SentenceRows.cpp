@@ -20,23 +20,38 @@ std::optional<qulonglong> wholeNumber(const QString &text)
     return value;
 }
 
-// Numbers first, in numeric order, then any other text by the locale.
-int compareNumbers(const QString &a, const QString &b)
+// What a row is ordered by, worked out once per row rather than at every comparison.
+struct SortKey
 {
-    const std::optional<qulonglong> x = wholeNumber(a);
-    const std::optional<qulonglong> y = wholeNumber(b);
-    if (x && y)
-        return *x < *y ? -1 : (*x > *y ? 1 : 0);
-    if (x || y)
-        return x ? -1 : 1;
-    return QString::localeAwareCompare(a, b);
+    std::optional<qulonglong> number;
+    int placement; // 0 beside the definition, 1 the separate section, 2 anything else
+    const ExampleRow *row;
+    qsizetype index;
+};
+
+SortKey sortKey(const ExampleRow &r, qsizetype index)
+{
+    const int placement = r.placement == EntryStructure::BesideDefinition ? 0
+        : r.placement == EntryStructure::SeparateSection                  ? 1
+                                                                          : 2;
+    return {wholeNumber(r.number), placement, &r, index};
 }
 
-bool before(const ExampleRow &a, const ExampleRow &b)
+// Numbers first, in numeric order, then any other text by the locale; then the
+// placement, "ליד ההגדרה" before "סעיף נפרד".
+bool before(const SortKey &a, const SortKey &b)
 {
-    if (const int c = compareNumbers(a.number, b.number))
+    if (a.number && b.number) {
+        if (*a.number != *b.number)
+            return *a.number < *b.number;
+    } else if (a.number || b.number) {
+        return bool(a.number);
+    } else if (const int c = QString::localeAwareCompare(a.row->number, b.row->number)) {
         return c < 0;
-    return QString::localeAwareCompare(a.placement, b.placement) < 0;
+    }
+    if (a.placement != b.placement || a.placement < 2)
+        return a.placement < b.placement;
+    return QString::localeAwareCompare(a.row->placement, b.row->placement) < 0;
 }
 
 void renumber(QList<ExampleRow> &rows)
@@ -60,7 +75,16 @@ void appendRow(QList<ExampleRow> &rows, const QString &number, const QString &li
 
 void sort(QList<ExampleRow> &rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), before);
+    QList<SortKey> keys;
+    keys.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        keys.append(sortKey(rows.at(i), i));
+    std::stable_sort(keys.begin(), keys.end(), before);
+    QList<ExampleRow> sorted;
+    sorted.reserve(rows.size());
+    for (const SortKey &k : keys)
+        sorted.append(std::move(rows[k.index]));
+    rows = std::move(sorted);
     renumber(rows);
 }
 
@@ -115,7 +139,7 @@ QString normalisedNumber(const QString &number, int definitions)
     if (definitions <= 0)
         return number;
     const std::optional<qulonglong> value = wholeNumber(number);
-    if (!value || *value < 1 || *value > qulonglong(definitions))
+    if (!value || *value > qulonglong(definitions))
         return QStringLiteral("1");
     return QString::number(*value);
 }

@@ -47,9 +47,10 @@ void replaceRow(QList<ExampleRow> &rows, int row, const QString &placement);
 // The question asked before a row is removed.
 QString removeQuestion(const QString &line);
 
-// A definition number as written back: a whole number from 1 to `definitions` in its
-// plain decimal form ("02" is "2"), anything else "1". Without definitions the
-// number is kept.
+// A definition number as written back: a whole number from 0 to `definitions` in its
+// plain decimal form ("02" is "2"), anything else "1". "0" stands for the lines above
+// the first definition, so a sentence read from there stays there. Without
+// definitions the number is kept.
 QString normalisedNumber(const QString &number, int definitions);
 
 } // namespace Sentences

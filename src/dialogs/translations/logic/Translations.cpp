@@ -22,22 +22,123 @@ QString templateWords(QString words)
     return words;
 }
 
-// One line of the template, without its line break, as a row; nothing when it
-// names no language or no words.
-std::optional<TranslationRow> readLine(QString line)
+// Where the translation template starting at `start` ends (behind its "}}"), nested
+// templates and links counted; -1 when it is not closed.
+qsizetype templateEnd(QStringView text, qsizetype start)
 {
-    line.remove(QStringLiteral("* "));
-    line.remove(u'*');
-    const qsizetype colon = line.indexOf(u':');
-    const QString language = colon < 0 ? QString() : line.left(colon);
-    line.remove(language + QStringLiteral(": "));
-    line.remove(kTranslation + language + u'|');
-    line.remove(QStringLiteral("}}"));
-    line.replace(u'|', QStringLiteral(", "));
-    TranslationRow row{EntryText::trim(line), EntryText::trim(language)};
+    int depth = 0;
+    for (qsizetype i = start; i + 1 < text.size(); ++i) {
+        const QStringView pair = text.sliced(i, 2);
+        if (pair == u"{{" || pair == u"[[") {
+            ++depth;
+            ++i;
+        } else if (pair == u"}}" || (pair == u"]]" && depth > 1)) {
+            --depth;
+            ++i;
+            if (depth == 0)
+                return i + 1;
+        }
+    }
+    return -1;
+}
+
+// The parameters of a template's inside, split at the bars that are its own.
+QStringList parameters(QStringView inside)
+{
+    QStringList params;
+    int depth = 0;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < inside.size(); ++i) {
+        const QStringView pair = inside.sliced(i, std::min<qsizetype>(2, inside.size() - i));
+        if (pair == u"{{" || pair == u"[[") {
+            ++depth;
+            ++i;
+        } else if ((pair == u"}}" || pair == u"]]") && depth > 0) {
+            --depth;
+            ++i;
+        } else if (inside.at(i) == u'|' && depth == 0) {
+            params.append(inside.sliced(from, i - from).toString());
+            from = i + 1;
+        }
+    }
+    params.append(inside.sliced(from).toString());
+    return params;
+}
+
+// The parameters of the translation template at `start` that ends at `end`: the
+// language first, then the words.
+QStringList translationParameters(QStringView text, qsizetype start, qsizetype end)
+{
+    const qsizetype inside = start + kTranslation.size();
+    return parameters(text.sliced(inside, end - 2 - inside));
+}
+
+// A line's text as the list shows it: each translation template as its words joined
+// by ", ", the text around the templates as it stands.
+QString shownWords(const QString &line)
+{
+    QString shown;
+    qsizetype from = 0;
+    for (qsizetype at = line.indexOf(kTranslation); at >= 0; at = line.indexOf(kTranslation, from)) {
+        const qsizetype end = templateEnd(line, at);
+        if (end < 0)
+            break;
+        shown += QStringView(line).sliced(from, at - from);
+        shown += translationParameters(line, at, end).mid(1).join(QStringLiteral(", "));
+        from = end;
+    }
+    shown += QStringView(line).sliced(from);
+    return shown;
+}
+
+// One line of the template, without its line break, as a row; nothing when it
+// names no language or no words. The language is what stands before the colon, or,
+// when the line opens with a translation template, that template's language.
+std::optional<TranslationRow> readLine(const QString &line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && (line.at(i) == u'*' || line.at(i).unicode() < 33))
+        ++i;
+    const QString rest = EntryText::trim(QStringView(line).sliced(i));
+    const qsizetype colon = rest.indexOf(u':');
+    const qsizetype first = rest.indexOf(kTranslation);
+    TranslationRow row;
+    if (colon >= 0 && (first < 0 || colon < first)) {
+        row.language = EntryText::trim(QStringView(rest).first(colon));
+        row.line = EntryText::trim(QStringView(rest).sliced(colon + 1));
+    } else if (first == 0) {
+        const qsizetype end = templateEnd(rest, 0);
+        if (end < 0)
+            return std::nullopt;
+        row.language = EntryText::trim(translationParameters(rest, 0, end).constFirst());
+        row.line = rest;
+    }
+    row.words = EntryText::trim(shownWords(row.line));
     if (row.words.isEmpty() || row.language.isEmpty())
         return std::nullopt;
     return row;
+}
+
+QString newTemplate(const QString &language, const QString &words)
+{
+    return kTranslation + language + u'|' + templateWords(words) + QStringLiteral("}}");
+}
+
+// A read line with typed words put at the end of its last translation template, so
+// that a note after the template stays after it.
+QString withWords(const QString &line, const QString &language, const QString &words)
+{
+    qsizetype lastEnd = -1;
+    for (qsizetype at = line.indexOf(kTranslation); at >= 0; at = line.indexOf(kTranslation, at + 1)) {
+        const qsizetype end = templateEnd(line, at);
+        if (end < 0)
+            break;
+        lastEnd = end;
+        at = end - 1;
+    }
+    if (lastEnd < 0)
+        return line + QStringLiteral(", ") + newTemplate(language, words);
+    return QString(line).insert(lastEnd - 2, u'|' + templateWords(words));
 }
 
 } // namespace
@@ -73,6 +174,8 @@ Added add(QList<TranslationRow> &rows, const QString &language, const QString &t
     for (TranslationRow &row : rows) {
         if (row.language == language) {
             row.words += QStringLiteral(", ") + words;
+            if (!row.line.isEmpty())
+                row.line = withWords(row.line, language, words);
             return Added::Extended;
         }
     }
@@ -95,8 +198,8 @@ QString write(const QList<TranslationRow> &rows)
     QString text = kTemplateStart + kLineBreak;
     for (qsizetype i = 0; i < n; ++i) {
         const TranslationRow &row = rows.at(i);
-        text += QStringLiteral("* ") + row.language + QStringLiteral(": ") + kTranslation + row.language + u'|'
-            + templateWords(row.words) + QStringLiteral("}}") + kLineBreak;
+        text += QStringLiteral("* ") + row.language + QStringLiteral(": ")
+            + (row.line.isEmpty() ? newTemplate(row.language, row.words) : row.line) + kLineBreak;
         if (i + 1 == half && n > 5)
             text += u'|' + kLineBreak;
     }

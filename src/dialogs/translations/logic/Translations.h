@@ -15,10 +15,14 @@ struct TranslationRow
 {
     QString words;    // the words in that language, separated by ", "
     QString language; // the language's Hebrew name
+    // What stood after "language: " in a line read from the text, kept as it was so
+    // that notes after a translation and separate templates survive a rewrite; empty
+    // for a row typed in, which is written from its words.
+    QString line = {};
 
     friend bool operator==(const TranslationRow &a, const TranslationRow &b)
     {
-        return a.words == b.words && a.language == b.language;
+        return a.words == b.words && a.language == b.language && a.line == b.line;
     }
 };
 
@@ -40,7 +44,8 @@ enum class Added {
 };
 
 // Adds typed words for a language: to the first row of that language, or as a new
-// row at the end. The caller empties its words field unless Nothing was done.
+// row at the end. A row read from the text takes them into its last translation
+// template. The caller empties its words field unless Nothing was done.
 Added add(QList<TranslationRow> &rows, const QString &language, const QString &typedWords);
 
 // Sorts by the text of one column with the locale's comparison; equal rows keep
@@ -48,7 +53,8 @@ Added add(QList<TranslationRow> &rows, const QString &language, const QString &t
 void sort(QList<TranslationRow> &rows, int column);
 
 // The template, one line per row in the given order, with a column break after the
-// first half of the lines when there are more than five.
+// first half of the lines when there are more than five. A row read from the text
+// keeps its line's text.
 QString write(const QList<TranslationRow> &rows);
 
 // A written template in place of the selection, the caret after it. A selection of
@@ -56,7 +62,8 @@ QString write(const QList<TranslationRow> &rows);
 EditorState writeInPlace(const EditorState &state, const QString &written);
 
 // The rows of a selected template or of bare lines of one, sorted by `sortColumn`;
-// nothing when the selection holds no translation.
+// nothing when the selection holds no translation. A row shows the words of its
+// line's translation templates and the text around them.
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn);
 
 } // namespace Translations

@@ -127,7 +127,8 @@ private slots:
         QTest::newRow("line break") << "a\r\nb" << false;
         QTest::newRow("tab") << "a\tb" << false;
         QTest::newRow("line separator") << "a\u2028b" << false;
-        const QString forbidden = "|{}[]'\"~!@#$%^&*?+=";
+        QTest::newRow("a tag") << "<ref>" << false;
+        const QString forbidden = "|{}[]'\"~!@#$%^&*?+=<>";
         for (QChar c : forbidden)
             QTest::newRow(qPrintable("holding " + QString(c))) << "a" + QString(c) << false;
     }
@@ -197,6 +198,14 @@ private slots:
             << "ג"
             << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "", TextFixtures::kBayit, "# בית{{‸הפניה|1|ג}}.",
                      "", "===הערות שוליים===", "# {{הערה|ג}} הערה", "", kRoot});
+        // Two entries of one headword, as a page of homographs holds them.
+        QTest::newRow("second of two equal headings")
+            << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "", "===הערות שוליים===", "# {{הערה|א}} הערה א", "",
+                     TextFixtures::kShalom, "# שם‸.", "", kRoot})
+            << "ג"
+            << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "", "===הערות שוליים===", "# {{הערה|א}} הערה א", "",
+                     TextFixtures::kShalom, "# שם{{‸הפניה|1|ג}}.", "", "===הערות שוליים===", "# {{הערה|ג}} הערה", "",
+                     kRoot});
         QTest::newRow("spaces tidied in the whole text")
             << page({"x  ", TextFixtures::kShalom, "# א‸", "", "", "", kRoot}) << "ג"
             << page({"x", TextFixtures::kShalom, "# א{{‸הפניה|1|ג}}", "", "===הערות שוליים===", "# {{הערה|ג}} הערה", "",
@@ -272,6 +281,9 @@ private slots:
                      "# {{הפניה|5|z}}"})
             << page({"‸" + TextFixtures::kShalom, "# א{{הפניה|1|x}} ב{{הפניה|2|y}}", "", TextFixtures::kBayit,
                      "# {{הפניה|5|z}}"});
+        QTest::newRow("second of two equal headings")
+            << page({TextFixtures::kShalom, "# {{הפניה|5|z}}", "", TextFixtures::kShalom, "# ‸{{הפניה|7|x}}"})
+            << page({"‸" + TextFixtures::kShalom, "# {{הפניה|5|z}}", "", TextFixtures::kShalom, "# {{הפניה|1|x}}"});
         QTest::newRow("no heading: the whole text") << "{{הפניה|4|x}}\r\n{{הפניה|4|y}}‸"
                                                     << "‸{{הפניה|1|x}}\r\n{{הפניה|2|y}}";
         QTest::newRow("already in order: nothing changes") << "a{{הפניה|1|x}}‸"

@@ -92,6 +92,36 @@ private slots:
         QTest::newRow("a number past the last definition goes to the first")
             << page({kShalom, "# א", "# ב", ""}) << "3" << Beside << "s" << page({kShalom, "# א", "#:* s", "# ב", ""});
 
+        // Sections right under the definitions, with no blank line, as many entries have them.
+        const QString tight = page({kShalom, "# ברכה.", "#:* שלום לך!", "===מובאות נוספות===", "* א", "",
+                                    "===צירופים===", "* שלום עליכם", ""});
+        QTest::newRow("quotations right under the definitions: unchanged") << tight << ""
+                                                                           << ""
+                                                                           << "" << tight;
+        QTest::newRow("quotations right under the definitions: a sentence beside")
+            << tight << "1" << Beside << "s" << QString(tight).replace("לך!\r\n", "לך!\r\n#:* s\r\n");
+        QTest::newRow("phrases right under the definitions: the section goes before them")
+            << page({kShalom, "# ברכה.", "===צירופים===", "* שלום עליכם", ""}) << "1" << Section << "q"
+            << page({kShalom, "# ברכה.", "===מובאות נוספות===", "* q", "", "===צירופים===", "* שלום עליכם", ""});
+        QTest::newRow("phrases right under the source section")
+            << page({kShalom, "# ברכה.", "", "===מקור===", "x", "===צירופים===", ""}) << "1" << Section << "q"
+            << page({kShalom, "# ברכה.", "", "===מקור===", "x", "===מובאות נוספות===", "* q", "", "===צירופים===", ""});
+
+        // Rows keep their definition when nothing was edited.
+        const QString noHeading = page({"# א", "#:* a", "# ב", "#:* b", ""});
+        QTest::newRow("no heading: the text opens with a definition") << noHeading << ""
+                                                                      << ""
+                                                                      << "" << noHeading;
+        const QString early = page({kShalom, "#:* a", "# א", "#:* b", "# ב", ""});
+        QTest::newRow("an example above the first definition stays there") << early << ""
+                                                                           << ""
+                                                                           << "" << early;
+        const QString ungrouped = page(
+            {kShalom, "# א", "# ב", "", "===מובאות נוספות===", "* q", "====2====", "* r", ""});
+        QTest::newRow("quotations above the first sub-heading stay there") << ungrouped << ""
+                                                                           << ""
+                                                                           << "" << ungrouped;
+
         QStringList ten{kShalom};
         for (int i = 1; i <= 10; ++i)
             ten << QStringLiteral("# d%1").arg(i);

@@ -145,7 +145,7 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::newRow("in range") << "2" << 2 << "2";
         QTest::newRow("leading zero") << "02" << 2 << "2";
-        QTest::newRow("zero") << "0" << 2 << "1";
+        QTest::newRow("zero: above the first definition") << "00" << 2 << "0";
         QTest::newRow("past the last") << "3" << 2 << "1";
         QTest::newRow("not a number") << "ב" << 2 << "1";
         QTest::newRow("Arabic-Indic digits are not ours") << "\u0662" << 2 << "1";

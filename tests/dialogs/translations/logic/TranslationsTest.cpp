@@ -139,20 +139,40 @@ private slots:
         const QString six = Translations::write(someRows(6));
         Rows sixSorted = someRows(6);
         Translations::sort(sixSorted, Translations::LanguageColumn);
+        for (TranslationRow &row : sixSorted)
+            row.line = QStringLiteral("{{ת|%1|%2}}").arg(row.language, row.words);
         QTest::newRow("whole template with its break") << six << true << sixSorted;
         QTest::newRow("bare lines, the last without its break")
             << lines({"* רוסית: {{ת|רוסית|дом}}", "* אנגלית: {{ת|אנגלית|house|home}}"}) << true
-            << Rows{{"house, home", "אנגלית"}, {QString::fromUtf8("дом"), "רוסית"}};
-        QTest::newRow("a line without words or language is skipped") << lines(
-            {"{{תרגומים|", "* אנגלית: {{ת|אנגלית|}}", "* בלי נקודתיים", "*", "", "* סינית: {{ת|סינית|中文}}", "}}"})
-                                                                     << true
-                                                                     << Rows{{QString::fromUtf8("中文"), "סינית"}};
+            << Rows{{"house, home", "אנגלית", "{{ת|אנגלית|house|home}}"},
+                    {QString::fromUtf8("дом"), "רוסית", QString::fromUtf8("{{ת|רוסית|дом}}")}};
+        QTest::newRow("a line without words or language is skipped")
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|}}", "* בלי נקודתיים", "*", "", "* סינית: {{ת|סינית|中文}}",
+                      "}}"})
+            << true << Rows{{QString::fromUtf8("中文"), "סינית", QString::fromUtf8("{{ת|סינית|中文}}")}};
         QTest::newRow("one-character line")
-            << lines({"{{תרגומים|", "x", "* a: {{ת|a|b}}", "}}"}) << true << Rows{{"b", "a"}};
+            << lines({"{{תרגומים|", "x", "* a: {{ת|a|b}}", "}}"}) << true << Rows{{"b", "a", "{{ת|a|b}}"}};
         QTest::newRow("no translation in it") << "* אנגלית: house" << false << Rows{};
         QTest::newRow("empty selection") << "" << false << Rows{};
         QTest::newRow("a lone CR stays inside its line") << "* אנגלית: {{ת|אנגלית|a\rb}}\r\n"
-                                                         << true << Rows{{"a\rb", "אנגלית"}};
+                                                         << true << Rows{{"a\rb", "אנגלית", "{{ת|אנגלית|a\rb}}"}};
+        // Lines as real entries write them.
+        QTest::newRow("a note after the template, commas in it")
+            << QString::fromUtf8("* ערבית: {{ת|ערבית|ثُلْث}} (הגייה: ת'ולת', ברבים: אתלאת')") << true
+            << Rows{{QString::fromUtf8("ثُلْث (הגייה: ת'ולת', ברבים: אתלאת')"), "ערבית",
+                     QString::fromUtf8("{{ת|ערבית|ثُلْث}} (הגייה: ת'ולת', ברבים: אתלאת')")}};
+        QTest::newRow("two templates on one line")
+            << "* גרמנית: {{ת|גרמנית|Drittel}}, {{ת|גרמנית|dritte|tr=x}}" << true
+            << Rows{{"Drittel, dritte, tr=x", "גרמנית", "{{ת|גרמנית|Drittel}}, {{ת|גרמנית|dritte|tr=x}}"}};
+        QTest::newRow("a template inside a translation")
+            << QString::fromUtf8("* יפנית: {{ת|יפנית|{{רובי|猫|ねこ}}|[[a|b]]}}") << true
+            << Rows{{QString::fromUtf8("{{רובי|猫|ねこ}}, [[a|b]]"), "יפנית",
+                     QString::fromUtf8("{{ת|יפנית|{{רובי|猫|ねこ}}|[[a|b]]}}")}};
+        QTest::newRow("no language before the template: the template's")
+            << "*{{ת|אנגלית|third}} {{ז}}" << true << Rows{{"third {{ז}}", "אנגלית", "{{ת|אנגלית|third}} {{ז}}"}};
+        QTest::newRow("a colon inside the template only")
+            << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
+        QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
     }
 
     void read()
@@ -211,8 +231,50 @@ private slots:
         const QString text = Translations::write(rows);
         const std::optional<Rows> back = Translations::read(text, Translations::LanguageColumn);
         QVERIFY(back.has_value());
-        QCOMPARE(*back, rows);
+        QCOMPARE(back->size(), rows.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(back->at(i).words, rows.at(i).words);
+            QCOMPARE(back->at(i).language, rows.at(i).language);
+        }
         QCOMPARE(Translations::write(*back), text);
+    }
+
+    // A block as real entries hold it, read, words added (language, words, ...), and
+    // written: only the column break and the lines' opening move.
+    void rewrite_data()
+    {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QStringList>("additions");
+        QTest::addColumn<QString>("written");
+        const QString block = lines({"{{תרגומים|", "*אנגלית: {{ת|אנגלית|third}}", "|",
+                                     "* ערבית: {{ת|ערבית|ثُلْث}} (הגייה: ת'ולת', ברבים: אתלאת')",
+                                     "* גרמנית: {{ת|גרמנית|Drittel}}, {{ת|גרמנית|Dritte|tr=x}}", "* לטינית: tertia",
+                                     "* צרפתית: {{ת|צרפתית|tiers}} {{ז}}", "* רוסית: {{ת|רוסית|треть}}", "}}"});
+        QTest::newRow("no additions") << block << QStringList{}
+                                      << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|third}}",
+                                                "* גרמנית: {{ת|גרמנית|Drittel}}, {{ת|גרמנית|Dritte|tr=x}}",
+                                                "* לטינית: tertia", "|",
+                                                "* ערבית: {{ת|ערבית|ثُلْث}} (הגייה: ת'ולת', ברבים: אתלאת')",
+                                                "* צרפתית: {{ת|צרפתית|tiers}} {{ז}}", "* רוסית: {{ת|רוסית|треть}}",
+                                                "}}"});
+        QTest::newRow("words join the last template, before the note")
+            << lines({"* ערבית: {{ת|ערבית|ثُلْث}} (הגייה: a, b)", "* גרמנית: {{ת|גרמנית|a}}, {{ת|גרמנית|b}} {{ז}}",
+                      "* לטינית: tertia"})
+            << QStringList{"ערבית", "x, y", "גרמנית", "c", "לטינית", "d", "אנגלית", "e , f"}
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|e|f}}", "* גרמנית: {{ת|גרמנית|a}}, {{ת|גרמנית|b|c}} {{ז}}",
+                      "* לטינית: tertia, {{ת|לטינית|d}}", "* ערבית: {{ת|ערבית|ثُلْث|x|y}} (הגייה: a, b)", "}}"});
+    }
+
+    void rewrite()
+    {
+        QFETCH(QString, block);
+        QFETCH(QStringList, additions);
+        QFETCH(QString, written);
+        Rows rows = Translations::read(block, Translations::LanguageColumn).value();
+        for (qsizetype i = 0; i + 1 < additions.size(); i += 2)
+            Translations::add(rows, additions.at(i), additions.at(i + 1));
+        Translations::sort(rows, Translations::LanguageColumn);
+        QCOMPARE(Translations::write(rows), written);
     }
 };
 
