@@ -52,7 +52,12 @@ private slots:
         QVERIFY(item->icon().cacheKey() != removedIcon);
         press(*m_form, "IE1");
         QVERIFY(!QFile::exists(BrowserMenu::scriptPath()));
-        QCOMPARE(askedTexts(), (QStringList{BrowserMenu::InstalledMessage, BrowserMenu::RemovedMessage}));
+        // Each stored message read as stored, and where the bookmarklet page went.
+        const QStringList told = askedTexts();
+        QCOMPARE(told.size(), 2);
+        QVERIFY(told[0].startsWith(QChar(0x2066) + BrowserMenu::InstalledMessage + QChar(0x2069) + u'\n'));
+        QVERIFY(told[0].contains(QChar(0x2066) + BrowserMenu::bookmarkletPath() + QChar(0x2069)));
+        QCOMPARE(told[1], QChar(0x2066) + BrowserMenu::RemovedMessage + QChar(0x2069));
     }
 
     // The text goes to the clipboard and the program ends at once, unsaved or not.
