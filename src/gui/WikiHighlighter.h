@@ -35,7 +35,11 @@ public:
     void setAids(bool highlighting, SpellChecker *spellChecker);
     // Called when lines are shown that hold a word to look up while the spell check
     // is wanted but has no checker yet: its dictionary loads only once it has work.
-    void setCheckerWanted(std::function<void()> request) { m_wantChecker = std::move(request); }
+    void setCheckerWanted(std::function<void()> request)
+    {
+        m_wantChecker = std::move(request);
+        m_checkerNeeded = false;
+    }
     bool isActive() const { return m_document != nullptr; }
 
     // The checker's words changed (its dictionary came, a word was added): the

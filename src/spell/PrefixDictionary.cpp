@@ -24,9 +24,10 @@ QByteArrayView wordAt(const QByteArray &words, quint32 at)
 // makes the dictionary Hunspell's alone.
 bool onlyForSuggestions(const QByteArray &keyword)
 {
-    static const QList<QByteArray> known{"TRY", "WORDCHARS", "MAP", "REP", "KEY", "LANG", "NAME", "VERSION",
-                                         "HOME", "DESCRIPTION", "LOCALE", "MAXNGRAMSUGS", "NOSPLITSUGS",
-                                         "SUGSWITHDOTS", "MAXDIFF", "ONLYMAXDIFF", "PHONE", "NOSUGGEST"};
+    static const QList<QByteArray> known{"TRY",         "WORDCHARS",    "MAP",         "REP",          "KEY",
+                                         "LANG",        "NAME",         "VERSION",     "HOME",         "DESCRIPTION",
+                                         "LOCALE",      "MAXNGRAMSUGS", "NOSPLITSUGS", "SUGSWITHDOTS", "MAXDIFF",
+                                         "ONLYMAXDIFF", "PHONE",        "NOSUGGEST"};
     return known.contains(keyword);
 }
 
@@ -134,8 +135,9 @@ std::unique_ptr<PrefixDictionary> PrefixDictionary::load(const QString &affixFil
 QList<QByteArrayView> PrefixDictionary::entries(const QByteArray &word) const
 {
     QList<QByteArrayView> out;
-    auto it = std::lower_bound(m_index.begin(), m_index.end(), word,
-                               [this](quint32 at, const QByteArray &w) { return wordAt(m_words, at) < QByteArrayView(w); });
+    auto it = std::lower_bound(m_index.begin(), m_index.end(), word, [this](quint32 at, const QByteArray &w) {
+        return wordAt(m_words, at) < QByteArrayView(w);
+    });
     for (; it != m_index.end() && wordAt(m_words, *it) == QByteArrayView(word); ++it) {
         qsizetype flags = *it + word.size();
         qsizetype end = flags;

@@ -53,7 +53,7 @@ private:
     static bool matches(const QList<Condition> &condition, const QString &stem);
 
     QByteArray m_words;
-    QList<quint32> m_index; // starts of the entries, sorted by word
+    QList<quint32> m_index;                   // starts of the entries, sorted by word
     QHash<QString, QList<Prefix>> m_prefixes; // by the letters they add
     qsizetype m_longestPrefix = 0;
     char m_needAffix = 0;

@@ -9,28 +9,30 @@ namespace {
 // The shape of the Hebrew affix file: prefixes with conditions on the stem's first
 // letters, one that replaces a letter, stems that never stand alone, a word break
 // at the start; the word list sorted but for its last entries.
-const char *Affixes = "SET UTF-8\n"
-                      "TRY אבו\n"
-                      "WORDCHARS אבגדהוזחטיכלמנסעפצקרשתםןךףץ'\"\n"
-                      "BREAK 1\n"
-                      "BREAK ^\"\n"
-                      "MAP 1\n"
-                      "MAP ךכ # final and plain\n"
-                      "NEEDAFFIX j\n"
-                      "PFX a N 5\n"
-                      "PFX a 0 ב [^ו]\n"
-                      "PFX a 0 ב וו\n"
-                      "PFX a 0 בו ו[^ו]\n"
-                      "PFX a 0 ו .\n"
-                      "PFX a 0 וב [^ו]\n"
-                      "PFX b N 1\n"
-                      "PFX b א ה א\n";
-const char *Words = "5\n"
-                    "וויכוח/a\n"
-                    "ילד/aj\n"
-                    "ספר/a\n"
-                    "אבן/b\n"
-                    "ב\n";
+const char *Affixes
+    = "SET UTF-8\n"
+      "TRY אבו\n"
+      "WORDCHARS אבגדהוזחטיכלמנסעפצקרשתםןךףץ'\"\n"
+      "BREAK 1\n"
+      "BREAK ^\"\n"
+      "MAP 1\n"
+      "MAP ךכ # final and plain\n"
+      "NEEDAFFIX j\n"
+      "PFX a N 5\n"
+      "PFX a 0 ב [^ו]\n"
+      "PFX a 0 ב וו\n"
+      "PFX a 0 בו ו[^ו]\n"
+      "PFX a 0 ו .\n"
+      "PFX a 0 וב [^ו]\n"
+      "PFX b N 1\n"
+      "PFX b א ה א\n";
+const char *Words
+    = "5\n"
+      "וויכוח/a\n"
+      "ילד/aj\n"
+      "ספר/a\n"
+      "אבן/b\n"
+      "ב\n";
 
 QString write(const QTemporaryDir &dir, const char *name, const QByteArray &text)
 {

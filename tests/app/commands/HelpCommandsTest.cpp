@@ -37,6 +37,14 @@ private slots:
         QVERIFY(m_form->aboutMode().isOn());
         QVERIFY(!action(*m_form, "ToolsMenu")->isEnabled());
         QVERIFY(!toolBar(*m_form)->isEnabled());
+        // Minimising the window, the desktop minimises its tool windows too: the About
+        // window is not closed by that.
+        m_form->show();
+        m_form->showMinimized();
+        m_form->aboutDialog().setWindowState(Qt::WindowMinimized);
+        QVERIFY(m_form->aboutMode().isOn());
+        m_form->aboutDialog().setWindowState(Qt::WindowNoState);
+        m_form->showNormal();
         m_form->aboutDialog().close();
         QVERIFY(!m_form->aboutMode().isOn());
         QVERIFY(action(*m_form, "HelpMenu")->isEnabled());
