@@ -17,8 +17,15 @@ bool handOver(const QString &text);
 // The program started as the keeper; empty for this program itself. Tests start another.
 void setProgramForTesting(const QString &program);
 
+// The program's own temporary folder for the hand-over, open to the user alone;
+// empty when it cannot be made so.
+QString folder();
+// A hand-over file: a plain file right in that folder, not a link to another.
+bool isOwnFile(const QString &file);
+
 // The keeper's own run: takes the text from `file` (and removes the file), holds the
-// clipboard, and returns when it is no longer needed.
+// clipboard, and returns when it is no longer needed. Any file but a hand-over file
+// is refused and left alone, as the switch is on anyone's command line.
 int keep(const QString &file);
 
 } // namespace ClipboardKeeper

@@ -1,6 +1,7 @@
 #include "app/DocumentRules.h"
 
 #include "gui/HebrewMessageBox.h"
+#include "gui/HebrewUi.h"
 
 #include <QFileInfo>
 
@@ -8,12 +9,13 @@ namespace DocumentRules {
 
 QString caption(const QString &fileName, const QString &wikiTitle)
 {
+    const QString name = HebrewUi::leftToRight(QFileInfo(fileName).fileName());
     if (!wikiTitle.isEmpty())
         return AppTitle + QStringLiteral(" - ") + wikiTitle
-            + (fileName.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(QFileInfo(fileName).fileName()));
+            + (fileName.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name));
     if (fileName.isEmpty())
         return AppTitle;
-    return AppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName();
+    return AppTitle + QStringLiteral(" - ") + name;
 }
 
 QString withTxtExtension(const QString &path)

@@ -291,8 +291,18 @@ void EditorAdapter::setText(const QString &text)
 QString EditorAdapter::heldText(const QString &text)
 {
     // Kept as the saved text for as long as the document is open: no room to spare.
-    QString held = withLineBreaks<true>(text);
-    held.squeeze();
+    // A text read from a file has its line breaks so already and is shared, not copied.
+    bool asHeld = true;
+    for (qsizetype i = 0; i < text.size() && asHeld; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r')
+            asHeld = i + 1 < text.size() && text[++i] == u'\n';
+        else
+            asHeld = c != u'\n' && !isLineBreak(c);
+    }
+    QString held = asHeld ? text : withLineBreaks<true>(text);
+    if (held.capacity() > held.size() + held.size() / 16)
+        held.squeeze();
     return held;
 }
 

@@ -37,6 +37,7 @@
 #include "dialogs/translations/TranslationsDialog.h"
 #include "dialogs/verbs/VerbsDialog.h"
 #include "gui/AppIcons.h"
+#include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
 #include "platform/KeyboardLayouts.h"
 #include "platform/Settings.h"
@@ -97,6 +98,8 @@ const struct
 // the fifteen 23-pixel buttons and their 16-pixel separator.
 constexpr int IndentHidden = 378;
 constexpr int IndentShown = 17;
+
+const QString FileNotFound = QStringLiteral("הקובץ %1 לא נמצא.\u200F");
 
 // Word wrap on with only the vertical scroll bar, or off with both.
 void applyWordWrap(QPlainTextEdit *editor, bool on)
@@ -412,8 +415,12 @@ void MainWindow::start(const QStringList &arguments)
         m_editor.setText(DocumentRules::unescapeClipboardHtml(clipboard->text()));
         clipboard->setText(m_editor.text());
         m_ui->GoBack->show();
-    } else if (first == QLatin1String("/o") && arguments.size() > 1 && DocumentRules::fileExists(arguments.at(1))) {
-        m_documentCommands->openFile(arguments.at(1));
+    } else if (first == QLatin1String("/o") && arguments.size() > 1) {
+        // A name mistyped on the command line would leave an empty window without a word.
+        if (DocumentRules::fileExists(arguments.at(1)))
+            m_documentCommands->openFile(arguments.at(1));
+        else
+            HebrewMessageBox::notice(FileNotFound.arg(HebrewUi::leftToRight(arguments.at(1))));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QTranslator>
 #include <QTreeView>
@@ -15,17 +16,33 @@ namespace HebrewUi {
 
 namespace {
 
-// Right to left, a style's picture on a dialog button pushes the caption against the
-// far edge; the caption alone stays centred.
-class CaptionOnlyButtons : public QProxyStyle
+// The style's few right-to-left mends.
+class HebrewStyle : public QProxyStyle
 {
 public:
+    // A style's picture on a dialog button pushes the caption against the far edge;
+    // the caption alone stays centred.
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
     {
         if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // A combo box's text runs in the box's own direction: the painter starts in the
+    // application's, which shows the file dialog's "/usr/share" as "usr/share/".
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element != CE_ComboBoxLabel || !painter || !option) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        const Qt::LayoutDirection was = painter->layoutDirection();
+        painter->setLayoutDirection(option->direction);
+        QProxyStyle::drawControl(element, option, painter, widget);
+        painter->setLayoutDirection(was);
     }
 };
 
@@ -50,10 +67,46 @@ void setUpFileDialog(QFileDialog &dialog)
         tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
+QString leftToRight(const QString &text)
+{
+    return QChar(0x2066) + text + QChar(0x2069);
+}
+
+QString isolatePaths(const QString &message, const QStringList &paths)
+{
+    QString out;
+    qsizetype from = 0;
+    while (from < message.size()) {
+        // The longest path that starts first, so that "/a/b" is not cut at "/a".
+        qsizetype at = -1, length = 0;
+        for (const QString &path : paths) {
+            if (path.isEmpty())
+                continue;
+            const qsizetype i = message.indexOf(path, from);
+            if (i >= 0 && (at < 0 || i < at || (i == at && path.size() > length))) {
+                at = i;
+                length = path.size();
+            }
+        }
+        if (at < 0)
+            break;
+        out += QStringView(message).mid(from, at - from);
+        out += leftToRight(message.mid(at, length));
+        from = at + length;
+    }
+    out += QStringView(message).mid(from);
+    return out;
+}
+
+void setUpPathField(QWidget &field)
+{
+    field.setLayoutDirection(Qt::LeftToRight);
+}
+
 bool install(QApplication &app)
 {
     app.setLayoutDirection(Qt::RightToLeft);
-    app.setStyle(new CaptionOnlyButtons);
+    app.setStyle(new HebrewStyle);
     // Qt's own texts (file dialogs, context menus, standard buttons) in Hebrew.
     auto *translator = new QTranslator(&app);
     const bool loaded = translator->load(QLocale(QLocale::Hebrew, QLocale::Israel), QStringLiteral("qt"),

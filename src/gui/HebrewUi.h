@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+#include <QStringList>
 
 class QApplication;
 class QFileDialog;
+class QWidget;
 
 // The program's look in one place: the Hebrew font, and right to left for every
 // window (set once on the application, so each new widget starts that way).
@@ -19,5 +22,14 @@ bool install(QApplication &app);
 // Qt's own file dialog, right to left, with its paths and file list left to right:
 // mirrored, "/usr/share" reads "usr/share/" and the dates are cut short.
 void setUpFileDialog(QFileDialog &dialog);
+
+// Left-to-right text, a path above all, inside right-to-left text: between the
+// directional isolates U+2066 and U+2069 it keeps its own order, where on its own
+// "/tmp/x" after a Hebrew word reads "tmp/x/".
+QString leftToRight(const QString &text);
+// `message` with every occurrence of each of `paths` isolated so.
+QString isolatePaths(const QString &message, const QStringList &paths);
+// A box that holds a path, left to right inside a right-to-left window.
+void setUpPathField(QWidget &field);
 
 } // namespace HebrewUi

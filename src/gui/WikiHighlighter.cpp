@@ -180,11 +180,6 @@ void WikiHighlighter::catchUpTo(const QTextBlock &block)
 
 void WikiHighlighter::formatVisible()
 {
-    if (m_wantChecker && !m_spellChecker) {
-        // A copy: the request may drop the highlighter's own.
-        const std::function<void()> request = m_wantChecker;
-        request();
-    }
     if (m_formatting || !isActive())
         return;
     const QRect view = m_editor->viewport()->rect();
@@ -212,6 +207,12 @@ void WikiHighlighter::formatVisible()
             break;
     }
     m_formatting = false;
+    if (m_checkerNeeded && m_wantChecker && !m_spellChecker) {
+        m_checkerNeeded = false;
+        // A copy: the request may drop the highlighter's own.
+        const std::function<void()> request = m_wantChecker;
+        request();
+    }
 }
 
 void WikiHighlighter::formatBlock(const QTextBlock &block)
@@ -225,6 +226,15 @@ void WikiHighlighter::formatBlock(const QTextBlock &block)
             const QTextCharFormat f = formatOf(m_formats, span);
             if (f.propertyCount() > 0)
                 ranges.append({span.start, span.length, f});
+        }
+    }
+    if (!m_spellChecker && m_wantChecker && !m_checkerNeeded) {
+        // The dictionary is wanted once a word it has to settle is on screen.
+        for (const SpellWords::Word &w : SpellWords::findWords(text, m_spans)) {
+            if (!SpellWords::needsNoCheck(SpellWords::plainForm(QStringView(text).mid(w.start, w.length)))) {
+                m_checkerNeeded = true;
+                break;
+            }
         }
     }
     if (m_spellChecker) {

@@ -33,9 +33,13 @@ public:
 
     // Each aid on its own; with both off the highlighter leaves the document.
     void setAids(bool highlighting, SpellChecker *spellChecker);
-    // Called when lines are shown while the spell check is wanted but has no
-    // checker yet, so that its dictionary loads only for an editor in use.
-    void setCheckerWanted(std::function<void()> request) { m_wantChecker = std::move(request); }
+    // Called when lines are shown that hold a word to look up while the spell check
+    // is wanted but has no checker yet: its dictionary loads only once it has work.
+    void setCheckerWanted(std::function<void()> request)
+    {
+        m_wantChecker = std::move(request);
+        m_checkerNeeded = false;
+    }
     bool isActive() const { return m_document != nullptr; }
 
     // The checker's words changed (its dictionary came, a word was added): the
@@ -82,4 +86,5 @@ private:
     bool m_formatting = false;
     QList<WikiSyntax::Span> m_spans;
     std::function<void()> m_wantChecker;
+    bool m_checkerNeeded = false;
 };

@@ -13,8 +13,11 @@ public:
     ~HunspellDictionary() override;
 
     // The Hebrew dictionary from the folders in DICPATH, then the system's; none,
-    // with the reason, when it is not installed. Loading takes a good part of a second.
-    static std::unique_ptr<HunspellDictionary> loadHebrew(QString *reason = nullptr);
+    // with the reason, when it is not installed. Its words are read into a
+    // PrefixDictionary where the affix file allows, with Hunspell behind it for
+    // suggestions; Hunspell alone takes a good part of a second and 50 MB.
+    static std::unique_ptr<SpellDictionary> loadHebrew(QString *reason = nullptr);
+    static std::unique_ptr<HunspellDictionary> load(const QString &affixFile, const QString &wordFile);
 
     bool spell(const QString &word) override;
     QStringList suggest(const QString &word) override;

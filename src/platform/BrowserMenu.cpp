@@ -1,5 +1,6 @@
 #include "platform/BrowserMenu.h"
 
+#include "gui/HebrewUi.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/KeyStore.h"
 #include "platform/Settings.h"
@@ -8,8 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
+
+#include <functional>
 
 namespace BrowserMenu {
 
@@ -25,19 +27,76 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (SafeSave::writeAll(path, bytes))
         return true;
-    *error = QStringLiteral("לא ניתן לכתוב את הקובץ %1.\u200F").arg(QDir::toNativeSeparators(path));
+    *error = QStringLiteral("לא ניתן לכתוב את הקובץ %1.\u200F")
+                 .arg(HebrewUi::leftToRight(QDir::toNativeSeparators(path)));
     return false;
 }
 
-// Makes the handler the desktop's choice for "dalvana:" addresses, where the desktop
-// offers the tool for it; without it the entry is still there to be chosen.
-void registerHandler(const QString &entryPath)
+const QString DefaultsSection = QStringLiteral("[Default Applications]");
+
+// The handlers of a mimeapps.list value, without the empty end of "a.desktop;".
+QStringList handlers(const QString &value)
 {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (!tool.isEmpty())
-        QProcess::execute(
-            tool,
-            {QStringLiteral("default"), QFileInfo(entryPath).fileName(), QStringLiteral("x-scheme-handler/dalvana")});
+    QStringList out;
+    for (const QString &h : value.split(u';')) {
+        if (!h.trimmed().isEmpty())
+            out.append(h.trimmed());
+    }
+    return out;
+}
+
+// Rewrites the line of `mimeType` in the defaults section with `change` applied to its
+// handlers; a line left without handlers goes, and a missing one is added.
+QString changeDefault(const QString &list, const QString &mimeType, const std::function<void(QStringList &)> &change)
+{
+    QStringList lines = list.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    qsizetype section = -1, line = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString t = lines.at(i).trimmed();
+        if (t.startsWith(u'[')) {
+            if (section >= 0)
+                break;
+            if (t == DefaultsSection)
+                section = i;
+        } else if (section >= 0 && t.section(u'=', 0, 0).trimmed() == mimeType) {
+            line = i;
+            break;
+        }
+    }
+    QStringList current = line >= 0 ? handlers(lines.at(line).section(u'=', 1)) : QStringList();
+    change(current);
+    const QString entry = mimeType + u'=' + current.join(u';') + u';';
+    if (line >= 0 && current.isEmpty())
+        lines.removeAt(line);
+    else if (line >= 0)
+        lines[line] = entry;
+    else if (current.isEmpty())
+        return list;
+    else if (section >= 0)
+        lines.insert(section + 1, entry);
+    else
+        lines << DefaultsSection << entry;
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
+}
+
+// Applies `change` to the user's mimeapps.list; a file it leaves as it was is not written.
+bool changeMimeApps(const std::function<QString(const QString &)> &change, QString *error)
+{
+    const QString path = mimeAppsPath();
+    QFile file(path);
+    QString before;
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("לא ניתן לקרוא את הקובץ %1.\u200F").arg(HebrewUi::leftToRight(path));
+            return false;
+        }
+        before = QString::fromUtf8(file.readAll());
+        file.close();
+    }
+    const QString after = change(before);
+    return after == before || writeFile(path, after.toUtf8(), error);
 }
 
 } // namespace
@@ -112,6 +171,24 @@ QString urlHandlerPath()
     return DesktopIntegration::applicationsFolder() + QStringLiteral("/dalvana-url.desktop");
 }
 
+QString mimeAppsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mimeapps.list");
+}
+
+QString withDefaultHandler(const QString &list, const QString &mimeType, const QString &entry)
+{
+    return changeDefault(list, mimeType, [&entry](QStringList &h) {
+        h.removeAll(entry);
+        h.prepend(entry);
+    });
+}
+
+QString withoutDefaultHandler(const QString &list, const QString &mimeType, const QString &entry)
+{
+    return changeDefault(list, mimeType, [&entry](QStringList &h) { h.removeAll(entry); });
+}
+
 bool isInstalled(const KeyStore &currentUser)
 {
     return currentUser.valueAt(Key).contains(QStringLiteral(".html"));
@@ -120,10 +197,13 @@ bool isInstalled(const KeyStore &currentUser)
 Toggled toggle(KeyStore &currentUser, const QString &executable)
 {
     Toggled result;
+    const QString handler = QFileInfo(urlHandlerPath()).fileName();
     if (isInstalled(currentUser)) {
         currentUser.deleteKey(Key);
         for (const QString &path : {scriptPath(), bookmarkletPath(), urlHandlerPath()})
             QFile::remove(path);
+        changeMimeApps([&handler](const QString &list) { return withoutDefaultHandler(list, UrlScheme, handler); },
+                       &result.error);
         return result;
     }
     // The files first: a folder that cannot be written leaves the key as it was.
@@ -141,8 +221,10 @@ Toggled toggle(KeyStore &currentUser, const QString &executable)
         return result;
     }
     currentUser.closeKey();
-    registerHandler(urlHandlerPath());
     result.installed = true;
+    // Without it the handler is still there to be chosen, so the entry stays installed.
+    changeMimeApps([&handler](const QString &list) { return withDefaultHandler(list, UrlScheme, handler); },
+                   &result.error);
     return result;
 }
 

@@ -27,6 +27,14 @@ QString urlHandlerEntry(const QString &executable);
 QString scriptPath();
 QString bookmarkletPath();
 QString urlHandlerPath();
+// The user's choice of a program for each kind of address (mimeapps.list).
+QString mimeAppsPath();
+
+inline const QString UrlScheme = QStringLiteral("x-scheme-handler/dalvana");
+// The mimeapps.list text `list` with `entry` first among the defaults of `mimeType`,
+// and without it again: a default that was there before comes back.
+QString withDefaultHandler(const QString &list, const QString &mimeType, const QString &entry);
+QString withoutDefaultHandler(const QString &list, const QString &mimeType, const QString &entry);
 
 // The entry is installed: its key names a script.
 bool isInstalled(const KeyStore &currentUser);
@@ -34,7 +42,7 @@ bool isInstalled(const KeyStore &currentUser);
 struct Toggled
 {
     bool installed = false; // the state afterwards
-    QString error;          // why nothing changed, when something could not be written
+    QString error;          // what could not be written
 };
 
 // Installs the entry when it is not installed, else removes it.

@@ -1,5 +1,6 @@
 #include "platform/DesktopIntegration.h"
 
+#include "gui/HebrewUi.h"
 #include "platform/KeyStore.h"
 #include "wikitext/SafeSave.h"
 
@@ -92,7 +93,7 @@ bool writeEntry(const QString &path, const QString &contents, QString *error)
     QDir().mkpath(applicationsFolder());
     if (SafeSave::writeAll(path, contents.toUtf8()))
         return true;
-    *error = QStringLiteral("Unable to write to %1").arg(path);
+    *error = QStringLiteral("Unable to write to %1").arg(HebrewUi::leftToRight(path));
     return false;
 }
 
@@ -130,7 +131,7 @@ bool reflect(const KeyStore &store, QString *error)
     const QString path = textVerbEntryPath();
     if (program.isEmpty() || packagedEntryServes(program)) {
         if (QFile::exists(path) && !QFile::remove(path)) {
-            *error = QStringLiteral("לא ניתן למחוק את %1").arg(path);
+            *error = QStringLiteral("לא ניתן למחוק את %1").arg(HebrewUi::leftToRight(path));
             return false;
         }
         return true;
@@ -140,7 +141,7 @@ bool reflect(const KeyStore &store, QString *error)
         caption = TextVerbCaption;
     const QString entry = textVerbEntry(caption, program);
     if (entry.isEmpty()) {
-        *error = QStringLiteral("לא ניתן לרשום את התוכנה %1 בשולחן העבודה").arg(program);
+        *error = QStringLiteral("לא ניתן לרשום את התוכנה %1 בשולחן העבודה").arg(HebrewUi::leftToRight(program));
         return false;
     }
     return writeEntry(path, entry, error);

@@ -1,5 +1,6 @@
 #include "platform/IniFile.h"
 
+#include "gui/HebrewUi.h"
 #include "wikitext/DocumentFormat.h"
 #include "wikitext/SafeSave.h"
 
@@ -21,7 +22,8 @@ Load load(const QString &path, QStringList *lines, QString *error)
         return Load::Missing;
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("לא ניתן לקרוא את קובץ ההגדרות %1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("לא ניתן לקרוא את קובץ ההגדרות %1: %2")
+                         .arg(HebrewUi::leftToRight(path), file.errorString());
         return Load::Broken;
     }
     QString text;
@@ -29,7 +31,7 @@ Load load(const QString &path, QStringList *lines, QString *error)
     if (!DocumentFormat::decode(file.readAll(), &text, &reason)) {
         if (error)
             *error = QStringLiteral("קובץ ההגדרות %1 פגום ולא ישונה: %2\nההגדרות לא יישמרו עד שהקובץ יתוקן או יימחק.")
-                         .arg(path, reason);
+                         .arg(HebrewUi::leftToRight(path), reason);
         return Load::Broken;
     }
     *lines = text.split(QStringLiteral("\r\n"));
@@ -127,7 +129,7 @@ bool write(const QString &path, const QString &section, const QString &key, cons
     if (SafeSave::writeAll(path, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()))
         return true;
     if (error)
-        *error = QStringLiteral("Unable to write to %1").arg(path);
+        *error = QStringLiteral("Unable to write to %1").arg(HebrewUi::leftToRight(path));
     return false;
 }
 

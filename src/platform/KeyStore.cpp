@@ -1,5 +1,6 @@
 #include "platform/KeyStore.h"
 
+#include "gui/HebrewUi.h"
 #include "platform/DesktopIntegration.h"
 #include "wikitext/SafeSave.h"
 
@@ -38,13 +39,13 @@ Load load(const QString &file, QJsonObject *keys, QString *error)
     if (!f.exists())
         return Load::Ok;
     if (!f.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("לא ניתן לקרוא את %1: %2").arg(file, f.errorString());
+        *error = QStringLiteral("לא ניתן לקרוא את %1: %2").arg(HebrewUi::leftToRight(file), f.errorString());
         return Load::Broken;
     }
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &parse);
     if (!doc.isObject()) {
-        *error = QStringLiteral("הקובץ %1 פגום ולא ישונה: %2").arg(file, parse.errorString());
+        *error = QStringLiteral("הקובץ %1 פגום ולא ישונה: %2").arg(HebrewUi::leftToRight(file), parse.errorString());
         return Load::Broken;
     }
     *keys = doc.object();
@@ -56,7 +57,7 @@ bool save(const QString &file, const QJsonObject &keys, QString *error)
     QDir().mkpath(QFileInfo(file).absolutePath());
     if (SafeSave::writeAll(file, QJsonDocument(keys).toJson()))
         return true;
-    *error = QStringLiteral("Unable to write to %1").arg(file);
+    *error = QStringLiteral("Unable to write to %1").arg(HebrewUi::leftToRight(file));
     return false;
 }
 
@@ -102,7 +103,7 @@ bool KeyStore::openKey(const QString &path, bool canCreate)
         return true;
     }
     if (!canCreate) {
-        m_error = QStringLiteral("המפתח %1 אינו קיים").arg(full);
+        m_error = QStringLiteral("המפתח %1 אינו קיים").arg(HebrewUi::leftToRight(full));
         return false;
     }
     // Like a registry, creating a key creates the keys above it.

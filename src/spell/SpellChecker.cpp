@@ -45,7 +45,10 @@ QStringList SpellChecker::suggestions(QStringView word)
 {
     if (!m_dictionary)
         return {};
-    return m_dictionary->suggest(SpellWords::plainForm(word));
+    QStringList out;
+    for (const QString &s : m_dictionary->suggest(SpellWords::plainForm(word)))
+        out.append(SpellWords::withPointsOf(word, s));
+    return out;
 }
 
 QList<SpellWords::Word> SpellChecker::misspelt(QStringView line, const QList<WikiSyntax::Span> &spans)

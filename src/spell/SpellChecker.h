@@ -36,6 +36,7 @@ public:
 
     // The word as the text writes it, points and all.
     bool isCorrect(QStringView word);
+    // The dictionary's suggestions, with the points of the letters they keep.
     QStringList suggestions(QStringView word);
 
     // The misspelt words of one line, whose spans the wiki syntax gave.

@@ -1,5 +1,8 @@
 #include "spell/SpellWords.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 #include <algorithm>
 
 namespace SpellWords {
@@ -55,6 +58,54 @@ int letterValue(QChar c)
     static const int values[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 200, 300, 400};
     const qsizetype i = letters.indexOf(c);
     return i < 0 ? 0 : values[i];
+}
+
+// Letters read as a number: their values never rising, save 15 and 16 written as
+// nine and six or seven.
+bool isNumeral(QString letters)
+{
+    const QString tail = letters.right(2);
+    if (tail == QStringLiteral("טו") || tail == QStringLiteral("טז"))
+        letters.chop(2);
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const int value = letterValue(letters[i]);
+        if (value == 0 || (i > 0 && value > letterValue(letters[i - 1])))
+            return false;
+    }
+    return true;
+}
+
+// Where the chapter and verse numerals of the line's references start.
+QList<qsizetype> referenceNumerals(QStringView line)
+{
+    QList<qsizetype> starts;
+    if (!line.contains(u')') && !line.contains(u';'))
+        return starts;
+    // A book's name, then chapter, comma and verse or verses, closing the brackets or
+    // going on to the next reference after a semicolon.
+    static const QString number = QStringLiteral("((?:[א-ת]{1,3}[\"״])?[א-ת]{1,4}['׳]?)");
+    static const QRegularExpression reference(
+        QStringLiteral("[(;]\\s*[^()\\s;,][^();,]*?\\s%1\\s*,\\s*%1(?:\\s*[-–]\\s*%1)?"
+                       "\\s*(?=[);])")
+            .arg(number));
+    const QString text = line.toString();
+    for (auto it = reference.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QList<qsizetype> numerals;
+        for (int group = 1; group <= 3; ++group) {
+            if (m.capturedStart(group) < 0)
+                continue;
+            QString letters = m.captured(group);
+            letters.remove(u'\'').remove(u'"').remove(QChar(0x05F3)).remove(QChar(0x05F4));
+            if (!isNumeral(letters)) {
+                numerals.clear();
+                break;
+            }
+            numerals.append(m.capturedStart(group));
+        }
+        starts += numerals;
+    }
+    return starts;
 }
 
 // A letter with the points on it.
@@ -123,6 +174,7 @@ QList<Site> matresSites(const QList<Cluster> &word)
 QList<Word> findWords(QStringView line, const QList<WikiSyntax::Span> &spans)
 {
     QList<Word> words;
+    const QList<qsizetype> numerals = referenceNumerals(line);
     qsizetype s = 0;
     while (s < spans.size()) {
         if (!WikiSyntax::isProse(spans[s])) {
@@ -159,7 +211,7 @@ QList<Word> findWords(QStringView line, const QList<WikiSyntax::Span> &spans)
             const auto foreign = [](QChar c) {
                 return (c.isLetterOrNumber() && !isLetter(c)) || c == u'_' || c == u'@';
             };
-            if (!foreign(before) && !foreign(after))
+            if (!foreign(before) && !foreign(after) && !numerals.contains(i))
                 words.append({int(i), int(j - i)});
             else
                 while (j < end && foreign(line[j]))
@@ -184,23 +236,19 @@ QString plainForm(QStringView word)
 
 bool needsNoCheck(const QString &plain)
 {
+    // The etymology section's name in both spellings entries use; Hebrew dictionaries
+    // lack one or the other.
+    static const QSet<QString> sectionWords{QStringLiteral("גיזרון"), QStringLiteral("גזרון")};
+    if (sectionWords.contains(plain))
+        return true;
     QString letters = plain;
     letters.remove(u'\'').remove(u'"');
     if (letters.size() <= 1)
         return true;
-    // A numeral: a gershayim before its last letter, values never rising, save
-    // 15 and 16 written as nine and six or seven.
+    // A numeral: a gershayim before its last letter.
     if (plain.size() < 3 || plain[plain.size() - 2] != u'"' || plain.count(u'"') != 1 || plain.contains(u'\''))
         return false;
-    const QString tail = letters.right(2);
-    if (tail == QStringLiteral("טו") || tail == QStringLiteral("טז"))
-        letters.chop(2);
-    for (qsizetype i = 0; i < letters.size(); ++i) {
-        const int value = letterValue(letters[i]);
-        if (value == 0 || (i > 0 && value > letterValue(letters[i - 1])))
-            return false;
-    }
-    return true;
+    return isNumeral(letters);
 }
 
 QStringList spellings(QStringView word)
@@ -227,6 +275,51 @@ QStringList spellings(QStringView word)
     if (plain.size() > 1 && plain.endsWith(u'\''))
         forms.append(plain.chopped(1));
     return forms;
+}
+
+QString withPointsOf(QStringView word, const QString &suggestion)
+{
+    // The word as characters with their marks; geresh and gershayim compare as the
+    // dictionary writes them.
+    struct Part
+    {
+        QChar base;
+        QString marks;
+    };
+    QList<Part> parts;
+    for (const QChar c : word) {
+        if (isMark(c) && !parts.isEmpty())
+            parts.last().marks += c;
+        else
+            parts.append({c, {}});
+    }
+    const auto same = [](QChar a, QChar b) {
+        return a == b || (isGeresh(a) && isGeresh(b)) || (isGershayim(a) && isGershayim(b));
+    };
+    // The longest common subsequence of the two, taken from the start: a letter typed
+    // twice gives its points from its first copy.
+    const qsizetype n = parts.size(), m = suggestion.size();
+    QList<int> longest((n + 1) * (m + 1), 0);
+    const auto at = [&longest, m](qsizetype i, qsizetype j) -> int & { return longest[i * (m + 1) + j]; };
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        for (qsizetype j = m - 1; j >= 0; --j)
+            at(i, j) = same(parts[i].base, suggestion[j]) ? at(i + 1, j + 1) + 1 : std::max(at(i + 1, j), at(i, j + 1));
+    }
+    QString out;
+    qsizetype i = 0, j = 0;
+    while (j < m) {
+        if (i < n && same(parts[i].base, suggestion[j])) {
+            out += parts[i].base;
+            out += parts[i].marks;
+            ++i;
+            ++j;
+        } else if (i < n && at(i + 1, j) >= at(i, j + 1)) {
+            ++i;
+        } else {
+            out += suggestion[j++];
+        }
+    }
+    return out;
 }
 
 } // namespace SpellWords

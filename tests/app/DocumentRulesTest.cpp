@@ -34,18 +34,22 @@ void DocumentRulesTest::caption_data()
     QTest::newRow("no file") << ""
                              << ""
                              << "דלבנה";
+    // The name isolated: after the Hebrew title "2024.txt" would read "txt.2024".
     QTest::newRow("folder dropped") << "/home/u/entries/שלום.txt"
                                     << ""
-                                    << "דלבנה - שלום.txt";
+                                    << "דלבנה - \u2066שלום.txt\u2069";
     QTest::newRow("no extension") << "/tmp/a.b/readme"
                                   << ""
-                                  << "דלבנה - readme";
+                                  << "דלבנה - \u2066readme\u2069";
+    QTest::newRow("name starting with a digit") << "/tmp/a.b/2024.txt"
+                                                << ""
+                                                << "דלבנה - \u20662024.txt\u2069";
     QTest::newRow("wiki page") << ""
                                << "קטגוריה:שלום"
                                << "דלבנה - קטגוריה:שלום";
     QTest::newRow("wiki page kept in a file") << "/tmp/x/שלום.txt"
                                               << "שלום"
-                                              << "דלבנה - שלום (שלום.txt)";
+                                              << "דלבנה - שלום (\u2066שלום.txt\u2069)";
 }
 
 void DocumentRulesTest::caption()

@@ -57,6 +57,10 @@ void EditorAdapterTest::setTextNormalisesLineBreaks_data()
                             << "a\r\nb";
     QTest::newRow("mixed and empty lines") << "\n\r\r\n\n"
                                            << "\r\n\r\n\r\n\r\n";
+    QTest::newRow("CR at the very end") << "a\r"
+                                        << "a\r\n";
+    QTest::newRow("CR LF, then LF") << "a\r\n\nb"
+                                    << "a\r\n\r\nb";
     QTest::newRow("CR CR LF") << "a\r\r\nb"
                               << "a\r\n\r\nb";
     QTest::newRow("empty") << ""

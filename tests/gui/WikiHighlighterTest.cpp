@@ -157,6 +157,34 @@ private slots:
         QVERIFY(!isFormatted(e.widget, 0));
     }
 
+    // The dictionary is asked for once a shown line has a word it must settle: not
+    // for an empty page, markup, a lone letter or a numeral, nor for lines off screen.
+    void checkerWantedForAWordOnScreen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("wanted");
+        QTest::newRow("empty page") << "" << false;
+        QTest::newRow("markup, names and numerals") << "{{ת|en|book}} [[a]] ה' תשפ\"ד ב-2000" << false;
+        QTest::newRow("a Hebrew word") << "== מילה ==" << true;
+        QTest::newRow("a word only below the screen") << QString(200, u'\n') + QStringLiteral("מילה") << false;
+    }
+
+    void checkerWantedForAWordOnScreen()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, wanted);
+        QPlainTextEdit widget;
+        widget.resize(500, 300);
+        widget.setPlainText(text);
+        widget.show();
+        WikiHighlighter highlighter(&widget);
+        int asked = 0;
+        highlighter.setCheckerWanted([&asked] { ++asked; });
+        highlighter.setAids(true, nullptr);
+        highlighter.formatVisible();
+        QCOMPARE(asked, int(wanted));
+    }
+
     // The colours stand apart from the base of a light and of a dark palette.
     void coloursReadOnLightAndDark()
     {

@@ -68,7 +68,7 @@ private slots:
         QString error;
         QVERIFY(!IniFile::write(QStringLiteral("/nonexistent-dir/a.ini"), QStringLiteral("S"), QStringLiteral("K"),
                                 QStringLiteral("v"), &error));
-        QCOMPARE(error, QStringLiteral("Unable to write to /nonexistent-dir/a.ini"));
+        QCOMPARE(error, QStringLiteral("Unable to write to \u2066/nonexistent-dir/a.ini\u2069"));
     }
 
     void cutShortWriteKeepsTheOldFile()

@@ -85,7 +85,7 @@ private slots:
     {
         KeyStore store(KeyStore::Root::ClassesRoot, QStringLiteral("/proc/dalvana/keys.json"));
         QVERIFY(!store.openKey(QStringLiteral("txtfile"), true));
-        QCOMPARE(store.errorString(), QStringLiteral("Unable to write to /proc/dalvana/keys.json"));
+        QCOMPARE(store.errorString(), QStringLiteral("Unable to write to \u2066/proc/dalvana/keys.json\u2069"));
     }
 
     void cutShortWriteKeepsTheStore()

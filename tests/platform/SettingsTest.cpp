@@ -1,3 +1,4 @@
+#include "gui/HebrewUi.h"
 #include "platform/Settings.h"
 #include "support/TestFiles.h"
 
@@ -79,7 +80,7 @@ private slots:
         Settings::setIniPathForTesting(ini);
         QVERIFY(!Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), QStringLiteral("No")));
         QVERIFY(!Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), QStringLiteral("No")));
-        QCOMPARE(g_messages, QStringList(2, QStringLiteral("Unable to write to ") + ini));
+        QCOMPARE(g_messages, QStringList(2, QStringLiteral("Unable to write to ") + HebrewUi::leftToRight(ini)));
         {
             Settings::ReportOnce once;
             QVERIFY(!Settings::ensureFile());

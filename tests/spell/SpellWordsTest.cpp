@@ -43,6 +43,16 @@ private slots:
                                             << "עולם";
         QTest::newRow("mixed with Latin or digits") << "abcשלום ב2000 x_מילה"
                                                     << "";
+        QTest::newRow("chapter and verse of a reference") << "כָּתוּב (יחזקאל יב, א)."
+                                                          << "כָּתוּב|יחזקאל";
+        QTest::newRow("verses, then a second reference") << "(שמות כא, כג-כה; ויקרא כד, כ)"
+                                                         << "שמות|ויקרא";
+        QTest::newRow("chapter with gershayim, verse of three letters") << "(תהלים קי\"ט, קעו)"
+                                                                        << "תהלים";
+        QTest::newRow("a rising value is no numeral") << "(אמר לו, אבא)"
+                                                      << "אמר|לו|אבא";
+        QTest::newRow("no reference without its brackets") << "ראו יב, א"
+                                                           << "ראו|יב|א";
     }
 
     void findWords()
@@ -90,6 +100,7 @@ private slots:
         QTest::newRow("fifteen as nine and six") << "ט\"ו" << true;
         QTest::newRow("abbreviation, values rising") << "צה\"ל" << false;
         QTest::newRow("two letters") << "של" << false;
+        QTest::newRow("a section's name") << "גזרון" << true;
     }
 
     void needsNoCheck()
@@ -139,6 +150,42 @@ private slots:
     {
         QCOMPARE(SpellWords::spellings(u"שלחן"), QStringList{"שלחן"});
         QCOMPARE(SpellWords::spellings(u"סֵפֶר"), QStringList{"ספר"});
+    }
+
+    void withPointsOf_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("suggestion");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter typed twice at the end") << "שָׁלוֹםם"
+                                                       << "שלום"
+                                                       << "שָׁלוֹם";
+        QTest::newRow("letter added, without points") << "שָׁלֹם"
+                                                      << "שלום"
+                                                      << "שָׁלֹום";
+        QTest::newRow("letter replaced, without points") << "סֵפֶק"
+                                                         << "ספר"
+                                                         << "סֵפֶר";
+        QTest::newRow("first letter dropped") << "אסֵפֶר"
+                                              << "ספר"
+                                              << "סֵפֶר";
+        QTest::newRow("two words from one") << "בֵּיתסֵפֶר"
+                                            << "בית ספר"
+                                            << "בֵּית סֵפֶר";
+        QTest::newRow("gershayim as the word writes it") << "צה״לל"
+                                                         << "צה\"ל"
+                                                         << "צה״ל";
+        QTest::newRow("unpointed word") << "שלומם"
+                                        << "שלום"
+                                        << "שלום";
+    }
+
+    void withPointsOf()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, suggestion);
+        QFETCH(QString, shown);
+        QCOMPARE(SpellWords::withPointsOf(word, suggestion), shown);
     }
 };
 

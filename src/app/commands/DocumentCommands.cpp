@@ -59,7 +59,7 @@ bool DocumentCommands::openFile(const QString &path)
 {
     QString text, error;
     if (!DocumentFormat::readFile(path, &text, &error)) {
-        HebrewMessageBox::notice(error);
+        HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {path}));
         return false;
     }
     m_editor.setText(text);
@@ -90,13 +90,13 @@ void DocumentCommands::saveAs()
     // The question is about the file that will be written, ".txt" included.
     const QString path = DocumentRules::withTxtExtension(chosen);
     if (DocumentRules::fileExists(path)
-        && !HebrewMessageBox::askYesNo(OverwriteQuestion.arg(QFileInfo(path).fileName())))
+        && !HebrewMessageBox::askYesNo(OverwriteQuestion.arg(HebrewUi::leftToRight(QFileInfo(path).fileName()))))
         return;
     const QString text = m_editor.text();
     QString error;
     // The document follows the new name only once the file is written.
     if (!DocumentFormat::writeFile(path, text, &error)) {
-        HebrewMessageBox::notice(error);
+        HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {path}));
         return;
     }
     m_document.setSavedText(text);
@@ -122,7 +122,7 @@ bool DocumentCommands::saveText(const QString &text, bool lamp)
 {
     QString error;
     if (!DocumentFormat::writeFile(m_document.fileName(), text, &error)) {
-        HebrewMessageBox::notice(error);
+        HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {m_document.fileName()}));
         return false;
     }
     m_document.setSavedText(text);
@@ -163,7 +163,7 @@ void DocumentCommands::rebuildRecentMenu()
         const QString path = Settings::read(RecentSection, key);
         if (!DocumentRules::fileExists(path))
             break;
-        QString caption = QFileInfo(path).fileName();
+        QString caption = HebrewUi::leftToRight(QFileInfo(path).fileName());
         caption.replace(u'&', QStringLiteral("&&"));
         QAction *item = m_recentMenu.addAction(AppIcons::menuImage(38), caption);
         item->setObjectName(key);

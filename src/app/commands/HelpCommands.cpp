@@ -8,6 +8,7 @@
 #include "dialogs/links/LinksDialog.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
+#include "gui/HebrewUi.h"
 #include "platform/BrowserMenu.h"
 #include "platform/KeyStore.h"
 #include "platform/ShellOpen.h"
@@ -21,6 +22,10 @@ namespace {
 
 constexpr int InstalledImage = 23;
 constexpr int RemovedImage = 24;
+
+// Where the link for the browser's bookmarks bar went, and what to do with it.
+const QString BookmarkletNote = QStringLiteral(
+    "דף הסימנייה לדפדפן נכתב אל:\n%1\nפתחו אותו בדפדפן וגררו את הקישור שבו אל סרגל הסימניות.\u200F");
 
 const QString HandOverFailed = QStringLiteral(
     "לא ניתן להעביר את הטקסט ללוח כך שיישאר בו אחרי היציאה מהתוכנה. הטקסט נשאר בעורך ובלוח; "
@@ -75,12 +80,22 @@ void HelpCommands::toggleBrowserMenu()
 {
     KeyStore currentUser(KeyStore::Root::CurrentUser);
     const BrowserMenu::Toggled toggled = BrowserMenu::toggle(currentUser, QCoreApplication::applicationFilePath());
+    reflectBrowserMenu();
     if (!toggled.error.isEmpty()) {
         HebrewMessageBox::show(toggled.error, HebrewMessageBox::Error, QMessageBox::Ok);
         return;
     }
-    reflectBrowserMenu();
-    HebrewMessageBox::notice(toggled.installed ? BrowserMenu::InstalledMessage : BrowserMenu::RemovedMessage);
+    HebrewMessageBox::notice(browserMenuMessage(toggled.installed));
+}
+
+QString HelpCommands::browserMenuMessage(bool installed)
+{
+    // Stored for a left-to-right box, full stop first: in ours it is isolated to
+    // read as stored, else it runs backwards.
+    if (!installed)
+        return HebrewUi::leftToRight(BrowserMenu::RemovedMessage);
+    return HebrewUi::leftToRight(BrowserMenu::InstalledMessage) + u'\n'
+        + BookmarkletNote.arg(HebrewUi::leftToRight(BrowserMenu::bookmarkletPath()));
 }
 
 void HelpCommands::reflectBrowserMenu()

@@ -38,6 +38,8 @@ public:
 
     // The user's guide: beside the program, or where the package installs it.
     static QString helpFile();
+    // What the browser menu item says once it has installed or removed the entry.
+    static QString browserMenuMessage(bool installed);
 
 private:
     EditorAdapter &m_editor;

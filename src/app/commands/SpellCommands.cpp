@@ -4,6 +4,7 @@
 #include "app/commands/ArticleTextCommands.h"
 #include "dialogs/preferences/PreferencesModel.h"
 #include "gui/HebrewMessageBox.h"
+#include "gui/HebrewUi.h"
 #include "gui/WikiHighlighter.h"
 #include "hunspell/HunspellDictionary.h"
 #include "spell/PersonalWords.h"
@@ -117,8 +118,9 @@ void SpellCommands::addToDictionary(const QString &word)
 {
     QString reason;
     if (!PersonalWords::add(PersonalWords::path(), word, &reason))
-        HebrewMessageBox::show(QStringLiteral("לא ניתן לשמור את המילה במילון: %1").arg(reason), HebrewMessageBox::Error,
-                               QMessageBox::Ok);
+        HebrewMessageBox::show(HebrewUi::isolatePaths(QStringLiteral("לא ניתן לשמור את המילה במילון: %1").arg(reason),
+                                                      {PersonalWords::path()}),
+                               HebrewMessageBox::Error, QMessageBox::Ok);
     m_checker.addPersonalWord(word);
     m_highlighter->spellingChanged();
 }

@@ -6,6 +6,8 @@
 #include "gui/ToolWindow.h"
 #include "platform/ShellOpen.h"
 
+#include <QHideEvent>
+
 const QString AboutDialog::AuthorAddress = QStringLiteral("https://he.wiktionary.org/wiki/ויקימילון:שער_הקהילה");
 const QString AboutDialog::IconSetAddress = QStringLiteral("https://invent.kde.org/frameworks/breeze-icons");
 const QString AboutDialog::RegexAddress = QStringLiteral("https://www.pcre.org/");
@@ -41,5 +43,8 @@ void AboutDialog::showAbout()
 void AboutDialog::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
-    emit closed();
+    // A minimised owner takes its tool windows along with a spontaneous hide; the
+    // window comes back with it and is not closed.
+    if (!event->spontaneous())
+        emit closed();
 }

@@ -7,6 +7,8 @@
 #include "gui/HebrewUi.h"
 #include "gui/ToolWindow.h"
 
+#include <QMouseEvent>
+
 namespace {
 
 const QColor Cream(255, 251, 240);
@@ -88,6 +90,8 @@ void EntryGuideDialog::clearExplanation()
 
 void EntryGuideDialog::mousePressEvent(QMouseEvent *event)
 {
-    clearExplanation();
+    // Labels pass their clicks on to the dialog; only its empty area clears.
+    if (!childAt(event->position().toPoint()))
+        clearExplanation();
     QDialog::mousePressEvent(event);
 }

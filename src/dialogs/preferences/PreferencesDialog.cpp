@@ -51,6 +51,7 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
         clearLabels[key]->setPixmap(themePicture("edit-clear", QStyle::SP_DialogResetButton, this));
         connect(browseLabels[key], &ClickableLabel::clicked, this, [this, key] { browse(key); });
         connect(clearLabels[key], &ClickableLabel::clicked, this, [this, key] { clearKey(key); });
+        HebrewUi::setUpPathField(*fileEdit(key));
     }
 
     // Linux programs carry no extension, so the dialog opens on "All Files" and

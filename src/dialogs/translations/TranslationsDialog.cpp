@@ -32,6 +32,9 @@ TranslationsDialog::TranslationsDialog(QWidget *parent)
     m_ui->AllTrans->header()->resizeSection(Translations::WordsColumn, 200);
     m_ui->AllTrans->header()->resizeSection(Translations::LanguageColumn, 100);
     m_ui->AllTrans->header()->setStretchLastSection(false);
+    // The words take what the list has beyond the two widths, else an empty header
+    // stub stands at its far side.
+    m_ui->AllTrans->header()->setSectionResizeMode(Translations::WordsColumn, QHeaderView::Stretch);
     m_ui->AllTrans->header()->setSectionsClickable(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -124,7 +124,7 @@ void DocumentCommandsTest::openRewritesFile()
     QCOMPARE(m_form->document().fileName(), path);
     QCOMPARE(m_form->document().savedText(), text);
     QVERIFY(!doc.isModified());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - ערך.txt"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - \u2066ערך.txt\u2069"));
     QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QCOMPARE(recent("R1"), path);
     QVERIFY(!MainWindowFixture::label(*m_form, "GreenLed")->isHidden());
@@ -195,7 +195,7 @@ void DocumentCommandsTest::saveAs()
     QCOMPARE(readBytes(file(written)), utf16le(QStringLiteral("==א==\r\n")));
     QCOMPARE(m_form->document().fileName(), file(written));
     QCOMPARE(m_form->document().savedText(), QStringLiteral("==א==\r\n"));
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - ") + QFileInfo(written).fileName());
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - ") + HebrewUi::leftToRight(QFileInfo(written).fileName()));
     // Save As leaves quick save and the recent list alone.
     QVERIFY(MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
     QCOMPARE(recent("R1"), QString());
@@ -220,7 +220,7 @@ void DocumentCommandsTest::saveAsAsksAboutTheFileItWrites()
     HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
     m_form->documentCommands().saveAs();
     QCOMPARE(MainWindowFixture::askedTexts(),
-             QStringList{DocumentCommands::OverwriteQuestion.arg(QStringLiteral("notes.txt"))});
+             QStringList{DocumentCommands::OverwriteQuestion.arg(HebrewUi::leftToRight(QStringLiteral("notes.txt")))});
     QCOMPARE(readBytes(file(QStringLiteral("notes.txt"))), kept);
     QVERIFY(!QFile::exists(file(QStringLiteral("notes"))));
 }
@@ -260,7 +260,7 @@ void DocumentCommandsTest::saveAsToUnwritablePlaceChangesNothing()
     QCOMPARE(m_form->document().fileName(), first);
     QCOMPARE(m_form->document().savedText(), QStringLiteral("x"));
     QVERIFY(MainWindowFixture::label(*m_form, "GreenLed")->isHidden());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - first.txt"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - \u2066first.txt\u2069"));
     QCOMPARE(HebrewMessageBox::asked().size(), 1);
     QVERIFY(!QFile::exists(file(QStringLiteral("missing/folder/new.txt"))));
 }
@@ -316,7 +316,7 @@ void DocumentCommandsTest::recentList()
     QMenu *menu = MainWindowFixture::child<QMenu>(*m_form, QStringLiteral("Recent"));
     QCOMPARE(menu->actions().size(), 4);
     QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("R1"));
-    QCOMPARE(menu->actions().first()->text(), QStringLiteral("e && f.txt"));
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("\u2066e && f.txt\u2069"));
     QVERIFY(menu->menuAction()->isEnabled());
 
     // Choosing an item opens its file (no question: nothing is modified).
@@ -429,11 +429,14 @@ void DocumentCommandsTest::openSwitch_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("/o with a file") << QStringList{"/o", "@"} << true;
-    QTest::newRow("/O is no switch") << QStringList{"/O", "@"} << false;
-    QTest::newRow("/o not first") << QStringList{"x", "/o", "@"} << false;
-    QTest::newRow("/o without a path") << QStringList{"/o"} << false;
-    QTest::newRow("/o with a missing file") << QStringList{"/o", "@missing"} << false;
+    QTest::addColumn<QString>("told"); // the message, with @ for the path
+    QTest::newRow("/o with a file") << QStringList{"/o", "@"} << true << "";
+    QTest::newRow("/O is no switch") << QStringList{"/O", "@"} << false << "";
+    QTest::newRow("/o not first") << QStringList{"x", "/o", "@"} << false << "";
+    QTest::newRow("/o without a path") << QStringList{"/o"} << false << "";
+    QTest::newRow("/o with a missing file")
+        << QStringList{"/o", "@missing"} << false << "הקובץ \u2066@missing\u2069 לא נמצא.\u200F";
+    QTest::newRow("/o with a folder") << QStringList{"/o", "@.d"} << false << "הקובץ \u2066@.d\u2069 לא נמצא.\u200F";
 }
 
 void DocumentCommandsTest::openSwitch()
@@ -442,10 +445,13 @@ void DocumentCommandsTest::openSwitch()
     QFETCH(bool, opened);
     const QString path = file(QStringLiteral("מילה.txt"));
     writeBytes(path, "word");
+    QFETCH(QString, told);
+    QDir().mkpath(path + QStringLiteral(".d"));
     for (QString &a : arguments)
         a.replace(u'@', path);
     m_form->start(arguments);
     QCOMPARE(m_form->document().fileName(), opened ? path : QString());
+    QCOMPARE(MainWindowFixture::askedTexts(), told.isEmpty() ? QStringList() : QStringList{told.replace(u'@', path)});
     QCOMPARE(readBytes(path), opened ? utf16le(QStringLiteral("word")) : QByteArray("word"));
 }
 

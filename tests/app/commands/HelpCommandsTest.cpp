@@ -37,6 +37,14 @@ private slots:
         QVERIFY(m_form->aboutMode().isOn());
         QVERIFY(!action(*m_form, "ToolsMenu")->isEnabled());
         QVERIFY(!toolBar(*m_form)->isEnabled());
+        // Minimising the window, the desktop minimises its tool windows too: the About
+        // window is not closed by that.
+        m_form->show();
+        m_form->showMinimized();
+        m_form->aboutDialog().setWindowState(Qt::WindowMinimized);
+        QVERIFY(m_form->aboutMode().isOn());
+        m_form->aboutDialog().setWindowState(Qt::WindowNoState);
+        m_form->showNormal();
         m_form->aboutDialog().close();
         QVERIFY(!m_form->aboutMode().isOn());
         QVERIFY(action(*m_form, "HelpMenu")->isEnabled());
@@ -52,7 +60,12 @@ private slots:
         QVERIFY(item->icon().cacheKey() != removedIcon);
         press(*m_form, "IE1");
         QVERIFY(!QFile::exists(BrowserMenu::scriptPath()));
-        QCOMPARE(askedTexts(), (QStringList{BrowserMenu::InstalledMessage, BrowserMenu::RemovedMessage}));
+        // Each stored message read as stored, and where the bookmarklet page went.
+        const QStringList told = askedTexts();
+        QCOMPARE(told.size(), 2);
+        QVERIFY(told[0].startsWith(QChar(0x2066) + BrowserMenu::InstalledMessage + QChar(0x2069) + u'\n'));
+        QVERIFY(told[0].contains(QChar(0x2066) + BrowserMenu::bookmarkletPath() + QChar(0x2069)));
+        QCOMPARE(told[1], QChar(0x2066) + BrowserMenu::RemovedMessage + QChar(0x2069));
     }
 
     // The text goes to the clipboard and the program ends at once, unsaved or not.

@@ -2,6 +2,7 @@
 #include "dialogs/guide/EntryGuideDialog.h"
 #include "dialogs/guide/logic/EntryGuide.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -28,6 +29,12 @@ private slots:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(translation).center());
         QVERIFY(explain->isEnabled());
         QCOMPARE(explain->toPlainText(), EntryGuide::guidelineFor(QStringLiteral("תרגום")));
+        // The intro and the legend are no empty area: the explanation stays.
+        for (const char *name : {"TntLabel1", "TntLabel3", "TntImage2", "TntLabel7"}) {
+            auto *label = child<QLabel>(dialog, QString::fromLatin1(name));
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+            QVERIFY2(explain->isEnabled(), name);
+        }
         QTest::mouseClick(&dialog, Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(!explain->isEnabled());
         QCOMPARE(explain->toPlainText(), EntryGuide::Prompt);

@@ -394,7 +394,7 @@ private slots:
         }
         Settings::setIniPathForTesting(m_ini);
         QVERIFY(!g_messages.isEmpty());
-        QCOMPARE(g_messages.last(), QStringLiteral("Unable to write to /proc/no-such-folder/Dalvana.ini"));
+        QCOMPARE(g_messages.last(), QStringLiteral("Unable to write to \u2066/proc/no-such-folder/Dalvana.ini\u2069"));
     }
 };
 

@@ -71,16 +71,19 @@ private slots:
         QVERIFY(h.child<QPushButton>("AddLang")->isDefault());
         QCOMPARE(h.list()->headerItem()->text(0), QStringLiteral("מילים"));
         QCOMPARE(h.list()->headerItem()->text(1), QStringLiteral("שפה"));
-        QCOMPARE(h.list()->header()->sectionSize(0), 200);
-        QCOMPARE(h.list()->header()->sectionSize(1), 100);
         QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("0 שפות"));
         QVERIFY(!h.child<QPushButton>("AddAll")->isEnabled());
         QVERIFY(h.child<QPushButton>("AddAll")->font().bold());
         QCOMPARE(h.child<QPushButton>("AddAll")->text(), QStringLiteral("הוסף הכול"));
         QCOMPARE(h.child<QPushButton>("Clear")->text(), QStringLiteral("נקה"));
         QVERIFY(!h.child<QLabel>("ArabReplace")->isVisible());
-        // Column 0 stands at the right, as in a right-to-left list.
+        // Column 0 stands at the right, as in a right-to-left list, and the words take
+        // the list's width beyond the two columns: no empty header stub is left.
         QVERIFY(h.list()->header()->sectionViewportPosition(0) > h.list()->header()->sectionViewportPosition(1));
+        h.dialog.show();
+        QCOMPARE(h.list()->header()->length(), h.list()->viewport()->width());
+        QVERIFY(h.list()->header()->sectionSize(0) >= 200);
+        QCOMPARE(h.list()->header()->sectionSize(1), 100);
     }
 
     // Adding twice, removing with a double click and the count that follows.

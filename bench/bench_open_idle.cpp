@@ -1,0 +1,220 @@
+// A 20 MB text opened by the editor with the writing aids on, as a user starts it: the
+// memory it holds and the processor time it spends until it goes idle; and the same
+// for FeatherPad on the same text where it is installed, to set the two side by side.
+// The programs run under an X server: the one of DISPLAY, else an Xvfb of its own,
+// else the offscreen platform.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+QTemporaryDir *g_dir = nullptr;
+QProcessEnvironment g_environment;
+// Each program's processor time to idle, for the ratio printed at the end.
+std::map<std::string, double> g_cpuSeconds;
+
+// Entries with points, templates, links and notes, `units` UTF-16 units long: 20 MB
+// in the document format for ten million.
+QString page(qsizetype units)
+{
+    static const QStringList words = {"סֵפֶר", "מִכְתָּב", "שֻׁלְחָן", "שָׁלוֹם", "סִפּוּר"};
+    QString text;
+    for (int i = 0; text.size() < units; ++i) {
+        const QString &w = words.at(i % words.size());
+        text += QStringLiteral("==") + w
+            + QStringLiteral(
+                    "==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
+                    "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
+            + QString::number(i) + QStringLiteral(" שנשלחח בדואר.<!-- הערה -->\r\n#:* {{הדגשה|") + w
+            + QStringLiteral("}} שכתב הסופר בשנה ההיא, ראו https://he.wiktionary.org/wiki/") + w
+            + QStringLiteral("\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
+    }
+    return text;
+}
+
+// The same 20 MB for each program, in the editor's own document format, which both read.
+QString writeText(const QString &name)
+{
+    static const QByteArray bytes = [] {
+        const QString text = page(10'000'000);
+        QByteArray out("\xFF\xFE");
+        out.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        return out;
+    }();
+    const QString path = g_dir->filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return QString();
+    return path;
+}
+
+struct Sample
+{
+    double cpuSeconds = 0;
+    qint64 rssKb = 0;
+    qint64 peakKb = 0;
+};
+
+// The process's processor time (user and system, all threads) and memory, from /proc.
+bool sample(qint64 pid, Sample *s)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    // The fields after the command's closing bracket; utime and stime are the 12th and 13th.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return false;
+    s->cpuSeconds = double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &l : status.readAll().split('\n')) {
+        if (l.startsWith("VmRSS:"))
+            s->rssKb = l.mid(6).trimmed().split(' ').first().toLongLong();
+        else if (l.startsWith("VmHWM:"))
+            s->peakKb = l.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return true;
+}
+
+// Starts the program on the file and waits until it has spent no processor time for
+// a second and a half; what it holds then, and the time it spent until its last work.
+void runUntilIdle(benchmark::State &state, const char *key, const QString &program, const QStringList &arguments,
+                  const QProcessEnvironment &environment)
+{
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setProgram(program);
+        process.setArguments(arguments);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        QElapsedTimer clock;
+        clock.start();
+        process.start();
+        if (!process.waitForStarted()) {
+            state.SkipWithError("the program did not start");
+            return;
+        }
+        Sample last, now;
+        qint64 busyUntil = 0;
+        while (clock.elapsed() - busyUntil < 1500 && clock.elapsed() < 120'000) {
+            QThread::msleep(50);
+            if (!sample(process.processId(), &now)) {
+                state.SkipWithError("the program ended before going idle");
+                return;
+            }
+            if (now.cpuSeconds > last.cpuSeconds)
+                busyUntil = clock.elapsed();
+            last = now;
+        }
+        state.SetIterationTime(double(busyUntil) / 1000);
+        g_cpuSeconds[key] = last.cpuSeconds;
+        state.counters["cpu_s"] = last.cpuSeconds;
+        state.counters["rss_MB"] = double(last.rssKb) / 1024;
+        state.counters["peak_MB"] = double(last.peakKb) / 1024;
+        process.kill();
+        process.waitForFinished();
+    }
+}
+
+void BM_DalvanaOpenToIdle(benchmark::State &state)
+{
+    // A copy of the program in a folder of its own keeps its settings there, with
+    // the writing aids on as they are by default.
+    const QString folder = g_dir->filePath(QStringLiteral("dalvana"));
+    QDir().mkpath(folder);
+    const QString program = QDir(folder).filePath(QStringLiteral("dalvana"));
+    QFile::remove(program);
+    QFile::remove(QDir(folder).filePath(QStringLiteral("Dalvana.ini")));
+    if (!QFile::copy(QStringLiteral(DALVANA_PROGRAM), program)) {
+        state.SkipWithError("the program could not be copied");
+        return;
+    }
+    const QString text = writeText(QStringLiteral("dalvana.txt"));
+    runUntilIdle(state, "dalvana", program, {QStringLiteral("/o"), text}, g_environment);
+}
+
+void BM_FeatherPadOpenToIdle(benchmark::State &state)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("featherpad"));
+    if (program.isEmpty()) {
+        state.SkipWithError("FeatherPad is not installed");
+        return;
+    }
+    runUntilIdle(state, "featherpad", program, {writeText(QStringLiteral("featherpad.txt"))}, g_environment);
+}
+
+// An X server for the programs: DISPLAY's, else an Xvfb started here on a free display.
+QProcess *startDisplay(QProcessEnvironment &environment)
+{
+    if (!environment.value(QStringLiteral("DISPLAY")).isEmpty()) {
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        return nullptr;
+    }
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    for (int display = 70; !xvfb.isEmpty() && display < 90; ++display) {
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+            continue;
+        auto *server = new QProcess;
+        server->start(xvfb,
+                      {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
+                       QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QThread::msleep(1000);
+        if (server->state() == QProcess::Running) {
+            environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            return server;
+        }
+        delete server;
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return nullptr;
+}
+
+} // namespace
+
+BENCHMARK(BM_DalvanaOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FeatherPadOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    g_dir = &dir;
+    // The programs' settings and the files they keep stay in the run's folder.
+    g_environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
+        g_environment.insert(QString::fromLatin1(name), dir.filePath(QString::fromLatin1(name)));
+    QProcess *server = startDisplay(g_environment);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const auto ours = g_cpuSeconds.find("dalvana");
+    const auto theirs = g_cpuSeconds.find("featherpad");
+    if (ours != g_cpuSeconds.end() && theirs != g_cpuSeconds.end() && theirs->second > 0)
+        std::printf("processor time to idle: %.2f s, FeatherPad %.2f s, ratio %.2f\n", ours->second, theirs->second,
+                    ours->second / theirs->second);
+    if (server) {
+        server->terminate();
+        server->waitForFinished();
+        delete server;
+    }
+    return 0;
+}
