@@ -126,7 +126,7 @@ QByteArray encode(const QString &text)
     return out;
 }
 
-bool readFile(const QString &path, QString *text, QString *error)
+bool readFile(const QString &path, QString *text, QString *error, bool *asWritten)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -146,6 +146,9 @@ bool readFile(const QString &path, QString *text, QString *error)
             *error = QStringLiteral("%1\n%2").arg(path, reason);
         return false;
     }
+    // Decoding little-endian units copies them; only a changed line break changes the length.
+    if (asWritten)
+        *asWritten = bytes.startsWith("\xFF\xFE") && bytes.size() == 2 + 2 * text->size();
     return true;
 }
 

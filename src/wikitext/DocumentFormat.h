@@ -18,8 +18,9 @@ bool decode(const QByteArray &bytes, QString *text, QString *error = nullptr);
 QByteArray encode(const QString &text);
 
 // Reads and decodes a file; on failure `error` carries a message for the user,
-// with the system's reason where there is one.
-bool readFile(const QString &path, QString *text, QString *error);
+// with the system's reason where there is one. `asWritten`, when given, tells whether
+// the file's bytes are exactly what writeFile would write for the text read.
+bool readFile(const QString &path, QString *text, QString *error, bool *asWritten = nullptr);
 
 // Writes through a temporary file and a rename, so a failed or incomplete write
 // leaves the old file as it was; `error` then says so, with the system's reason.

@@ -58,7 +58,8 @@ void DocumentCommands::resetToNewDocument(const EditorState &state)
 bool DocumentCommands::openFile(const QString &path)
 {
     QString text, error;
-    if (!DocumentFormat::readFile(path, &text, &error)) {
+    bool asWritten = false;
+    if (!DocumentFormat::readFile(path, &text, &error, &asWritten)) {
         HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {path}));
         return false;
     }
@@ -69,7 +70,13 @@ bool DocumentCommands::openFile(const QString &path)
     // Known without reading a long document back while it is still coming in.
     const QString held = EditorAdapter::heldText(text);
     m_document.setSavedText(held);
-    m_document.setQuickSavePending(!saveText(held));
+    // Writing the same bytes again would cost a long document a tenth of its opening.
+    if (asWritten && held == text) {
+        m_document.showSaveIndication(true);
+        m_document.setQuickSavePending(false);
+    } else {
+        m_document.setQuickSavePending(!saveText(held));
+    }
     return true;
 }
 

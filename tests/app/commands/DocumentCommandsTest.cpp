@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -106,6 +108,8 @@ void DocumentCommandsTest::openRewritesFile_data()
         be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     QTest::newRow("UTF-16 big-endian") << be << word;
     QTest::newRow("UTF-16 little-endian") << utf16le(word) << word;
+    QTest::newRow("UTF-16 little-endian, LF") << utf16le(QStringLiteral("a\nb")) << QStringLiteral("a\r\nb");
+    QTest::newRow("UTF-16 little-endian, odd byte") << utf16le(word) + 'x' << word;
     QTest::newRow("Windows-1255") << QByteArray("\xF9\xEC\xE5\xED\n\xF2\xE5\xEC\xED") << QStringLiteral("שלום\r\nעולם");
     QTest::newRow("LF only") << QByteArray("a\nb\n") << QStringLiteral("a\r\nb\r\n");
     QTest::newRow("empty") << QByteArray() << QString();
@@ -117,10 +121,17 @@ void DocumentCommandsTest::openRewritesFile()
     QFETCH(QString, text);
     const QString path = file(QStringLiteral("ערך.txt"));
     writeBytes(path, bytes);
+    const QDateTime old(QDate(2001, 1, 1), QTime(0, 0));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
     DocumentCommands &doc = m_form->documentCommands();
     QVERIFY(doc.openFile(path));
     QCOMPARE(m_form->editor().text(), text);
     QCOMPARE(readBytes(path), utf16le(text));
+    // A file already as the program writes it is left alone.
+    QCOMPARE(QFileInfo(path).lastModified() == old, bytes == utf16le(text));
     QCOMPARE(m_form->document().fileName(), path);
     QCOMPARE(m_form->document().savedText(), text);
     QVERIFY(!doc.isModified());
