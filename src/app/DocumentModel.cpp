@@ -15,10 +15,11 @@ void DocumentModel::setFileName(const QString &fileName)
     emit fileNameChanged(fileName);
 }
 
-void DocumentModel::setWikiPage(const WikiPage &page)
+void DocumentModel::setWikiPage(const WikiPage &page, const QString &revisionText)
 {
     const bool titleChanged = page.title != m_wikiPage.title;
     m_wikiPage = page;
+    m_wikiRevisionText = revisionText;
     if (titleChanged)
         emit wikiTitleChanged(page.title);
 }

@@ -23,8 +23,14 @@ public:
     // The wiki page the text was read from or last saved to, beside the file: the
     // revision the next save is based on and the times the wiki wants with it.
     const WikiPage &wikiPage() const { return m_wikiPage; }
-    void setWikiPage(const WikiPage &page);
-    void clearWikiPage() { setWikiPage(WikiPage()); }
+    // With the text of that revision as the editor holds it (empty where there was no
+    // page), kept so that neither showing the changes nor a merge reads it again.
+    void setWikiPage(const WikiPage &page, const QString &revisionText);
+    void clearWikiPage() { setWikiPage(WikiPage(), QString()); }
+    const QString &wikiRevisionText() const { return m_wikiRevisionText; }
+    // What the text's changes are counted from: the page's revision on the wiki for a
+    // page from the wiki, else the saved copy (the file as last written).
+    bool changesFromWiki() const { return !m_wikiPage.title.isEmpty(); }
 
     QString savedText() const { return m_savedText; }
     void setSavedText(const QString &text) { m_savedText = text; }
@@ -50,6 +56,7 @@ private:
 
     QString m_fileName;
     WikiPage m_wikiPage;
+    QString m_wikiRevisionText;
     QString m_savedText;
     bool m_quickSavePending = false;
     bool m_lampLit = false;

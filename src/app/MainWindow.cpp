@@ -2,6 +2,7 @@
 
 #include "app/DocumentRules.h"
 #include "app/commands/ArticleTextCommands.h"
+#include "app/commands/ChangesCommands.h"
 #include "app/commands/CleanupCommands.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/ExampleCommands.h"
@@ -125,13 +126,7 @@ MainWindow::MainWindow(QWidget *parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // Every paragraph right to left and right-aligned, as in the wiki's edit box;
-    // left alone, a line starting with "==" or "{{" would run left to right.
-    QTextDocument *doc = m_ui->ArticleText->document();
-    QTextOption option = doc->defaultTextOption();
-    option.setTextDirection(Qt::RightToLeft);
-    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-    doc->setDefaultTextOption(option);
+    HebrewUi::setUpWikiText(*m_ui->ArticleText);
     m_ui->ArticleText->setFont(HebrewUi::davidFont(16));
 
     for (QMenu *m :
@@ -199,6 +194,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
     m_spell = std::make_unique<SpellCommands>(m_editor, m_preferences, *m_articleText);
     m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documentCommands, m_preferences, *this);
+    m_changes = std::make_unique<ChangesCommands>(m_editor, m_document, *this);
 
     connectCommands();
     reflectModels();
@@ -215,6 +211,9 @@ void MainWindow::connectCommands()
     connect(m_ui->Exit, &QAction::triggered, document, &DocumentCommands::exit);
     connect(m_ui->OpenFromWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::openFromWiki);
     connect(m_ui->SaveToWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::saveToWiki);
+    connect(m_ui->ShowChanges, &QAction::triggered, m_changes.get(), &ChangesCommands::showChanges);
+    connect(m_wiki.get(), &WikiCommands::changesWanted, m_changes.get(), &ChangesCommands::showChanges);
+    connect(m_wiki.get(), &WikiCommands::editConflict, m_changes.get(), &ChangesCommands::mergeWith);
 
     TemplateCommands *templates = m_templates.get();
     connect(m_ui->NewArticle, &QAction::triggered, templates, &TemplateCommands::newArticle);

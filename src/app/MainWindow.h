@@ -14,6 +14,7 @@
 
 class AboutDialog;
 class ArticleTextCommands;
+class ChangesCommands;
 class CleanupCommands;
 class DictionaryDialog;
 class DocumentCommands;
@@ -172,4 +173,5 @@ private:
     std::unique_ptr<PadCommands> m_pads;
     std::unique_ptr<SpellCommands> m_spell;
     std::unique_ptr<WikiCommands> m_wiki;
+    std::unique_ptr<ChangesCommands> m_changes;
 };

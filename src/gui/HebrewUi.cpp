@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTranslator>
 #include <QTreeView>
 
@@ -65,6 +68,15 @@ void setUpFileDialog(QFileDialog &dialog)
     }
     if (auto *tree = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
         tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void setUpWikiText(QPlainTextEdit &view)
+{
+    QTextDocument *document = view.document();
+    QTextOption option = document->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    document->setDefaultTextOption(option);
 }
 
 QString leftToRight(const QString &text)

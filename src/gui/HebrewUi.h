@@ -6,6 +6,7 @@
 
 class QApplication;
 class QFileDialog;
+class QPlainTextEdit;
 class QWidget;
 
 // The program's look in one place: the Hebrew font, and right to left for every
@@ -22,6 +23,11 @@ bool install(QApplication &app);
 // Qt's own file dialog, right to left, with its paths and file list left to right:
 // mirrored, "/usr/share" reads "usr/share/" and the dates are cut short.
 void setUpFileDialog(QFileDialog &dialog);
+
+// Wiki text laid out as the wiki's edit box lays it out: every line right to left and
+// right-aligned. Left to itself Qt takes a line's direction from its first letter,
+// which mirrors a Hebrew line that starts with "#", "==", "{{" or "|".
+void setUpWikiText(QPlainTextEdit &view);
 
 // Left-to-right text, a path above all, inside right-to-left text: between the
 // directional isolates U+2066 and U+2069 it keeps its own order, where on its own

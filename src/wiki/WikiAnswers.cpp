@@ -166,6 +166,30 @@ WikiError read(const QJsonObject &answer, const QString &title, WikiPage *page, 
     return WikiError();
 }
 
+WikiError revision(const QJsonObject &answer, const QString &title, qint64 revision, WikiPage *page, QString *text)
+{
+    *page = WikiPage{title};
+    text->clear();
+    const QJsonObject query = answer[QLatin1String("query")].toObject();
+    if (query[QLatin1String("badrevids")].toObject().contains(QString::number(revision)))
+        return failure(WikiError::PageDeleted, QString(), title);
+    QJsonObject p;
+    if (WikiError e = queriedPage(answer, title, &p); !e.ok())
+        return e;
+    const QJsonArray revisions = p[QLatin1String("revisions")].toArray();
+    if (revisions.size() != 1 || positiveId(revisions.first()[QLatin1String("revid")]) != revision)
+        return bad("another revision");
+    const QJsonValue content = revisions
+                                   .first()[QLatin1String("slots")][QLatin1String("main")][QLatin1String("content")];
+    if (!content.isString())
+        return bad("no content");
+    *page = WikiPage{p[QLatin1String("title")].toString(), revision,
+                     revisions.first()[QLatin1String("timestamp")].toString(),
+                     answer[QLatin1String("curtimestamp")].toString()};
+    *text = content.toString();
+    return WikiError();
+}
+
 WikiError currentRevision(const QJsonObject &answer, const QString &title, WikiPage *current)
 {
     *current = WikiPage{title};

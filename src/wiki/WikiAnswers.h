@@ -35,6 +35,10 @@ WikiError login(const QJsonObject &answer);
 // for, after the wiki's normalisation of `title`; `page` gets its title even when
 // it does not exist.
 WikiError read(const QJsonObject &answer, const QString &title, WikiPage *page, QString *text);
+// Revision `revision` of `title` with its content, read by its id. A revision the wiki
+// no longer has (deleted since) is PageDeleted; one of another page or another id is
+// not believed.
+WikiError revision(const QJsonObject &answer, const QString &title, qint64 revision, WikiPage *page, QString *text);
 // The current revision of `title` (0 when there is no such page), with its title as
 // the wiki writes it.
 WikiError currentRevision(const QJsonObject &answer, const QString &title, WikiPage *current);

@@ -76,6 +76,16 @@ QString WikiClient::textForEditor(const QString &wikiText)
     return DocumentFormat::normaliseLineBreaks(wikiText);
 }
 
+QString WikiClient::storedText(const QString &editorText)
+{
+    QString text = textForWiki(editorText);
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    text.truncate(end);
+    return textForEditor(text);
+}
+
 bool WikiClient::isBlank(const QString &editorText)
 {
     return editorText.trimmed().isEmpty();
@@ -173,6 +183,24 @@ void WikiClient::readPage(const QString &title,
              if (!e.ok())
                  return done(error(e.kind, asked, e.detail), page, text);
              const WikiError read = WikiAnswers::read(answer, asked, &page, &text);
+             done(read, page, text);
+         });
+}
+
+void WikiClient::readRevision(const QString &title, qint64 revision,
+                              std::function<void(const WikiError &, const WikiPage &, const QString &)> done)
+{
+    call({{QStringLiteral("action"), QStringLiteral("query")},
+          {QStringLiteral("prop"), QStringLiteral("revisions")},
+          {QStringLiteral("revids"), QString::number(revision)},
+          {QStringLiteral("rvprop"), QStringLiteral("ids|timestamp|content")},
+          {QStringLiteral("rvslots"), QStringLiteral("main")},
+          {QStringLiteral("curtimestamp"), QStringLiteral("1")}},
+         [title, revision, done](const WikiError &e, const QJsonObject &answer) {
+             WikiPage page{title};
+             QString text;
+             const WikiError read = e.ok() ? WikiAnswers::revision(answer, title, revision, &page, &text)
+                                           : error(e.kind, title, e.detail);
              done(read, page, text);
          });
 }

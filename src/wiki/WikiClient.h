@@ -67,6 +67,9 @@ public:
     // The page with its current text; a page that does not exist ends in PageMissing
     // with the page's title and start time filled in.
     void readPage(const QString &title, std::function<void(const WikiError &, const WikiPage &, const QString &)> done);
+    // Revision `revision` of `title` with its text, the revision the page's base.
+    void readRevision(const QString &title, qint64 revision,
+                      std::function<void(const WikiError &, const WikiPage &, const QString &)> done);
     // The page as saved, the new revision its base; a save that changed nothing ends in
     // NoChange with the base as it was.
     void savePage(const WikiEdit &edit, std::function<void(const WikiError &, const WikiPage &)> done);
@@ -79,6 +82,9 @@ public:
     static QString textForWiki(const QString &editorText);
     // What the editor holds for a wiki text: CR LF line breaks.
     static QString textForEditor(const QString &wikiText);
+    // What the wiki will hold for an editor text, as the editor holds it: the wiki drops
+    // trailing white space and stores NFC.
+    static QString storedText(const QString &editorText);
     // Whether the wiki would store nothing for the text (it drops trailing white space).
     static bool isBlank(const QString &editorText);
 

@@ -50,6 +50,18 @@ WikiError readPage(WikiClient &client, const QString &title, WikiPage *page, QSt
     });
 }
 
+WikiError readRevision(WikiClient &client, const QString &title, qint64 revision, WikiPage *page, QString *text)
+{
+    return wait([&](auto finish) {
+        client.readRevision(title, revision,
+                            [page, text, finish](const WikiError &e, const WikiPage &value, const QString &content) {
+                                *page = value;
+                                *text = content;
+                                finish(e);
+                            });
+    });
+}
+
 WikiError savePage(WikiClient &client, const WikiEdit &edit, WikiPage *saved)
 {
     return wait([&](auto finish) {

@@ -9,6 +9,7 @@ namespace WikiSync {
 WikiError fetchSiteInfo(WikiClient &client, WikiSiteInfo *info);
 WikiError login(WikiClient &client, const QString &name, const QString &password);
 WikiError readPage(WikiClient &client, const QString &title, WikiPage *page, QString *text);
+WikiError readRevision(WikiClient &client, const QString &title, qint64 revision, WikiPage *page, QString *text);
 WikiError savePage(WikiClient &client, const WikiEdit &edit, WikiPage *saved);
 
 } // namespace WikiSync

@@ -128,7 +128,7 @@ void MainWindowTest::menuOrderAndSeparators_data()
     QTest::addColumn<QString>("items");
     QTest::newRow("options")
         << 0 << "&אפשרויות"
-        << "New Open Recent - QuickSave Save - OpenFromWiki SaveToWiki - Search - Prefs IE1 - Exit";
+        << "New Open Recent - QuickSave Save - OpenFromWiki SaveToWiki ShowChanges - Search - Prefs IE1 - Exit";
     QTest::newRow("insert") << 1 << "&הוספה"
                             << "Image Example AddTranslations - Another Comment Footnote - "
                                "AddArticle AddVerb - TOC";

@@ -144,6 +144,38 @@ private slots:
             QCOMPARE(page.startTimestamp, QStringLiteral("2024-01-02T00:00:00Z"));
     }
 
+    // Revision 17 of "דף", asked for by its id.
+    void readRevision_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the revision") << pageAnswer(revision("17")) << int(WikiError::None) << QStringLiteral("טקסט");
+        QTest::newRow("another revision") << pageAnswer(revision("16")) << int(WikiError::BadAnswer) << QString();
+        QTest::newRow("another page") << pageAnswer(QByteArray(revision("17")).replace("דף", "אחר"))
+                                      << int(WikiError::BadAnswer) << QString();
+        QTest::newRow("gone from the wiki")
+            << QByteArray(R"({"query":{"badrevids":{"17":{"revid":17,"missing":true}}}})")
+            << int(WikiError::PageDeleted) << QString();
+        QTest::newRow("its text hidden") << pageAnswer(revision("17", R"({"main":{"texthidden":true}})"))
+                                         << int(WikiError::BadAnswer) << QString();
+    }
+
+    void readRevision()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        WikiPage page;
+        QString got;
+        QCOMPARE(int(WikiAnswers::revision(parse(answer), QStringLiteral("דף"), 17, &page, &got).kind), kind);
+        QCOMPARE(got, text);
+        if (kind == WikiError::None)
+            QCOMPARE(page,
+                     (WikiPage{QStringLiteral("דף"), 17, QStringLiteral("2024-01-01T00:00:00Z"),
+                               QStringLiteral("2024-01-02T00:00:00Z")}));
+    }
+
     // A save of "דף" on top of revision 10.
     void edit_data()
     {

@@ -59,7 +59,7 @@ private slots:
     void init()
     {
         const QByteArray name = QTest::currentTestFunction();
-        if (!m_noWiki.isEmpty() && !name.startsWith("canned"))
+        if (!m_noWiki.isEmpty() && !name.startsWith("canned") && !name.startsWith("offline"))
             QSKIP(qPrintable(m_noWiki));
     }
 
@@ -127,6 +127,11 @@ private slots:
         QCOMPARE(saved, page);
         QVERIFY(e.message().contains(QString::number(theirs)));
         QCOMPARE(read(title).second, QStringLiteral("second, meanwhile"));
+        // The revision the conflict names, read for the merge.
+        WikiPage current;
+        QCOMPARE(WikiSync::readRevision(*client, e.title, e.revision, &current, &text).kind, WikiError::None);
+        QCOMPARE(current.revision, theirs);
+        QCOMPARE(text, QStringLiteral("second, meanwhile"));
     }
 
     void deletedSinceRead()
@@ -405,6 +410,47 @@ private slots:
             if (edits.first().has(key))
                 extra << QLatin1String(key) + u'=' + edits.first()[key];
         QCOMPARE(extra, sent);
+    }
+
+    // A revision is asked for by its id alone, and the answer must be that revision.
+    void cannedReadRevision()
+    {
+        CannedWiki wiki([](const CannedWiki::Request &) { return CannedWiki::json(kPage); });
+        WikiClient client(wiki.api());
+        WikiPage page;
+        QString text;
+        QCOMPARE(WikiSync::readRevision(client, QStringLiteral("דף"), 4, &page, &text).kind, WikiError::None);
+        QCOMPARE(text, QStringLiteral("טקסט"));
+        const CannedWiki::Request &sent = wiki.requests().first();
+        QCOMPARE(sent["revids"], QStringLiteral("4"));
+        QVERIFY(!sent.has("titles"));
+        QVERIFY(sent["rvprop"].split(u'|').contains(QStringLiteral("content")));
+        QCOMPARE(WikiSync::readRevision(client, QStringLiteral("דף"), 5, &page, &text).kind, WikiError::BadAnswer);
+        QVERIFY(text.isEmpty());
+    }
+
+    // What the wiki keeps of a text, as the editor would hold it.
+    void offlineStoredText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("trailing breaks and spaces dropped") << "א\r\nב \r\n\t\r\n"
+                                                            << "א\r\nב";
+        QTest::newRow("leading ones kept") << "\r\n א"
+                                           << "\r\n א";
+        QTest::newRow("points in NFC order") << "ש\u05C1\u05BC"
+                                             << "ש\u05BC\u05C1";
+        QTest::newRow("a lone CR is a break") << "a\rb"
+                                              << "a\r\nb";
+        QTest::newRow("only white space") << " \r\n"
+                                          << "";
+    }
+
+    void offlineStoredText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        QCOMPARE(WikiClient::storedText(text), stored);
     }
 
     // An edit sent without a believable answer may have been saved; a refusal was not.

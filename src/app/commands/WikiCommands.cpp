@@ -4,23 +4,20 @@
 #include "app/EditorAdapter.h"
 #include "app/commands/DocumentCommands.h"
 #include "dialogs/preferences/PreferencesModel.h"
+#include "dialogs/wikisave/WikiSaveDialog.h"
 #include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
 #include "platform/WikiPasswordStore.h"
 #include "wiki/WikiClient.h"
 #include "wikitext/WebAddresses.h"
 
-#include <QDialog>
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QVBoxLayout>
 
 const QString WikiCommands::OpenQuestion = QStringLiteral(
     "לא שמרת את הטקסט הנוכחי. האם ברצונך לפתוח דף מהוויקי בכל זאת?\u200F");
 const QString WikiCommands::CreateQuestion = QStringLiteral("הדף \"%1\" אינו קיים בוויקי. האם ליצור אותו?\u200F");
-const QString WikiCommands::CompareQuestion = QStringLiteral(
-    "\n\nהאם לפתוח את הטקסט שבוויקי עכשיו בחלון נוסף, כדי להשוות? שמירה נוספת תישמר מעליו.\u200F");
 const QString WikiCommands::BlankQuestion = QStringLiteral(
     "הטקסט ריק. שמירתו תמחק את כל התוכן של הדף \"%1\" בוויקי. האם לשמור בכל זאת?\u200F");
 const QString WikiCommands::CheckQuestion = QStringLiteral("\n\nהאם לבדוק עכשיו מה שמור בוויקי?\u200F");
@@ -74,6 +71,17 @@ std::optional<QString> WikiCommands::ask(const QString &caption, const QString &
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();
+}
+
+std::optional<QString> WikiCommands::askSummary()
+{
+    if (m_ask)
+        return m_ask(QStringLiteral("תקציר העריכה:"), QString());
+    WikiSaveDialog box(&m_window);
+    connect(&box, &WikiSaveDialog::changesRequested, this, &WikiCommands::changesWanted);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.summary();
 }
 
 bool WikiCommands::refuseWhileBusy()
@@ -167,7 +175,7 @@ void WikiCommands::load(const WikiPage &page, const QString &wikiText)
     m_document.setFileName(QString());
     m_document.setSavedText(EditorAdapter::heldText(text));
     m_document.setQuickSavePending(false);
-    m_document.setWikiPage(page);
+    m_document.setWikiPage(page, EditorAdapter::heldText(text));
 }
 
 void WikiCommands::saveToWiki()
@@ -188,8 +196,7 @@ void WikiCommands::saveToWiki()
     const bool blank = WikiClient::isBlank(m_editor.text());
     if (blank && !HebrewMessageBox::askYesNo(BlankQuestion.arg(title)))
         return;
-    const std::optional<QString> summary = ask(QStringLiteral("שמור בוויקי"), QStringLiteral("תקציר העריכה:"),
-                                               QString());
+    const std::optional<QString> summary = askSummary();
     if (!summary)
         return;
     const QString user = m_preferences.wikiUser();
@@ -241,7 +248,7 @@ void WikiCommands::save(const QString &title, const QString &summary, const QStr
                 if (!e.ok())
                     report(e);
             } else if (e.kind == WikiError::EditConflict) {
-                offerComparison(e);
+                readConflict(e);
             } else if (e.maybeSaved) {
                 offerCheck(e, base.title, text);
             } else {
@@ -253,7 +260,8 @@ void WikiCommands::save(const QString &title, const QString &summary, const QStr
 
 void WikiCommands::adopt(const WikiPage &page, const QString &text)
 {
-    m_document.setWikiPage(page);
+    // The revision's text is the one sent, as the wiki stores it.
+    m_document.setWikiPage(page, EditorAdapter::heldText(WikiClient::storedText(text)));
     // The text on the wiki is the saved copy, and the file keeps up with it.
     if (m_document.fileName().isEmpty()) {
         m_document.setSavedText(text);
@@ -286,37 +294,25 @@ void WikiCommands::offerCheck(const WikiError &failure, const QString &title, co
     });
 }
 
-void WikiCommands::offerComparison(const WikiError &conflict)
+// The page's revision now, for the merge; the base the document remembers.
+void WikiCommands::readConflict(const WikiError &conflict)
 {
-    if (!HebrewMessageBox::askYesNo(conflict.message() + CompareQuestion))
-        return;
-    begin(QStringLiteral("קורא את \"%1\" מהוויקי...").arg(conflict.title));
-    m_client->readPage(conflict.title, [this](const WikiError &error, const WikiPage &page, const QString &text) {
+    const WikiPage remembered = m_document.wikiPage();
+    const QString fileName = m_document.fileName();
+    begin(QStringLiteral("קורא את \"%1\" כפי שהוא עכשיו בוויקי...").arg(conflict.title));
+    const auto read = [=, this](const WikiError &error, const WikiPage &page, const QString &text) {
         end();
+        if (!stillTheDocument(remembered, fileName))
+            return report(conflict);
+        if (error.kind == WikiError::Cancelled)
+            return report(conflict);
         if (!error.ok())
-            return report(error);
-        showComparison(page, text);
-    });
-}
-
-void WikiCommands::showComparison(const WikiPage &page, const QString &text)
-{
-    if (!m_comparison) {
-        auto *window = new QDialog(&m_window, Qt::Window);
-        window->setLayoutDirection(Qt::RightToLeft);
-        window->resize(600, 500);
-        auto *layout = new QVBoxLayout(window);
-        m_comparison = new QPlainTextEdit(window);
-        m_comparison->setObjectName(QStringLiteral("WikiComparison"));
-        m_comparison->setReadOnly(true);
-        m_comparison->setFont(HebrewUi::davidFont(16));
-        layout->addWidget(m_comparison);
-    }
-    m_comparison->setPlainText(WikiClient::textForEditor(text));
-    QWidget *window = m_comparison->window();
-    window->setWindowTitle(QStringLiteral("%1 בוויקי (גרסה %2)").arg(page.title).arg(page.revision));
-    window->show();
-    window->raise();
-    // Saving again goes on top of what the user has now seen.
-    m_document.setWikiPage(page);
+            return HebrewMessageBox::notice(conflict.message() + QStringLiteral("\n\n") + error.message());
+        emit editConflict(page, text);
+    };
+    // The revision the wiki named, or (a conflict the edit itself met) the page as it is.
+    if (conflict.revision > 0)
+        m_client->readRevision(conflict.title, conflict.revision, read);
+    else
+        m_client->readPage(conflict.title, read);
 }

@@ -15,7 +15,6 @@ class DocumentCommands;
 class DocumentModel;
 class EditorAdapter;
 class PreferencesModel;
-class QPlainTextEdit;
 class QProgressDialog;
 class QWidget;
 class WikiClient;
@@ -39,16 +38,12 @@ public:
     // read included: another command is refused meanwhile.
     bool busy() const { return m_busy; }
 
-    // The wiki's current text beside the editor after a conflict; null until shown.
-    QPlainTextEdit *comparison() const { return m_comparison; }
-
     // Tests answer the title and summary boxes instead (nullopt: cancelled).
     using Asker = std::function<std::optional<QString>(const QString &label, const QString &initial)>;
     void setAskerForTesting(Asker asker) { m_ask = std::move(asker); }
 
     static const QString OpenQuestion;
     static const QString CreateQuestion;
-    static const QString CompareQuestion;
     static const QString BlankQuestion;
     static const QString CheckQuestion;
     static const QString CancelledSaveText;
@@ -61,6 +56,11 @@ public:
 signals:
     // An operation ended, whichever way.
     void finished();
+    // The save box's "הצג שינויים".
+    void changesWanted();
+    // A save was refused because the page moved to `current`, whose text is `text`;
+    // the text in the editor is still the one that was sent.
+    void editConflict(const WikiPage &current, const QString &text);
 
 private:
     std::optional<QString> ask(const QString &caption, const QString &label, const QString &initial);
@@ -72,8 +72,8 @@ private:
     void save(const QString &title, const QString &summary, const QString &password, bool allowBlank);
     void adopt(const WikiPage &page, const QString &text);
     void offerCheck(const WikiError &failure, const QString &title, const QString &text);
-    void offerComparison(const WikiError &conflict);
-    void showComparison(const WikiPage &page, const QString &text);
+    std::optional<QString> askSummary();
+    void readConflict(const WikiError &conflict);
     bool stillTheDocument(const WikiPage &page, const QString &fileName) const;
     void report(const WikiError &error);
 
@@ -84,7 +84,6 @@ private:
     QWidget &m_window;
     std::unique_ptr<WikiClient> m_client;
     QPointer<QProgressDialog> m_progress;
-    QPlainTextEdit *m_comparison = nullptr;
     Asker m_ask;
     bool m_busy = false;
 };

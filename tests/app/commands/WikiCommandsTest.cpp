@@ -1,6 +1,8 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/WikiCommands.h"
+#include "dialogs/changes/ChangesDialog.h"
+#include "dialogs/merge/MergeDialog.h"
 #include "platform/WikiPasswordStore.h"
 #include "support/CannedWiki.h"
 #include "support/TestWiki.h"
@@ -9,6 +11,7 @@
 
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,27 +134,65 @@ private slots:
         }
     }
 
-    // After a conflict the wiki's text is shown beside, and a second save goes on top.
-    void conflictThenSaveOnTop()
+    // The revision's text is kept from the opening, for the changes to be counted from.
+    void showChangesAgainstTheRevision()
     {
-        const QString title = QStringLiteral("Both");
-        m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("first"));
+        const QString title = QStringLiteral("Changes");
+        m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("a\nb"));
         m_answers = QStringList{title};
         press("OpenFromWiki");
-        m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("theirs"));
-        type(QStringLiteral("mine"));
+        type(QStringLiteral("a\r\nc"));
+        MainWindowFixture::press(*m_form, "ShowChanges");
+        auto *changes = m_form->findChild<ChangesDialog *>();
+        QVERIFY(changes && changes->isVisible());
+        QCOMPARE(changes->changeCount(), 1);
+    }
+
+    // A save refused because another user saved meanwhile: what they changed is merged
+    // with the user's text, nothing is saved until the user saves again, and then both
+    // changes stand on the wiki.
+    void conflictMerged_data()
+    {
+        QTest::addColumn<QString>("theirs");
+        QTest::addColumn<QString>("mine");
+        QTest::addColumn<QString>("button"); // for the conflict, if any
+        QTest::addColumn<QString>("merged");
+        QTest::newRow("changes apart") << "A\nb\nc\nd\ne"
+                                       << "a\r\nb\r\nc\r\nd\r\nE" << QString() << "A\r\nb\r\nc\r\nd\r\nE";
+        QTest::newRow("the same line, both kept") << "a\nb\nC2\nd\ne"
+                                                  << "a\r\nb\r\nC1\r\nd\r\ne"
+                                                  << "KeepBoth"
+                                                  << "a\r\nb\r\nC1\r\nC2\r\nd\r\ne";
+    }
+
+    void conflictMerged()
+    {
+        QFETCH(QString, theirs);
+        QFETCH(QString, mine);
+        QFETCH(QString, button);
+        QFETCH(QString, merged);
+        const QString title = QStringLiteral("מיזוג ") + QTest::currentDataTag();
+        m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("a\nb\nc\nd\ne"));
+        m_answers = QStringList{title};
+        press("OpenFromWiki");
+        m_wiki.editAs(QStringLiteral("Other"), title, theirs);
+        type(mine);
         m_answers = QStringList{QString()};
-        HebrewMessageBox::presetAnswer(QMessageBox::Yes);
         press("SaveToWiki", 2);
-        QCOMPARE(wikiPage(title).second, QStringLiteral("theirs"));
-        QVERIFY(m_form->wikiCommands().comparison());
-        QCOMPARE(m_form->wikiCommands().comparison()->toPlainText(), QStringLiteral("theirs"));
-        QCOMPARE(m_form->editor().text(), QStringLiteral("mine"));
+        QCOMPARE(wikiPage(title).second, theirs);
+        auto *merge = m_form->findChild<MergeDialog *>();
+        QVERIFY(merge && merge->isVisible());
+        if (!button.isEmpty())
+            MainWindowFixture::child<QPushButton>(*merge, button)->click();
+        MainWindowFixture::child<QPushButton>(*merge, QStringLiteral("Accept"))->click();
+        QCOMPARE(m_form->editor().text(), merged);
+        QCOMPARE(wikiPage(title).second, theirs);
         QVERIFY(m_form->documentCommands().isModified());
 
         m_answers = QStringList{QString()};
         press("SaveToWiki");
-        QCOMPARE(wikiPage(title).second, QStringLiteral("mine"));
+        QCOMPARE(wikiPage(title).second, WikiClient::textForWiki(merged));
+        QVERIFY(MainWindowFixture::askedTexts().isEmpty());
     }
 
     // The progress box shows while the wiki takes its time, and is gone with the answer:
