@@ -14,6 +14,8 @@
 
 class AboutDialog;
 class ArticleTextCommands;
+class CheckCommands;
+class CheckPanel;
 class CleanupCommands;
 class DictionaryDialog;
 class DocumentCommands;
@@ -151,6 +153,7 @@ private:
     std::unique_ptr<SourcesDialog> m_sourcesDialog;
     std::unique_ptr<SemiticDialog> m_semiticDialog;
     std::unique_ptr<GreekDialog> m_greekDialog;
+    std::unique_ptr<CheckPanel> m_checkPanel;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -172,4 +175,5 @@ private:
     std::unique_ptr<PadCommands> m_pads;
     std::unique_ptr<SpellCommands> m_spell;
     std::unique_ptr<WikiCommands> m_wiki;
+    std::unique_ptr<CheckCommands> m_check;
 };

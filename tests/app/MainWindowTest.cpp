@@ -87,6 +87,7 @@ void MainWindowTest::menuItems_data()
         {"Punctuation", "סימני פיסוק", ""},
         {"FixReferences", "מספרי הפניות", ""},
         {"Unify", "איחוד סעיפים", ""},
+        {"CheckEntry", "בדיקת הערך", "F7"},
         {"Statistics", "נתונים מספריים", ""},
         {"Preview", "תצוגה מקדימה", "F8"},
         {"StructureClick", "מבנה הערך", ""},
@@ -134,7 +135,7 @@ void MainWindowTest::menuOrderAndSeparators_data()
                                "AddArticle AddVerb - TOC";
     QTest::newRow("tools") << 2 << "&כלים"
                            << "BibleFind Quotes Translations - Etymology Semitic Greek - Fix "
-                              "Statistics Preview";
+                              "CheckEntry Statistics Preview";
     QTest::newRow("help") << 3 << "&עזרה"
                           << "StructureClick LinksClick - Help AboutF";
     QTest::newRow("new") << 4 << "חדש"
