@@ -109,11 +109,20 @@ QTextDocument *EditorAdapter::document() const
 
 QString EditorAdapter::text() const
 {
+    return stateText(widgetText());
+}
+
+QString EditorAdapter::widgetText() const
+{
     finishLoading();
     // toRawText keeps no-break spaces, which toPlainText would turn into spaces.
-    const QString raw = document()->toRawText();
+    return document()->toRawText();
+}
+
+QString EditorAdapter::stateText(const QString &raw)
+{
     QString out;
-    out.reserve(raw.size() + document()->blockCount());
+    out.reserve(raw.size() + raw.count(QChar::ParagraphSeparator));
     qsizetype from = 0;
     for (;;) {
         const qsizetype at = raw.indexOf(QChar::ParagraphSeparator, from);

@@ -29,6 +29,11 @@ public:
     EditorState state() const;
     // The text alone, without the selection.
     QString text() const;
+    // The widget's copy of the text, with a block separator (U+2029) for each line
+    // break: quick to take, for work that makes text() of it on another thread.
+    QString widgetText() const;
+    // What text() gives for the widgetText() it was made of.
+    static QString stateText(const QString &widgetText);
     // Applies a command's result as one undoable edit, replacing only the range
     // that changed, then sets the selection.
     void apply(const EditorState &state);

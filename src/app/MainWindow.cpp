@@ -3,6 +3,7 @@
 #include "app/DocumentRules.h"
 #include "app/commands/ArticleTextCommands.h"
 #include "app/commands/ChangesCommands.h"
+#include "app/commands/CheckCommands.h"
 #include "app/commands/CleanupCommands.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/ExampleCommands.h"
@@ -22,6 +23,7 @@
 #include "app/commands/VowelCommands.h"
 #include "app/commands/WikiCommands.h"
 #include "dialogs/about/AboutDialog.h"
+#include "dialogs/check/CheckPanel.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/greek/GreekDialog.h"
@@ -195,6 +197,11 @@ MainWindow::MainWindow(QWidget *parent)
     m_spell = std::make_unique<SpellCommands>(m_editor, m_preferences, *m_articleText);
     m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documentCommands, m_preferences, *this);
     m_changes = std::make_unique<ChangesCommands>(m_editor, m_document, *this);
+
+    // The entry check's panel, at the end of the editor's lines; the fixed-size window grows by its width.
+    m_checkPanel = std::make_unique<CheckPanel>(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_checkPanel.get());
+    m_check = std::make_unique<CheckCommands>(m_editor, m_preferences, *m_notes, *m_checkPanel, *m_ui->CheckEntry);
 
     connectCommands();
     reflectModels();

@@ -15,6 +15,8 @@
 class AboutDialog;
 class ArticleTextCommands;
 class ChangesCommands;
+class CheckCommands;
+class CheckPanel;
 class CleanupCommands;
 class DictionaryDialog;
 class DocumentCommands;
@@ -152,6 +154,7 @@ private:
     std::unique_ptr<SourcesDialog> m_sourcesDialog;
     std::unique_ptr<SemiticDialog> m_semiticDialog;
     std::unique_ptr<GreekDialog> m_greekDialog;
+    std::unique_ptr<CheckPanel> m_checkPanel;
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
@@ -174,4 +177,5 @@ private:
     std::unique_ptr<SpellCommands> m_spell;
     std::unique_ptr<WikiCommands> m_wiki;
     std::unique_ptr<ChangesCommands> m_changes;
+    std::unique_ptr<CheckCommands> m_check;
 };

@@ -3,6 +3,7 @@
 #include "app/commands/TimerTrayCommands.h"
 
 #include <QAction>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@ private slots:
     void init();
     void menuItems_data();
     void menuItems();
+    void shortcutsAreDistinct();
     void menuOrderAndSeparators_data();
     void menuOrderAndSeparators();
     void toolbarOrder();
@@ -87,6 +89,7 @@ void MainWindowTest::menuItems_data()
         {"Punctuation", "סימני פיסוק", ""},
         {"FixReferences", "מספרי הפניות", ""},
         {"Unify", "איחוד סעיפים", ""},
+        {"CheckEntry", "בדיקת הערך", "Shift+F7"},
         {"Statistics", "נתונים מספריים", ""},
         {"Preview", "תצוגה מקדימה", "F8"},
         {"StructureClick", "מבנה הערך", ""},
@@ -121,6 +124,21 @@ void MainWindowTest::menuItems()
     QCOMPARE(a->shortcut(), QKeySequence(shortcut));
 }
 
+// Two actions on one key: Qt runs neither, and says so only on the console.
+void MainWindowTest::shortcutsAreDistinct()
+{
+    MainWindow form;
+    QHash<QKeySequence, QString> owners;
+    for (const QAction *a : form.findChildren<QAction *>()) {
+        for (const QKeySequence &key : a->shortcuts()) {
+            const QString owner = owners.value(key);
+            QVERIFY2(owner.isEmpty(), qPrintable(key.toString() + u' ' + owner + u' ' + a->objectName()));
+            owners.insert(key, a->objectName());
+        }
+    }
+    QVERIFY(owners.size() > 5);
+}
+
 void MainWindowTest::menuOrderAndSeparators_data()
 {
     QTest::addColumn<int>("menu");
@@ -134,7 +152,7 @@ void MainWindowTest::menuOrderAndSeparators_data()
                                "AddArticle AddVerb - TOC";
     QTest::newRow("tools") << 2 << "&כלים"
                            << "BibleFind Quotes Translations - Etymology Semitic Greek - Fix "
-                              "Statistics Preview";
+                              "CheckEntry Statistics Preview";
     QTest::newRow("help") << 3 << "&עזרה"
                           << "StructureClick LinksClick - Help AboutF";
     QTest::newRow("new") << 4 << "חדש"

@@ -79,6 +79,11 @@ void PreferencesModel::load(bool atStart)
         m_spellCheck = spellCheck;
         emit writingAidsChanged();
     }
+    const bool checkPanel = Settings::read(WritingAids, QStringLiteral("CheckPanel"), No) == Yes;
+    if (atStart || checkPanel != m_checkPanel) {
+        m_checkPanel = checkPanel;
+        emit checkPanelChanged(checkPanel);
+    }
 
     if (atStart) {
         m_points = Settings::read(Preferences, QStringLiteral("Nikkud"), No) == Yes;
@@ -148,6 +153,15 @@ void PreferencesModel::setSpellCheck(bool on)
     m_spellCheck = on;
     Settings::write(WritingAids, QStringLiteral("SpellCheck"), yesNo(on));
     emit writingAidsChanged();
+}
+
+void PreferencesModel::setCheckPanel(bool on)
+{
+    if (on == m_checkPanel)
+        return;
+    m_checkPanel = on;
+    Settings::write(WritingAids, QStringLiteral("CheckPanel"), yesNo(on));
+    emit checkPanelChanged(on);
 }
 
 void PreferencesModel::setKeepRecentChangesTime(bool on)

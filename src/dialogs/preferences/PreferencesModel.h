@@ -55,6 +55,10 @@ public:
     bool spellCheck() const { return m_spellCheck; }
     void setSpellCheck(bool on);
 
+    // The entry check's panel beside the editor is open; closed while the file says nothing.
+    bool checkPanel() const { return m_checkPanel; }
+    void setCheckPanel(bool on);
+
     // The programs of F2, F3 and F4 (key 0 to 2), without quotes; empty for none.
     QString shortcutProgram(int key) const;
     void setShortcutProgram(int key, const QString &path);
@@ -72,6 +76,7 @@ signals:
     void wordWrapChanged(bool on);
     void pointsChanged(bool on);
     void writingAidsChanged();
+    void checkPanelChanged(bool open);
     // The auto-save timer starts again with this interval (0: stopped).
     void autoSaveRestarted(int interval);
 
@@ -87,4 +92,5 @@ private:
     bool m_points = false;
     bool m_highlighting = true;
     bool m_spellCheck = true;
+    bool m_checkPanel = false;
 };
