@@ -13,14 +13,24 @@ void DocumentModel::setFileName(const QString &fileName)
         return;
     m_fileName = fileName;
     emit fileNameChanged(fileName);
+    emit savedStateChanged();
 }
 
 void DocumentModel::setWikiPage(const WikiPage &page)
 {
+    if (page == m_wikiPage)
+        return;
     const bool titleChanged = page.title != m_wikiPage.title;
     m_wikiPage = page;
     if (titleChanged)
         emit wikiTitleChanged(page.title);
+    emit savedStateChanged();
+}
+
+void DocumentModel::setSavedText(const QString &text)
+{
+    m_savedText = text;
+    emit savedStateChanged();
 }
 
 void DocumentModel::setQuickSavePending(bool pending)

@@ -27,7 +27,7 @@ public:
     void clearWikiPage() { setWikiPage(WikiPage()); }
 
     QString savedText() const { return m_savedText; }
-    void setSavedText(const QString &text) { m_savedText = text; }
+    void setSavedText(const QString &text);
 
     bool quickSavePending() const { return m_quickSavePending; }
     void setQuickSavePending(bool pending);
@@ -44,6 +44,9 @@ signals:
     void wikiTitleChanged(const QString &title);
     void quickSavePendingChanged(bool pending);
     void saveLampChanged(bool lit);
+    // The saved copy was set (a save, a load, a new document), or the file or the wiki
+    // page changed: what a copy of unsaved text is measured against and described by.
+    void savedStateChanged();
 
 private:
     void setLampLit(bool lit);

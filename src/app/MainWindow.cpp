@@ -13,6 +13,7 @@
 #include "app/commands/NoteCommands.h"
 #include "app/commands/PadCommands.h"
 #include "app/commands/PreviewCommands.h"
+#include "app/commands/RecoveryCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/SpellCommands.h"
 #include "app/commands/TemplateCommands.h"
@@ -199,6 +200,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
     m_spell = std::make_unique<SpellCommands>(m_editor, m_preferences, *m_articleText);
     m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documentCommands, m_preferences, *this);
+    m_recovery = std::make_unique<RecoveryCommands>(m_editor, m_document, *m_documentCommands);
 
     connectCommands();
     reflectModels();
@@ -422,6 +424,7 @@ void MainWindow::start(const QStringList &arguments)
         else
             HebrewMessageBox::notice(FileNotFound.arg(HebrewUi::leftToRight(arguments.at(1))));
     }
+    m_recovery->offerLeftCopiesSoon();
 }
 
 void MainWindow::centreOnScreen()

@@ -34,6 +34,7 @@ class PadCommands;
 class PreferencesDialog;
 class PreviewCommands;
 class QuotesDialog;
+class RecoveryCommands;
 class SemiticDialog;
 class SentencesDialog;
 class SourcesDialog;
@@ -172,4 +173,5 @@ private:
     std::unique_ptr<PadCommands> m_pads;
     std::unique_ptr<SpellCommands> m_spell;
     std::unique_ptr<WikiCommands> m_wiki;
+    std::unique_ptr<RecoveryCommands> m_recovery;
 };
