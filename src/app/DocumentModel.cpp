@@ -13,15 +13,25 @@ void DocumentModel::setFileName(const QString &fileName)
         return;
     m_fileName = fileName;
     emit fileNameChanged(fileName);
+    emit savedStateChanged();
 }
 
 void DocumentModel::setWikiPage(const WikiPage &page, const QString &revisionText)
 {
+    if (page == m_wikiPage && revisionText == m_wikiRevisionText)
+        return;
     const bool titleChanged = page.title != m_wikiPage.title;
     m_wikiPage = page;
     m_wikiRevisionText = revisionText;
     if (titleChanged)
         emit wikiTitleChanged(page.title);
+    emit savedStateChanged();
+}
+
+void DocumentModel::setSavedText(const QString &text)
+{
+    m_savedText = text;
+    emit savedStateChanged();
 }
 
 void DocumentModel::setQuickSavePending(bool pending)

@@ -33,7 +33,7 @@ public:
     bool changesFromWiki() const { return !m_wikiPage.title.isEmpty(); }
 
     QString savedText() const { return m_savedText; }
-    void setSavedText(const QString &text) { m_savedText = text; }
+    void setSavedText(const QString &text);
 
     bool quickSavePending() const { return m_quickSavePending; }
     void setQuickSavePending(bool pending);
@@ -50,6 +50,9 @@ signals:
     void wikiTitleChanged(const QString &title);
     void quickSavePendingChanged(bool pending);
     void saveLampChanged(bool lit);
+    // The saved copy was set (a save, a load, a new document), or the file or the wiki
+    // page changed: what a copy of unsaved text is measured against and described by.
+    void savedStateChanged();
 
 private:
     void setLampLit(bool lit);

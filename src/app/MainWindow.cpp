@@ -15,6 +15,7 @@
 #include "app/commands/NoteCommands.h"
 #include "app/commands/PadCommands.h"
 #include "app/commands/PreviewCommands.h"
+#include "app/commands/RecoveryCommands.h"
 #include "app/commands/ShortcutCommands.h"
 #include "app/commands/SpellCommands.h"
 #include "app/commands/TemplateCommands.h"
@@ -202,6 +203,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_checkPanel = std::make_unique<CheckPanel>(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_checkPanel.get());
     m_check = std::make_unique<CheckCommands>(m_editor, m_preferences, *m_notes, *m_checkPanel, *m_ui->CheckEntry);
+    m_recovery = std::make_unique<RecoveryCommands>(m_editor, m_document, *m_documentCommands);
 
     connectCommands();
     reflectModels();
@@ -428,6 +430,7 @@ void MainWindow::start(const QStringList &arguments)
         else
             HebrewMessageBox::notice(FileNotFound.arg(HebrewUi::leftToRight(arguments.at(1))));
     }
+    m_recovery->offerLeftCopiesSoon();
 }
 
 void MainWindow::centreOnScreen()

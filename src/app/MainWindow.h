@@ -37,6 +37,7 @@ class PadCommands;
 class PreferencesDialog;
 class PreviewCommands;
 class QuotesDialog;
+class RecoveryCommands;
 class SemiticDialog;
 class SentencesDialog;
 class SourcesDialog;
@@ -178,4 +179,5 @@ private:
     std::unique_ptr<WikiCommands> m_wiki;
     std::unique_ptr<ChangesCommands> m_changes;
     std::unique_ptr<CheckCommands> m_check;
+    std::unique_ptr<RecoveryCommands> m_recovery;
 };

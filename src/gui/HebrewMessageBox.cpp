@@ -121,6 +121,36 @@ bool HebrewMessageBox::askYesNo(const QString &text)
     return show(text, Confirmation, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+QMessageBox::StandardButton HebrewMessageBox::choose(const QString &text, const QList<Choice> &choices)
+{
+    if (g_testMode) {
+        QMessageBox::StandardButtons buttons;
+        for (const Choice &c : choices)
+            buttons |= c.button;
+        g_asked.append({text, Confirmation, buttons});
+        if (!g_answers.isEmpty())
+            return g_answers.takeFirst();
+        return choices.isEmpty() ? QMessageBox::NoButton : choices.constLast().button;
+    }
+    const std::unique_ptr<QMessageBox> box = buildChoice(text, choices, ownerWindow());
+    box->exec();
+    const QMessageBox::StandardButton pressed = box->standardButton(box->clickedButton());
+    return pressed != QMessageBox::NoButton || choices.isEmpty() ? pressed : choices.constLast().button;
+}
+
+std::unique_ptr<QMessageBox> HebrewMessageBox::buildChoice(const QString &text, const QList<Choice> &choices,
+                                                           QWidget *parent)
+{
+    auto box = build(text, Confirmation, QMessageBox::NoButton, parent);
+    for (const Choice &c : choices)
+        box->addButton(c.button)->setText(c.caption);
+    if (!choices.isEmpty()) {
+        box->setDefaultButton(choices.constFirst().button);
+        box->setEscapeButton(box->button(choices.constLast().button));
+    }
+    return box;
+}
+
 void HebrewMessageBox::notice(const QString &text)
 {
     if (g_testMode) {

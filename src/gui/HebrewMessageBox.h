@@ -25,6 +25,18 @@ public:
     // Kind confirmation with Yes and No; true when the answer is Yes.
     static bool askYesNo(const QString &text);
 
+    // A question whose buttons say what they do: each a standard button under a
+    // caption of its own, the first the default, the last what closing the box means
+    // (and the answer the seam gives when no answer is preset).
+    struct Choice
+    {
+        QMessageBox::StandardButton button;
+        QString caption;
+    };
+    static QMessageBox::StandardButton choose(const QString &text, const QList<Choice> &choices);
+    static std::unique_ptr<QMessageBox> buildChoice(const QString &text, const QList<Choice> &choices,
+                                                    QWidget *parent = nullptr);
+
     // A plain notice with an OK button and the program's title as caption.
     static void notice(const QString &text);
 
