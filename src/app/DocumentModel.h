@@ -39,11 +39,17 @@ public:
     void endSaveIndication();
     const QTimer &saveLamp() const { return m_lampTimer; }
 
+    // A new root's page is being written in the verb dialog: leaving asks first, and
+    // closing the window does not hide it in the notification area.
+    bool rootPagePending() const { return m_rootPagePending; }
+    void setRootPagePending(bool pending);
+
 signals:
     void fileNameChanged(const QString &fileName);
     void wikiTitleChanged(const QString &title);
     void quickSavePendingChanged(bool pending);
     void saveLampChanged(bool lit);
+    void rootPagePendingChanged(bool pending);
 
 private:
     void setLampLit(bool lit);
@@ -53,5 +59,6 @@ private:
     QString m_savedText;
     bool m_quickSavePending = false;
     bool m_lampLit = false;
+    bool m_rootPagePending = false;
     QTimer m_lampTimer;
 };

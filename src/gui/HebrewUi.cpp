@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTranslator>
 #include <QTreeView>
 
@@ -116,6 +119,18 @@ bool install(QApplication &app)
     else
         delete translator;
     return loaded;
+}
+
+void setUpArticleEditor(QPlainTextEdit &editor)
+{
+    // Left alone, Qt gives each line the direction of its first strong character, and
+    // a line starting with "==" or "{{" would run left to right.
+    QTextDocument *doc = editor.document();
+    QTextOption option = doc->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    doc->setDefaultTextOption(option);
+    editor.setFont(davidFont(16));
 }
 
 } // namespace HebrewUi
