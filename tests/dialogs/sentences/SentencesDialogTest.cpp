@@ -52,6 +52,13 @@ class SentencesDialogTest : public QObject
     template <typename T> T *field(const char *name) { return child<T>(*m_dialog, QLatin1String(name)); }
     QTableView *grid() { return field<QTableView>("SG"); }
     void setCurrent(int row, int column) { grid()->setCurrentIndex(grid()->model()->index(row, column)); }
+    // A picture of the dialog when DALVANA_PICTURES names a folder for it.
+    void picture(const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("DALVANA_PICTURES");
+        if (!dir.isEmpty())
+            QVERIFY(m_dialog->grab().save(dir + QStringLiteral("/SentencesDialog-%1.png").arg(name)));
+    }
     // The placement cell's chooser while it is open.
     QComboBox *chooser()
     {
@@ -94,6 +101,7 @@ private slots:
         QVERIFY(placement && placement->isVisible());
         QCOMPARE(placement->geometry(), grid()->visualRect(grid()->model()->index(4, 3)));
         QCOMPARE(placement->currentText(), EntryStructure::SeparateSection);
+        picture(QStringLiteral("chooser"));
         setCurrent(4, 2);
         QTRY_VERIFY(!chooser());
 
@@ -103,6 +111,7 @@ private slots:
         placement->setCurrentIndex(1);
         emit placement->activated(1);
         QCOMPARE(gridLines(grid()).mid(0, 3), (QStringList{"1|#:* שלום שלום", "1|* שלום לך", "1|* א"}));
+        picture(QStringLiteral("chosen"));
     }
 
     void dragByTheNumberStaysWithItsDefinition_data()
@@ -121,8 +130,10 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QStringList, lines);
+        picture(QStringLiteral("before"));
         QTest::mousePress(grid()->viewport(), Qt::LeftButton, {}, cellCentre(grid(), from, 0));
         QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, {}, cellCentre(grid(), to, 1));
+        picture(QStringLiteral("dragged-%1").arg(from));
         QCOMPARE(gridLines(grid()), lines);
     }
 
