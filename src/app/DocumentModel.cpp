@@ -42,6 +42,14 @@ void DocumentModel::setQuickSavePending(bool pending)
     emit quickSavePendingChanged(pending);
 }
 
+void DocumentModel::setRootPagePending(bool pending)
+{
+    if (pending == m_rootPagePending)
+        return;
+    m_rootPagePending = pending;
+    emit rootPagePendingChanged(pending);
+}
+
 void DocumentModel::showSaveIndication(bool visible)
 {
     if (visible)

@@ -45,6 +45,11 @@ public:
     void endSaveIndication();
     const QTimer &saveLamp() const { return m_lampTimer; }
 
+    // A new root's page is being written in the verb dialog: leaving asks first, and
+    // closing the window does not hide it in the notification area.
+    bool rootPagePending() const { return m_rootPagePending; }
+    void setRootPagePending(bool pending);
+
 signals:
     void fileNameChanged(const QString &fileName);
     void wikiTitleChanged(const QString &title);
@@ -53,6 +58,7 @@ signals:
     // The saved copy was set (a save, a load, a new document), or the file or the wiki
     // page changed: what a copy of unsaved text is measured against and described by.
     void savedStateChanged();
+    void rootPagePendingChanged(bool pending);
 
 private:
     void setLampLit(bool lit);
@@ -63,5 +69,6 @@ private:
     QString m_savedText;
     bool m_quickSavePending = false;
     bool m_lampLit = false;
+    bool m_rootPagePending = false;
     QTimer m_lampTimer;
 };

@@ -60,10 +60,10 @@ QString unescapeClipboardHtml(const QString &html)
 }
 
 bool exitNeedsQuestion(const QString &text, const QString &savedText, const QString &currentFileName,
-                       bool verbDialogVisible)
+                       bool rootPagePending)
 {
     const bool saved = text == savedText && (!currentFileName.isEmpty() || savedText.isEmpty());
-    return !saved || verbDialogVisible;
+    return !saved || rootPagePending;
 }
 
 bool fileExists(const QString &path)

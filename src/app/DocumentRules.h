@@ -27,10 +27,10 @@ QStringList visibleRecent(const QStringList &recent, const std::function<bool(co
 // so "&amp;lt;" stays "&lt;".
 QString unescapeClipboardHtml(const QString &html);
 
-// Whether leaving asks first: always while the verb dialog is open, else unless the
-// text is saved (a document without file counts as saved only while empty).
+// Whether leaving asks first: always while a root's page is being written, else
+// unless the text is saved (a document without file counts as saved only while empty).
 bool exitNeedsQuestion(const QString &text, const QString &savedText, const QString &currentFileName,
-                       bool verbDialogVisible);
+                       bool rootPagePending);
 
 // Whether a file exists at `path` (a real Unicode path, not a code-page one).
 bool fileExists(const QString &path);

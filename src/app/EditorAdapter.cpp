@@ -1,5 +1,7 @@
 #include "app/EditorAdapter.h"
 
+#include "entry/EntryText.h"
+
 #include <QAbstractUndoItem>
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -11,8 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 // How much of a long text goes in at once: about a twentieth of a second's work
 // for the text document, which costs by the line.
@@ -131,7 +131,7 @@ QString EditorAdapter::stateText(const QString &raw)
             break;
         }
         out.append(QStringView(raw).mid(from, at - from));
-        out.append(CrLf);
+        out.append(EntryText::LineBreak);
         from = at + 1;
     }
     return out;
@@ -206,7 +206,7 @@ EditorState EditorAdapter::excerpt(int *start) const
         s.text += block.text();
         if (block == last)
             break;
-        s.text += CrLf;
+        s.text += EntryText::LineBreak;
     }
     s.selStart = toStatePosition(c.selectionStart()) - *start;
     s.selLength = toStatePosition(c.selectionEnd()) - *start - s.selStart;

@@ -50,16 +50,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextDocument>
-#include <QTextOption>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -67,7 +63,7 @@ namespace {
 
 const QColor Background(166, 202, 240);
 
-using ActionMember = QAction *Ui::TForm1::*;
+using ActionMember = QAction *Ui::MainWindow::*;
 
 // The point buttons in toolbar order with the point each puts in.
 const struct
@@ -75,14 +71,14 @@ const struct
     ActionMember action;
     char16_t point;
 } PointButtons[] = {
-    {&Ui::TForm1::Dagesh, u'\u05BC'},       {&Ui::TForm1::Shin_Left, u'\u05C2'},
-    {&Ui::TForm1::Shin_Right, u'\u05C1'},   {&Ui::TForm1::Kubuts, u'\u05BB'},
-    {&Ui::TForm1::Shuruk, u'\u05BC'},       {&Ui::TForm1::Hirik, u'\u05B4'},
-    {&Ui::TForm1::Schwa, u'\u05B0'},        {&Ui::TForm1::Tsere, u'\u05B5'},
-    {&Ui::TForm1::Hataf_Segol, u'\u05B1'},  {&Ui::TForm1::Segol, u'\u05B6'},
-    {&Ui::TForm1::Hataf_Patah, u'\u05B2'},  {&Ui::TForm1::Patah, u'\u05B7'},
-    {&Ui::TForm1::Hataf_Kamats, u'\u05B3'}, {&Ui::TForm1::Kamats, u'\u05B8'},
-    {&Ui::TForm1::Holam, u'\u05B9'},
+    {&Ui::MainWindow::Dagesh, u'\u05BC'},       {&Ui::MainWindow::Shin_Left, u'\u05C2'},
+    {&Ui::MainWindow::Shin_Right, u'\u05C1'},   {&Ui::MainWindow::Kubuts, u'\u05BB'},
+    {&Ui::MainWindow::Shuruk, u'\u05BC'},       {&Ui::MainWindow::Hirik, u'\u05B4'},
+    {&Ui::MainWindow::Schwa, u'\u05B0'},        {&Ui::MainWindow::Tsere, u'\u05B5'},
+    {&Ui::MainWindow::Hataf_Segol, u'\u05B1'},  {&Ui::MainWindow::Segol, u'\u05B6'},
+    {&Ui::MainWindow::Hataf_Patah, u'\u05B2'},  {&Ui::MainWindow::Patah, u'\u05B7'},
+    {&Ui::MainWindow::Hataf_Kamats, u'\u05B3'}, {&Ui::MainWindow::Kamats, u'\u05B8'},
+    {&Ui::MainWindow::Holam, u'\u05B9'},
 };
 
 // The markup buttons with their picture slots and commands.
@@ -92,31 +88,19 @@ const struct
     int image;
     void (MarkupCommands::*command)();
 } MarkupButtons[] = {
-    {&Ui::TForm1::TranslationsTool, 21, nullptr},      {&Ui::TForm1::Sentences, 20, nullptr},
-    {&Ui::TForm1::Br, 19, &MarkupCommands::lineBreak}, {&Ui::TForm1::NoWiki, 22, &MarkupCommands::noWiki},
-    {&Ui::TForm1::Math, 16, &MarkupCommands::math},    {&Ui::TForm1::Little, 17, &MarkupCommands::small},
-    {&Ui::TForm1::Bold, 14, &MarkupCommands::bold},    {&Ui::TForm1::Quote, 15, &MarkupCommands::quote},
+    {&Ui::MainWindow::TranslationsTool, 21, nullptr},      {&Ui::MainWindow::Sentences, 20, nullptr},
+    {&Ui::MainWindow::Br, 19, &MarkupCommands::lineBreak}, {&Ui::MainWindow::NoWiki, 22, &MarkupCommands::noWiki},
+    {&Ui::MainWindow::Math, 16, &MarkupCommands::math},    {&Ui::MainWindow::Little, 17, &MarkupCommands::small},
+    {&Ui::MainWindow::Bold, 14, &MarkupCommands::bold},    {&Ui::MainWindow::Quote, 15, &MarkupCommands::quote},
 };
 
-// The toolbar's indent with the point buttons hidden and shown; the difference is
-// the fifteen 23-pixel buttons and their 16-pixel separator.
-constexpr int IndentHidden = 378;
-constexpr int IndentShown = 17;
-
 const QString FileNotFound = QStringLiteral("הקובץ %1 לא נמצא.\u200F");
-
-// Word wrap on with only the vertical scroll bar, or off with both.
-void applyWordWrap(QPlainTextEdit *editor, bool on)
-{
-    editor->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    editor->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
-}
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , m_ui(std::make_unique<Ui::TForm1>())
+    , m_ui(std::make_unique<Ui::MainWindow>())
     , m_editor((m_ui->setupUi(this), m_ui->ArticleText))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -128,9 +112,7 @@ MainWindow::MainWindow(QWidget *parent)
     pal.setColor(QPalette::Window, Background);
     setPalette(pal);
     setAutoFillBackground(true);
-
-    HebrewUi::setUpWikiText(*m_ui->ArticleText);
-    m_ui->ArticleText->setFont(HebrewUi::davidFont(16));
+    HebrewUi::setUpArticleEditor(*m_ui->ArticleText);
 
     for (QMenu *m :
          {m_ui->OptionsMenu, m_ui->New, m_ui->Recent, m_ui->InsertMenu, m_ui->ToolsMenu, m_ui->Fix, m_ui->HelpMenu}) {
@@ -145,18 +127,26 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->GoBack->hide();
     m_ui->GreenLed->hide();
     m_ui->Love->hide();
-    m_ui->ArabLabel->hide();
-    m_ui->RussianLabel->hide();
     m_ui->StatusBar->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     m_ui->QuickSave->setEnabled(false);
 
-    // The client area below the menu: toolbar, editor and the bottom row.
-    m_ui->ClientArea->setFixedSize(769, 483 - 24);
+    // The client area below the menu is the window's fixed size less the toolbar.
+    m_ui->ClientArea->setFixedSize(769, 483 - m_ui->ToolBar->height());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    createDialogs();
+    createCommands();
+    connectCommands();
+    reflectModels();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createDialogs()
+{
     m_preferencesDialog = std::make_unique<PreferencesDialog>(m_preferences, this);
     m_findDialog = std::make_unique<FindDialog>(this);
-    m_statisticsDialog = std::make_unique<StatisticsDialog>(this);
+    m_statisticsDialog = std::make_unique<StatisticsDialog>(m_regEx, this);
     m_verbsDialog = std::make_unique<VerbsDialog>(this);
     m_sentencesDialog = std::make_unique<SentencesDialog>(this);
     m_quotesDialog = std::make_unique<QuotesDialog>(this);
@@ -170,20 +160,23 @@ MainWindow::MainWindow(QWidget *parent)
     m_sourcesDialog = std::make_unique<SourcesDialog>(this);
     m_semiticDialog = std::make_unique<SemiticDialog>(this);
     m_greekDialog = std::make_unique<GreekDialog>(this);
+}
 
+void MainWindow::createCommands()
+{
     m_markup = std::make_unique<MarkupCommands>(m_editor);
-    m_documentCommands = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *m_verbsDialog, *this);
+    m_documents = std::make_unique<DocumentCommands>(m_editor, m_document, *m_ui->Recent, *this);
     m_cleanup = std::make_unique<CleanupCommands>(m_editor, m_regEx);
     m_find = std::make_unique<FindCommands>(m_editor, m_regEx, *m_findDialog, *m_statisticsDialog);
     m_navigation = std::make_unique<NavigationCommands>(
         m_editor, m_preferences, *m_jumpQuery,
         NavigationCommands::Actions{m_ui->WiktJump, m_ui->Wikipedia, m_ui->Google, m_ui->CommonsFind});
-    m_timerTray = std::make_unique<TimerTrayCommands>(*this, m_autoSaveTimer, *m_documentCommands, *m_navigation,
-                                                      m_preferences, *m_verbsDialog, m_aboutMode);
-    m_shortcuts = std::make_unique<ShortcutCommands>(*this, m_editor, *m_documentCommands, *m_markup, *m_navigation,
+    m_timerTray = std::make_unique<TimerTrayCommands>(*this, *m_documents, m_document, *m_navigation, m_preferences,
+                                                      m_aboutMode);
+    m_shortcuts = std::make_unique<ShortcutCommands>(*this, m_editor, *m_documents, *m_markup, *m_navigation,
                                                      m_preferences, m_aboutMode, *m_jumpQuery);
-    m_templates = std::make_unique<TemplateCommands>(m_editor, *m_documentCommands, m_regEx, *m_verbsDialog,
-                                                     *m_ui->ArabLabel, *m_ui->RussianLabel, *this);
+    m_templates = std::make_unique<TemplateCommands>(m_editor, *m_documents, m_document, m_regEx, *m_verbsDialog,
+                                                     *this);
     m_vowels = std::make_unique<VowelCommands>(m_editor);
     m_articleText = std::make_unique<ArticleTextCommands>(m_editor, m_document, *m_markup, *m_ui->StatusBar,
                                                           *m_jumpQuery);
@@ -191,33 +184,28 @@ MainWindow::MainWindow(QWidget *parent)
     m_preview = std::make_unique<PreviewCommands>(m_editor, *m_quotesDialog);
     m_help = std::make_unique<HelpCommands>(
         m_editor, m_aboutMode, HelpCommands::Windows{*m_entryGuideDialog, *m_aboutDialog, *m_linksDialog}, *m_ui->IE1);
-    m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog, *m_ui->AddTranslations);
+    m_translations = std::make_unique<TranslationCommands>(m_editor, *m_translationsDialog);
     m_notes = std::make_unique<NoteCommands>(m_editor, m_regEx, *m_footnotesDialog);
     m_lookups = std::make_unique<LookupCommands>(*m_dictionaryDialog, *m_etymologyDialog, *m_sourcesDialog);
     m_pads = std::make_unique<PadCommands>(m_editor, *m_greekDialog, *m_semiticDialog);
     m_spell = std::make_unique<SpellCommands>(m_editor, m_preferences, *m_articleText);
-    m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documentCommands, m_preferences, *this);
+    m_wiki = std::make_unique<WikiCommands>(m_editor, m_document, *m_documents, m_preferences, *this);
     m_changes = std::make_unique<ChangesCommands>(m_editor, m_document, *this);
 
     // The entry check's panel, at the end of the editor's lines; the fixed-size window grows by its width.
     m_checkPanel = std::make_unique<CheckPanel>(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_checkPanel.get());
     m_check = std::make_unique<CheckCommands>(m_editor, m_preferences, *m_notes, *m_checkPanel, *m_ui->CheckEntry);
-    m_recovery = std::make_unique<RecoveryCommands>(m_editor, m_document, *m_documentCommands);
-
-    connectCommands();
-    reflectModels();
+    m_recovery = std::make_unique<RecoveryCommands>(m_editor, m_document, *m_documents);
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::connectCommands()
 {
-    DocumentCommands *document = m_documentCommands.get();
-    connect(m_ui->Open, &QAction::triggered, document, &DocumentCommands::open);
-    connect(m_ui->Save, &QAction::triggered, document, &DocumentCommands::saveAs);
-    connect(m_ui->QuickSave, &QAction::triggered, document, &DocumentCommands::quickSave);
-    connect(m_ui->Exit, &QAction::triggered, document, &DocumentCommands::exit);
+    DocumentCommands *documents = m_documents.get();
+    connect(m_ui->Open, &QAction::triggered, documents, &DocumentCommands::open);
+    connect(m_ui->Save, &QAction::triggered, documents, &DocumentCommands::saveAs);
+    connect(m_ui->QuickSave, &QAction::triggered, documents, &DocumentCommands::quickSave);
+    connect(m_ui->Exit, &QAction::triggered, documents, &DocumentCommands::exit);
     connect(m_ui->OpenFromWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::openFromWiki);
     connect(m_ui->SaveToWiki, &QAction::triggered, m_wiki.get(), &WikiCommands::saveToWiki);
     connect(m_ui->ShowChanges, &QAction::triggered, m_changes.get(), &ChangesCommands::showChanges);
@@ -237,8 +225,12 @@ void MainWindow::connectCommands()
     connect(m_ui->Punctuation, &QAction::triggered, m_cleanup.get(), &CleanupCommands::fixPunctuation);
     connect(m_ui->Unify, &QAction::triggered, m_cleanup.get(), &CleanupCommands::unify);
 
+    // The two toolbar buttons run their menu items.
     connect(m_ui->Example, &QAction::triggered, m_examples.get(), &ExampleCommands::showExamples);
     connect(m_ui->Sentences, &QAction::triggered, m_ui->Example, &QAction::trigger);
+    connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
+    connect(m_ui->TranslationsTool, &QAction::triggered, m_ui->AddTranslations, &QAction::trigger);
+
     connect(m_ui->Quotes, &QAction::triggered, m_preview.get(), &PreviewCommands::showQuotes);
     connect(m_ui->Preview, &QAction::triggered, m_preview.get(), &PreviewCommands::preview);
     HelpCommands *help = m_help.get();
@@ -248,8 +240,6 @@ void MainWindow::connectCommands()
     connect(m_ui->LinksClick, &QAction::triggered, help, &HelpCommands::showLinks);
     connect(m_ui->IE1, &QAction::triggered, help, &HelpCommands::toggleBrowserMenu);
     connect(m_ui->GoBack, &ClickableLabel::clicked, help, &HelpCommands::goBack);
-    connect(m_ui->AddTranslations, &QAction::triggered, m_translations.get(), &TranslationCommands::addTranslations);
-    connect(m_ui->TranslationsTool, &QAction::triggered, m_translations.get(), &TranslationCommands::translationsTool);
     connect(m_ui->Footnote, &QAction::triggered, m_notes.get(), &NoteCommands::footnote);
     connect(m_ui->FixReferences, &QAction::triggered, m_notes.get(), &NoteCommands::fixReferences);
     connect(m_ui->Greek, &QAction::triggered, m_pads.get(), &PadCommands::greek);
@@ -308,12 +298,6 @@ void MainWindow::reflectModels()
     });
     connect(&m_preferences, &PreferencesModel::pointsChanged, this, &MainWindow::setVowelToolbarVisible);
     connect(&m_preferences, &PreferencesModel::wordWrapChanged, this, &MainWindow::setWordWrap);
-    connect(&m_preferences, &PreferencesModel::autoSaveRestarted, this, [this](int interval) {
-        m_autoSaveTimer.stop();
-        // A zero interval would make a Qt timer fire without pause; it means "never".
-        if (interval > 0)
-            m_autoSaveTimer.start(interval);
-    });
     setWindowTitle(DocumentRules::caption(QString()));
 }
 
@@ -322,20 +306,21 @@ void MainWindow::buildToolbar()
     QToolBar *bar = m_ui->ToolBar;
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setFixedHeight(24);
     bar->setIconSize(QSize(16, 16));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The toolbar lays its items out from left to right, starting at its indent.
+    // The toolbar lays its items out from left to right; the room before them takes
+    // what they leave, so the markup buttons stay at the right-hand end whether the
+    // point buttons are shown or not.
     bar->setLayoutDirection(Qt::LeftToRight);
     bar->setContextMenuPolicy(Qt::CustomContextMenu);
     QPalette pal = bar->palette();
     pal.setColor(QPalette::Window, Background);
     bar->setPalette(pal);
     bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
-
-    m_indent = new QWidget(bar);
-    m_indent->setFixedWidth(IndentHidden);
-    bar->insertWidget(m_ui->WiktJump, m_indent);
+    auto *room = new QWidget(bar);
+    room->setObjectName(QStringLiteral("ToolBarIndent"));
+    room->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->insertWidget(m_ui->WiktJump, room);
 
     m_searchPopup = new QMenu(this);
     m_searchPopup->setObjectName(QStringLiteral("SearchPopup"));
@@ -353,8 +338,7 @@ void MainWindow::buildToolbar()
     m_jumpQuery->setFixedWidth(123);
     m_jumpQuery->setFont(HebrewUi::davidFont(15));
     const QList<QAction *> items = bar->actions();
-    const int jumpAt = items.indexOf(m_ui->WiktJump);
-    bar->insertWidget(items.value(jumpAt + 1), m_jumpQuery);
+    bar->insertWidget(items.value(items.indexOf(m_ui->WiktJump) + 1), m_jumpQuery);
 
     m_toolbarPopup = new QMenu(this);
     m_toolbarPopup->setObjectName(QStringLiteral("ToolbarPopup"));
@@ -363,28 +347,16 @@ void MainWindow::buildToolbar()
     connect(bar, &QToolBar::customContextMenuRequested, this,
             [this, bar](const QPoint &at) { m_toolbarPopup->popup(bar->mapToGlobal(at)); });
 
-    // The separator after the point buttons is 16 pixels wide, wider than the
-    // toolbar's own separators, so the indents of both states add up.
-    auto *gap = new QFrame(bar);
-    gap->setFrameShape(QFrame::VLine);
-    gap->setFrameShadow(QFrame::Sunken);
-    gap->setFixedWidth(16);
-    QAction *gapAction = bar->insertWidget(m_ui->TntToolButton2, gap);
-    bar->removeAction(m_ui->TntToolButton2);
-    delete m_ui->TntToolButton2;
-    m_ui->TntToolButton2 = gapAction;
-    gapAction->setObjectName(QStringLiteral("TntToolButton2"));
-
+    // The points are drawn larger than the other pictures. The toolbar is as tall as
+    // its tallest button, shown or not, so that the window keeps its size either way.
+    int height = 0;
     for (const auto &b : PointButtons) {
         if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_ui.get()->*b.action))) {
-            button->setFixedWidth(23);
             button->setIconSize(QSize(20, 20));
+            height = std::max(height, button->sizeHint().height());
         }
     }
-    for (const auto &b : MarkupButtons) {
-        if (QWidget *w = bar->widgetForAction(m_ui.get()->*b.action))
-            w->setFixedWidth(23);
-    }
+    bar->setFixedHeight(std::max(height, bar->sizeHint().height()));
     setVowelToolbarVisible(false);
 }
 
@@ -414,7 +386,7 @@ void MainWindow::start(const QStringList &arguments)
         KeyboardLayouts::install(*app);
     Settings::ensureFile();
     m_preferences.load(true);
-    m_documentCommands->rebuildRecentMenu();
+    m_documents->rebuildRecentMenu();
     m_help->reflectBrowserMenu();
 
     const QString first = arguments.value(0);
@@ -426,7 +398,7 @@ void MainWindow::start(const QStringList &arguments)
     } else if (first == QLatin1String("/o") && arguments.size() > 1) {
         // A name mistyped on the command line would leave an empty window without a word.
         if (DocumentRules::fileExists(arguments.at(1)))
-            m_documentCommands->openFile(arguments.at(1));
+            m_documents->openFile(arguments.at(1));
         else
             HebrewMessageBox::notice(FileNotFound.arg(HebrewUi::leftToRight(arguments.at(1))));
     }
@@ -444,18 +416,14 @@ void MainWindow::setVowelToolbarVisible(bool visible)
     for (const auto &b : PointButtons)
         (m_ui.get()->*b.action)->setVisible(visible);
     m_ui->TntToolButton2->setVisible(visible);
-    m_indent->setFixedWidth(visible ? IndentShown : IndentHidden);
     m_ui->Nikkud->setChecked(visible);
-}
-
-bool MainWindow::vowelToolbarVisible() const
-{
-    return m_ui->TntToolButton2->isVisible();
 }
 
 void MainWindow::setWordWrap(bool on)
 {
-    applyWordWrap(m_ui->ArticleText, on);
+    // On with only the vertical scroll bar, off with both.
+    m_ui->ArticleText->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_ui->ArticleText->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -463,5 +431,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The window is never closed directly: the tray may take it, else Exit decides.
     event->ignore();
     if (!m_timerTray->hideToTray())
-        m_documentCommands->exit();
+        m_documents->exit();
 }

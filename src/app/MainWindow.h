@@ -8,7 +8,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
 
@@ -21,30 +20,30 @@ class CleanupCommands;
 class DictionaryDialog;
 class DocumentCommands;
 class EntryGuideDialog;
+class EtymologyDialog;
 class ExampleCommands;
 class FindCommands;
 class FindDialog;
 class FootnotesDialog;
-class HelpCommands;
-class EtymologyDialog;
-class LookupCommands;
-class LinksDialog;
 class GreekDialog;
+class HelpCommands;
+class LinksDialog;
+class LookupCommands;
 class MarkupCommands;
 class NavigationCommands;
 class NoteCommands;
 class PadCommands;
 class PreferencesDialog;
 class PreviewCommands;
+class QLineEdit;
+class QMenu;
 class QuotesDialog;
 class RecoveryCommands;
 class SemiticDialog;
 class SentencesDialog;
+class ShortcutCommands;
 class SourcesDialog;
 class SpellCommands;
-class QLineEdit;
-class QMenu;
-class ShortcutCommands;
 class StatisticsDialog;
 class TemplateCommands;
 class TimerTrayCommands;
@@ -55,12 +54,13 @@ class VowelCommands;
 class WikiCommands;
 
 namespace Ui {
-class TForm1;
+class MainWindow;
 }
 
 // The main window: the one document, its editor, menus and toolbar, and the tool
-// windows it owns. Each group of commands lives in its own class under
-// app/commands, is handed what it works on, and is wired to its menu items here.
+// windows. Each group of commands lives in its own class under app/commands, is
+// handed the models, widgets and windows it works on, and is wired to its menu
+// items here; the window itself only shows what the models hold.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -76,45 +76,28 @@ public:
     // Places the window in the middle of its screen.
     void centreOnScreen();
 
+    // The window tests drive the window as a whole; these let them set up and read
+    // what the menus and keys work on.
     EditorAdapter &editor() { return m_editor; }
     DocumentModel &document() { return m_document; }
     PreferencesModel &preferences() { return m_preferences; }
     AboutMode &aboutMode() { return m_aboutMode; }
-    RegEx &regEx() { return m_regEx; }
-    QTimer &autoSaveTicker() { return m_autoSaveTimer; }
 
-    DocumentCommands &documentCommands() { return *m_documentCommands; }
+    DocumentCommands &documentCommands() { return *m_documents; }
     HelpCommands &helpCommands() { return *m_help; }
     MarkupCommands &markupCommands() { return *m_markup; }
-    FindCommands &findCommands() { return *m_find; }
-    NavigationCommands &navigationCommands() { return *m_navigation; }
     TimerTrayCommands &timerTrayCommands() { return *m_timerTray; }
-    ShortcutCommands &shortcutCommands() { return *m_shortcuts; }
-    TemplateCommands &templateCommands() { return *m_templates; }
     ArticleTextCommands &articleTextCommands() { return *m_articleText; }
     SpellCommands &spellCommands() { return *m_spell; }
     WikiCommands &wikiCommands() { return *m_wiki; }
 
     PreferencesDialog &preferencesDialog() { return *m_preferencesDialog; }
-    FindDialog &findDialog() { return *m_findDialog; }
-    StatisticsDialog &statisticsDialog() { return *m_statisticsDialog; }
     VerbsDialog &verbsDialog() { return *m_verbsDialog; }
     SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
-    QuotesDialog &quotesDialog() { return *m_quotesDialog; }
-    EntryGuideDialog &entryGuideDialog() { return *m_entryGuideDialog; }
     AboutDialog &aboutDialog() { return *m_aboutDialog; }
-    LinksDialog &linksDialog() { return *m_linksDialog; }
     TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
-    FootnotesDialog &footnotesDialog() { return *m_footnotesDialog; }
-    DictionaryDialog &dictionaryDialog() { return *m_dictionaryDialog; }
-    EtymologyDialog &etymologyDialog() { return *m_etymologyDialog; }
-    SourcesDialog &sourcesDialog() { return *m_sourcesDialog; }
     SemiticDialog &semiticDialog() { return *m_semiticDialog; }
     GreekDialog &greekDialog() { return *m_greekDialog; }
-
-    // The fifteen point buttons and their separator, with the toolbar's indent
-    // moved so the markup buttons keep their place.
-    bool vowelToolbarVisible() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -122,22 +105,22 @@ protected:
 private:
     void buildToolbar();
     void buildIcons();
+    void createDialogs();
+    void createCommands();
     void connectCommands();
     void reflectModels();
     void setVowelToolbarVisible(bool visible);
     void setWordWrap(bool on);
 
-    std::unique_ptr<Ui::TForm1> m_ui;
+    std::unique_ptr<Ui::MainWindow> m_ui;
     EditorAdapter m_editor;
     RegEx m_regEx;
     DocumentModel m_document;
     PreferencesModel m_preferences;
     AboutMode m_aboutMode;
-    QTimer m_autoSaveTimer;
     QMenu *m_searchPopup = nullptr;
     QMenu *m_toolbarPopup = nullptr;
     QLineEdit *m_jumpQuery = nullptr;
-    QWidget *m_indent = nullptr;
 
     std::unique_ptr<PreferencesDialog> m_preferencesDialog;
     std::unique_ptr<FindDialog> m_findDialog;
@@ -159,7 +142,7 @@ private:
 
     // Declared last, so that they go before the widgets and dialogs they work on.
     std::unique_ptr<MarkupCommands> m_markup;
-    std::unique_ptr<DocumentCommands> m_documentCommands;
+    std::unique_ptr<DocumentCommands> m_documents;
     std::unique_ptr<CleanupCommands> m_cleanup;
     std::unique_ptr<FindCommands> m_find;
     std::unique_ptr<NavigationCommands> m_navigation;

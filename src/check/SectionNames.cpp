@@ -1,7 +1,7 @@
 #include "check/SectionNames.h"
 
 #include "dialogs/guide/logic/EntryGuide.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
+#include "wikitext/EditorKeys.h"
 #include "wikitext/LiveAnalysis.h"
 #include "wikitext/Markup.h"
 
@@ -89,7 +90,7 @@ const CliRegistration registrations[] = {
             const QChar point = parsePoint(ctx.args.at(0));
             if (point.isNull() || !Hebrew::isPoint(point))
                 return ctx.usage(QStringLiteral("'%1' is not one of the vowel points").arg(ctx.args.at(0)));
-            ctx.state = Hebrew::insertVowelPoint(ctx.state, point);
+            ctx.state = EditorKeys::insertVowelPoint(ctx.state, point);
             return 0;
         };
         return command;

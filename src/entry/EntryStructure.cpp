@@ -10,7 +10,6 @@ namespace EntryStructure {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 const QString kFurtherQuotesHeading = QStringLiteral("===מובאות נוספות===\r\n");
 
@@ -34,12 +33,12 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }
-        const qsizetype lineBreak = text.indexOf(kLineBreak, at);
+        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, at);
         if (lineBreak < 0 || lineBreak >= end)
             break;
         at = lineBreak + 2;
     }
-    const qsizetype firstBreak = text.indexOf(kLineBreak, lineStart);
+    const qsizetype firstBreak = text.indexOf(EntryText::LineBreak, lineStart);
     if (firstBreak < 0 || firstBreak >= end)
         return end;
     // Later lines of the block only: a headword heading there starts another entry,
@@ -47,7 +46,7 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
     const QString rest = text.mid(firstBreak, end - firstBreak);
     const QList<HeadingMatch> headings = HeadingMatches::find(regex, HeadingMatches::entryPattern(), rest);
     if (!headings.isEmpty())
-        end = firstBreak + rest.lastIndexOf(kLineBreak, headings.first().located);
+        end = firstBreak + rest.lastIndexOf(EntryText::LineBreak, headings.first().located);
     return end;
 }
 
@@ -66,7 +65,7 @@ QString blockText(const QString &text, BlockSpan span)
 {
     if (span.isNull())
         return {};
-    return EntryText::trim(QStringView(text).sliced(span.at, span.end - span.at)) + kLineBreak;
+    return EntryText::trim(QStringView(text).sliced(span.at, span.end - span.at)) + EntryText::LineBreak;
 }
 
 BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
@@ -113,7 +112,7 @@ qsizetype nextHeading(RegEx &regex, const QString &text, qsizetype from)
 {
     // A heading lies within one line, and only a line with two "==" can hold one.
     for (qsizetype lineStart = std::max<qsizetype>(from, 0); lineStart < text.size();) {
-        qsizetype lineEnd = text.indexOf(kLineBreak, lineStart);
+        qsizetype lineEnd = text.indexOf(EntryText::LineBreak, lineStart);
         if (lineEnd < 0)
             lineEnd = text.size();
         const QStringView line = QStringView(text).sliced(lineStart, lineEnd - lineStart);
@@ -126,7 +125,7 @@ qsizetype nextHeading(RegEx &regex, const QString &text, qsizetype from)
             if (regex.failed())
                 return text.size();
         }
-        lineStart = lineEnd + kLineBreak.size();
+        lineStart = lineEnd + EntryText::LineBreak.size();
     }
     return text.size();
 }
@@ -162,12 +161,12 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
     e.definitionsBlock = blockText(text, e.definitionsSpan);
     e.furtherQuotesBlock = blockText(text, e.furtherQuotesSpan);
 
-    const int lines = EntryText::countOccurrences(kLineBreak, e.definitionsBlock);
+    const int lines = EntryText::countOccurrences(EntryText::LineBreak, e.definitionsBlock);
     const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
     const int definitionCount = lines - exampleLines;
 
     // Both blocks end in a line break, so the piece after the last one is left out.
-    QList<QStringView> blockLines = QStringView(e.definitionsBlock).split(kLineBreak);
+    QList<QStringView> blockLines = QStringView(e.definitionsBlock).split(EntryText::LineBreak);
     blockLines.removeLast();
     int counter = 0;
     for (QStringView raw : blockLines) {
@@ -183,7 +182,7 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         }
     }
 
-    QList<QStringView> quoteLines = QStringView(e.furtherQuotesBlock).split(kLineBreak);
+    QList<QStringView> quoteLines = QStringView(e.furtherQuotesBlock).split(EntryText::LineBreak);
     quoteLines.removeLast();
     QString subHeading = QStringLiteral("0");
     for (QStringView raw : quoteLines) {

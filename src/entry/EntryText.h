@@ -7,6 +7,9 @@
 
 namespace EntryText {
 
+// The line break of the editor text and of every document the program writes.
+inline const QString LineBreak = QStringLiteral("\r\n");
+
 // Removes every leading and trailing character whose code is below 33 (spaces, tabs,
 // CR, LF and the other control characters). Unlike QString::trimmed it keeps
 // no-break spaces and other Unicode spaces, and removes control characters.

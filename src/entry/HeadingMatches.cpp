@@ -1,7 +1,7 @@
 #include "entry/HeadingMatches.h"
 
+#include "hebrew/Hebrew.h"
 #include "regex/RegEx.h"
-#include "wikitext/Hebrew.h"
 
 #include <QHash>
 

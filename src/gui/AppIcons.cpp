@@ -1,7 +1,7 @@
 #include "gui/AppIcons.h"
 
 #include "gui/HebrewUi.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 #include <QApplication>
 #include <QFont>

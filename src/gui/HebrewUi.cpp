@@ -72,6 +72,8 @@ void setUpFileDialog(QFileDialog &dialog)
 
 void setUpWikiText(QPlainTextEdit &view)
 {
+    // Left alone, Qt gives each line the direction of its first strong character, and
+    // a line starting with "==" or "{{" would run left to right.
     QTextDocument *document = view.document();
     QTextOption option = document->defaultTextOption();
     option.setTextDirection(Qt::RightToLeft);
@@ -128,6 +130,12 @@ bool install(QApplication &app)
     else
         delete translator;
     return loaded;
+}
+
+void setUpArticleEditor(QPlainTextEdit &editor)
+{
+    setUpWikiText(editor);
+    editor.setFont(davidFont(16));
 }
 
 } // namespace HebrewUi

@@ -1,6 +1,6 @@
 #include "gui/MaqafKey.h"
 
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

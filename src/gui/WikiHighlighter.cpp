@@ -97,7 +97,7 @@ QTextCharFormat WikiHighlighter::formatOf(const Formats &formats, const WikiSynt
     QTextCharFormat f;
     if (span.style & WikiSyntax::Heading)
         f = formats.kind[int(Kind::HeadingMark)];
-    else if (span.style & 128) // a link's caption
+    else if (span.style & WikiSyntax::LinkCaption)
         f = formats.linkCaption;
     if (span.style & WikiSyntax::Bold)
         f.setFontWeight(QFont::Bold);

@@ -1,8 +1,8 @@
 #include "wikitext/Cleanup.h"
 
 #include "entry/EntryText.h"
+#include "hebrew/Hebrew.h"
 #include "regex/RegEx.h"
-#include "wikitext/Hebrew.h"
 
 #include <QSet>
 

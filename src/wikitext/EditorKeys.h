@@ -4,6 +4,10 @@
 
 namespace EditorKeys {
 
+// A vowel point from its toolbar button or key: it replaces the selection and the
+// caret ends after it.
+EditorState insertVowelPoint(const EditorState &state, QChar point);
+
 // Tab in the editor: "::" (a deeper indent in wiki text) replaces the selection.
 EditorState insertTab(const EditorState &state);
 

@@ -19,7 +19,7 @@ extern const QString AnotherMeaningNote;
 // Placeholders of the Arabic and Russian translation lines of both skeletons.
 extern const QString ArabPlaceholder;
 extern const QString RussianPlaceholder;
-// The captions of the main window's hidden labels ArabLabel and RussianLabel.
+// The Arabic and Russian sample words a new entry's translations start with.
 extern const QString ArabSampleWord;
 extern const QString RussianSampleWord;
 

@@ -1,7 +1,7 @@
 #include "wikitext/InflectionQuery.h"
 
 #include "entry/EntryText.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 #include <QStringList>
 
@@ -11,7 +11,6 @@ namespace InflectionQuery {
 
 namespace {
 
-const QString LineBreak = QStringLiteral("\r\n");
 const QChar Quote(u'"');
 
 // The points of a headword heading line; dagesh and the shin and sin dots alone do not make one.
@@ -31,7 +30,7 @@ QString parameterValue(const QString &text, const QString &key, qsizetype from, 
     if (at < 0 || at >= to)
         return {};
     const qsizetype start = at + key.size() - (keepEquals ? 1 : 0);
-    qsizetype end = text.indexOf(LineBreak, start);
+    qsizetype end = text.indexOf(EntryText::LineBreak, start);
     if (end < 0)
         end = text.size();
     for (const QString &stop : {QStringLiteral("|"), QStringLiteral("}}")}) {
@@ -60,7 +59,7 @@ QString build(const EditorState &state, bool withInflections)
     qsizetype entryEnd = text.size();
     QString headword;
     for (qsizetype lineStart = 0; lineStart <= text.size();) {
-        qsizetype lineEnd = text.indexOf(LineBreak, lineStart);
+        qsizetype lineEnd = text.indexOf(EntryText::LineBreak, lineStart);
         if (lineEnd < 0)
             lineEnd = text.size();
         const QStringView line = QStringView(text).sliced(lineStart, lineEnd - lineStart);
@@ -74,7 +73,7 @@ QString build(const EditorState &state, bool withInflections)
         }
         if (lineEnd >= text.size())
             break;
-        lineStart = lineEnd + LineBreak.size();
+        lineStart = lineEnd + EntryText::LineBreak.size();
     }
 
     QStringList terms;

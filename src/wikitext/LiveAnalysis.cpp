@@ -1,7 +1,7 @@
 #include "wikitext/LiveAnalysis.h"
 
 #include "entry/EntryText.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 #include "wikitext/Markup.h"
 #include "wikitext/RootKey.h"
 

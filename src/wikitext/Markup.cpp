@@ -1,8 +1,8 @@
 #include "wikitext/Markup.h"
 
 #include "entry/EntryText.h"
+#include "hebrew/Hebrew.h"
 #include "wikitext/DocumentFormat.h"
-#include "wikitext/Hebrew.h"
 
 #include <QStringList>
 
@@ -10,7 +10,6 @@ namespace Markup {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
 const QString kBold = QStringLiteral("'''");
 const QString kQuoteMark = QStringLiteral("\"");
 
@@ -21,23 +20,23 @@ int lineStartAt(const QString &text, int position)
     // A line break belongs to the line it ends, so a position between its CR and
     // its LF is still on that line.
     int start = 0;
-    for (int found = int(text.indexOf(kLineBreak)); found >= 0 && found + 2 <= position;
-         found = int(text.indexOf(kLineBreak, found + 2)))
+    for (int found = int(text.indexOf(EntryText::LineBreak)); found >= 0 && found + 2 <= position;
+         found = int(text.indexOf(EntryText::LineBreak, found + 2)))
         start = found + 2;
     return start;
 }
 
 int lineEndAt(const QString &text, int position)
 {
-    const int found = int(text.indexOf(kLineBreak, lineStartAt(text, position)));
+    const int found = int(text.indexOf(EntryText::LineBreak, lineStartAt(text, position)));
     return found < 0 ? int(text.size()) : found;
 }
 
 int lineIndexAt(const QString &text, int position)
 {
     int index = 0;
-    for (int found = int(text.indexOf(kLineBreak)); found >= 0 && found + 2 <= position;
-         found = int(text.indexOf(kLineBreak, found + 2)))
+    for (int found = int(text.indexOf(EntryText::LineBreak)); found >= 0 && found + 2 <= position;
+         found = int(text.indexOf(EntryText::LineBreak, found + 2)))
         ++index;
     return index;
 }

@@ -1,6 +1,6 @@
 #include "wikitext/Preview.h"
 
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 #include "wikitext/WebAddresses.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "wikitext/RootKey.h"
 
 #include "entry/EntryText.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 namespace Roots {
 

@@ -1,5 +1,6 @@
 #include "wikitext/Unify.h"
 
+#include "entry/EntryText.h"
 #include "entry/HeadingMatches.h"
 #include "regex/RegEx.h"
 
@@ -12,7 +13,6 @@ namespace Unify {
 
 namespace {
 
-const QString kBreak = QStringLiteral("\r\n");
 const QString kBlank = QStringLiteral("\r\n\r\n");
 const QString kSection = QStringLiteral("===משפטים לדוגמה===");
 
@@ -52,7 +52,7 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
 {
     // Every search stays inside the entry, so a page of many entries is read once.
     const QStringView t = QStringView(text).first(entryEnd);
-    const qsizetype headingBreak = t.indexOf(kBreak, heading);
+    const qsizetype headingBreak = t.indexOf(EntryText::LineBreak, heading);
     if (headingBreak < 0)
         return;
     // The definition block: from the line break before the first "#" line up to the
@@ -69,7 +69,7 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
     const qsizetype section = t.indexOf(kSection, dEnd);
     if (section < 0)
         return;
-    const qsizetype sectionBreak = t.indexOf(kBreak, section);
+    const qsizetype sectionBreak = t.indexOf(EntryText::LineBreak, section);
     if (sectionBreak < 0)
         return;
     const qsizetype bodyEnd = lastEntry ? t.size() : entryEnd - 2;
@@ -81,7 +81,7 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
         return;
 
     QList<QString> sentences;
-    for (QStringView line : t.sliced(sStart + 2, sEnd - sStart - 2).split(kBreak)) {
+    for (QStringView line : t.sliced(sStart + 2, sEnd - sStart - 2).split(EntryText::LineBreak)) {
         if (line.trimmed().isEmpty())
             continue; // the page's last line break, or spaces only
         sentences.append(line.startsWith(u'*') ? QStringLiteral("#:") + line.toString() : line.toString());
@@ -89,7 +89,8 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
 
     // The numbered lines of the block and where each ends.
     QList<qsizetype> lineEnds;
-    for (qsizetype at = t.indexOf(kBreak, dStart + 2); at >= 0 && at < dEnd; at = t.indexOf(kBreak, at + 2))
+    for (qsizetype at = t.indexOf(EntryText::LineBreak, dStart + 2); at >= 0 && at < dEnd;
+         at = t.indexOf(EntryText::LineBreak, at + 2))
         lineEnds.append(at);
     lineEnds.append(dEnd);
     const int lines = int(lineEnds.size());
@@ -97,16 +98,16 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
     QList<QString> under(lines);
     if (lines == 1) {
         for (const QString &s : sentences)
-            under[0] += kBreak + s;
+            under[0] += EntryText::LineBreak + s;
     } else {
         for (const QString &s : sentences) {
             const QList<int> marks = markersIn(s, lines);
             if (marks.isEmpty())
-                under[0] += kBreak + s; // kept, under the first definition
+                under[0] += EntryText::LineBreak + s; // kept, under the first definition
             for (int j : marks) {
                 QString copy = s;
                 copy.remove(QStringLiteral(" (%1)").arg(j));
-                under[j - 1] += kBreak + copy;
+                under[j - 1] += EntryText::LineBreak + copy;
             }
         }
     }
@@ -118,7 +119,7 @@ void unifyEntry(const QString &text, qsizetype heading, qsizetype entryEnd, bool
     // The section goes, heading, blank line and all, when it is only the heading and
     // the bullets; otherwise only the bullet lines go and the rest stays.
     const bool onlyBullets = sectionBreak == section + kSection.size() && sStart == sectionBreak
-        && (section == 0 || t.mid(section - 2, 2) == kBreak);
+        && (section == 0 || t.mid(section - 2, 2) == EntryText::LineBreak);
     if (!onlyBullets)
         edits.append({sStart, sEnd - sStart, {}});
     else if (t.mid(sEnd, 4) == kBlank)
@@ -145,7 +146,7 @@ EditorState unify(RegEx &regex, const EditorState &state)
         qsizetype entryEnd = t.size();
         if (!last) {
             const qsizetype next = headings.at(e + 1).foundAt;
-            entryEnd = t.lastIndexOf(kBreak, next) + 2;
+            entryEnd = t.lastIndexOf(EntryText::LineBreak, next) + 2;
         }
         unifyEntry(t, headings.at(e).foundAt, entryEnd, last, edits);
     }

@@ -1,6 +1,6 @@
 #include "wikitext/WebAddresses.h"
 
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 namespace {
 

@@ -11,8 +11,6 @@ namespace {
 // Templates deeper than this still count, but come back in their values.
 constexpr int KeptLevels = 8;
 constexpr int MaxDepth = 15;
-// A caption's prose inside a link, for the highlighter.
-constexpr quint8 LinkCaption = 128;
 
 // What a line hands to the next, packed into the block state an editor keeps.
 struct LineState

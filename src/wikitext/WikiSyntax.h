@@ -35,6 +35,7 @@ enum Style : quint8 {
     Heading = 16,
     TemplateValue = 32,
     NoWiki = 64,
+    LinkCaption = 128, // the caption of an internal link
 };
 
 struct Span

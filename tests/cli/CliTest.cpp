@@ -2,7 +2,6 @@
 #include "support/TestFiles.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -114,18 +113,14 @@ private slots:
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out.txt"));
         QVERIFY(TestFiles::writeBytes(out, "old"));
-        QProcess p;
-        p.setChildProcessModifier([] {
-            signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{1000, RLIM_INFINITY};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        });
-        p.start(QStringLiteral(DALVANA_CLI_PATH), {QStringLiteral("convert"), QStringLiteral("-o"), out});
-        p.write(QByteArray(1000, 'x'));
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished());
-        QCOMPARE(p.exitCode(), 2);
-        QVERIFY(p.readAllStandardError().startsWith("dalvana-cli: "));
+        const auto r = CliRun::runProgram({QStringLiteral("convert"), QStringLiteral("-o"), out}, QByteArray(1000, 'x'),
+                                          [] {
+                                              signal(SIGXFSZ, SIG_IGN);
+                                              const rlimit limit{1000, RLIM_INFINITY};
+                                              setrlimit(RLIMIT_FSIZE, &limit);
+                                          });
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.startsWith("dalvana-cli: "));
         QCOMPARE(TestFiles::readBytes(out), QByteArray("old"));
     }
 
@@ -152,21 +147,16 @@ private slots:
             args << dir.filePath(QStringLiteral("out.txt")) << QStringLiteral("-");
         const bool full = stream == QLatin1String("full");
         const int closed = stream == QLatin1String("closed input") ? STDIN_FILENO : STDOUT_FILENO;
-        QProcess p;
-        p.setChildProcessModifier([full, closed] {
+        const std::optional<QByteArray> input = full || closed != STDIN_FILENO ? std::optional<QByteArray>("a\nb")
+                                                                               : std::nullopt;
+        const auto r = CliRun::runProgram(args, input, [full, closed] {
             if (full)
                 dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO);
             else
                 close(closed);
         });
-        p.start(QStringLiteral(DALVANA_CLI_PATH), args);
-        if (full || closed != STDIN_FILENO)
-            p.write("a\nb");
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished());
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), status);
-        const QByteArray err = p.readAllStandardError();
+        QCOMPARE(r.status, status);
+        const QByteArray err = r.err;
         if (status != 0) {
             QVERIFY2(err.startsWith("dalvana-cli: ") && err.count('\n') == 1, err.constData());
         }
@@ -206,13 +196,9 @@ private slots:
 
     void theProgramItself()
     {
-        QProcess p;
-        p.start(QStringLiteral(DALVANA_CLI_PATH), {QStringLiteral("convert")});
-        p.write("a\nb");
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished());
-        QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(p.readAllStandardOutput(), QByteArray("a\r\nb"));
+        const auto r = CliRun::runProgram({QStringLiteral("convert")}, QByteArray("a\nb"));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("a\r\nb"));
     }
 };
 

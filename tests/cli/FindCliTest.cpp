@@ -1,5 +1,5 @@
 #include "support/CliRun.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 #include <QTest>
 

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -104,17 +103,14 @@ private slots:
 
     void clipboardFromFile()
     {
-        QProcess p;
         const QString clip = QDir::temp().filePath(
             QStringLiteral("nav-clip-%1.txt").arg(QCoreApplication::applicationPid()));
         QVERIFY(TestFiles::writeBytes(clip, QStringLiteral("שורה\r\n").toUtf8()));
-        p.start(QStringLiteral(DALVANA_CLI_PATH),
-                {QStringLiteral("quotation-paste"), QStringLiteral("--clipboard-file"), clip});
-        p.closeWriteChannel();
-        QVERIFY(p.waitForFinished());
+        const auto r = CliRun::runProgram(
+            {QStringLiteral("quotation-paste"), QStringLiteral("--clipboard-file"), clip});
         QFile::remove(clip);
-        QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), QStringLiteral("#:* \"שורה\" (["));
+        QCOMPARE(r.status, 0);
+        QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("#:* \"שורה\" (["));
     }
 };
 

@@ -2,7 +2,6 @@
 #include "support/TestFiles.h"
 #include "support/TextFixtures.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -136,10 +135,7 @@ private slots:
         const QString in = dir.filePath(QStringLiteral("in.txt"));
         const QString out = dir.filePath(QStringLiteral("out.txt"));
         QVERIFY(TestFiles::writeBytes(in, "a b  \n"));
-        QProcess p;
-        p.start(QStringLiteral(DALVANA_CLI_PATH), {QStringLiteral("fix-spaces"), QStringLiteral("-o"), out, in});
-        QVERIFY(p.waitForFinished());
-        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(CliRun::runProgram({QStringLiteral("fix-spaces"), QStringLiteral("-o"), out, in}).status, 0);
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(),

@@ -18,6 +18,12 @@ private slots:
         QTest::newRow("empty text") << QString() << 0 << 0 << QStringLiteral("::");
     }
 
+    void vowelPointReplacesTheSelection()
+    {
+        const EditorState s{QStringLiteral("אבג"), 1, 1};
+        QCOMPARE(EditorKeys::insertVowelPoint(s, QChar(0x05BC)), (EditorState{QStringLiteral("א\u05BCג"), 2, 0}));
+    }
+
     void tab()
     {
         QFETCH(QString, text);

@@ -63,8 +63,7 @@ ArticleTextCommands::ArticleTextCommands(EditorAdapter &editor, DocumentModel &d
     connect(widget, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
         QMenu *menu = createContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        if (m_menuExtension)
-            m_menuExtension(menu, at);
+        emit contextMenuAboutToShow(menu, at);
         menu->popup(m_editor.widget()->viewport()->mapToGlobal(at));
     });
     connect(widget, &QPlainTextEdit::textChanged, this, &ArticleTextCommands::textChanged);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QMenu>
 #include <QObject>
-
-#include <functional>
+#include <QPoint>
 
 class DocumentModel;
 class EditorAdapter;
@@ -10,8 +10,6 @@ class MarkupCommands;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QPoint;
 
 // The editor's own keys and what runs after every change of its text: the status
 // line, quick save, and a root typed between two "@" signs turned into its link.
@@ -35,14 +33,16 @@ public:
     void undoOnce();
     // The editor's context menu, in Hebrew, whose undo is the one above.
     QMenu *createContextMenu();
-    // Adds to the context menu shown at a viewport position (the spelling entries).
-    using MenuExtension = std::function<void(QMenu *menu, const QPoint &at)>;
-    void setContextMenuExtension(MenuExtension extension) { m_menuExtension = std::move(extension); }
     void textChanged();
 
     // The key as the key code of the key a Hebrew or English layout puts it on
     // ('A'..'Z', '0'..'9', 189 for the minus key); 0 for any other key.
     static int keyCode(const QKeyEvent *event);
+
+signals:
+    // The context menu is about to show at a viewport position: others may add to it
+    // (the spelling entries).
+    void contextMenuAboutToShow(QMenu *menu, const QPoint &at);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,5 +57,4 @@ private:
     QLineEdit &m_jumpQuery;
     KeyKind m_lastKeyKind = KeyKind::None;
     bool m_inRootLink = false;
-    MenuExtension m_menuExtension;
 };

@@ -3,7 +3,6 @@
 #include "app/DocumentModel.h"
 #include "app/DocumentRules.h"
 #include "app/EditorAdapter.h"
-#include "dialogs/verbs/VerbsDialog.h"
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
@@ -29,12 +28,10 @@ const QString RecentKeys[] = {QStringLiteral("R1"), QStringLiteral("R2"), QStrin
 
 } // namespace
 
-DocumentCommands::DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu,
-                                   const VerbsDialog &verbsDialog, QWidget &window)
+DocumentCommands::DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu, QWidget &window)
     : m_editor(editor)
     , m_document(document)
     , m_recentMenu(recentMenu)
-    , m_verbsDialog(verbsDialog)
     , m_window(window)
 {
 }
@@ -192,7 +189,7 @@ void DocumentCommands::openRecent(const QString &key)
 void DocumentCommands::exit()
 {
     if (DocumentRules::exitNeedsQuestion(m_editor.text(), m_document.savedText(), m_document.fileName(),
-                                         m_verbsDialog.isVisible())
+                                         m_document.rootPagePending())
         && !HebrewMessageBox::askYesNo(ExitQuestion))
         return;
     // Straight out of the event loop: quit() would first ask the windows to close,

@@ -11,7 +11,6 @@ class DocumentModel;
 class EditorAdapter;
 class QMenu;
 class QWidget;
-class VerbsDialog;
 
 // The document and its file: new, open, save as, quick save, the recent list, exit.
 class DocumentCommands : public QObject
@@ -19,8 +18,7 @@ class DocumentCommands : public QObject
     Q_OBJECT
 
 public:
-    DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu, const VerbsDialog &verbsDialog,
-                     QWidget &window);
+    DocumentCommands(EditorAdapter &editor, DocumentModel &document, QMenu &recentMenu, QWidget &window);
 
     // The editor text differs from the saved copy.
     bool isModified() const;
@@ -60,7 +58,6 @@ private:
     EditorAdapter &m_editor;
     DocumentModel &m_document;
     QMenu &m_recentMenu;
-    const VerbsDialog &m_verbsDialog;
     QWidget &m_window;
     std::function<QString(bool)> m_chooser;
 };

@@ -24,9 +24,9 @@ void ExampleCommands::showExamples()
         m_dialog.showSentences(std::move(sentences));
 }
 
-void ExampleCommands::update()
+void ExampleCommands::update(const EntrySentences &sentences)
 {
-    const SentencesWriteBack written = Sentences::writeBack(m_regEx, m_editor.state(), m_dialog.sentences());
+    const SentencesWriteBack written = Sentences::writeBack(m_regEx, m_editor.state(), sentences);
     switch (written.status) {
     case SentencesWriteBack::Written:
         m_editor.apply(written.state);

@@ -5,6 +5,7 @@
 class EditorAdapter;
 class RegEx;
 class SentencesDialog;
+struct EntrySentences;
 
 // The example sentences of the entry under the caret: opens the sentences dialog on
 // them, and writes the dialog's tables back into the text when it asks.
@@ -17,8 +18,9 @@ public:
 
     // Opens the dialog when the entry has a definition line; otherwise nothing happens.
     void showExamples();
-    // Writes back and hides the dialog; when what it read is gone, says so and keeps it.
-    void update();
+    // Writes the tables back and hides the dialog; when what it read is gone, says so
+    // and keeps it.
+    void update(const EntrySentences &sentences);
 
 private:
     EditorAdapter &m_editor;

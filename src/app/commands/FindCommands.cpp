@@ -12,16 +12,18 @@ FindCommands::FindCommands(EditorAdapter &editor, RegEx &regEx, FindDialog &find
     , m_findDialog(findDialog)
     , m_statisticsDialog(statisticsDialog)
 {
-    m_findDialog.setTarget({&m_regEx, &m_lastFindQuery, [this] { return m_editor.state(); },
-                            [this](const EditorState &state) { m_editor.apply(state); }});
-    m_statisticsDialog.setTarget(&m_regEx, [this] { return m_editor.text(); });
+    connect(&m_findDialog, &FindDialog::searchRequested, this, &FindCommands::find);
 }
 
-FindCommands::~FindCommands()
+void FindCommands::find(const QString &query, FindMode mode)
 {
-    // The dialogs outlive this group by a moment while the window goes.
-    m_findDialog.setTarget({});
-    m_statisticsDialog.setTarget(nullptr, {});
+    const FindResult result = FindSearch::findFirst(m_regEx, m_editor.state(), query, mode, m_lastFindQuery);
+    if (result.outcome != FindResult::Outcome::Found) {
+        HebrewMessageBox::notice(result.message);
+        return;
+    }
+    m_editor.apply(result.state);
+    m_findDialog.hide();
 }
 
 void FindCommands::search()
@@ -44,5 +46,5 @@ void FindCommands::search()
 
 void FindCommands::showStatistics()
 {
-    m_statisticsDialog.showFigures();
+    m_statisticsDialog.showFigures(m_editor.text());
 }

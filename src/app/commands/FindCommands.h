@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/find/logic/FindSearch.h"
+
 #include <QObject>
 #include <QString>
 
@@ -8,19 +10,18 @@ class FindDialog;
 class RegEx;
 class StatisticsDialog;
 
-// Search (Ctrl+F) and Statistics of the main window: the repeat of the last search,
-// and the two tool windows, handed the editor and the shared regular-expression object.
+// Search (Ctrl+F) and Statistics of the main window: the find window's search, its
+// repeat, and the figures, all on the shared regular-expression object.
 class FindCommands : public QObject
 {
     Q_OBJECT
 
 public:
     FindCommands(EditorAdapter &editor, RegEx &regEx, FindDialog &findDialog, StatisticsDialog &statisticsDialog);
-    ~FindCommands() override;
 
-    // The query of the last "חפש"; empty at start-up.
-    const QString &lastFindQuery() const { return m_lastFindQuery; }
-
+    // "חפש": the first match in the whole text is selected and the window goes; a
+    // search that finds nothing is said, and the window stays.
+    void find(const QString &query, FindMode mode);
     // The next match after the selection, or the find window when there is
     // nothing to repeat.
     void search();
@@ -32,5 +33,6 @@ private:
     RegEx &m_regEx;
     FindDialog &m_findDialog;
     StatisticsDialog &m_statisticsDialog;
+    // The query of the last "חפש"; empty at start-up.
     QString m_lastFindQuery;
 };

@@ -13,23 +13,14 @@ NoteCommands::NoteCommands(EditorAdapter &editor, RegEx &regEx, FootnotesDialog 
     , m_regEx(regEx)
     , m_footnotesDialog(footnotesDialog)
 {
-    m_footnotesDialog.setTarget({&m_regEx, [this] { return m_editor.state(); }, [this] { return viewStart(); },
-                                 [this](const EditorState &result, int start) { applyFootnote(result, start); }});
-}
-
-NoteCommands::~NoteCommands()
-{
-    // The dialog outlives this group by a moment while the window goes.
-    m_footnotesDialog.setTarget({});
+    connect(&m_footnotesDialog, &FootnotesDialog::footnoteRequested, this, &NoteCommands::addFootnote);
 }
 
 void NoteCommands::footnote()
 {
-    if (!m_editor.text().contains(QStringLiteral("\r\n#")))
-        return;
-    m_footnotesDialog.show();
-    m_footnotesDialog.raise();
-    m_footnotesDialog.activateWindow();
+    const EditorState state = m_editor.state();
+    if (state.text.contains(QStringLiteral("\r\n#")))
+        m_footnotesDialog.showFootnotes(state.selStart, viewStart());
 }
 
 void NoteCommands::fixReferences()
@@ -43,8 +34,16 @@ int NoteCommands::viewStart() const
     return m_editor.toStatePosition(widget->cursorForPosition(QPoint(0, 0)).block().position());
 }
 
-void NoteCommands::applyFootnote(const EditorState &result, int start)
+void NoteCommands::addFootnote(const FootnoteRequest &request)
 {
+    const Footnotes::AddResult added = Footnotes::addFootnote(m_regEx, m_editor.text(), request.caret, request.name,
+                                                              request.note);
+    if (added.outcome != Footnotes::AddResult::Outcome::Added) {
+        HebrewMessageBox::notice(added.message);
+        return;
+    }
+    const EditorState &result = added.state;
+    const int start = request.viewStart;
     QPlainTextEdit *widget = m_editor.widget();
     m_editor.apply(result);
     // From the end the view moves up just far enough to show the earlier first line
@@ -58,4 +57,5 @@ void NoteCommands::applyFootnote(const EditorState &result, int start)
     widget->setTextCursor(cursor);
     widget->ensureCursorVisible();
     widget->setFocus();
+    m_footnotesDialog.hide();
 }

@@ -25,17 +25,11 @@ PadCommands::PadCommands(EditorAdapter &editor, GreekDialog &greekDialog, Semiti
     , m_greekDialog(greekDialog)
     , m_semiticDialog(semiticDialog)
 {
-    m_greekDialog.setInsert(
-        [this](const QString &word) { applyInsertion(m_editor, GreekLetters::insertion(m_editor.state(), word)); });
-    m_semiticDialog.setInsert(
-        [this](const QString &text) { applyInsertion(m_editor, SemiticLetters::insertion(m_editor.state(), text)); });
-}
-
-PadCommands::~PadCommands()
-{
-    // The dialogs outlive this group by a moment while the window goes.
-    m_greekDialog.setInsert({});
-    m_semiticDialog.setInsert({});
+    connect(&m_greekDialog, &GreekDialog::insertRequested, this,
+            [this](const QString &word) { applyInsertion(m_editor, GreekLetters::insertion(m_editor.state(), word)); });
+    connect(&m_semiticDialog, &SemiticDialog::insertRequested, this, [this](const QString &text) {
+        applyInsertion(m_editor, SemiticLetters::insertion(m_editor.state(), text));
+    });
 }
 
 void PadCommands::greek()

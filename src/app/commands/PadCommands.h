@@ -14,7 +14,6 @@ class PadCommands : public QObject
 
 public:
     PadCommands(EditorAdapter &editor, GreekDialog &greekDialog, SemiticDialog &semiticDialog);
-    ~PadCommands() override;
 
     void greek();
     void semitic();

@@ -14,7 +14,8 @@ PreviewCommands::PreviewCommands(EditorAdapter &editor, QuotesDialog &quotes)
     : m_editor(editor)
     , m_quotes(quotes)
 {
-    connect(&m_quotes, &QuotesDialog::inflectionsToggled, this, &PreviewCommands::fillQuery);
+    connect(&m_quotes, &QuotesDialog::inflectionsToggled, this,
+            [this](bool withInflections) { m_quotes.setQuery(query(withInflections)); });
 }
 
 void PreviewCommands::preview()
@@ -38,12 +39,11 @@ void PreviewCommands::preview()
 
 void PreviewCommands::showQuotes()
 {
-    m_quotes.showQuotes();
-    fillQuery(true);
+    m_quotes.showQuotes(query(true));
 }
 
-void PreviewCommands::fillQuery(bool withInflections)
+QString PreviewCommands::query(bool withInflections) const
 {
     const EditorState state = m_editor.state();
-    m_quotes.setQuery(InflectionQuery::build(state, withInflections && InflectionQuery::hasInflections(state.text)));
+    return InflectionQuery::build(state, withInflections && InflectionQuery::hasInflections(state.text));
 }

@@ -20,7 +20,9 @@ public:
     void showQuotes();
 
 private:
-    void fillQuery(bool withInflections);
+    // The query of the entry above the caret, with its inflections when asked for
+    // and the entry has any.
+    QString query(bool withInflections) const;
 
     EditorAdapter &m_editor;
     QuotesDialog &m_quotes;

@@ -24,7 +24,7 @@ SpellCommands::SpellCommands(EditorAdapter &editor, PreferencesModel &preference
     , m_preferences(preferences)
     , m_highlighter(std::make_unique<WikiHighlighter>(editor.widget()))
 {
-    articleText.setContextMenuExtension([this](QMenu *menu, const QPoint &at) { extendContextMenu(menu, at); });
+    connect(&articleText, &ArticleTextCommands::contextMenuAboutToShow, this, &SpellCommands::extendContextMenu);
     connect(&preferences, &PreferencesModel::writingAidsChanged, this, &SpellCommands::reflectPreferences);
     reflectPreferences();
 }

@@ -1,5 +1,6 @@
 #include "app/commands/TemplateCommands.h"
 
+#include "app/DocumentModel.h"
 #include "app/EditorAdapter.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/PatternEdit.h"
@@ -8,8 +9,6 @@
 #include "wikitext/EntryTemplates.h"
 
 #include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -20,55 +19,50 @@ const QString TemplateCommands::NewVerbQuestion = QStringLiteral(
 const QString TemplateCommands::NewRootQuestion = QStringLiteral(
     "לא שמרת את הטקסט הנוכחי. האם אתה בטוח שברצונך לכתוב שורש חדש?\u200F");
 
-TemplateCommands::TemplateCommands(EditorAdapter &editor, DocumentCommands &document, RegEx &regEx,
-                                   VerbsDialog &verbsDialog, const QLabel &arabWord, const QLabel &russianWord,
-                                   QWidget &window)
+TemplateCommands::TemplateCommands(EditorAdapter &editor, DocumentCommands &documents, DocumentModel &document,
+                                   RegEx &regEx, VerbsDialog &verbsDialog, QWidget &window)
     : m_editor(editor)
+    , m_documents(documents)
     , m_document(document)
     , m_regEx(regEx)
     , m_verbsDialog(verbsDialog)
-    , m_arabWord(arabWord)
-    , m_russianWord(russianWord)
     , m_window(window)
 {
     m_editor.widget()->viewport()->installEventFilter(this);
-    m_verbsDialog.setTarget({[this](const QString &page) {
-                                 m_editor.apply({page, 0, 0});
-                             },
-                             [this] {
-                                 m_window.activateWindow();
-                                 m_editor.widget()->setFocus();
-                             }});
+    connect(&m_verbsDialog, &VerbsDialog::pageWritten, this, [this](const QString &page) {
+        m_editor.apply({page, 0, 0});
+    });
+    connect(&m_verbsDialog, &VerbsDialog::closed, this, &TemplateCommands::rootPageDone);
 }
 
 TemplateCommands::~TemplateCommands()
 {
     m_editor.widget()->viewport()->removeEventFilter(this);
-    m_verbsDialog.setTarget({});
 }
 
 bool TemplateCommands::mayDiscard(const QString &question) const
 {
-    return !m_document.isModified() || HebrewMessageBox::askYesNo(question);
+    return !m_documents.isModified() || HebrewMessageBox::askYesNo(question);
 }
 
 void TemplateCommands::newArticle()
 {
     if (mayDiscard(NewArticleQuestion))
-        m_document.resetToNewDocument(Templates::newArticle(m_arabWord.text(), m_russianWord.text()));
+        m_documents.resetToNewDocument(Templates::newArticle());
 }
 
 void TemplateCommands::newVerb()
 {
     if (mayDiscard(NewVerbQuestion))
-        m_document.resetToNewDocument(Templates::newVerb(m_arabWord.text(), m_russianWord.text()));
+        m_documents.resetToNewDocument(Templates::newVerb());
 }
 
 void TemplateCommands::newRoot()
 {
     if (!mayDiscard(NewRootQuestion))
         return;
-    m_document.resetToNewDocument(Templates::newRoot());
+    m_documents.resetToNewDocument(Templates::newRoot());
+    m_document.setRootPagePending(true);
     m_verbsDialog.show();
     m_verbsDialog.raise();
     m_verbsDialog.activateWindow();
@@ -106,17 +100,18 @@ void TemplateCommands::tableOfContents()
     });
 }
 
-void TemplateCommands::editorClicked()
+void TemplateCommands::rootPageDone()
 {
-    if (!m_verbsDialog.isVisible())
-        return;
-    m_verbsDialog.activateWindow();
-    m_verbsDialog.root()->setFocus();
+    m_document.setRootPagePending(false);
+    m_window.activateWindow();
+    m_editor.widget()->setFocus();
 }
 
+// While a root's page is written, a click in the editor sends the focus to its root.
 bool TemplateCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && watched == m_editor.widget()->viewport())
-        editorClicked();
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_editor.widget()->viewport()
+        && m_document.rootPagePending())
+        m_verbsDialog.focusRoot();
     return QObject::eventFilter(watched, event);
 }

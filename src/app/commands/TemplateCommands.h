@@ -4,8 +4,8 @@
 #include <QString>
 
 class DocumentCommands;
+class DocumentModel;
 class EditorAdapter;
-class QLabel;
 class QWidget;
 class RegEx;
 class VerbsDialog;
@@ -17,9 +17,8 @@ class TemplateCommands : public QObject
     Q_OBJECT
 
 public:
-    // The sample words of the skeletons come from the window's two hidden labels.
-    TemplateCommands(EditorAdapter &editor, DocumentCommands &document, RegEx &regEx, VerbsDialog &verbsDialog,
-                     const QLabel &arabWord, const QLabel &russianWord, QWidget &window);
+    TemplateCommands(EditorAdapter &editor, DocumentCommands &documents, DocumentModel &document, RegEx &regEx,
+                     VerbsDialog &verbsDialog, QWidget &window);
     ~TemplateCommands() override;
 
     void newArticle();
@@ -29,8 +28,6 @@ public:
     void addVerb();
     void anotherMeaning();
     void tableOfContents();
-    // While the verb dialog is open, a click in the editor sends the focus to its root.
-    void editorClicked();
 
     static const QString NewArticleQuestion;
     static const QString NewVerbQuestion;
@@ -43,12 +40,13 @@ private:
     // The question before unsaved text is discarded; true to go on.
     bool mayDiscard(const QString &question) const;
     void revealAppended();
+    // The verb dialog went away: the editor has the focus again.
+    void rootPageDone();
 
     EditorAdapter &m_editor;
-    DocumentCommands &m_document;
+    DocumentCommands &m_documents;
+    DocumentModel &m_document;
     RegEx &m_regEx;
     VerbsDialog &m_verbsDialog;
-    const QLabel &m_arabWord;
-    const QLabel &m_russianWord;
     QWidget &m_window;
 };

@@ -1,16 +1,15 @@
 #include "app/commands/TimerTrayCommands.h"
 
 #include "app/AboutMode.h"
+#include "app/DocumentModel.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/NavigationCommands.h"
 #include "dialogs/preferences/PreferencesModel.h"
-#include "dialogs/verbs/VerbsDialog.h"
 #include "gui/HebrewMessageBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QTimer>
 
 namespace {
 
@@ -30,18 +29,19 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption)
 
 } // namespace
 
-TimerTrayCommands::TimerTrayCommands(QWidget &window, QTimer &autoSaveTimer, DocumentCommands &document,
+TimerTrayCommands::TimerTrayCommands(QWidget &window, DocumentCommands &documents, const DocumentModel &document,
                                      NavigationCommands &navigation, const PreferencesModel &preferences,
-                                     const VerbsDialog &verbsDialog, const AboutMode &aboutMode)
+                                     const AboutMode &aboutMode)
     : m_window(window)
+    , m_documents(documents)
     , m_document(document)
     , m_preferences(preferences)
-    , m_verbsDialog(verbsDialog)
     , m_aboutMode(aboutMode)
     , m_trayIcon(new QSystemTrayIcon(this))
     , m_trayPopup(new QMenu(&window))
 {
-    connect(&autoSaveTimer, &QTimer::timeout, this, &TimerTrayCommands::autoSave);
+    connect(&m_autoSave, &QTimer::timeout, this, &TimerTrayCommands::autoSave);
+    connect(&m_preferences, &PreferencesModel::autoSaveRestarted, this, &TimerTrayCommands::restartAutoSave);
 
     m_trayPopup->setObjectName(QStringLiteral("TrayPopup"));
     m_trayPopup->setFont(window.font());
@@ -51,7 +51,7 @@ TimerTrayCommands::TimerTrayCommands(QWidget &window, QTimer &autoSaveTimer, Doc
     connect(addItem(m_trayPopup, "RecentChangesTray", QStringLiteral("שינויים אחרונים")), &QAction::triggered,
             &navigation, &NavigationCommands::showRecentChanges);
     m_trayPopup->addSeparator();
-    connect(addItem(m_trayPopup, "TrayExit", QStringLiteral("יציאה")), &QAction::triggered, &document,
+    connect(addItem(m_trayPopup, "TrayExit", QStringLiteral("יציאה")), &QAction::triggered, &documents,
             &DocumentCommands::exit);
 
     m_trayIcon->setIcon(window.windowIcon());
@@ -71,12 +71,20 @@ void TimerTrayCommands::autoSave()
 {
     // The same safe writer as every save; a failed write has told the user why.
     // In the About mode the heart keeps its spot; only the lamp's timer runs.
-    m_document.saveToCurrentFile(!m_aboutMode.isOn());
+    m_documents.saveToCurrentFile(!m_aboutMode.isOn());
+}
+
+void TimerTrayCommands::restartAutoSave(int interval)
+{
+    m_autoSave.stop();
+    // A zero interval would make a Qt timer fire without pause; it means "never".
+    if (interval > 0)
+        m_autoSave.start(interval);
 }
 
 bool TimerTrayCommands::hideToTray()
 {
-    if (!m_preferences.tray() || m_verbsDialog.isVisible())
+    if (!m_preferences.tray() || m_document.rootPagePending())
         return false;
     if (!trayAvailable()) {
         // Hidden without an icon to bring it back, the window would be lost.

@@ -3,25 +3,22 @@
 #include <QObject>
 
 class EditorAdapter;
-class QAction;
 class TranslationsDialog;
 
-// The translations item of "&הוספה" and its toolbar button: the translations window
-// reads the editor's selection and writes the template in its place.
+// The translations item of "&הוספה": the translations window reads the editor's
+// selection and its template is written in the selection's place.
 class TranslationCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    TranslationCommands(EditorAdapter &editor, TranslationsDialog &translationsDialog, QAction &addTranslations);
-    ~TranslationCommands() override;
+    TranslationCommands(EditorAdapter &editor, TranslationsDialog &translationsDialog);
 
     void addTranslations();
-    // The toolbar button runs the menu item.
-    void translationsTool();
 
 private:
+    void writeTemplate(const QString &text);
+
     EditorAdapter &m_editor;
     TranslationsDialog &m_translationsDialog;
-    QAction &m_addTranslations;
 };

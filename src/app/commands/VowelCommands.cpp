@@ -1,7 +1,7 @@
 #include "app/commands/VowelCommands.h"
 
 #include "app/EditorAdapter.h"
-#include "wikitext/Hebrew.h"
+#include "wikitext/EditorKeys.h"
 
 #include <QPlainTextEdit>
 
@@ -14,5 +14,5 @@ void VowelCommands::insertPoint(QChar point)
 {
     if (!m_editor.widget()->isEnabled())
         return;
-    m_editor.editExcerpt([point](const EditorState &s) { return Hebrew::insertVowelPoint(s, point); });
+    m_editor.editExcerpt([point](const EditorState &s) { return EditorKeys::insertVowelPoint(s, point); });
 }

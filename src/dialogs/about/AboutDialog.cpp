@@ -14,7 +14,7 @@ const QString AboutDialog::RegexAddress = QStringLiteral("https://www.pcre.org/"
 
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TForm2>())
+    , m_ui(std::make_unique<Ui::AboutDialog>())
 {
     m_ui->setupUi(this);
     setFont(HebrewUi::davidFont(15));

@@ -5,7 +5,7 @@
 #include <memory>
 
 namespace Ui {
-class TForm2;
+class AboutDialog;
 }
 
 // Who made the program, with links to their pages. While it is open the main window
@@ -32,5 +32,5 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TForm2> m_ui;
+    std::unique_ptr<Ui::AboutDialog> m_ui;
 };

@@ -2,15 +2,13 @@
 
 #include "ui_FindDialog.h"
 
-#include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
-#include "regex/RegEx.h"
 
 #include <QScreen>
 
 FindDialog::FindDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TFindF>())
+    , m_ui(std::make_unique<Ui::FindDialog>())
 {
     m_ui->setupUi(this);
     m_ui->FindText->setFont(HebrewUi::davidFont(15));
@@ -18,8 +16,15 @@ FindDialog::FindDialog(QWidget *parent)
 
     connect(m_ui->FindText, &QLineEdit::textChanged, this, &FindDialog::queryChanged);
     connect(m_ui->FindClick, &QPushButton::clicked, this, &FindDialog::find);
-    connect(m_ui->RootCheck, &QCheckBox::toggled, this, &FindDialog::rootModeToggled);
-    connect(m_ui->RegCheck, &QCheckBox::toggled, this, &FindDialog::patternModeToggled);
+    // Root and pattern are two readings of one query: one at most.
+    connect(m_ui->RootCheck, &QCheckBox::toggled, m_ui->RegCheck, [this](bool on) {
+        if (on)
+            m_ui->RegCheck->setChecked(false);
+    });
+    connect(m_ui->RegCheck, &QCheckBox::toggled, m_ui->RootCheck, [this](bool on) {
+        if (on)
+            m_ui->RootCheck->setChecked(false);
+    });
 }
 
 FindDialog::~FindDialog() = default;
@@ -49,31 +54,8 @@ void FindDialog::queryChanged()
 
 void FindDialog::find()
 {
-    if (m_ui->FindText->text().isEmpty() || !m_target.regEx || !m_target.state)
-        return;
-    QString scratch;
-    QString &last = m_target.lastFindQuery ? *m_target.lastFindQuery : scratch;
-    const FindResult result = FindSearch::findFirst(*m_target.regEx, m_target.state(), m_ui->FindText->text(), mode(),
-                                                    last);
-    if (result.outcome != FindResult::Outcome::Found) {
-        HebrewMessageBox::notice(result.message);
-        return;
-    }
-    if (m_target.apply)
-        m_target.apply(result.state);
-    hide();
-}
-
-void FindDialog::rootModeToggled()
-{
-    if (m_ui->RootCheck->isChecked())
-        m_ui->RegCheck->setChecked(false);
-}
-
-void FindDialog::patternModeToggled()
-{
-    if (m_ui->RegCheck->isChecked())
-        m_ui->RootCheck->setChecked(false);
+    if (!m_ui->FindText->text().isEmpty())
+        emit searchRequested(m_ui->FindText->text(), mode());
 }
 
 void FindDialog::showEvent(QShowEvent *event)

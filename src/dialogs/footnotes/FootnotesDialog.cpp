@@ -2,9 +2,7 @@
 
 #include "ui_FootnotesDialog.h"
 
-#include "dialogs/footnotes/logic/Footnotes.h"
 #include "entry/EntryText.h"
-#include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
 
 #include <QKeyEvent>
@@ -21,7 +19,7 @@ bool isControlKey(const QKeyEvent *key, int letter)
 
 FootnotesDialog::FootnotesDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TFootnotesForm>())
+    , m_ui(std::make_unique<Ui::FootnotesDialog>())
 {
     m_ui->setupUi(this);
     setFont(HebrewUi::davidFont(15));
@@ -40,14 +38,18 @@ FootnotesDialog::FootnotesDialog(QWidget *parent)
 
 FootnotesDialog::~FootnotesDialog() = default;
 
-QLineEdit *FootnotesDialog::footName() const
+void FootnotesDialog::showFootnotes(int caret, int viewStart)
 {
-    return m_ui->FootName;
-}
-
-QPlainTextEdit *FootnotesDialog::footText() const
-{
-    return m_ui->FootText;
+    if (!isVisible()) {
+        m_ui->FootName->clear();
+        m_ui->FootText->clear();
+        m_caret = caret;
+        m_viewStart = viewStart;
+        show();
+        m_ui->FootName->setFocus();
+    }
+    raise();
+    activateWindow();
 }
 
 void FootnotesDialog::justify()
@@ -62,20 +64,9 @@ void FootnotesDialog::justify()
 
 void FootnotesDialog::addFootnote()
 {
-    const QString name = EntryText::trim(m_ui->FootName->text());
-    m_ui->FootName->setText(name);
-    if (!m_target.regEx || !m_target.state)
-        return;
-    const QString note = m_ui->FootText->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    const Footnotes::AddResult result = Footnotes::addFootnote(*m_target.regEx, m_target.state().text, m_caret, name,
-                                                               note);
-    if (result.outcome != Footnotes::AddResult::Outcome::Added) {
-        HebrewMessageBox::notice(result.message);
-        return;
-    }
-    if (m_target.apply)
-        m_target.apply(result.state, m_viewStart);
-    hide();
+    m_ui->FootName->setText(EntryText::trim(m_ui->FootName->text()));
+    emit footnoteRequested({m_ui->FootName->text(), m_ui->FootText->toPlainText().replace(u'\n', EntryText::LineBreak),
+                            m_caret, m_viewStart});
 }
 
 void FootnotesDialog::showEvent(QShowEvent *event)
@@ -83,11 +74,6 @@ void FootnotesDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    m_ui->FootName->clear();
-    m_ui->FootText->clear();
-    m_caret = m_target.state ? m_target.state().selStart : 0;
-    m_viewStart = m_target.viewStart ? m_target.viewStart() : 0;
-    m_ui->FootName->setFocus();
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());
 }

@@ -1,56 +1,51 @@
 #pragma once
 
-#include "wikitext/EditorState.h"
-
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
-class QLineEdit;
-class QPlainTextEdit;
-class RegEx;
-
 namespace Ui {
-class TFootnotesForm;
+class FootnotesDialog;
 }
 
-// Adds a footnote to the entry under the caret: its reference where the caret stood
-// when the dialog opened, its note line in the entry's footnotes section, every
-// reference of the entry renumbered. A tool window kept on top.
+// A footnote as the user wrote it, and where it goes: the caret and the first
+// character in view when the dialog opened, so the view can be put back.
+struct FootnoteRequest
+{
+    QString name;
+    QString note; // CR LF line breaks
+    int caret = 0;
+    int viewStart = 0;
+};
+
+// Asks for a footnote's name and note. Its owner adds the reference where the caret
+// stood when the dialog opened, the note line in the entry's footnotes section, and
+// renumbers the entry's references. A tool window kept on top.
 class FootnotesDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // The editor: its state, where its view starts (the first visible line's first
-    // character) and how a result goes back with that view restored.
-    struct Target
-    {
-        RegEx *regEx = nullptr;
-        std::function<EditorState()> state;
-        std::function<int()> viewStart;
-        std::function<void(const EditorState &result, int viewStart)> apply;
-    };
-
     explicit FootnotesDialog(QWidget *parent = nullptr);
     ~FootnotesDialog() override;
 
-    void setTarget(Target target) { m_target = std::move(target); }
+    // Shows the dialog with empty fields for a footnote at `caret`; while it is shown
+    // it only comes to the front and keeps what it holds.
+    void showFootnotes(int caret, int viewStart);
 
-    QLineEdit *footName() const;
-    QPlainTextEdit *footText() const;
-
-    void justify();
-    void addFootnote();
+signals:
+    // "הוסף", with the name trimmed.
+    void footnoteRequested(const FootnoteRequest &request);
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TFootnotesForm> m_ui;
-    Target m_target;
+    void justify();
+    void addFootnote();
+
+    std::unique_ptr<Ui::FootnotesDialog> m_ui;
     int m_caret = 0;
     int m_viewStart = 0;
 };

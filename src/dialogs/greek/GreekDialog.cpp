@@ -11,7 +11,7 @@
 
 GreekDialog::GreekDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TGreekForm>())
+    , m_ui(std::make_unique<Ui::GreekDialog>())
 {
     m_ui->setupUi(this);
     setFont(HebrewUi::davidFont(16));
@@ -75,8 +75,7 @@ void GreekDialog::insertWord()
     // Blanks alone make no word; the pad stays for one.
     if (word.isEmpty())
         return;
-    if (m_insert)
-        m_insert(word);
+    emit insertRequested(word);
     hide();
 }
 

@@ -30,7 +30,7 @@ QIcon importanceIcon(EntryGuide::Importance importance)
 
 EntryGuideDialog::EntryGuideDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TStructureF>())
+    , m_ui(std::make_unique<Ui::EntryGuideDialog>())
 {
     m_ui->setupUi(this);
     setFont(HebrewUi::davidFont(15));

@@ -5,7 +5,7 @@
 #include <memory>
 
 namespace Ui {
-class TStructureF;
+class EntryGuideDialog;
 }
 
 // A read-only guide to the sections of an entry: their order, how much each is
@@ -29,5 +29,5 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TStructureF> m_ui;
+    std::unique_ptr<Ui::EntryGuideDialog> m_ui;
 };

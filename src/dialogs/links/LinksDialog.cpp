@@ -10,25 +10,25 @@ namespace {
 
 const struct
 {
-    ClickableLabel *Ui::TLinks::*label;
+    ClickableLabel *Ui::LinksDialog::*label;
     const char *name;
     const char16_t *address;
 } Links[] = {
-    {&Ui::TLinks::Academy_Site, "Academy_Site", u"https://hebrew-academy.org.il/"},
-    {&Ui::TLinks::Ktiv_Rules, "Ktiv_Rules",
+    {&Ui::LinksDialog::Academy_Site, "Academy_Site", u"https://hebrew-academy.org.il/"},
+    {&Ui::LinksDialog::Ktiv_Rules, "Ktiv_Rules",
      u"https://hebrew-academy.org.il/topic/hahlatot/missingvocalizationspelling/"},
-    {&Ui::TLinks::Academy_Terms, "Academy_Terms", u"https://terms.hebrew-academy.org.il/"},
-    {&Ui::TLinks::Historical_Dictionary, "Historical_Dictionary", u"https://maagarim.hebrew-academy.org.il/"},
-    {&Ui::TLinks::Responsa, "Responsa", u"https://www.responsa.co.il/"},
-    {&Ui::TLinks::Nikkud_HaHavarot, "Nikkud_HaHavarot", u"https://he.wikipedia.org/wiki/ניקוד"},
-    {&Ui::TLinks::Safa_Ivrit, "Safa_Ivrit", u"https://www.safa-ivrit.org/"},
+    {&Ui::LinksDialog::Academy_Terms, "Academy_Terms", u"https://terms.hebrew-academy.org.il/"},
+    {&Ui::LinksDialog::Historical_Dictionary, "Historical_Dictionary", u"https://maagarim.hebrew-academy.org.il/"},
+    {&Ui::LinksDialog::Responsa, "Responsa", u"https://www.responsa.co.il/"},
+    {&Ui::LinksDialog::Nikkud_HaHavarot, "Nikkud_HaHavarot", u"https://he.wikipedia.org/wiki/ניקוד"},
+    {&Ui::LinksDialog::Safa_Ivrit, "Safa_Ivrit", u"https://www.safa-ivrit.org/"},
 };
 
 } // namespace
 
 LinksDialog::LinksDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TLinks>())
+    , m_ui(std::make_unique<Ui::LinksDialog>())
 {
     m_ui->setupUi(this);
     setFont(HebrewUi::davidFont(15));

@@ -5,7 +5,7 @@
 #include <memory>
 
 namespace Ui {
-class TLinks;
+class LinksDialog;
 }
 
 // Reference sites on the Hebrew language, each opened in the browser by a click.
@@ -23,5 +23,5 @@ public:
     static QString addressOf(const QString &label);
 
 private:
-    std::unique_ptr<Ui::TLinks> m_ui;
+    std::unique_ptr<Ui::LinksDialog> m_ui;
 };

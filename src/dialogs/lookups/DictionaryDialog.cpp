@@ -4,31 +4,32 @@
 
 #include "platform/ShellOpen.h"
 
+#include <QButtonGroup>
+
 DictionaryDialog::DictionaryDialog(QWidget *parent)
     : LookupDialog(parent)
-    , m_ui(std::make_unique<Ui::TTranslate>())
+    , m_ui(std::make_unique<Ui::DictionaryDialog>())
 {
     m_ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ui->TransQuery, &QLineEdit::textChanged, this, &DictionaryDialog::queryChanged);
     connect(m_ui->TransSearch, &QPushButton::clicked, this, &DictionaryDialog::search);
-    for (QRadioButton *r : {m_ui->Wiktionary, m_ui->Logos, m_ui->Ayalon, m_ui->Morfix})
-        connect(r, &QRadioButton::clicked, this, &DictionaryDialog::dictionaryChosen);
+    using Lookups::Dictionary;
+    m_dictionaries = new QButtonGroup(this);
+    m_dictionaries->addButton(m_ui->Wiktionary, int(Dictionary::Wiktionary));
+    m_dictionaries->addButton(m_ui->Logos, int(Dictionary::Logos));
+    m_dictionaries->addButton(m_ui->Morfix, int(Dictionary::Morfix));
+    m_dictionaries->addButton(m_ui->Ayalon, int(Dictionary::Ayalon));
+    connect(m_dictionaries, &QButtonGroup::idClicked, this, &DictionaryDialog::dictionaryChosen);
 }
 
 DictionaryDialog::~DictionaryDialog() = default;
 
 Lookups::Dictionary DictionaryDialog::dictionary() const
 {
-    using Lookups::Dictionary;
-    if (m_ui->Logos->isChecked())
-        return Dictionary::Logos;
-    if (m_ui->Morfix->isChecked())
-        return Dictionary::Morfix;
-    if (m_ui->Ayalon->isChecked())
-        return Dictionary::Ayalon;
-    return Dictionary::Wiktionary;
+    const int id = m_dictionaries->checkedId();
+    return id < 0 ? Lookups::Dictionary::Wiktionary : Lookups::Dictionary(id);
 }
 
 void DictionaryDialog::queryChanged()

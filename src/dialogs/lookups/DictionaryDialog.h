@@ -5,8 +5,10 @@
 
 #include <memory>
 
+class QButtonGroup;
+
 namespace Ui {
-class TTranslate;
+class DictionaryDialog;
 }
 
 // Looks a word up in one of four online dictionaries, to help with an entry's
@@ -27,5 +29,6 @@ public:
     void search();
 
 private:
-    std::unique_ptr<Ui::TTranslate> m_ui;
+    std::unique_ptr<Ui::DictionaryDialog> m_ui;
+    QButtonGroup *m_dictionaries;
 };

@@ -4,34 +4,34 @@
 
 #include "platform/ShellOpen.h"
 
+#include <QButtonGroup>
+
 EtymologyDialog::EtymologyDialog(QWidget *parent)
     : LookupDialog(parent)
-    , m_ui(std::make_unique<Ui::TEtym>())
+    , m_ui(std::make_unique<Ui::EtymologyDialog>())
 {
     m_ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ui->EtymQuery, &QLineEdit::textChanged, this, &EtymologyDialog::queryChanged);
     connect(m_ui->EtymClick, &QPushButton::clicked, this, &EtymologyDialog::search);
+    using Lookups::EtymologySource;
+    m_sources = new QButtonGroup(this);
+    m_sources->addButton(m_ui->EO, int(EtymologySource::EO));
+    m_sources->addButton(m_ui->OED, int(EtymologySource::OED));
+    m_sources->addButton(m_ui->MW, int(EtymologySource::MW));
+    m_sources->addButton(m_ui->AHD, int(EtymologySource::AHD));
+    m_sources->addButton(m_ui->PnF, int(EtymologySource::PnF));
     // Choosing a source leaves the word ready to type.
-    for (QRadioButton *r : {m_ui->EO, m_ui->OED, m_ui->AHD, m_ui->PnF, m_ui->MW})
-        connect(r, &QRadioButton::clicked, m_ui->EtymQuery, [this] { m_ui->EtymQuery->setFocus(); });
+    connect(m_sources, &QButtonGroup::idClicked, m_ui->EtymQuery, [this] { m_ui->EtymQuery->setFocus(); });
 }
 
 EtymologyDialog::~EtymologyDialog() = default;
 
 Lookups::EtymologySource EtymologyDialog::source() const
 {
-    using Lookups::EtymologySource;
-    if (m_ui->OED->isChecked())
-        return EtymologySource::OED;
-    if (m_ui->MW->isChecked())
-        return EtymologySource::MW;
-    if (m_ui->AHD->isChecked())
-        return EtymologySource::AHD;
-    if (m_ui->PnF->isChecked())
-        return EtymologySource::PnF;
-    return EtymologySource::EO;
+    const int id = m_sources->checkedId();
+    return id < 0 ? Lookups::EtymologySource::EO : Lookups::EtymologySource(id);
 }
 
 void EtymologyDialog::queryChanged()

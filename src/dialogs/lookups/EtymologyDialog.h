@@ -5,8 +5,10 @@
 
 #include <memory>
 
+class QButtonGroup;
+
 namespace Ui {
-class TEtym;
+class EtymologyDialog;
 }
 
 // Looks an English word up in one of five etymology and reference dictionaries,
@@ -25,5 +27,6 @@ public:
     void search();
 
 private:
-    std::unique_ptr<Ui::TEtym> m_ui;
+    std::unique_ptr<Ui::EtymologyDialog> m_ui;
+    QButtonGroup *m_sources;
 };

@@ -5,29 +5,38 @@
 #include "gui/HebrewMessageBox.h"
 #include "platform/ShellOpen.h"
 
+#include <QButtonGroup>
+
 SourcesDialog::SourcesDialog(QWidget *parent)
     : LookupDialog(parent)
-    , m_ui(std::make_unique<Ui::TBibleForm>())
+    , m_ui(std::make_unique<Ui::SourcesDialog>())
 {
     m_ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ui->QueryText, &QLineEdit::textChanged, this, &SourcesDialog::queryChanged);
     connect(m_ui->Search, &QPushButton::clicked, this, &SourcesDialog::search);
+
+    using Lookups::Collection;
+    m_collections = new QButtonGroup(this);
+    m_collections->setExclusive(false);
+    m_collections->addButton(m_ui->BibleCheck, int(Collection::Bible));
+    m_collections->addButton(m_ui->MishnaCheck, int(Collection::Mishna));
+    m_collections->addButton(m_ui->ToseftaCheck, int(Collection::Tosefta));
+    m_collections->addButton(m_ui->BavliCheck, int(Collection::Bavli));
+    m_collections->addButton(m_ui->YerushalmiCheck, int(Collection::Yerushalmi));
+    m_collections->addButton(m_ui->MishneTorahCheck, int(Collection::MishneTorah));
 }
 
 SourcesDialog::~SourcesDialog() = default;
 
 Lookups::Collections SourcesDialog::collections() const
 {
-    using Lookups::Collection;
     Lookups::Collections chosen;
-    chosen.setFlag(Collection::Bible, m_ui->BibleCheck->isChecked());
-    chosen.setFlag(Collection::Mishna, m_ui->MishnaCheck->isChecked());
-    chosen.setFlag(Collection::Tosefta, m_ui->ToseftaCheck->isChecked());
-    chosen.setFlag(Collection::Bavli, m_ui->BavliCheck->isChecked());
-    chosen.setFlag(Collection::Yerushalmi, m_ui->YerushalmiCheck->isChecked());
-    chosen.setFlag(Collection::MishneTorah, m_ui->MishneTorahCheck->isChecked());
+    for (QAbstractButton *box : m_collections->buttons()) {
+        if (box->isChecked())
+            chosen |= Lookups::Collection(m_collections->id(box));
+    }
     return chosen;
 }
 

@@ -5,8 +5,10 @@
 
 #include <memory>
 
+class QButtonGroup;
+
 namespace Ui {
-class TBibleForm;
+class SourcesDialog;
 }
 
 // Searches the classical Hebrew sources for a word in the chosen collections, to
@@ -25,5 +27,6 @@ public:
     void search();
 
 private:
-    std::unique_ptr<Ui::TBibleForm> m_ui;
+    std::unique_ptr<Ui::SourcesDialog> m_ui;
+    QButtonGroup *m_collections;
 };

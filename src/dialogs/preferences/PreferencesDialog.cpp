@@ -30,7 +30,7 @@ QPixmap themePicture(const char *name, QStyle::StandardPixmap fallback, const QW
 
 PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *parent)
     : QDialog(parent)
-    , m_ui(std::make_unique<Ui::TOptions>())
+    , m_ui(std::make_unique<Ui::PreferencesDialog>())
     , m_preferences(preferences)
     , m_openFile(new QFileDialog(this, QStringLiteral("בחר קובץ")))
 {

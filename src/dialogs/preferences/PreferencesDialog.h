@@ -10,7 +10,7 @@ class QLineEdit;
 class PreferencesModel;
 
 namespace Ui {
-class TOptions;
+class PreferencesDialog;
 }
 
 // The Preferences dialog, a view of the preferences model. Every control changes
@@ -48,7 +48,7 @@ private:
     void showWikiPassword();
     void storeWikiPassword();
 
-    std::unique_ptr<Ui::TOptions> m_ui;
+    std::unique_ptr<Ui::PreferencesDialog> m_ui;
     PreferencesModel &m_preferences;
     QFileDialog *m_openFile;
     FileChooser m_chooseFile;

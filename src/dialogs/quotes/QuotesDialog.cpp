@@ -9,7 +9,7 @@
 
 QuotesDialog::QuotesDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TQuotesForm>())
+    , m_ui(std::make_unique<Ui::QuotesDialog>())
 {
     m_ui->setupUi(this);
     setFont(HebrewUi::davidFont(15));
@@ -22,28 +22,20 @@ QuotesDialog::QuotesDialog(QWidget *parent)
 
 QuotesDialog::~QuotesDialog() = default;
 
-QString QuotesDialog::query() const
-{
-    return m_ui->QuoteQuery->text();
-}
-
 void QuotesDialog::setQuery(const QString &query)
 {
     m_ui->QuoteQuery->setText(query);
 }
 
-bool QuotesDialog::withInflections() const
-{
-    return m_ui->Netiyot->isChecked();
-}
-
-void QuotesDialog::showQuotes()
+void QuotesDialog::showQuotes(const QString &query)
 {
     ToolWindow::bringForward(*this);
+    setQuery(query);
 }
 
 void QuotesDialog::search()
 {
-    if (!query().isEmpty())
-        ShellOpen::open(QuotesSearch::address(query()));
+    const QString query = m_ui->QuoteQuery->text();
+    if (!query.isEmpty())
+        ShellOpen::open(QuotesSearch::address(query));
 }

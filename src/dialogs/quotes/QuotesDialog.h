@@ -5,7 +5,7 @@
 #include <memory>
 
 namespace Ui {
-class TQuotesForm;
+class QuotesDialog;
 }
 
 // Searches the web for literary quotations of the entry in Project Ben-Yehuda's
@@ -19,18 +19,16 @@ public:
     explicit QuotesDialog(QWidget *parent = nullptr);
     ~QuotesDialog() override;
 
-    QString query() const;
+    // Shows the dialog in the middle of the screen, or brings it forward, with the query.
+    void showQuotes(const QString &query);
     void setQuery(const QString &query);
-    bool withInflections() const;
-
-    // Shows the dialog in the middle of the screen, or brings it forward.
-    void showQuotes();
-    void search();
 
 signals:
     // The inflections box was clicked: the owner sets the query again.
     void inflectionsToggled(bool withInflections);
 
 private:
-    std::unique_ptr<Ui::TQuotesForm> m_ui;
+    void search();
+
+    std::unique_ptr<Ui::QuotesDialog> m_ui;
 };

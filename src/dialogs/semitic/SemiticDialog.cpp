@@ -11,7 +11,7 @@
 
 SemiticDialog::SemiticDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TSemForm>())
+    , m_ui(std::make_unique<Ui::SemiticDialog>())
 {
     m_ui->setupUi(this);
     QFont font = HebrewUi::davidFont(21);
@@ -58,8 +58,7 @@ void SemiticDialog::insertText()
 {
     if (m_ui->Copy->text().isEmpty())
         return;
-    if (m_insert)
-        m_insert(m_ui->Copy->text());
+    emit insertRequested(m_ui->Copy->text());
     hide();
 }
 

@@ -2,11 +2,10 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
-class TSemForm;
+class SemiticDialog;
 }
 
 // A pad of the Latin letters with diacritics that transliterate Semitic words; each
@@ -17,24 +16,23 @@ class SemiticDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Takes the text, as typed, to the editor.
-    using Insert = std::function<void(const QString &text)>;
-
     explicit SemiticDialog(QWidget *parent = nullptr);
     ~SemiticDialog() override;
 
-    void setInsert(Insert insert) { m_insert = std::move(insert); }
-
     // Shows the pad in the middle of the screen, or brings it forward.
     void showPad();
-    // "העתק" and "הוסף".
-    void copyText();
-    void insertText();
+
+signals:
+    // "הוסף": the text as typed, for the editor's caret.
+    void insertRequested(const QString &text);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    std::unique_ptr<Ui::TSemForm> m_ui;
-    Insert m_insert;
+    // "העתק" and "הוסף".
+    void copyText();
+    void insertText();
+
+    std::unique_ptr<Ui::SemiticDialog> m_ui;
 };

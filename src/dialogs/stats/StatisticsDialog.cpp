@@ -5,13 +5,16 @@
 #include "dialogs/stats/logic/EntryStatistics.h"
 
 #include <QScreen>
-#include <QShowEvent>
 
-StatisticsDialog::StatisticsDialog(QWidget *parent)
+StatisticsDialog::StatisticsDialog(RegEx &regEx, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TStats>())
+    , m_ui(std::make_unique<Ui::StatisticsDialog>())
+    , m_regEx(regEx)
 {
     m_ui->setupUi(this);
+    m_values = {m_ui->Chars,      m_ui->Lines,        m_ui->Articles,       m_ui->Sections,
+                m_ui->InnerLinks, m_ui->OuterLinks,   m_ui->WikipediaLinks, m_ui->Templates,
+                m_ui->Quotes,     m_ui->Translations, m_ui->Categories};
     // Shown only when the engine gave up on a count.
     m_ui->Failure->hide();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -19,29 +22,25 @@ StatisticsDialog::StatisticsDialog(QWidget *parent)
 
 StatisticsDialog::~StatisticsDialog() = default;
 
-QLabel *StatisticsDialog::valueLabel(const QString &name) const
-{
-    return findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
-}
-
-void StatisticsDialog::showFigures()
+void StatisticsDialog::showFigures(const QString &text)
 {
     if (isVisible()) {
         raise();
         activateWindow();
         return;
     }
+    countFigures(text);
     show();
 }
 
-void StatisticsDialog::countFigures()
+void StatisticsDialog::countFigures(const QString &text)
 {
-    if (!m_regEx || !m_text)
-        return;
-    const EntryStatistics statistics = Statistics::compute(*m_regEx, m_text());
+    const EntryStatistics statistics = Statistics::compute(m_regEx, text);
     for (const StatisticsRow &row : Statistics::rows(statistics)) {
-        if (QLabel *label = valueLabel(row.name))
-            label->setText(QString::number(row.value));
+        for (QLabel *value : std::as_const(m_values)) {
+            if (value->objectName() == row.name)
+                value->setText(QString::number(row.value));
+        }
     }
     // Two short lines keep the window its width.
     m_ui->Failure->setText(QString(statistics.failure).replace(QStringLiteral(": "), QStringLiteral(":\n")));
@@ -52,10 +51,6 @@ void StatisticsDialog::countFigures()
 
 void StatisticsDialog::showEvent(QShowEvent *event)
 {
-    // The window system shows a window again on its own (a desktop switch, a restore);
-    // only the program's showing counts afresh.
-    if (!event->spontaneous())
-        countFigures();
     QDialog::showEvent(event);
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());

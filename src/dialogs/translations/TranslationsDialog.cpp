@@ -2,6 +2,7 @@
 
 #include "ui_TranslationsDialog.h"
 
+#include "dialogs/translations/TranslationsModel.h"
 #include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
 
@@ -18,9 +19,11 @@ QString TranslationsDialog::removeQuestion(const QString &language)
 
 TranslationsDialog::TranslationsDialog(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_ui(std::make_unique<Ui::TTransAdd>())
+    , m_ui(std::make_unique<Ui::TranslationsDialog>())
 {
     m_ui->setupUi(this);
+    m_rows = new TranslationsModel(this);
+    m_ui->AllTrans->setModel(m_rows);
     setFont(HebrewUi::davidFont(15));
     QFont bold = font();
     bold.setBold(true);
@@ -29,95 +32,81 @@ TranslationsDialog::TranslationsDialog(QWidget *parent)
     m_ui->Langs->setCurrentIndex(-1);
     m_ui->ArabReplace->setText(Translations::ArabicMarks);
     m_ui->ArabReplace->hide();
-    m_ui->AllTrans->header()->resizeSection(Translations::WordsColumn, 200);
-    m_ui->AllTrans->header()->resizeSection(Translations::LanguageColumn, 100);
-    m_ui->AllTrans->header()->setStretchLastSection(false);
+    QHeaderView *header = m_ui->AllTrans->header();
+    header->resizeSection(Translations::WordsColumn, 200);
+    header->resizeSection(Translations::LanguageColumn, 100);
+    header->setStretchLastSection(false);
     // The words take what the list has beyond the two widths, else an empty header
     // stub stands at its far side.
-    m_ui->AllTrans->header()->setSectionResizeMode(Translations::WordsColumn, QHeaderView::Stretch);
-    m_ui->AllTrans->header()->setSectionsClickable(true);
+    header->setSectionResizeMode(Translations::WordsColumn, QHeaderView::Stretch);
+    header->setSectionsClickable(true);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ui->Langs, &QComboBox::activated, this, [this] { m_ui->Words->setFocus(); });
     connect(m_ui->AddLang, &QPushButton::clicked, this, &TranslationsDialog::addWords);
-    connect(m_ui->AllTrans, &QTreeWidget::itemDoubleClicked, this, &TranslationsDialog::removeSelected);
-    connect(m_ui->AllTrans->header(), &QHeaderView::sectionClicked, this, &TranslationsDialog::sortBy);
+    connect(m_ui->AllTrans, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { removeRow(index.row()); });
+    connect(header, &QHeaderView::sectionClicked, m_rows, [this](int column) { m_rows->sort(column); });
     connect(m_ui->Clear, &QPushButton::clicked, this, &TranslationsDialog::clearAll);
     connect(m_ui->AddAll, &QPushButton::clicked, this, &TranslationsDialog::writeTemplate);
-    showRows();
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &TranslationsDialog::showCount);
+    connect(m_rows, &QAbstractItemModel::rowsRemoved, this, &TranslationsDialog::showCount);
+    showCount();
 }
 
 TranslationsDialog::~TranslationsDialog() = default;
 
-void TranslationsDialog::showRows()
+void TranslationsDialog::showTranslations(const QString &selection)
 {
-    QTreeWidget *list = m_ui->AllTrans;
-    list->clear();
-    for (const TranslationRow &row : m_rows)
-        list->addTopLevelItem(new QTreeWidgetItem(QStringList{row.words, row.language}));
-    m_ui->TransCount->setText(QString::number(m_rows.size()) + QStringLiteral(" שפות"));
-    m_ui->AddAll->setEnabled(!m_rows.isEmpty());
+    if (!isVisible()) {
+        if (std::optional<QList<TranslationRow>> read = Translations::read(selection, m_rows->sortColumn()))
+            m_rows->setRows(std::move(*read));
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void TranslationsDialog::showCount()
+{
+    m_ui->TransCount->setText(QString::number(m_rows->rowCount()) + QStringLiteral(" שפות"));
+    m_ui->AddAll->setEnabled(m_rows->rowCount() > 0);
 }
 
 void TranslationsDialog::addWords()
 {
-    const Translations::Added added = Translations::add(m_rows, m_ui->Langs->currentText(), m_ui->Words->text());
-    if (added == Translations::Added::Nothing)
-        return;
-    if (added == Translations::Added::NewRow)
-        Translations::sort(m_rows, m_sortColumn);
-    m_ui->Words->clear();
-    showRows();
+    if (m_rows->add(m_ui->Langs->currentText(), m_ui->Words->text()))
+        m_ui->Words->clear();
 }
 
-void TranslationsDialog::removeSelected()
+void TranslationsDialog::removeRow(int row)
 {
-    const QList<QTreeWidgetItem *> selected = m_ui->AllTrans->selectedItems();
-    if (selected.isEmpty())
+    if (row < 0 || row >= m_rows->rowCount()
+        || !HebrewMessageBox::askYesNo(removeQuestion(m_rows->rows().at(row).language)))
         return;
-    const int row = m_ui->AllTrans->indexOfTopLevelItem(selected.first());
-    if (row < 0 || row >= m_rows.size() || !HebrewMessageBox::askYesNo(removeQuestion(m_rows.at(row).language)))
-        return;
-    m_rows.removeAt(row);
-    showRows();
+    m_rows->removeRow(row);
 }
 
 void TranslationsDialog::clearAll()
 {
-    if (m_rows.isEmpty() || !HebrewMessageBox::askYesNo(ClearQuestion))
+    if (m_rows->rowCount() == 0 || !HebrewMessageBox::askYesNo(ClearQuestion))
         return;
-    m_rows.clear();
-    showRows();
+    m_rows->setRows({});
 }
 
 void TranslationsDialog::writeTemplate()
 {
-    if (m_rows.isEmpty())
+    if (m_rows->rowCount() == 0)
         return;
-    if (m_target.replaceSelection)
-        m_target.replaceSelection(Translations::write(m_rows));
+    emit templateWritten(Translations::write(m_rows->rows()));
     hide();
-}
-
-void TranslationsDialog::sortBy(int column)
-{
-    m_sortColumn = column;
-    Translations::sort(m_rows, m_sortColumn);
-    showRows();
 }
 
 void TranslationsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (m_target.selectedText) {
-        if (const std::optional<QList<TranslationRow>> read = Translations::read(m_target.selectedText(),
-                                                                                 m_sortColumn)) {
-            m_rows = *read;
-            showRows();
-        }
+    if (!event->spontaneous()) {
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
     }
-    if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
 }

@@ -1,56 +1,47 @@
 #pragma once
 
-#include "dialogs/translations/logic/Translations.h"
-
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
+class TranslationsModel;
+
 namespace Ui {
-class TTransAdd;
+class TranslationsDialog;
 }
 
 // Collects the translations of the headword as (words, language) rows and writes them
-// as one translations template in place of the editor's selection. A selected template
-// is read back into the list when the dialog shows. A tool window kept on top.
+// as one translations template. A template selected in the editor is read into the
+// list when the dialog shows. A tool window kept on top.
 class TranslationsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // The editor's selection: read when the dialog shows, replaced by "הוסף הכול".
-    struct Target
-    {
-        std::function<QString()> selectedText;
-        std::function<void(const QString &text)> replaceSelection;
-    };
-
     explicit TranslationsDialog(QWidget *parent = nullptr);
     ~TranslationsDialog() override;
-
-    void setTarget(Target target) { m_target = std::move(target); }
-
-    const QList<TranslationRow> &rows() const { return m_rows; }
-    int sortColumn() const { return m_sortColumn; }
 
     static const QString ClearQuestion;
     static QString removeQuestion(const QString &language);
 
-    void addWords();
-    void removeSelected();
-    void clearAll();
-    void writeTemplate();
-    void sortBy(int column);
+    // Shows the dialog, the list read from `selection` when it holds translations;
+    // while shown, the dialog only comes to the front.
+    void showTranslations(const QString &selection);
+
+signals:
+    // "הוסף הכול": the template to put in place of the editor's selection.
+    void templateWritten(const QString &text);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void showRows();
+    void addWords();
+    void removeRow(int row);
+    void clearAll();
+    void writeTemplate();
+    void showCount();
 
-    std::unique_ptr<Ui::TTransAdd> m_ui;
-    Target m_target;
-    QList<TranslationRow> m_rows;
-    int m_sortColumn = Translations::LanguageColumn;
+    std::unique_ptr<Ui::TranslationsDialog> m_ui;
+    TranslationsModel *m_rows;
 };

@@ -1,61 +1,40 @@
 #pragma once
 
-#include "dialogs/verbs/logic/RootPage.h"
-
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
-class QLineEdit;
-class QPainter;
-class QTableWidget;
+class VerbFormsModel;
 
 namespace Ui {
-class TVerbsForm;
+class VerbsDialog;
 }
 
 // Builds the page of a verb root from the root, its gizra and a grid of forms (seven
-// binyanim by five tenses) and writes it as the main editor's whole text. A tool
-// window on top of its owner; it leaves only through "הוסף" or a confirmed "בטל".
+// binyanim by five tenses). A tool window on top of its owner; it leaves only through
+// "הוסף" or a confirmed "בטל".
 class VerbsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Where the page goes and where the focus returns when the dialog hides.
-    struct Target
-    {
-        std::function<void(const QString &page)> writePage;
-        std::function<void()> focusEditor;
-    };
-
     explicit VerbsDialog(QWidget *parent = nullptr);
     ~VerbsDialog() override;
 
-    void setTarget(Target target) { m_target = std::move(target); }
-
-    QLineEdit *root() const;
-    QLineEdit *gizra() const;
-    QTableWidget *verbs() const;
-    // The root shown in the grid's corner: the last accepted one.
-    QString currentRoot() const { return m_currentRoot; }
-    // The grid's text as "הוסף" reads it, disabled cells included.
-    VerbCells cells() const;
-
     static const QString CancelQuestion;
-    static const QColor HeaderColour;
-    static const QColor DisabledColour;
 
-    void resetGrid();
-    void rootChanged();
-    void drawCell(QPainter *painter, const QRect &rect, int column, int row);
-    void leaveGrid();
-    void cancel();
-    void addPage();
+    // Takes the focus to the root field, as a click in the editor does while the
+    // dialog is open.
+    void focusRoot();
 
     // The dialog never goes away by the system close or Escape.
     void reject() override;
+
+signals:
+    // "הוסף": the root's page, to be the editor's whole text.
+    void pageWritten(const QString &page);
+    // The dialog went away, by "הוסף" or a confirmed "בטל".
+    void closed();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,12 +44,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setUpGrid();
     void prepareForShow();
-    void returnFocus();
-    void buildGrid();
+    void rootChanged();
+    void leaveGrid();
+    void cancel();
+    void addPage();
 
-    std::unique_ptr<Ui::TVerbsForm> m_ui;
-    Target m_target;
-    QString m_currentRoot;
+    std::unique_ptr<Ui::VerbsDialog> m_ui;
+    VerbFormsModel *m_forms;
     QMetaObject::Connection m_focusWatch;
 };

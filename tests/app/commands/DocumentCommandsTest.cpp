@@ -392,7 +392,7 @@ void DocumentCommandsTest::questionsBeforeDiscarding()
     DocumentCommands &doc = m_form->documentCommands();
     m_form->editor().setText(typed);
     if (verbOpen)
-        m_form->verbsDialog().show();
+        m_form->document().setRootPagePending(true);
     bool chooserRan = false;
     doc.setFileChooserForTesting([&](bool) {
         chooserRan = true;

@@ -1,45 +1,97 @@
-#include "support/MainWindowFixture.h"
 #include "app/commands/FindCommands.h"
+
+#include "support/MainWindowFixture.h"
 #include "dialogs/find/FindDialog.h"
 #include "dialogs/stats/StatisticsDialog.h"
+#include "support/WindowTestCase.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
+
+using MainWindowFixture::child;
+using Selection = QPair<int, int>;
 
 namespace {
 
-using Selection = QPair<int, int>;
-
-// The main window with its two windows created as at start-up.
-struct Editor
+// The group with its two windows, on the test's editor.
+struct Finder
 {
-    MainWindow form;
-    FindDialog &findF = form.findDialog();
-    StatisticsDialog &stats = form.statisticsDialog();
+    EditorHost &host;
+    FindDialog dialog;
+    StatisticsDialog statistics;
+    FindCommands commands;
 
-    Selection selection()
+    explicit Finder(EditorHost &h)
+        : host(h)
+        , statistics(h.regEx)
+        , commands(h.editor, h.regEx, dialog, statistics)
     {
-        const EditorState s = form.editor().state();
+    }
+
+    Selection selection() const
+    {
+        const EditorState s = host.editor.state();
         return {s.selStart, s.selLength};
     }
-    void press(const char *action) { MainWindowFixture::press(form, action); }
+
+    // "חפש" as the user gives it: the query typed over and the button pressed.
+    void find(const QString &query, bool root = false)
+    {
+        child<QCheckBox>(dialog, QStringLiteral("RootCheck"))->setChecked(root);
+        child<QLineEdit>(dialog, QStringLiteral("FindText"))->setText(query);
+        child<QPushButton>(dialog, QStringLiteral("FindClick"))->click();
+    }
 };
 
 } // namespace
 
-class FindCommandsTest : public QObject
+class FindCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
+    void find_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<int>("selStart"); // -1: the notice below instead
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("found, the window goes") << "אב סֵפֶר"
+                                                << "ספר" << false << 3 << "";
+        QTest::newRow("root") << "שלח מכתבים"
+                              << "כ-ת-ב" << true << 4 << "";
+        QTest::newRow("not found, the window stays") << "שלום"
+                                                     << "ספר" << false << -1 << "לא נמצא.\u200F";
+        QTest::newRow("empty editor") << ""
+                                      << "ספר" << false << -1 << "לא נמצא!\u200F";
+    }
 
-    void init() { HebrewMessageBox::clearAsked(); }
+    void find()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, query);
+        QFETCH(bool, root);
+        QFETCH(int, selStart);
+        QFETCH(QString, notice);
+        Finder f(host());
+        host().editor.setText(text);
+        f.commands.search(); // nothing searched yet: the window opens
+        QVERIFY(f.dialog.isVisible());
+        f.find(query, root);
+        if (selStart >= 0) {
+            QVERIFY(MainWindowFixture::askedTexts().isEmpty());
+            QCOMPARE(f.selection().first, selStart);
+            QVERIFY(!f.dialog.isVisible());
+        } else {
+            QCOMPARE(MainWindowFixture::askedTexts(), QStringList{notice});
+            QVERIFY(f.dialog.isVisible());
+            QCOMPARE(f.selection(), Selection(0, 0));
+        }
+    }
 
     void searchThenRepeat_data()
     {
@@ -61,66 +113,57 @@ private slots:
         QFETCH(QString, query);
         QFETCH(bool, root);
         QFETCH(QList<Selection>, selections);
-        Editor e;
-        e.form.editor().setText(text);
-        // Nothing searched yet: Ctrl+F opens the window.
-        e.press("Search");
-        QVERIFY(e.findF.isVisible());
-        e.findF.findChild<QCheckBox *>(QStringLiteral("RootCheck"))->setChecked(root);
-        e.findF.findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(query);
-        e.findF.findChild<QPushButton *>(QStringLiteral("FindClick"))->click();
-        QVERIFY(!e.findF.isVisible());
-        QList<Selection> seen{e.selection()};
+        Finder f(host());
+        host().editor.setText(text);
+        f.find(query, root);
+        QList<Selection> seen{f.selection()};
         for (qsizetype i = 1; i < selections.size(); ++i) {
-            e.press("Search");
-            seen << e.selection();
+            f.commands.search();
+            seen << f.selection();
         }
         QCOMPARE(seen, selections);
-        QVERIFY(HebrewMessageBox::asked().isEmpty());
-        QVERIFY(!e.findF.isVisible());
+        QVERIFY(MainWindowFixture::askedTexts().isEmpty());
+        QVERIFY(!f.dialog.isVisible());
     }
 
     void repeatWithoutSelectionOpensTheWindow()
     {
-        Editor e;
-        e.form.editor().setText(QStringLiteral("אב אב"));
-        e.findF.findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(QStringLiteral("אב"));
-        e.press("Search");
-        e.findF.findChild<QPushButton *>(QStringLiteral("FindClick"))->click();
-        QCOMPARE(e.selection(), Selection(0, 2));
-        e.form.editor().apply(EditorState{QStringLiteral("אב אב"), 2, 0});
-        e.press("Search");
-        QVERIFY(e.findF.isVisible());
-        QCOMPARE(e.selection(), Selection(2, 0));
+        Finder f(host());
+        host().editor.setText(QStringLiteral("אב אב"));
+        f.find(QStringLiteral("אב"));
+        QCOMPARE(f.selection(), Selection(0, 2));
+        host().editor.apply(EditorState{QStringLiteral("אב אב"), 2, 0});
+        f.commands.search();
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.selection(), Selection(2, 0));
     }
 
-    void notFoundIsANotice()
+    void badPatternIsANoticeNotACrash()
     {
-        Editor e;
-        e.form.editor().setText(QStringLiteral("שלום"));
-        e.press("Search");
-        e.findF.findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(QStringLiteral("ספר"));
-        e.findF.findChild<QPushButton *>(QStringLiteral("FindClick"))->click();
-        QCOMPARE(HebrewMessageBox::asked().size(), 1);
-        QCOMPARE(HebrewMessageBox::asked().first().text, QStringLiteral("לא נמצא.\u200F"));
-        QVERIFY(e.findF.isVisible());
+        Finder f(host());
+        host().editor.setText(QStringLiteral("abc"));
+        child<QCheckBox>(f.dialog, QStringLiteral("RegCheck"))->setChecked(true);
+        f.find(QStringLiteral("a(b"));
+        QCOMPARE(MainWindowFixture::askedTexts().size(), 1);
+        QVERIFY(MainWindowFixture::askedTexts().first().startsWith(QStringLiteral("הביטוי הרגולרי אינו תקין")));
+        QCOMPARE(host().editor.state(), (EditorState{QStringLiteral("abc"), 0, 0}));
+        // Nor does Ctrl+F after it.
+        f.commands.search();
+        QCOMPARE(host().editor.state(), (EditorState{QStringLiteral("abc"), 0, 0}));
     }
 
     void statisticsOfTheEditor()
     {
-        Editor e;
-        e.form.editor().setText(QStringLiteral("==סֵפֶר==\n[[קטגוריה:ספרות]]"));
-        e.press("Statistics");
-        QVERIFY(e.stats.isVisible());
-        QCOMPARE(e.stats.valueLabel(QStringLiteral("Chars"))->text(), QStringLiteral("28"));
-        QCOMPARE(e.stats.valueLabel(QStringLiteral("Lines"))->text(), QStringLiteral("2"));
-        QCOMPARE(e.stats.valueLabel(QStringLiteral("Categories"))->text(), QStringLiteral("1"));
+        Finder f(host());
+        host().editor.setText(QStringLiteral("==סֵפֶר==\n[[קטגוריה:ספרות]]"));
+        f.commands.showStatistics();
+        QVERIFY(f.statistics.isVisible());
+        QCOMPARE(child<QLabel>(f.statistics, QStringLiteral("Chars"))->text(), QStringLiteral("28"));
+        QCOMPARE(child<QLabel>(f.statistics, QStringLiteral("Lines"))->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLabel>(f.statistics, QStringLiteral("Categories"))->text(), QStringLiteral("1"));
         // It replaced the state of the shared object: the repeat continues in it.
-        QCOMPARE(e.form.regEx().pattern(), QStringLiteral("\\Q[[קטגוריה:\\E.+\\Q]]\\E"));
+        QCOMPARE(host().regEx.pattern(), QStringLiteral("\\Q[[קטגוריה:\\E.+\\Q]]\\E"));
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(FindCommandsTest)

@@ -1,5 +1,6 @@
-#include "support/MainWindowFixture.h"
+#include "app/commands/LookupCommands.h"
 
+#include "support/MainWindowFixture.h"
 #include "dialogs/lookups/DictionaryDialog.h"
 #include "dialogs/lookups/EtymologyDialog.h"
 #include "dialogs/lookups/SourcesDialog.h"
@@ -38,8 +39,19 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, window);
         QFETCH(QString, query);
-        MainWindow form;
-        const QList<QWidget *> windows{&form.dictionaryDialog(), &form.etymologyDialog(), &form.sourcesDialog()};
+        DictionaryDialog dictionary;
+        EtymologyDialog etymology;
+        SourcesDialog sources;
+        LookupCommands commands(dictionary, etymology, sources);
+        const auto press = [&] {
+            if (action == QLatin1String("Translations"))
+                commands.showTranslations();
+            else if (action == QLatin1String("Etymology"))
+                commands.showEtymology();
+            else
+                commands.showSources();
+        };
+        const QList<QWidget *> windows{&dictionary, &etymology, &sources};
         QWidget *dialog = nullptr;
         for (QWidget *w : windows) {
             QVERIFY(!w->isVisible());
@@ -47,16 +59,16 @@ private slots:
                 dialog = w;
         }
         QVERIFY(dialog);
-        MainWindowFixture::press(form, qPrintable(action));
+        press();
         QVERIFY(dialog->isVisible());
         for (QWidget *w : windows)
             QCOMPARE(w->isVisible(), w == dialog);
         MainWindowFixture::child<QLineEdit>(*dialog, query)->setText(QStringLiteral("מים"));
-        MainWindowFixture::press(form, qPrintable(action));
+        press();
         QVERIFY(dialog->isVisible());
         // Closed and shown again, it still holds the query.
         dialog->close();
-        MainWindowFixture::press(form, qPrintable(action));
+        press();
         QVERIFY(dialog->isVisible());
         QCOMPARE(MainWindowFixture::child<QLineEdit>(*dialog, query)->text(), QStringLiteral("מים"));
     }

@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/MarkupCommands.h"
 #include "support/EditorNotation.h"
-#include "wikitext/Hebrew.h"
+#include "wikitext/EditorKeys.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -178,7 +178,7 @@ private slots:
         else if (name == "Image")
             expected = Markup::image(before, QGuiApplication::clipboard()->text());
         else
-            expected = Hebrew::insertVowelPoint(before, QChar(0x05B8));
+            expected = EditorKeys::insertVowelPoint(before, QChar(0x05B8));
         MainWindowFixture::action(*form, name)->trigger();
         QCOMPARE(write(form->editor().state()), write(expected));
     }

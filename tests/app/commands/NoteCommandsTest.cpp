@@ -1,7 +1,10 @@
+#include "app/commands/NoteCommands.h"
+
 #include "support/MainWindowFixture.h"
-
 #include "dialogs/footnotes/FootnotesDialog.h"
+#include "support/WindowTestCase.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -9,27 +12,39 @@
 #include <QTest>
 #include <QTextBlock>
 
-class NoteCommandsTest : public QObject
+class NoteCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
-
-    void init()
+    NoteCommands &commands()
     {
-        m_form = std::make_unique<MainWindow>();
-        m_form->show();
-        HebrewMessageBox::clearAsked();
+        if (!m_commands) {
+            host().window.show();
+            m_dialog = std::make_unique<FootnotesDialog>();
+            m_commands = std::make_unique<NoteCommands>(host().editor, host().regEx, *m_dialog);
+        }
+        return *m_commands;
     }
 
-    void cleanup() { m_form.reset(); }
+private slots:
+    void init()
+    {
+        WindowTestCase::init();
+        commands();
+    }
+
+    void cleanup()
+    {
+        m_commands.reset();
+        m_dialog.reset();
+        WindowTestCase::cleanup();
+    }
 
     void footnoteNeedsADefinitionLine()
     {
-        m_form->editor().setText(QStringLiteral("# שורה ראשונה אינה אחרי מעבר שורה"));
-        MainWindowFixture::press(*m_form, "Footnote");
-        QVERIFY(!m_form->footnotesDialog().isVisible());
+        host().editor.setText(QStringLiteral("# שורה ראשונה אינה אחרי מעבר שורה"));
+        commands().footnote();
+        QVERIFY(!m_dialog->isVisible());
         QVERIFY(HebrewMessageBox::asked().isEmpty());
     }
 
@@ -41,7 +56,7 @@ private slots:
         for (int i = 1; i <= 200; ++i)
             lines << QStringLiteral("# הגדרה %1").arg(i);
         lines << QString() << QStringLiteral("{{שורש|ש-ל-ם}}");
-        EditorAdapter &editor = m_form->editor();
+        EditorAdapter &editor = host().editor;
         editor.setText(lines.join(QStringLiteral("\r\n")));
         QPlainTextEdit *widget = editor.widget();
         const int caret = int(editor.text().indexOf(QStringLiteral("הגדרה 150"))) + 9;
@@ -49,11 +64,12 @@ private slots:
         widget->verticalScrollBar()->setValue(140);
         const QString firstShown = widget->cursorForPosition(QPoint(0, 0)).block().text();
 
-        MainWindowFixture::press(*m_form, "Footnote");
-        FootnotesDialog &dialog = m_form->footnotesDialog();
+        commands().footnote();
+        FootnotesDialog &dialog = *m_dialog;
         QVERIFY(dialog.isVisible());
-        dialog.footName()->setText(QStringLiteral("מקור"));
-        dialog.footText()->setPlainText(QStringLiteral("הערה"));
+        MainWindowFixture::child<QLineEdit>(dialog, QStringLiteral("FootName"))->setText(QStringLiteral("מקור"));
+        MainWindowFixture::child<QPlainTextEdit>(dialog, QStringLiteral("FootText"))
+            ->setPlainText(QStringLiteral("הערה"));
         QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("AddFootnote")), Qt::LeftButton);
 
         QVERIFY(!dialog.isVisible());
@@ -68,21 +84,39 @@ private slots:
         QCOMPARE(editor.text(), lines.join(QStringLiteral("\r\n")));
     }
 
+    // A name the template cannot hold is refused with a word, and nothing is lost.
+    void refusalKeepsEverything()
+    {
+        host().set({QStringLiteral("==א==\r\n# א"), 5, 0});
+        commands().footnote();
+        FootnotesDialog &dialog = *m_dialog;
+        MainWindowFixture::child<QLineEdit>(dialog, QStringLiteral("FootName"))->setText(QStringLiteral("a=b"));
+        auto *note = MainWindowFixture::child<QPlainTextEdit>(dialog, QStringLiteral("FootText"));
+        note->setPlainText(QStringLiteral("הערה"));
+        QTest::mouseClick(MainWindowFixture::child<QPushButton>(dialog, QStringLiteral("AddFootnote")), Qt::LeftButton);
+        QCOMPARE(MainWindowFixture::askedTexts().size(), 1);
+        QVERIFY(MainWindowFixture::askedTexts().first().startsWith(QStringLiteral("שם ההערה או טקסט ההערה")));
+        QCOMPARE(HebrewMessageBox::asked().first().kind, -1);
+        QCOMPARE(host().editor.text(), QStringLiteral("==א==\r\n# א"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(note->toPlainText(), QStringLiteral("הערה"));
+    }
+
     void fixReferences()
     {
         const QString text = QStringLiteral("==שָׁלוֹם==\r\n# א{{הפניה|7|x}} ב{{הפניה|3|y}}");
-        m_form->editor().setText(text);
-        m_form->editor().apply({text, 20, 0});
-        MainWindowFixture::press(*m_form, "FixReferences");
-        QCOMPARE(m_form->editor().state(),
+        host().editor.setText(text);
+        host().editor.apply({text, 20, 0});
+        commands().fixReferences();
+        QCOMPARE(host().editor.state(),
                  (EditorState{QStringLiteral("==שָׁלוֹם==\r\n# א{{הפניה|1|x}} ב{{הפניה|2|y}}"), 0, 0}));
-        m_form->editor().widget()->undo();
-        QCOMPARE(m_form->editor().text(), text);
+        host().editor.widget()->undo();
+        QCOMPARE(host().editor.text(), text);
     }
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_form;
+    std::unique_ptr<FootnotesDialog> m_dialog;
+    std::unique_ptr<NoteCommands> m_commands;
 };
 
 QTEST_MAIN(NoteCommandsTest)

@@ -1,38 +1,39 @@
+#include "app/commands/PreviewCommands.h"
+
 #include "support/MainWindowFixture.h"
 #include "dialogs/quotes/QuotesDialog.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/Preview.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
-class PreviewCommandsTest : public QObject
+class PreviewCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_form;
+    std::unique_ptr<QuotesDialog> m_quotes;
+    std::unique_ptr<PreviewCommands> m_commands;
 
     void setText(const QString &text)
     {
-        m_form->editor().setText(text);
-        m_form->editor().apply(EditorState{text, int(text.size()), 0});
+        m_quotes = std::make_unique<QuotesDialog>();
+        m_commands = std::make_unique<PreviewCommands>(host().editor, *m_quotes);
+        host().set(EditorState{text, int(text.size()), 0});
     }
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(); }
-
-    void init()
+    void cleanup()
     {
-        MainWindowFixture::freshSettings(m_dir);
-        m_form = std::make_unique<MainWindow>();
-        HebrewMessageBox::clearAsked();
+        m_commands.reset();
+        m_quotes.reset();
+        WindowTestCase::cleanup();
     }
-
-    void cleanup() { m_form.reset(); }
 
     // A root page gets its empty parameters filled as one edit; the text goes to the
     // clipboard and the category's edit form opens.
@@ -41,21 +42,21 @@ private slots:
         const QString page = QStringLiteral("{{נטיות פעלים|שורש=כ-ת-ב\r\n|בניין=\r\n}}");
         setText(page);
         ShellOpenRecorder recorder;
-        MainWindowFixture::press(*m_form, "Preview");
+        m_commands->preview();
         const QString written = QStringLiteral("{{נטיות פעלים|שורש=כ-ת-ב\r\n|בניין=-אין-\r\n}}");
-        QCOMPARE(m_form->editor().text(), written);
+        QCOMPARE(host().editor.text(), written);
         QCOMPARE(QGuiApplication::clipboard()->text().replace("\n", "\r\n").replace("\r\r", "\r"), written);
         QCOMPARE(recorder.targets(),
                  QStringList{"https://he.wiktionary.org/w/index.php?title=קטגוריה:כתב (שורש)&action=edit"});
-        m_form->editor().widget()->undo();
-        QCOMPARE(m_form->editor().text(), page);
+        host().editor.widget()->undo();
+        QCOMPARE(host().editor.text(), page);
     }
 
     void previewWithoutARootSaysSo()
     {
         setText(QStringLiteral("{{נטיות פעלים|שורש=\r\n}}"));
         ShellOpenRecorder recorder;
-        MainWindowFixture::press(*m_form, "Preview");
+        m_commands->preview();
         QVERIFY(recorder.targets().isEmpty());
         QCOMPARE(MainWindowFixture::askedTexts(), QStringList{Preview::NoRootMessage});
     }
@@ -64,15 +65,16 @@ private slots:
     void quotesQuery()
     {
         setText(QStringLiteral("==בַּיִת==\r\n|נטיות=ר' בָּתִּים"));
-        MainWindowFixture::press(*m_form, "Quotes");
-        QuotesDialog &quotes = m_form->quotesDialog();
+        m_commands->showQuotes();
+        QuotesDialog &quotes = *m_quotes;
         QVERIFY(quotes.isVisible());
-        QCOMPARE(quotes.query(), QStringLiteral("בַּיִת OR בָּתִּים OR בתים"));
+        auto *query = MainWindowFixture::child<QLineEdit>(quotes, QStringLiteral("QuoteQuery"));
+        QCOMPARE(query->text(), QStringLiteral("בַּיִת OR בָּתִּים OR בתים"));
         auto *box = MainWindowFixture::child<QCheckBox>(quotes, QStringLiteral("Netiyot"));
         box->click();
-        QCOMPARE(quotes.query(), QStringLiteral("בַּיִת"));
+        QCOMPARE(query->text(), QStringLiteral("בַּיִת"));
         box->click();
-        QCOMPARE(quotes.query(), QStringLiteral("בַּיִת OR בָּתִּים OR בתים"));
+        QCOMPARE(query->text(), QStringLiteral("בַּיִת OR בָּתִּים OR בתים"));
     }
 };
 

@@ -136,8 +136,8 @@ private slots:
         e.press("NewRoot");
         QVERIFY(e.verbs.isVisible());
         QVERIFY(e.verbs.isVisible());
-        e.verbs.root()->setText(QStringLiteral("ע-ר-ך"));
-        e.verbs.gizra()->setText(QStringLiteral("השלמים"));
+        MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Root"))->setText(QStringLiteral("ע-ר-ך"));
+        MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra"))->setText(QStringLiteral("השלמים"));
         e.verbs.findChild<QPushButton *>(QStringLiteral("AddVerbs"))->click();
         QVERIFY(!e.verbs.isVisible());
         QVERIFY(!e.verbs.isVisible());
@@ -159,15 +159,15 @@ private slots:
     {
         Editor e;
         e.press("NewRoot");
-        e.verbs.gizra()->setFocus();
+        MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra"))->setFocus();
         QTest::mouseClick(e.form.editor().widget()->viewport(), Qt::LeftButton);
-        QCOMPARE(e.verbs.focusWidget(), e.verbs.root());
+        QCOMPARE(e.verbs.focusWidget(), MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Root")));
 
         // Without the dialog the click is the editor's own.
-        e.verbs.gizra()->setFocus();
+        MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra"))->setFocus();
         e.verbs.hide();
         QTest::mouseClick(e.form.editor().widget()->viewport(), Qt::LeftButton);
-        QCOMPARE(e.verbs.focusWidget(), e.verbs.gizra());
+        QCOMPARE(e.verbs.focusWidget(), MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra")));
     }
 
 private:

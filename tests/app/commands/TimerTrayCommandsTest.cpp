@@ -35,14 +35,13 @@ private slots:
         form.document().endSaveIndication();
         form.editor().setText(QStringLiteral("חדש\r\nשורה"));
         form.document().setQuickSavePending(true);
-        form.autoSaveTicker().setInterval(100);
-        form.autoSaveTicker().start();
+        emit form.preferences().autoSaveRestarted(100);
         QTRY_COMPARE_WITH_TIMEOUT(readBack(), QStringLiteral("חדש\r\nשורה"), 3000);
         QVERIFY(MainWindowFixture::label(form, "GreenLed")->isVisible());
         QVERIFY(!MainWindowFixture::label(form, "BlueLed")->isVisible());
         QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
         QCOMPARE(form.document().savedText(), QStringLiteral("חדש\r\nשורה"));
-        form.autoSaveTicker().stop();
+        emit form.preferences().autoSaveRestarted(0);
         // The lamp goes back after half a second.
         QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(form, "BlueLed")->isVisible(), 2000);
         QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
@@ -147,7 +146,7 @@ private slots:
         MainWindow form;
         form.start({});
         if (verbDialog)
-            form.verbsDialog().show();
+            form.document().setRootPagePending(true);
         QVERIFY(!trayCommands(form)->hideToTray());
         QVERIFY(!trayCommands(form)->trayIcon()->isVisible());
     }

@@ -1,8 +1,8 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/VowelCommands.h"
 #include "gui/AppIcons.h"
+#include "hebrew/Hebrew.h"
 #include "support/EditorNotation.h"
-#include "wikitext/Hebrew.h"
 
 #include <QAction>
 #include <QMenu>
@@ -120,7 +120,7 @@ private slots:
         Settings::write(QStringLiteral("Preferences"), QStringLiteral("Nikkud"), stored);
         MainWindow form;
         form.preferences().load(true);
-        QCOMPARE(form.vowelToolbarVisible(), shown);
+        QCOMPARE(MainWindowFixture::action(form, QStringLiteral("TntToolButton2"))->isVisible(), shown);
         QAction *nikkud = MainWindowFixture::action(form, QStringLiteral("Nikkud"));
         nikkud->setChecked(!shown);
         QMenu *popup = MainWindowFixture::child<QMenu>(form, QStringLiteral("ToolbarPopup"));
@@ -142,7 +142,7 @@ private slots:
         nikkud->trigger(); // unchecked -> checked
         QCoreApplication::processEvents();
         QCOMPARE(Settings::read(QStringLiteral("Preferences"), QStringLiteral("Nikkud")), QStringLiteral("Yes"));
-        QVERIFY(form.vowelToolbarVisible());
+        QVERIFY(MainWindowFixture::action(form, QStringLiteral("TntToolButton2"))->isVisible());
         for (const QString &name : PointButtons)
             QVERIFY2(MainWindowFixture::action(form, name)->isVisible(), qPrintable(name));
         QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), quoteX);
@@ -153,7 +153,7 @@ private slots:
         nikkud->trigger(); // checked -> unchecked
         QCoreApplication::processEvents();
         QCOMPARE(Settings::read(QStringLiteral("Preferences"), QStringLiteral("Nikkud")), QStringLiteral("No"));
-        QVERIFY(!form.vowelToolbarVisible());
+        QVERIFY(!MainWindowFixture::action(form, QStringLiteral("TntToolButton2"))->isVisible());
         QVERIFY(!MainWindowFixture::action(form, QStringLiteral("Holam"))->isVisible());
         QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), quoteX);
     }

@@ -1,40 +1,37 @@
 #include "dialogs/footnotes/FootnotesDialog.h"
 
 #include "support/MainWindowFixture.h"
-#include "regex/RegEx.h"
 
-#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
-// The dialog against a stand-in editor: what it reads and what it hands back.
+// The dialog on its own: what it hands back.
 struct FootnotesHarness
 {
-    RegEx regEx;
-    EditorState editor;
-    EditorState applied{QStringLiteral("unchanged"), 0, 0};
-    int appliedView = -1;
     FootnotesDialog dialog;
+    QList<FootnoteRequest> requests;
 
-    explicit FootnotesHarness(const EditorState &state)
-        : editor(state)
+    explicit FootnotesHarness(int caret = 0)
     {
-        dialog.setTarget({&regEx, [this] { return editor; }, [] { return 7; },
-                          [this](const EditorState &s, int view) {
-                              applied = s;
-                              appliedView = view;
-                          }});
-        dialog.show();
+        QObject::connect(&dialog, &FootnotesDialog::footnoteRequested, &dialog,
+                         [this](const FootnoteRequest &r) { requests << r; });
+        dialog.showFootnotes(caret, 7);
     }
 
-    template <typename T> T *child(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
-
-    void fill(const QString &name, const QString &note)
+    template <typename T> T *child(const char *name)
     {
-        dialog.footName()->setText(name);
-        dialog.footText()->setPlainText(note);
+        return MainWindowFixture::child<T>(dialog, QLatin1String(name));
+    }
+    QLineEdit *name() { return child<QLineEdit>("FootName"); }
+    QPlainTextEdit *note() { return child<QPlainTextEdit>("FootText"); }
+
+    void fill(const QString &n, const QString &text)
+    {
+        name()->setText(n);
+        note()->setPlainText(text);
     }
 };
 
@@ -49,22 +46,12 @@ private slots:
 
     void controls()
     {
-        FootnotesHarness h({});
-        QCOMPARE(h.dialog.windowTitle(), QStringLiteral("הערות שוליים"));
+        FootnotesHarness h;
         QVERIFY(h.dialog.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(h.dialog.windowFlags() & Qt::Tool, Qt::Tool);
         QVERIFY(!h.dialog.isModal());
         QCOMPARE(h.dialog.layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(h.child<QLabel>("TntLabel1")->text(), QStringLiteral("שם:"));
-        QCOMPARE(h.dialog.footName()->toolTip(), QStringLiteral("יש לתת להערה שם שייחד אותה משאר ההערות"));
-        QCOMPARE(h.dialog.footText()->toolTip(),
-                 QStringLiteral("מעברי שורה יוחלפו אוטומטית בתגי <br/>. הפניות למקורות באנגלית מומלץ ליישר לשמאל."));
-        auto *justify = h.child<QToolButton>("Justify");
-        QCOMPARE(justify->toolTip(), QStringLiteral("יישור הטקסט המסומן לשמאל"));
-        QCOMPARE(justify->size(), QSize(16, 16));
-        QCOMPARE(justify->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(h.child<QPushButton>("AddFootnote")->text(), QStringLiteral("הוסף"));
-        QVERIFY(h.child<QPushButton>("AddFootnote")->font().bold());
+        QCOMPARE(h.child<QToolButton>("Justify")->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void justify_data()
@@ -82,21 +69,21 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QString, result);
-        FootnotesHarness h({});
+        FootnotesHarness h;
         h.fill(QString(), QStringLiteral("ראו Smith שם"));
-        QTextCursor cursor = h.dialog.footText()->textCursor();
+        QTextCursor cursor = h.note()->textCursor();
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
-        h.dialog.footText()->setTextCursor(cursor);
+        h.note()->setTextCursor(cursor);
         QTest::mouseClick(h.child<QToolButton>("Justify"), Qt::LeftButton);
-        QCOMPARE(h.dialog.footText()->toPlainText(), result);
+        QCOMPARE(h.note()->toPlainText(), result);
     }
 
     // Ctrl+Z takes back the last change only once; Ctrl+A selects all of the note.
     void keys()
     {
-        FootnotesHarness h({});
-        QPlainTextEdit *text = h.dialog.footText();
+        FootnotesHarness h;
+        QPlainTextEdit *text = h.note();
         text->setFocus();
         QTest::keyClicks(text, QStringLiteral("ab"));
         QTest::keyClick(text, Qt::Key_Return);
@@ -112,38 +99,25 @@ private slots:
         QCOMPARE(text->textCursor().selectedText(), QStringLiteral("אב\u2029גד"));
     }
 
-    // "הוסף" at the caret recorded when the dialog showed, with the view handed back.
-    void addsAtTheRecordedCaret()
+    // "הוסף" hands back the name trimmed, the note with CR LF, and the caret and view
+    // recorded when the dialog showed; shown again, it is empty.
+    void handsBackTheRecordedCaret()
     {
-        FootnotesHarness h({QStringLiteral("# א\r\n# ב"), 3, 0});
-        h.editor.selStart = 0;
+        FootnotesHarness h(3);
         h.fill(QStringLiteral("  מקור "), QStringLiteral("שורה\nשנייה"));
         QTest::mouseClick(h.child<QPushButton>("AddFootnote"), Qt::LeftButton);
-        QCOMPARE(h.dialog.footName()->text(), QStringLiteral("מקור"));
-        QCOMPARE(h.applied.text,
-                 QStringLiteral("# א{{הפניה|1|מקור}}\r\n# ב\r\n\r\n===הערות שוליים===\r\n"
-                                "# {{הערה|מקור}} שורה<br/>שנייה\r\n\r\n"));
-        QCOMPARE(h.applied.selStart, 5);
-        QCOMPARE(h.appliedView, 7);
-        QVERIFY(!h.dialog.isVisible());
+        QCOMPARE(h.name()->text(), QStringLiteral("מקור"));
+        QCOMPARE(h.requests.size(), 1);
+        QCOMPARE(h.requests.first().name, QStringLiteral("מקור"));
+        QCOMPARE(h.requests.first().note, QStringLiteral("שורה\r\nשנייה"));
+        QCOMPARE(h.requests.first().caret, 3);
+        QCOMPARE(h.requests.first().viewStart, 7);
         QVERIFY(MainWindowFixture::askedTexts().isEmpty());
 
-        h.dialog.show();
-        QVERIFY(h.dialog.footName()->text().isEmpty());
-        QVERIFY(h.dialog.footText()->toPlainText().isEmpty());
-    }
-
-    void refusalKeepsEverything()
-    {
-        FootnotesHarness h({QStringLiteral("# א"), 1, 0});
-        h.fill(QStringLiteral("a=b"), QStringLiteral("הערה"));
-        QTest::mouseClick(h.child<QPushButton>("AddFootnote"), Qt::LeftButton);
-        QCOMPARE(MainWindowFixture::askedTexts().size(), 1);
-        QVERIFY(MainWindowFixture::askedTexts().first().startsWith(QStringLiteral("שם ההערה או טקסט ההערה")));
-        QCOMPARE(HebrewMessageBox::asked().first().kind, -1);
-        QCOMPARE(h.applied.text, QStringLiteral("unchanged"));
-        QVERIFY(h.dialog.isVisible());
-        QCOMPARE(h.dialog.footText()->toPlainText(), QStringLiteral("הערה"));
+        h.dialog.hide();
+        h.dialog.showFootnotes(0, 0);
+        QVERIFY(h.name()->text().isEmpty());
+        QVERIFY(h.note()->toPlainText().isEmpty());
     }
 };
 

@@ -16,7 +16,8 @@ struct GreekHarness
 
     GreekHarness()
     {
-        dialog.setInsert([this](const QString &word) { inserted = word; });
+        QObject::connect(&dialog, &GreekDialog::insertRequested, &dialog,
+                         [this](const QString &word) { inserted = word; });
         dialog.showPad();
     }
 

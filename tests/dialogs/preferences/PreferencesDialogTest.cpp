@@ -1,5 +1,6 @@
 #include "support/MainWindowFixture.h"
 #include "app/MainWindow.h"
+#include "app/commands/TimerTrayCommands.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/preferences/PreferencesModel.h"
 #include "gui/ClickableLabel.h"
@@ -369,8 +370,8 @@ private slots:
         QPlainTextEdit *editor = form.editor().widget();
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(form.autoSaveTicker().isActive());
-        QCOMPARE(form.autoSaveTicker().interval(), 4 * 60000);
+        QVERIFY(form.timerTrayCommands().autoSaveTimer().isActive());
+        QCOMPARE(form.timerTrayCommands().autoSaveTimer().interval(), 4 * 60000);
 
         QAction *prefs = MainWindowFixture::action(form, QStringLiteral("Prefs"));
         QCOMPARE(prefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -380,7 +381,7 @@ private slots:
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         options->findChild<QCheckBox *>(QStringLiteral("AutoSaveCheck"))->click();
-        QVERIFY(!form.autoSaveTicker().isActive());
+        QVERIFY(!form.timerTrayCommands().autoSaveTimer().isActive());
         options->hide();
     }
 

@@ -19,7 +19,7 @@ private slots:
     void searchOnlyWithAQuery()
     {
         QuotesDialog dialog;
-        dialog.showQuotes();
+        dialog.showQuotes(QString());
         auto *search = child<QPushButton>(dialog, QStringLiteral("QuoteSearch"));
         auto *query = child<QLineEdit>(dialog, QStringLiteral("QuoteQuery"));
         QVERIFY(!search->isEnabled());

@@ -18,7 +18,8 @@ private slots:
     {
         std::optional<QString> inserted;
         SemiticDialog dialog;
-        dialog.setInsert([&inserted](const QString &text) { inserted = text; });
+        QObject::connect(&dialog, &SemiticDialog::insertRequested, &dialog,
+                         [&inserted](const QString &text) { inserted = text; });
         dialog.showPad();
         auto *copy = MainWindowFixture::child<QLineEdit>(dialog, QStringLiteral("Copy"));
         auto *letter = MainWindowFixture::child<QLabel>(dialog, QStringLiteral("Sem9"));
@@ -36,7 +37,7 @@ private slots:
     {
         SemiticDialog dialog;
         bool handed = false;
-        dialog.setInsert([&handed](const QString &) { handed = true; });
+        QObject::connect(&dialog, &SemiticDialog::insertRequested, &dialog, [&handed] { handed = true; });
         dialog.showPad();
         QTest::mouseClick(MainWindowFixture::child<QLabel>(dialog, QStringLiteral("Image1")), Qt::LeftButton);
         QVERIFY(dialog.isVisible());

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
-// The dialog against a stand-in editor selection.
+// The dialog on its own, shown for a selection: the template it hands back.
 struct TranslationsHarness
 {
     QString selection;
@@ -20,12 +20,24 @@ struct TranslationsHarness
     explicit TranslationsHarness(const QString &selected = QString())
         : selection(selected)
     {
-        dialog.setTarget({[this] { return selection; }, [this](const QString &text) { written = text; }});
-        dialog.show();
+        QObject::connect(&dialog, &TranslationsDialog::templateWritten, &dialog,
+                         [this](const QString &text) { written = text; });
+        dialog.showTranslations(selection);
     }
 
-    template <typename T> T *child(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
-    QTreeWidget *list() { return child<QTreeWidget>("AllTrans"); }
+    template <typename T> T *child(const char *name)
+    {
+        return MainWindowFixture::child<T>(dialog, QLatin1String(name));
+    }
+    QTreeView *list() { return child<QTreeView>("AllTrans"); }
+    int count() { return list()->model()->rowCount(); }
+    // A double click on a row, as the list reports it.
+    void doubleClick(int row)
+    {
+        const QModelIndex index = list()->model()->index(row, 0);
+        list()->setCurrentIndex(index);
+        emit list()->doubleClicked(index);
+    }
 
     void add(const QString &language, const QString &words)
     {
@@ -38,8 +50,9 @@ struct TranslationsHarness
     QStringList shown()
     {
         QStringList rows;
-        for (int i = 0; i < list()->topLevelItemCount(); ++i)
-            rows << list()->topLevelItem(i)->text(0) + QStringLiteral(" / ") + list()->topLevelItem(i)->text(1);
+        const QAbstractItemModel *model = list()->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            rows << model->index(i, 0).data().toString() + QStringLiteral(" / ") + model->index(i, 1).data().toString();
         return rows;
     }
 };
@@ -69,8 +82,6 @@ private slots:
         QCOMPARE(h.child<QLineEdit>("Words")->toolTip(),
                  QStringLiteral(" amazing, wonderful :התרגומים בשפה הנבחרת. למשל"));
         QVERIFY(h.child<QPushButton>("AddLang")->isDefault());
-        QCOMPARE(h.list()->headerItem()->text(0), QStringLiteral("מילים"));
-        QCOMPARE(h.list()->headerItem()->text(1), QStringLiteral("שפה"));
         QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("0 שפות"));
         QVERIFY(!h.child<QPushButton>("AddAll")->isEnabled());
         QVERIFY(h.child<QPushButton>("AddAll")->font().bold());
@@ -80,7 +91,7 @@ private slots:
         // Column 0 stands at the right, as in a right-to-left list, and the words take
         // the list's width beyond the two columns: no empty header stub is left.
         QVERIFY(h.list()->header()->sectionViewportPosition(0) > h.list()->header()->sectionViewportPosition(1));
-        h.dialog.show();
+        h.dialog.showTranslations(h.selection);
         QCOMPARE(h.list()->header()->length(), h.list()->viewport()->width());
         QVERIFY(h.list()->header()->sectionSize(0) >= 200);
         QCOMPARE(h.list()->header()->sectionSize(1), 100);
@@ -98,17 +109,15 @@ private slots:
         QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("2 שפות"));
         QVERIFY(h.child<QPushButton>("AddAll")->isEnabled());
 
-        h.list()->setCurrentItem(h.list()->topLevelItem(1));
         HebrewMessageBox::presetAnswer(QMessageBox::Yes);
-        emit h.list()->itemDoubleClicked(h.list()->topLevelItem(1), 0);
+        h.doubleClick(1);
         QCOMPARE(MainWindowFixture::askedTexts(),
                  QStringList{QStringLiteral("האם ברצונך למחוק את תרגומי ה\u200F\u200Fרוסית?\u200F")});
         QCOMPARE(HebrewMessageBox::asked().first().kind, int(HebrewMessageBox::Confirmation));
         QCOMPARE(h.shown(), QStringList{"house, home / אנגלית"});
 
-        h.list()->setCurrentItem(h.list()->topLevelItem(0));
         HebrewMessageBox::presetAnswer(QMessageBox::Yes);
-        emit h.list()->itemDoubleClicked(h.list()->topLevelItem(0), 0);
+        h.doubleClick(0);
         QCOMPARE(h.child<QLabel>("TransCount")->text(), QStringLiteral("0 שפות"));
         QVERIFY(!h.child<QPushButton>("AddAll")->isEnabled());
     }
@@ -118,12 +127,12 @@ private slots:
         TranslationsHarness h;
         h.add(QStringLiteral("אנגלית"), QStringLiteral("house"));
         QTest::mouseClick(h.child<QPushButton>("Clear"), Qt::LeftButton); // answered No
-        QCOMPARE(h.dialog.rows().size(), 1);
+        QCOMPARE(h.count(), 1);
         QCOMPARE(MainWindowFixture::askedTexts(),
                  QStringList{QStringLiteral("האם ברצונך למחוק את כל התרגומים?\u200F")});
         HebrewMessageBox::presetAnswer(QMessageBox::Yes);
         QTest::mouseClick(h.child<QPushButton>("Clear"), Qt::LeftButton);
-        QVERIFY(h.dialog.rows().isEmpty());
+        QCOMPARE(h.count(), 0);
     }
 
     // A selected template replaces the list; a selection without one leaves it.
@@ -141,8 +150,8 @@ private slots:
                                 "* אנגלית: {{ת|אנגלית|peace}}\r\n}}"));
         h.dialog.hide();
         h.selection = QStringLiteral("plain");
-        h.dialog.show();
-        QCOMPARE(h.dialog.rows().size(), 2);
+        h.dialog.showTranslations(h.selection);
+        QCOMPARE(h.count(), 2);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "dialogs/find/logic/FindSearch.h"
 
 #include "entry/EntryText.h"
+#include "hebrew/Hebrew.h"
 #include "regex/RegEx.h"
-#include "wikitext/Hebrew.h"
 
 #include <QStringList>
 

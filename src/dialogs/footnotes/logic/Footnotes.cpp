@@ -15,7 +15,6 @@ const QString NoDefinitionLineMessage = QStringLiteral("אין בטקסט שור
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
 const QString kReferenceStart = QStringLiteral("{{הפניה|");
 // Angle brackets too: a name "<ref>" would open a tag the page never closes.
@@ -44,7 +43,7 @@ QString literal(const QString &text)
 QString noteLine(const QString &name, QString note)
 {
     // Any line break would end the note line early, not only CR LF.
-    note.replace(kLineBreak, QStringLiteral("<br/>"));
+    note.replace(EntryText::LineBreak, QStringLiteral("<br/>"));
     for (QChar breakChar : {QChar(u'\r'), QChar(u'\n'), QChar(0x2028), QChar(0x2029)})
         note.replace(breakChar, QStringLiteral("<br/>"));
     return QStringLiteral("# {{הערה|") + name + QStringLiteral("}} ") + note;
@@ -74,9 +73,9 @@ QString footnotesPart(const QString &section, qsizetype heading)
     const qsizetype blank = section.indexOf(kBlankLine, heading);
     if (blank >= 0)
         return section.mid(heading, blank - heading + 2);
-    qsizetype end = section.indexOf(kLineBreak, heading);
+    qsizetype end = section.indexOf(EntryText::LineBreak, heading);
     while (end >= 0 && section.mid(end + 2, 1) == QStringLiteral("#")) {
-        const qsizetype next = section.indexOf(kLineBreak, end + 2);
+        const qsizetype next = section.indexOf(EntryText::LineBreak, end + 2);
         if (next < 0) {
             end = section.size();
             break;
@@ -167,22 +166,22 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
             if (found >= 0 && found < at)
                 at = found;
         }
-        return QString(section).insert(at, kBlankLine + SectionHeading + kLineBreak + line + kBlankLine);
+        return QString(section).insert(at, kBlankLine + SectionHeading + EntryText::LineBreak + line + kBlankLine);
     }
 
     const QString part = footnotesPart(section, heading);
     QString placed = part;
     // A part that runs to the end of the section gets the line break its last line lacks.
-    if (!placed.endsWith(kLineBreak))
-        placed += kLineBreak;
-    const int lines = EntryText::countOccurrences(kLineBreak, placed);
+    if (!placed.endsWith(EntryText::LineBreak))
+        placed += EntryText::LineBreak;
+    const int lines = EntryText::countOccurrences(EntryText::LineBreak, placed);
     if (lines > earlier) {
         qsizetype at = -2;
         for (int i = 0; i <= earlier; ++i)
-            at = placed.indexOf(kLineBreak, at + 2);
-        placed.insert(at + 2, line + kLineBreak);
+            at = placed.indexOf(EntryText::LineBreak, at + 2);
+        placed.insert(at + 2, line + EntryText::LineBreak);
     } else {
-        placed = placed.left(trailingSpaceStart(placed)) + kLineBreak + line + kBlankLine;
+        placed = placed.left(trailingSpaceStart(placed)) + EntryText::LineBreak + line + kBlankLine;
     }
     return QString(section).replace(heading, part.size(), placed);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/sentences/logic/EntrySentences.h"
 
+#include "entry/EntryText.h"
 #include "regex/RegEx.h"
 #include "wikitext/Cleanup.h"
 
@@ -11,7 +12,6 @@ namespace Sentences {
 
 namespace {
 
-const QString LineBreak = QStringLiteral("\r\n");
 const QString QuotesHeading = QStringLiteral("===מובאות נוספות===");
 
 // Where a block read from `before` lies in `now`: the same place when the text is
@@ -52,7 +52,7 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
     if (n == 0) {
         for (const ExampleRow &r : rows) {
             if (r.placement == beside)
-                b.definitions += r.line + LineBreak;
+                b.definitions += r.line + EntryText::LineBreak;
         }
     }
     // The sentences beside each definition, gathered in one pass; "0" are those above
@@ -60,12 +60,12 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
     QHash<QString, QString> besideLines;
     for (const ExampleRow &r : rows) {
         if (n > 0 && r.placement == beside)
-            besideLines[r.number] += r.line + LineBreak;
+            besideLines[r.number] += r.line + EntryText::LineBreak;
     }
     b.definitions += besideLines.value(QStringLiteral("0"));
     for (int d = 1; d <= n; ++d) {
         // The definition line as it was read: the table never changes it.
-        b.definitions += definitions.at(d - 1).line + LineBreak;
+        b.definitions += definitions.at(d - 1).line + EntryText::LineBreak;
         b.definitions += besideLines.value(QString::number(d));
     }
 
@@ -79,8 +79,8 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
         if (r.placement != EntryStructure::SeparateSection)
             continue;
         if (pending && n > 1)
-            b.quotes += QStringLiteral("====") + group + QStringLiteral("====") + LineBreak;
-        b.quotes += r.line + LineBreak;
+            b.quotes += QStringLiteral("====") + group + QStringLiteral("====") + EntryText::LineBreak;
+        b.quotes += r.line + EntryText::LineBreak;
         pending = false;
     }
     return b;
@@ -98,10 +98,10 @@ void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizety
             place = at;
     }
     if (place != definitionsAt) {
-        const qsizetype lineBreak = text.indexOf(LineBreak, place);
+        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, place);
         place = lineBreak < 0 ? text.size() : lineBreak + 2;
     }
-    const QString section = QuotesHeading + LineBreak + quotes + LineBreak;
+    const QString section = QuotesHeading + EntryText::LineBreak + quotes + EntryText::LineBreak;
     const qsizetype end = EntryStructure::blockEnd(regex, text, place, EntryStructure::BlockKind::Definitions);
     const QStringView after = QStringView(text).sliced(std::min(end, text.size()));
     if (after.startsWith(QStringLiteral("\r\n\r\n")) && end + 4 <= entryEnd) {
@@ -115,10 +115,10 @@ void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizety
     // Nothing closes that part of the entry: the section goes at its end.
     QString glue;
     const QStringView head = QStringView(text).first(entryEnd);
-    if (!head.endsWith(LineBreak))
-        glue = LineBreak + LineBreak;
+    if (!head.endsWith(EntryText::LineBreak))
+        glue = EntryText::LineBreak + EntryText::LineBreak;
     else if (!head.endsWith(QStringLiteral("\r\n\r\n")))
-        glue = LineBreak;
+        glue = EntryText::LineBreak;
     text.insert(entryEnd, glue + section);
 }
 
@@ -189,9 +189,9 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
     const Blocks blocks = buildBlocks(s.definitions, s.examples);
     QString text = now;
     if (quotes) {
-        const qsizetype headingAt = quotes->at - QuotesHeading.size() - LineBreak.size();
+        const qsizetype headingAt = quotes->at - QuotesHeading.size() - EntryText::LineBreak.size();
         if (blocks.quotes.isEmpty() && headingAt >= 0
-            && QStringView(text).sliced(headingAt).startsWith(QuotesHeading + LineBreak))
+            && QStringView(text).sliced(headingAt).startsWith(QuotesHeading + EntryText::LineBreak))
             text.remove(headingAt, quotes->end - headingAt);
         else
             text.replace(quotes->at, quotes->end - quotes->at, blocks.quotes);

@@ -2,7 +2,7 @@
 
 #include "entry/EntryStructure.h"
 #include "entry/EntryText.h"
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 namespace Sentences {
 

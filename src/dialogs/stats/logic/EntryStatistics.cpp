@@ -2,8 +2,8 @@
 
 #include "entry/EntryText.h"
 #include "entry/HeadingMatches.h"
+#include "hebrew/Hebrew.h"
 #include "regex/RegEx.h"
-#include "wikitext/Hebrew.h"
 
 namespace Statistics {
 

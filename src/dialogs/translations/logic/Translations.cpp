@@ -8,7 +8,6 @@ namespace Translations {
 
 namespace {
 
-const QString kLineBreak = QStringLiteral("\r\n");
 const QString kTemplateStart = QStringLiteral("{{תרגומים|");
 const QString kTranslation = QStringLiteral("{{ת|");
 
@@ -195,21 +194,21 @@ QString write(const QList<TranslationRow> &rows)
 {
     const qsizetype n = rows.size();
     const qsizetype half = n / 2 + n % 2;
-    QString text = kTemplateStart + kLineBreak;
+    QString text = kTemplateStart + EntryText::LineBreak;
     for (qsizetype i = 0; i < n; ++i) {
         const TranslationRow &row = rows.at(i);
         text += QStringLiteral("* ") + row.language + QStringLiteral(": ")
-            + (row.line.isEmpty() ? newTemplate(row.language, row.words) : row.line) + kLineBreak;
+            + (row.line.isEmpty() ? newTemplate(row.language, row.words) : row.line) + EntryText::LineBreak;
         if (i + 1 == half && n > 5)
-            text += u'|' + kLineBreak;
+            text += u'|' + EntryText::LineBreak;
     }
     return text + QStringLiteral("}}");
 }
 
 EditorState writeInPlace(const EditorState &state, const QString &written)
 {
-    const bool endsLine = state.selLength >= 2 && state.selectedText().endsWith(kLineBreak);
-    return replaceSelection(state, endsLine ? written + kLineBreak : written);
+    const bool endsLine = state.selLength >= 2 && state.selectedText().endsWith(EntryText::LineBreak);
+    return replaceSelection(state, endsLine ? written + EntryText::LineBreak : written);
 }
 
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn)
@@ -219,9 +218,9 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
     QString s = selection;
     // Bare lines of a template get the line break the last of them lacks.
     if (!s.contains(QStringLiteral("תרגומים|")))
-        s += kLineBreak;
-    s.remove(kTemplateStart + kLineBreak);
-    s.replace(QStringLiteral("\r\n}}"), kLineBreak);
+        s += EntryText::LineBreak;
+    s.remove(kTemplateStart + EntryText::LineBreak);
+    s.replace(QStringLiteral("\r\n}}"), EntryText::LineBreak);
     s.remove(QStringLiteral("\r\n|"));
 
     // The lines a pattern ".+\r\n" takes, "." crossing no LF: every non-empty line

@@ -1,8 +1,8 @@
 #include "dialogs/verbs/logic/RootPage.h"
 
 #include "entry/EntryText.h"
+#include "hebrew/Hebrew.h"
 #include "wikitext/DocumentFormat.h"
-#include "wikitext/Hebrew.h"
 #include "wikitext/RootKey.h"
 
 namespace {
@@ -149,7 +149,7 @@ RootPageResult build(const QString &root, const QString &gizra, const QStringLis
     if (EntryText::trim(root).isEmpty() || EntryText::trim(r).isEmpty() || EntryText::trim(gizra).isEmpty())
         return {false, MissingRootOrGizraMessage};
 
-    const QString crlf = QStringLiteral("\r\n");
+    const QString &crlf = EntryText::LineBreak;
     QString page = QStringLiteral("השורש ") + r + QStringLiteral(" הוא שורש מגזרת ") + gizra + QStringLiteral(".")
         + crlf + crlf;
     page += QStringLiteral("===נטיות הפעלים===") + crlf;

@@ -1,4 +1,4 @@
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 namespace Hebrew {
 
@@ -57,11 +57,6 @@ QString stripVowelPoints(const QString &text)
             out += c;
     }
     return out;
-}
-
-EditorState insertVowelPoint(const EditorState &state, QChar point)
-{
-    return replaceSelection(state, QString(point));
 }
 
 } // namespace Hebrew

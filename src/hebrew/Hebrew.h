@@ -1,7 +1,5 @@
 #pragma once
 
-#include "wikitext/EditorState.h"
-
 #include <QChar>
 #include <QString>
 
@@ -36,8 +34,5 @@ const QString &pointClass();
 
 // Removes the 14 known points; letters, maqaf, cantillation and other marks stay.
 QString stripVowelPoints(const QString &text);
-
-// The point replaces the selection and the caret ends after it.
-EditorState insertVowelPoint(const EditorState &state, QChar point);
 
 } // namespace Hebrew

@@ -1,4 +1,4 @@
-#include "wikitext/Hebrew.h"
+#include "hebrew/Hebrew.h"
 
 #include <QTest>
 
@@ -58,12 +58,6 @@ private slots:
         QFETCH(QChar, base);
         QCOMPARE(Hebrew::finalToBase(letter), base);
         QVERIFY(Hebrew::Letters.contains(base) || !Hebrew::FinalLetters.contains(letter));
-    }
-
-    void insertPointReplacesSelection()
-    {
-        const EditorState s{QStringLiteral("אבג"), 1, 1};
-        QCOMPARE(Hebrew::insertVowelPoint(s, QChar(0x05BC)), (EditorState{QStringLiteral("א\u05BCג"), 2, 0}));
     }
 };
 

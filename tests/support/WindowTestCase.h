@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/AboutMode.h"
+#include "app/DocumentModel.h"
+#include "app/EditorAdapter.h"
+#include "dialogs/preferences/PreferencesModel.h"
+#include "regex/RegEx.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+
+// An editor set up as the main window sets up its own, in a window of the main
+// window's size, with the models and widgets the command groups are handed. A test
+// builds the groups it tries on these.
+struct EditorHost
+{
+    EditorHost();
+
+    QWidget window;
+    QPlainTextEdit *widget;
+    EditorAdapter editor;
+    RegEx regEx;
+    DocumentModel document;
+    PreferencesModel preferences;
+    AboutMode aboutMode;
+    QLabel *statusLabel;
+    QLineEdit *jumpQuery;
+    QMenu recentMenu;
+
+    // The text put in as a document is, then the selection set on it.
+    void set(const EditorState &state);
+};
+
+// What every window test sets up: right to left with the program's pictures, each
+// question answered by the test and remembered, and before each test a new settings
+// file with the defaults, in a folder of the test's own. A test that wants more in
+// init() or cleanup() calls these first.
+class WindowTestCase : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    // The editor host of the running test, made on first use.
+    EditorHost &host();
+
+    QTemporaryDir m_dir;
+
+private:
+    std::unique_ptr<EditorHost> m_host;
+};
