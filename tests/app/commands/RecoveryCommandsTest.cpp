@@ -5,7 +5,6 @@
 #include "app/RecoveryStore.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/RecoveryCommands.h"
-#include "dialogs/verbs/VerbsDialog.h"
 #include "gui/HebrewMessageBox.h"
 #include "platform/Settings.h"
 #include "platform/WikiPasswordStore.h"
@@ -20,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -114,10 +114,19 @@ void childStarted()
     QTimer::singleShot(0, qApp, runPlan);
     auto *inputs = new QTimer(qApp);
     QObject::connect(inputs, &QTimer::timeout, qApp, [] {
-        if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
-            box->setTextValue(g_plan->inputs.isEmpty() ? QString() : g_plan->inputs.takeFirst());
-            box->accept();
+        QWidget *modal = QApplication::activeModalWidget();
+        const QString input = g_plan->inputs.isEmpty() ? QString() : g_plan->inputs.first();
+        if (auto *box = qobject_cast<QInputDialog *>(modal)) {
+            box->setTextValue(input);
+        } else if (modal && modal->objectName() == QLatin1String("WikiSaveDialog")) {
+            // The box before a save to the wiki: its summary.
+            modal->findChild<QLineEdit *>(QStringLiteral("Summary"))->setText(input);
+        } else {
+            return;
         }
+        if (!g_plan->inputs.isEmpty())
+            g_plan->inputs.removeFirst();
+        qobject_cast<QDialog *>(modal)->accept();
     });
     inputs->start(20);
     auto *stdinput = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
@@ -188,7 +197,7 @@ struct Rig
 {
     explicit Rig(const QString &folder)
         : editor(edit)
-        , documents(editor, document, recent, verbs, window)
+        , documents(editor, document, recent, window)
         , recovery(editor, document, documents, folder)
     {
         recovery.setIntervalsForTesting(50, 1000);
@@ -199,7 +208,6 @@ struct Rig
     EditorAdapter editor;
     DocumentModel document;
     QMenu recent;
-    VerbsDialog verbs;
     DocumentCommands documents;
     RecoveryCommands recovery;
 };
