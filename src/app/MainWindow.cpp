@@ -50,14 +50,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -142,6 +146,16 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::keepOnScreen()
+{
+    if (!screen())
+        return;
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.right() > room.right())
+        move(std::max(room.left(), frame.left() - (frame.right() - room.right())), frame.top());
+}
+
 void MainWindow::createDialogs()
 {
     m_preferencesDialog = std::make_unique<PreferencesDialog>(m_preferences, this);
@@ -195,6 +209,10 @@ void MainWindow::createCommands()
     // The entry check's panel, at the end of the editor's lines; the fixed-size window grows by its width.
     m_checkPanel = std::make_unique<CheckPanel>(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_checkPanel.get());
+    connect(m_checkPanel.get(), &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            QTimer::singleShot(0, this, &MainWindow::keepOnScreen);
+    });
     m_check = std::make_unique<CheckCommands>(m_editor, m_preferences, *m_notes, *m_checkPanel, *m_ui->CheckEntry);
     m_recovery = std::make_unique<RecoveryCommands>(m_editor, m_document, *m_documents);
 }

@@ -111,6 +111,8 @@ private:
     void reflectModels();
     void setVowelToolbarVisible(bool visible);
     void setWordWrap(bool on);
+    // A fixed-size window that grew by a panel moves back within the screen.
+    void keepOnScreen();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     EditorAdapter m_editor;

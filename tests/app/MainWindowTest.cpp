@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -22,6 +23,7 @@ private slots:
     void menuItems_data();
     void menuItems();
     void shortcutsAreDistinct();
+    void panelKeepsWindowOnScreen();
     void menuOrderAndSeparators_data();
     void menuOrderAndSeparators();
     void toolbarOrder();
@@ -137,6 +139,21 @@ void MainWindowTest::shortcutsAreDistinct()
         }
     }
     QVERIFY(owners.size() > 5);
+}
+
+// The check panel widens the fixed-size window; near the screen's edge it moves back.
+void MainWindowTest::panelKeepsWindowOnScreen()
+{
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect room = form.screen()->availableGeometry();
+    form.move(room.right() - form.frameGeometry().width() + 1, room.top());
+    QTRY_COMPARE(form.frameGeometry().right(), room.right());
+    const int narrow = form.frameGeometry().width();
+    MainWindowFixture::action(form, QStringLiteral("CheckEntry"))->trigger();
+    QTRY_VERIFY(form.frameGeometry().width() > narrow);
+    QTRY_VERIFY(form.frameGeometry().right() <= room.right() || form.frameGeometry().left() == room.left());
 }
 
 void MainWindowTest::menuOrderAndSeparators_data()
