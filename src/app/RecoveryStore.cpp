@@ -60,7 +60,7 @@ QByteArray describe(const RecoveryOrigin &origin, const QByteArray &textDigest)
 QString defaultFolder()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification has a relative path ignored.
+    // A relative XDG_STATE_HOME is to be ignored, as XDG has it.
     if (state.isEmpty() || QDir::isRelativePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/dalvana/recovery");

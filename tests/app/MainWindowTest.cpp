@@ -258,7 +258,7 @@ void MainWindowTest::layout()
     QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
     QCOMPARE(form.document().saveLamp().interval(), 500);
     QVERIFY(!form.document().saveLamp().isActive());
-    QVERIFY(!form.timerTrayCommands().autoSaveTimer().isActive());
+    QVERIFY(!form.timerTrayCommands().autoSaveTicks().isActive());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 

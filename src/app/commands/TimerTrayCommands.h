@@ -37,7 +37,7 @@ public:
 
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *trayPopup() const { return m_trayPopup; }
-    const QTimer &autoSaveTimer() const { return m_autoSave; }
+    const QTimer &autoSaveTicks() const { return m_autoSave; }
 
     // Tests decide whether the desktop has a notification area.
     static void setTrayAvailableForTesting(std::optional<bool> available);

@@ -370,8 +370,8 @@ private slots:
         QPlainTextEdit *editor = form.editor().widget();
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(form.timerTrayCommands().autoSaveTimer().isActive());
-        QCOMPARE(form.timerTrayCommands().autoSaveTimer().interval(), 4 * 60000);
+        QVERIFY(form.timerTrayCommands().autoSaveTicks().isActive());
+        QCOMPARE(form.timerTrayCommands().autoSaveTicks().interval(), 4 * 60000);
 
         QAction *prefs = MainWindowFixture::action(form, QStringLiteral("Prefs"));
         QCOMPARE(prefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -381,7 +381,7 @@ private slots:
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         options->findChild<QCheckBox *>(QStringLiteral("AutoSaveCheck"))->click();
-        QVERIFY(!form.timerTrayCommands().autoSaveTimer().isActive());
+        QVERIFY(!form.timerTrayCommands().autoSaveTicks().isActive());
         options->hide();
     }
 
