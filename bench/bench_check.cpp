@@ -3,6 +3,7 @@
 // templates nested 100,000 deep, and 100,000 openings of links, tags, hidden notes
 // and nowiki without their ends. Then a keystroke in the editor on 20 MB with the
 // check's panel open, while the check runs beside it, and the list arriving.
+#include "BenchInput.h"
 #include "app/EditorAdapter.h"
 #include "app/commands/CheckCommands.h"
 #include "app/commands/NoteCommands.h"
@@ -128,14 +129,6 @@ Editor &editor()
     return *e;
 }
 
-void key(QWidget *w, int code, const QString &typed)
-{
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, typed);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, typed);
-    QApplication::sendEvent(w, &release);
-}
-
 // One keystroke (a letter, then Backspace, in turn) on 20 MB, the panel closed (0) or
 // open (1). With the panel open a check of the whole text is set off before each
 // keystroke, as when typing resumes right after a pause: the keystroke runs beside it.
@@ -152,9 +145,9 @@ void BM_KeystrokeOn20MB(benchmark::State &state)
             state.ResumeTiming();
         }
         if (letter)
-            key(&e.widget, 0x05D0, QStringLiteral("א"));
+            BenchInput::key(&e.widget, 0x05D0, QStringLiteral("א"));
         else
-            key(&e.widget, Qt::Key_Backspace, QString());
+            BenchInput::key(&e.widget, Qt::Key_Backspace, QString());
         letter = !letter;
     }
     if (open) {

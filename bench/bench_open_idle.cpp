@@ -3,6 +3,7 @@
 // for FeatherPad on the same text where it is installed, to set the two side by side.
 // The programs run under an X server: the one of DISPLAY, else an Xvfb of its own,
 // else the offscreen platform.
+#include "BenchInput.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,30 +28,11 @@ QProcessEnvironment g_environment;
 // Each program's processor time to idle, for the ratio printed at the end.
 std::map<std::string, double> g_cpuSeconds;
 
-// Entries with points, templates, links and notes, `units` UTF-16 units long: 20 MB
-// in the document format for ten million.
-QString page(qsizetype units)
-{
-    static const QStringList words = {"סֵפֶר", "מִכְתָּב", "שֻׁלְחָן", "שָׁלוֹם", "סִפּוּר"};
-    QString text;
-    for (int i = 0; text.size() < units; ++i) {
-        const QString &w = words.at(i % words.size());
-        text += QStringLiteral("==") + w
-            + QStringLiteral(
-                    "==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
-                    "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
-            + QString::number(i) + QStringLiteral(" שנשלחח בדואר.<!-- הערה -->\r\n#:* {{הדגשה|") + w
-            + QStringLiteral("}} שכתב הסופר בשנה ההיא, ראו https://he.wiktionary.org/wiki/") + w
-            + QStringLiteral("\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
-    }
-    return text;
-}
-
 // The same 20 MB for each program, in the editor's own document format, which both read.
 QString writeText(const QString &name)
 {
     static const QByteArray bytes = [] {
-        const QString text = page(10'000'000);
+        const QString text = BenchInput::entries(10'000'000);
         QByteArray out("\xFF\xFE");
         out.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
         return out;

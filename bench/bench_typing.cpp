@@ -1,6 +1,7 @@
 // Typing into the editor: the change handler that runs on every keystroke on a dump
 // (5 MB), a whole keystroke there and on 20 MB with the recovery copy kept, and the
 // root link made when "@" closes a root on a long page (200 KB) and on the dump.
+#include "BenchInput.h"
 #include "app/MainWindow.h"
 #include "app/commands/ArticleTextCommands.h"
 #include "app/commands/RecoveryCommands.h"
@@ -59,14 +60,6 @@ MainWindow &window()
     return *form;
 }
 
-void key(QWidget *w, int code, const QString &typed, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent press(QEvent::KeyPress, code, modifiers, typed);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, modifiers, typed);
-    QApplication::sendEvent(w, &release);
-}
-
 // The editor holds the text with the caret in its middle, at the start of a line.
 void load(const QString &content)
 {
@@ -94,8 +87,8 @@ void BM_TwoKeystrokes(benchmark::State &state)
     load(text(state.range(0)));
     QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
-        key(editor, 0x05D0, QStringLiteral("א"));
-        key(editor, Qt::Key_Backspace, QString());
+        BenchInput::key(editor, 0x05D0, QStringLiteral("א"));
+        BenchInput::key(editor, Qt::Key_Backspace, QString());
     }
 }
 BENCHMARK(BM_TwoKeystrokes)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Arg(Huge)->Unit(benchmark::kMicrosecond);
@@ -160,7 +153,7 @@ void BM_RootLinkTyped(benchmark::State &state)
         window().editor().setText(content);
         window().editor().apply(EditorState{content, int(middle + 4), 0});
         state.ResumeTiming();
-        key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
+        BenchInput::key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
     }
     if (!window().editor().text().contains(QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]")))
         state.SkipWithError("the root was not linked");
@@ -173,8 +166,8 @@ void BM_LoneAtTyped(benchmark::State &state)
     load(text(state.range(0)));
     QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
-        key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
-        key(editor, Qt::Key_Backspace, QString());
+        BenchInput::key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
+        BenchInput::key(editor, Qt::Key_Backspace, QString());
     }
 }
 BENCHMARK(BM_LoneAtTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
@@ -186,8 +179,8 @@ void BM_MaqafKey(benchmark::State &state)
     load(text(state.range(0)));
     QPlainTextEdit *editor = window().editor().widget();
     for (auto _ : state) {
-        key(editor, Qt::Key_Minus, QStringLiteral("-"), Qt::ControlModifier);
-        key(editor, Qt::Key_Backspace, QString());
+        BenchInput::key(editor, Qt::Key_Minus, QStringLiteral("-"), Qt::ControlModifier);
+        BenchInput::key(editor, Qt::Key_Backspace, QString());
     }
 }
 BENCHMARK(BM_MaqafKey)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
