@@ -1,13 +1,18 @@
 // A 20 MB text opened by the editor with the writing aids on, as a user starts it: the
 // memory it holds and the processor time it spends until it goes idle; and the same
-// for FeatherPad on the same text where it is installed, to set the two side by side.
+// for FeatherPad on the same text where it is installed, to set the two side by side,
+// and for a bare Qt text box given the same text, the floor of any editor built on one.
 // The programs run under an X server: the one of DISPLAY, else an Xvfb of its own,
 // else the offscreen platform.
 #include "BenchInput.h"
+#include "wikitext/DocumentFormat.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -143,6 +148,29 @@ void BM_FeatherPadOpenToIdle(benchmark::State &state)
     runUntilIdle(state, "featherpad", program, {writeText(QStringLiteral("featherpad.txt"))}, g_environment);
 }
 
+// This program run again with "--bare-editor FILE": nothing but a Qt text box, shown
+// with the file's text in it.
+int runBareEditor(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QString text, error;
+    if (!DocumentFormat::readFile(QString::fromLocal8Bit(argv[2]), &text, &error))
+        return 1;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QPlainTextEdit editor;
+    editor.resize(1000, 700);
+    editor.setPlainText(text);
+    text.clear();
+    editor.show();
+    return app.exec();
+}
+
+void BM_BareTextBoxOpenToIdle(benchmark::State &state)
+{
+    runUntilIdle(state, "bare", QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--bare-editor"), writeText(QStringLiteral("bare.txt"))}, g_environment);
+}
+
 // An X server for the programs: DISPLAY's, else an Xvfb started here on a free display.
 QProcess *startDisplay(QProcessEnvironment &environment)
 {
@@ -151,16 +179,20 @@ QProcess *startDisplay(QProcessEnvironment &environment)
         return nullptr;
     }
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    for (int display = 70; !xvfb.isEmpty() && display < 90; ++display) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
-            continue;
+    if (!xvfb.isEmpty()) {
+        // The server picks a free display and tells it; lock files left by a killed
+        // server would make a guessed number look taken.
         auto *server = new QProcess;
+        server->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         server->start(xvfb,
-                      {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QThread::msleep(1000);
-        if (server->state() == QProcess::Running) {
-            environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(display));
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                       QStringLiteral("tcp")});
+        QByteArray display;
+        while (!display.endsWith('\n') && server->waitForReadyRead(10'000))
+            display += server->readAllStandardOutput();
+        if (server->state() == QProcess::Running && !display.trimmed().isEmpty()) {
+            environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(display.trimmed()));
             environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
             return server;
         }
@@ -174,9 +206,12 @@ QProcess *startDisplay(QProcessEnvironment &environment)
 
 BENCHMARK(BM_DalvanaOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FeatherPadOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareTextBoxOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    if (argc == 3 && qstrcmp(argv[1], "--bare-editor") == 0)
+        return runBareEditor(argc, argv);
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     g_dir = &dir;
@@ -193,6 +228,9 @@ int main(int argc, char **argv)
     if (ours != g_cpuSeconds.end() && theirs != g_cpuSeconds.end() && theirs->second > 0)
         std::printf("processor time to idle: %.2f s, FeatherPad %.2f s, ratio %.2f\n", ours->second, theirs->second,
                     ours->second / theirs->second);
+    const auto bare = g_cpuSeconds.find("bare");
+    if (ours != g_cpuSeconds.end() && bare != g_cpuSeconds.end() && bare->second > 0)
+        std::printf("a bare Qt text box: %.2f s, ours %.2f of it\n", bare->second, ours->second / bare->second);
     if (server) {
         server->terminate();
         server->waitForFinished();

@@ -31,6 +31,14 @@ void DocumentModel::setWikiPage(const WikiPage &page, const QString &revisionTex
 void DocumentModel::setSavedText(const QString &text)
 {
     m_savedText = text;
+    emit savedTextChanged(false);
+    emit savedStateChanged();
+}
+
+void DocumentModel::setSavedTextFromEditor(const QString &text)
+{
+    m_savedText = text;
+    emit savedTextChanged(true);
     emit savedStateChanged();
 }
 

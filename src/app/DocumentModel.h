@@ -34,6 +34,9 @@ public:
 
     QString savedText() const { return m_savedText; }
     void setSavedText(const QString &text);
+    // The same, where the editor holds exactly that text now (it was just read or
+    // written): nothing needs comparing with it until the text is edited.
+    void setSavedTextFromEditor(const QString &text);
 
     bool quickSavePending() const { return m_quickSavePending; }
     void setQuickSavePending(bool pending);
@@ -58,6 +61,7 @@ signals:
     // The saved copy was set (a save, a load, a new document), or the file or the wiki
     // page changed: what a copy of unsaved text is measured against and described by.
     void savedStateChanged();
+    void savedTextChanged(bool inEditor);
     void rootPagePendingChanged(bool pending);
 
 private:

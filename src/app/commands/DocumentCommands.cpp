@@ -66,7 +66,7 @@ bool DocumentCommands::openFile(const QString &path)
     addRecentItem(path);
     // Known without reading a long document back while it is still coming in.
     const QString held = EditorAdapter::heldText(text);
-    m_document.setSavedText(held);
+    m_document.setSavedTextFromEditor(held);
     // Writing the same bytes again would cost a long document a tenth of its opening.
     if (asWritten && held == text) {
         m_document.showSaveIndication(true);
@@ -103,7 +103,7 @@ void DocumentCommands::saveAs()
         HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {path}));
         return;
     }
-    m_document.setSavedText(text);
+    m_document.setSavedTextFromEditor(text);
     m_document.setFileName(path);
     m_document.showSaveIndication();
 }
@@ -129,7 +129,7 @@ bool DocumentCommands::saveText(const QString &text, bool lamp)
         HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {m_document.fileName()}));
         return false;
     }
-    m_document.setSavedText(text);
+    m_document.setSavedTextFromEditor(text);
     m_document.showSaveIndication(lamp);
     return true;
 }

@@ -74,9 +74,10 @@ RecoveryCommands::RecoveryCommands(EditorAdapter &editor, DocumentModel &documen
     connect(&m_step, &QTimer::timeout, this, &RecoveryCommands::copyStep);
     connect(editor.widget(), &QPlainTextEdit::textChanged, this, &RecoveryCommands::textChanged);
     connect(editor.widget()->document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int) { contentsChanged(position); });
+            [this](int position, int removed, int) { contentsChanged(position, removed); });
     // Several steps of one command (the text, the file, the saved copy) make one check.
     connect(&document, &DocumentModel::savedStateChanged, this, &RecoveryCommands::checkSoon);
+    connect(&document, &DocumentModel::savedTextChanged, this, [this](bool inEditor) { m_unchanged = inEditor; });
     connect(m_writer.get(), &RecoveryWriter::done, this, &RecoveryCommands::written);
 }
 
@@ -128,6 +129,10 @@ void RecoveryCommands::checkNow()
     // Under way already: it takes every change up to its last step.
     if (m_copiedUpTo >= 0)
         return;
+    if (m_unchanged && !m_kept && !m_restored) {
+        emit checked(false);
+        return;
+    }
     const QTextDocument *doc = m_editor.widget()->document();
     m_copied.reserve(doc->characterCount() + doc->blockCount());
     m_copiedUpTo = 0;
@@ -166,8 +171,12 @@ void RecoveryCommands::copyStep()
 }
 
 // Lines before the one changed are as they were taken; from it on they are taken again.
-void RecoveryCommands::contentsChanged(int position)
+void RecoveryCommands::contentsChanged(int position, int removed)
 {
+    // A piece of a long text coming in, appended after its first lines, is no edit;
+    // the start of a new text is.
+    if (!m_editor.isLoading() || position == 0 || removed > 0)
+        m_unchanged = false;
     if (m_copiedUpTo < 0 || position >= m_copiedUpTo)
         return;
     const QTextBlock block = m_editor.widget()->document()->findBlock(position);
@@ -179,6 +188,8 @@ void RecoveryCommands::contentsChanged(int position)
 
 void RecoveryCommands::written(bool kept, const QString &error)
 {
+    // After a failed write, what is on disk is not known.
+    m_kept = kept || !error.isEmpty();
     if (error.isEmpty()) {
         m_failureShown = false;
         // The restored text is in this instance's copy now, or saved as it is.

@@ -60,7 +60,7 @@ private:
     void textChanged();
     void checkSoon();
     void copyStep();
-    void contentsChanged(int position);
+    void contentsChanged(int position, int removed);
     void written(bool kept, const QString &error);
     void restore(std::unique_ptr<Recovery::LeftCopy> copy);
     QString question(const Recovery::LeftCopy &copy) const;
@@ -80,6 +80,11 @@ private:
     std::vector<qsizetype> m_lineEnds;
     int m_copiedUpTo = -1;
     bool m_again = false;
+    // The editor holds the saved text, unedited since it was set: no copy is needed,
+    // and none is taken, which spares a long text's opening the work.
+    bool m_unchanged = true;
+    // Whether a copy may be on disk after the last write.
+    bool m_kept = false;
     bool m_failureShown = false;
     // A restored copy, held until this instance's own copy has taken its place.
     std::unique_ptr<Recovery::LeftCopy> m_restored;

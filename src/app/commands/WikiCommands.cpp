@@ -173,7 +173,7 @@ void WikiCommands::load(const WikiPage &page, const QString &wikiText)
     const QString text = WikiClient::textForEditor(wikiText);
     m_editor.setText(text);
     m_document.setFileName(QString());
-    m_document.setSavedText(EditorAdapter::heldText(text));
+    m_document.setSavedTextFromEditor(EditorAdapter::heldText(text));
     m_document.setQuickSavePending(false);
     m_document.setWikiPage(page, EditorAdapter::heldText(text));
 }

@@ -32,7 +32,6 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::PreferencesDialog>())
     , m_preferences(preferences)
-    , m_openFile(new QFileDialog(this, QStringLiteral("בחר קובץ")))
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -54,18 +53,10 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
         HebrewUi::setUpPathField(*fileEdit(key));
     }
 
-    // Linux programs carry no extension, so the dialog opens on "All Files" and
-    // adds no ".exe" to a typed name.
-    m_openFile->setObjectName(QStringLiteral("OpenFile"));
-    m_openFile->setFileMode(QFileDialog::ExistingFile);
-    m_openFile->setAcceptMode(QFileDialog::AcceptOpen);
-    m_openFile->setNameFilters({QStringLiteral("EXE Files (*.exe)"), QStringLiteral("All Files (*)")});
-    m_openFile->selectNameFilter(QStringLiteral("All Files (*)"));
-    m_openFile->setSizeGripEnabled(true);
-    HebrewUi::setUpFileDialog(*m_openFile);
     m_chooseFile = [this] {
-        return m_openFile->exec() == QDialog::Accepted && !m_openFile->selectedFiles().isEmpty()
-            ? m_openFile->selectedFiles().first()
+        QFileDialog *dialog = openFileDialog();
+        return dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()
+            ? dialog->selectedFiles().first()
             : QString();
     };
 
@@ -89,6 +80,25 @@ PreferencesDialog::PreferencesDialog(PreferencesModel &preferences, QWidget *par
 }
 
 PreferencesDialog::~PreferencesDialog() = default;
+
+// Made on first use: a file dialog reads its folder as soon as it exists, which would
+// cost every start for a button seldom pressed. Kept, so it opens where it was left.
+QFileDialog *PreferencesDialog::openFileDialog()
+{
+    if (m_openFile)
+        return m_openFile;
+    m_openFile = new QFileDialog(this, QStringLiteral("בחר קובץ"));
+    // Linux programs carry no extension, so the dialog opens on "All Files" and
+    // adds no ".exe" to a typed name.
+    m_openFile->setObjectName(QStringLiteral("OpenFile"));
+    m_openFile->setFileMode(QFileDialog::ExistingFile);
+    m_openFile->setAcceptMode(QFileDialog::AcceptOpen);
+    m_openFile->setNameFilters({QStringLiteral("EXE Files (*.exe)"), QStringLiteral("All Files (*)")});
+    m_openFile->selectNameFilter(QStringLiteral("All Files (*)"));
+    m_openFile->setSizeGripEnabled(true);
+    HebrewUi::setUpFileDialog(*m_openFile);
+    return m_openFile;
+}
 
 QLineEdit *PreferencesDialog::fileEdit(int key) const
 {

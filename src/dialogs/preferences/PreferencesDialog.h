@@ -29,7 +29,6 @@ public:
     // The program chosen for a shortcut key; empty when cancelled. Tests replace it.
     using FileChooser = std::function<QString()>;
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
-    QFileDialog *openFileDialog() const { return m_openFile; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,13 +43,14 @@ private:
     void clearKey(int key);
     void placeAutoSaveText();
     QLineEdit *fileEdit(int key) const;
+    QFileDialog *openFileDialog();
     // The bot password of the user in the box, from the desktop's secret store.
     void showWikiPassword();
     void storeWikiPassword();
 
     std::unique_ptr<Ui::PreferencesDialog> m_ui;
     PreferencesModel &m_preferences;
-    QFileDialog *m_openFile;
+    QFileDialog *m_openFile = nullptr;
     FileChooser m_chooseFile;
     QString m_shownPassword;
 };

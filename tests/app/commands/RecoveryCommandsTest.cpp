@@ -337,6 +337,39 @@ private slots:
         QCOMPARE(copies().size(), kept ? 1 : 0);
     }
 
+    // A long text comes into the editor in pieces. Read from its file it needs no copy,
+    // and none is taken; put in without being saved, the pieces are an edit like any.
+    void longTextComingIn_data()
+    {
+        QTest::addColumn<bool>("fromFile");
+        QTest::newRow("opened from its file") << true;
+        QTest::newRow("put in unsaved") << false;
+    }
+
+    void longTextComingIn()
+    {
+        QFETCH(bool, fromFile);
+        QString text;
+        for (int i = 0; i < 100000; ++i)
+            text += QStringLiteral("line %1\r\n").arg(i);
+        const QString file = path(QStringLiteral("long.txt"));
+        QVERIFY(TestFiles::writeBytes(file, DocumentFormat::encode(text)));
+        Rig rig(folder());
+        if (fromFile)
+            QVERIFY(rig.documents.openFile(file));
+        else
+            rig.editor.setText(text);
+        QVERIFY(rig.editor.isLoading());
+        QVERIFY(QTest::qWaitFor([&rig] { return !rig.editor.isLoading(); }, 20000));
+        QSignalSpy checked(&rig.recovery, &RecoveryCommands::checked);
+        rig.recovery.checkNow();
+        // Nothing was handed to the writer's thread: the answer came at once.
+        QCOMPARE(checked.size(), fromFile ? 1 : 0);
+        if (!fromFile)
+            QVERIFY(nextCheck(rig.recovery));
+        QCOMPARE(copies().size(), fromFile ? 0 : 1);
+    }
+
     // Typing that never pauses long enough is copied all the same.
     void copiedWhileTypingGoesOn()
     {
