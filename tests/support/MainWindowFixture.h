@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTimer>
 #include <QToolBar>
@@ -88,6 +89,36 @@ inline QAction *action(QWidget &window, const QString &name)
         return found;
     return child<QMenu>(window, name)->menuAction();
 }
+
+// A window of its own (a dialog the window opened) by its name.
+template <typename T> T *topLevel(const QString &name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->objectName() == name) {
+            if (auto *found = qobject_cast<T *>(window))
+                return found;
+        }
+    }
+    Q_ASSERT_X(false, "topLevel", qPrintable(name));
+    return nullptr;
+}
+
+// The window's editor by its name, read and written as the commands read and write it.
+class ArticleText : public EditorAdapter
+{
+public:
+    explicit ArticleText(QWidget &window)
+        : EditorAdapter(child<QPlainTextEdit>(window, QStringLiteral("ArticleText")))
+    {
+    }
+
+    void set(const EditorState &state)
+    {
+        setText(state.text);
+        apply(state);
+    }
+};
 
 inline QLabel *label(QWidget &window, const char *name)
 {

@@ -35,7 +35,10 @@ void WindowTestCase::initTestCase()
 
 void WindowTestCase::init()
 {
-    MainWindowFixture::freshSettings(m_dir);
+    if (m_settings == SettingsFile::None)
+        MainWindowFixture::removeSettings(m_dir);
+    else
+        MainWindowFixture::freshSettings(m_dir);
     // No answer or question left over from the test before.
     HebrewMessageBox::setTestMode(true);
 }

@@ -40,11 +40,18 @@ struct EditorHost
 
 // What every window test sets up: right to left with the program's pictures, each
 // question answered by the test and remembered, and before each test a new settings
-// file with the defaults, in a folder of the test's own. A test that wants more in
-// init() or cleanup() calls these first.
+// file with the defaults (or none, as on a first start), in a folder of the test's
+// own. A test that wants more in init() or cleanup() calls these first.
 class WindowTestCase : public QObject
 {
     Q_OBJECT
+
+public:
+    enum class SettingsFile { Defaults, None };
+    explicit WindowTestCase(SettingsFile settings = SettingsFile::Defaults)
+        : m_settings(settings)
+    {
+    }
 
 protected slots:
     void initTestCase();
@@ -58,5 +65,6 @@ protected:
     QTemporaryDir m_dir;
 
 private:
+    SettingsFile m_settings;
     std::unique_ptr<EditorHost> m_host;
 };
