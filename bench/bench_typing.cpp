@@ -67,7 +67,7 @@ MainWindow &window()
 }
 
 // The window's editor, written and read as the commands do.
-EditorAdapter &editor()
+EditorAdapter &articleText()
 {
     static auto *adapter = new EditorAdapter(WindowParts::editor(window()));
     return *adapter;
@@ -76,9 +76,9 @@ EditorAdapter &editor()
 // The editor holds the text with the caret in its middle, at the start of a line.
 void load(const QString &content)
 {
-    editor().setText(content);
+    articleText().setText(content);
     const int middle = int(content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2);
-    editor().apply(EditorState{content, middle, 0});
+    articleText().apply(EditorState{content, middle, 0});
 }
 
 // The handler alone, as it runs after every keystroke (no root link: the last key
@@ -88,10 +88,10 @@ void BM_ChangeHandler(benchmark::State &state)
     load(text(state.range(0)));
     // The handler as the window makes it, on the window's editor.
     DocumentModel document;
-    MarkupCommands markup(editor());
+    MarkupCommands markup(articleText());
     QLabel status;
     QLineEdit jumpQuery;
-    ArticleTextCommands commands(editor(), document, markup, status, jumpQuery);
+    ArticleTextCommands commands(articleText(), document, markup, status, jumpQuery);
     for (auto _ : state)
         commands.textChanged();
 }
@@ -102,7 +102,7 @@ BENCHMARK(BM_ChangeHandler)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchma
 void BM_TwoKeystrokes(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         BenchInput::key(editor, 0x05D0, QStringLiteral("א"));
         BenchInput::key(editor, Qt::Key_Backspace, QString());
@@ -129,8 +129,8 @@ void BM_RecoveryCheck(benchmark::State &state)
     QTemporaryDir folder;
     DocumentModel document;
     QMenu recent;
-    DocumentCommands documents(editor(), document, recent, window());
-    RecoveryCommands recovery(editor(), document, documents, folder.path());
+    DocumentCommands documents(articleText(), document, recent, window());
+    RecoveryCommands recovery(articleText(), document, documents, folder.path());
     bool done = false;
     bool kept = false;
     QObject::connect(&recovery, &RecoveryCommands::checked, &recovery, [&](bool k) {
@@ -166,15 +166,15 @@ void BM_RootLinkTyped(benchmark::State &state)
     QString content = text(state.range(0));
     const qsizetype middle = content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2;
     content.insert(middle, QStringLiteral("@כתב"));
-    QPlainTextEdit *editor = editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         state.PauseTiming();
-        editor().setText(content);
-        editor().apply(EditorState{content, int(middle + 4), 0});
+        articleText().setText(content);
+        articleText().apply(EditorState{content, int(middle + 4), 0});
         state.ResumeTiming();
         BenchInput::key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
     }
-    if (!editor().text().contains(QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]")))
+    if (!articleText().text().contains(QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]")))
         state.SkipWithError("the root was not linked");
 }
 BENCHMARK(BM_RootLinkTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
@@ -183,7 +183,7 @@ BENCHMARK(BM_RootLinkTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchma
 void BM_LoneAtTyped(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         BenchInput::key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
         BenchInput::key(editor, Qt::Key_Backspace, QString());
@@ -196,7 +196,7 @@ BENCHMARK(BM_LoneAtTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark
 void BM_MaqafKey(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         BenchInput::key(editor, Qt::Key_Minus, QStringLiteral("-"), Qt::ControlModifier);
         BenchInput::key(editor, Qt::Key_Backspace, QString());

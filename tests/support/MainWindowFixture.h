@@ -32,23 +32,9 @@ inline void startTestCase()
     HebrewMessageBox::setTestMode(true);
 }
 
-// A dialog on its own, laid out right to left as the program lays it out.
-inline void startDialogTestCase()
-{
-    HebrewUi::install(*qApp);
-    HebrewMessageBox::setTestMode(true);
-}
-
 inline void useSettingsIn(const QTemporaryDir &dir)
 {
     Settings::setIniPathForTesting(dir.filePath(QStringLiteral("Dalvana.ini")));
-}
-
-// One settings file in `dir` for the whole test case, kept from test to test.
-inline void startTestCase(const QTemporaryDir &dir)
-{
-    startTestCase();
-    useSettingsIn(dir);
 }
 
 // No settings file at all, as on a first start.
