@@ -50,6 +50,13 @@ class TimerTrayCommandsTest : public WindowTestCase
         host().document.endSaveIndication();
     }
 
+    void showWithTheStoredChoices()
+    {
+        host().preferences.load(true);
+        host().window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host().window));
+    }
+
 private slots:
     void init()
     {
@@ -146,10 +153,8 @@ private slots:
 
     void closeHidesInTheTray()
     {
-        host().preferences.load(true);
+        showWithTheStoredChoices();
         QWidget &window = host().window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(tray().hideToTray());
         QVERIFY(!window.isVisible());
         QVERIFY(tray().trayIcon()->isVisible());
@@ -177,10 +182,8 @@ private slots:
     void closeMinimisesWithoutANotificationArea()
     {
         TimerTrayCommands::setTrayAvailableForTesting(false);
-        host().preferences.load(true);
+        showWithTheStoredChoices();
         QWidget &window = host().window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(tray().hideToTray());
         QVERIFY(!window.isHidden());
         QVERIFY(window.windowState() & Qt::WindowMinimized);
