@@ -11,11 +11,13 @@
 #include "wiki/WikiClient.h"
 #include "wiki/WikiSync.h"
 
+#include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -238,6 +240,40 @@ private slots:
         QVERIFY(!documents().isModified());
         // A document that was never on the wiki makes a new page, never one over another.
         QCOMPARE(m_canned->requestsWith("action", QStringLiteral("edit")).first()["createonly"], QStringLiteral("1"));
+    }
+
+    // The window's items reach the group: each first asks for the page's title, and a
+    // cancelled question sends nothing. Canned in name only: no wiki is asked.
+    void cannedWindowItemsAskTheTitle_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("OpenFromWiki") << "OpenFromWiki"
+                                      << "פתח מהוויקי";
+        QTest::newRow("SaveToWiki") << "SaveToWiki"
+                                    << "שמור בוויקי";
+    }
+
+    void cannedWindowItemsAskTheTitle()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, caption);
+        useCanned(CannedWiki::json("{}"));
+        Settings::write(QStringLiteral("Preferences"), QStringLiteral("WikiApi"), m_canned->api().toString());
+        MainWindow form;
+        form.start({});
+        form.show();
+        QString asked;
+        QTimer::singleShot(0, &form, [&asked] {
+            if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                asked = box->windowTitle();
+                box->reject();
+            }
+        });
+        MainWindowFixture::action(form, item)->trigger();
+        QCOMPARE(asked, caption);
+        QCoreApplication::processEvents();
+        QVERIFY(m_canned->requests().isEmpty());
     }
 
     // The password is read from the store in the background: the operation has begun.
