@@ -91,6 +91,8 @@ template <typename T> T *topLevel(const QString &name)
 }
 
 // The window's editor by its name, read and written as the commands read and write it.
+// A text long enough to come in from the event loop would come in past the window's
+// own reader: tests that need one build the groups on an editor host.
 class ArticleText : public EditorAdapter
 {
 public:
