@@ -486,7 +486,8 @@ void DocumentCommandsTest::openSwitch()
     QCOMPARE(readBytes(path), opened ? utf16le(QStringLiteral("word")) : QByteArray("word"));
 }
 
-// The window's lamps follow the save indication of an opening.
+// The window's lamps follow the save indication of an opening, and its quick save
+// the first change after it.
 void DocumentCommandsTest::saveIndicationEnds()
 {
     const QString path = file(QStringLiteral("a.txt"));
@@ -497,6 +498,10 @@ void DocumentCommandsTest::saveIndicationEnds()
     QVERIFY(MainWindowFixture::label(form, "BlueLed")->isHidden());
     QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(form, "GreenLed")->isHidden(), 2000);
     QVERIFY(!MainWindowFixture::label(form, "BlueLed")->isHidden());
+    QAction *quickSave = MainWindowFixture::action(form, QStringLiteral("QuickSave"));
+    QVERIFY(!quickSave->isEnabled());
+    MainWindowFixture::ArticleText(form).apply(EditorState{QStringLiteral("xy"), 2, 0});
+    QVERIFY(quickSave->isEnabled());
 }
 
 void DocumentCommandsTest::resetToNewDocument()
