@@ -76,12 +76,13 @@ inline QAction *action(QWidget &window, const QString &name)
     return child<QMenu>(window, name)->menuAction();
 }
 
-// A window of its own (a dialog the window opened) by its name.
-template <typename T> T *topLevel(const QString &name)
+// A window of its own that `owner` opened (a dialog) by its name; another window of
+// the test may hold one of the same name.
+template <typename T> T *topLevel(const QWidget &owner, const QString &name)
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        if (window->objectName() == name) {
+        if (window->objectName() == name && window->parentWidget() && window->parentWidget()->window() == &owner) {
             if (auto *found = qobject_cast<T *>(window))
                 return found;
         }

@@ -45,6 +45,8 @@ void WindowTestCase::init()
 
 void WindowTestCase::cleanup()
 {
+    while (!m_made.empty())
+        m_made.pop_back();
     m_host.reset();
 }
 

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -62,9 +63,19 @@ protected:
     // The editor host of the running test, made on first use.
     EditorHost &host();
 
+    // Made for the running test, and gone at its end, the last made first, before the
+    // host the groups and dialogs were made on.
+    template <typename T, typename... Args> T &make(Args &&...args)
+    {
+        auto made = std::make_shared<T>(std::forward<Args>(args)...);
+        m_made.push_back(made);
+        return *made;
+    }
+
     QTemporaryDir m_dir;
 
 private:
     SettingsFile m_settings;
     std::unique_ptr<EditorHost> m_host;
+    std::vector<std::shared_ptr<void>> m_made;
 };

@@ -24,7 +24,7 @@ class ChangesCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<ChangesCommands> m_commands;
+    ChangesCommands *m_commands = nullptr;
 
     EditorAdapter &editor() { return host().editor; }
     DocumentModel &document() { return host().document; }
@@ -42,13 +42,7 @@ private slots:
     void init()
     {
         WindowTestCase::init();
-        m_commands = std::make_unique<ChangesCommands>(editor(), document(), host().window);
-    }
-
-    void cleanup()
-    {
-        m_commands.reset();
-        WindowTestCase::cleanup();
+        m_commands = &make<ChangesCommands>(editor(), document(), host().window);
     }
 
     // What the text is compared with, and what the window says it is.
@@ -130,7 +124,7 @@ private slots:
     void overAModalBox()
     {
         WikiSaveDialog box(&host().window);
-        connect(&box, &WikiSaveDialog::changesRequested, m_commands.get(), &ChangesCommands::showChanges);
+        connect(&box, &WikiSaveDialog::changesRequested, m_commands, &ChangesCommands::showChanges);
         box.open();
         click("ShowChanges");
         QVERIFY(find<ChangesDialog>() && find<ChangesDialog>()->isVisible());

@@ -16,15 +16,8 @@ private slots:
     void init()
     {
         WindowTestCase::init();
-        m_form = std::make_unique<MainWindow>();
-        m_text = std::make_unique<MainWindowFixture::ArticleText>(*m_form);
-    }
-
-    void cleanup()
-    {
-        m_text.reset();
-        m_form.reset();
-        WindowTestCase::cleanup();
+        m_form = &make<MainWindow>();
+        m_text = &make<MainWindowFixture::ArticleText>(*m_form);
     }
 
     void items_data()
@@ -94,8 +87,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<MainWindow> m_form;
-    std::unique_ptr<MainWindowFixture::ArticleText> m_text;
+    MainWindow *m_form = nullptr;
+    MainWindowFixture::ArticleText *m_text = nullptr;
 };
 
 QTEST_MAIN(CleanupCommandsTest)

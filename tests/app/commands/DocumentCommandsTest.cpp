@@ -68,7 +68,6 @@ class DocumentCommandsTest : public WindowTestCase
 
 private slots:
     void init();
-    void cleanup();
     void openRewritesFile_data();
     void openRewritesFile();
     void openRefusesBinaryFile();
@@ -99,22 +98,15 @@ private:
     QAction *recentItem(const char *name) { return host().recentMenu.findChild<QAction *>(QLatin1String(name)); }
 
     // The files of one test, gone with it.
-    std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<DocumentHost> m_groups;
+    QTemporaryDir *m_files = nullptr;
+    DocumentHost *m_groups = nullptr;
 };
 
 void DocumentCommandsTest::init()
 {
     WindowTestCase::init();
-    m_files = std::make_unique<QTemporaryDir>();
-    m_groups = std::make_unique<DocumentHost>(host());
-}
-
-void DocumentCommandsTest::cleanup()
-{
-    m_groups.reset();
-    WindowTestCase::cleanup();
-    m_files.reset();
+    m_files = &make<QTemporaryDir>();
+    m_groups = &make<DocumentHost>(host());
 }
 
 void DocumentCommandsTest::openRewritesFile_data()

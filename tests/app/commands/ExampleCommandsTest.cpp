@@ -18,8 +18,8 @@ class ExampleCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<SentencesDialog> m_dialog;
-    std::unique_ptr<ExampleCommands> m_commands;
+    SentencesDialog *m_dialog = nullptr;
+    ExampleCommands *m_commands = nullptr;
 
     QDialog &dialog() { return *m_dialog; }
 
@@ -41,15 +41,8 @@ private slots:
     void init()
     {
         WindowTestCase::init();
-        m_dialog = std::make_unique<SentencesDialog>();
-        m_commands = std::make_unique<ExampleCommands>(host().editor, host().regEx, *m_dialog);
-    }
-
-    void cleanup()
-    {
-        m_commands.reset();
-        m_dialog.reset();
-        WindowTestCase::cleanup();
+        m_dialog = &make<SentencesDialog>();
+        m_commands = &make<ExampleCommands>(host().editor, host().regEx, *m_dialog);
     }
 
     // The toolbar button runs the menu item; "עדכן" writes the entry under the caret.
@@ -60,7 +53,7 @@ private slots:
         const QString text = page({kShalom, "# א", "", kBayit, "# ב", ""});
         editor.set(EditorState{text, int(text.indexOf(kBayit)) + 3, 0});
         MainWindowFixture::press(form, "Sentences");
-        QDialog &sentences = *MainWindowFixture::topLevel<QDialog>(QStringLiteral("TSentencesForm"));
+        QDialog &sentences = *MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TSentencesForm"));
         QVERIFY(sentences.isVisible());
         MainWindowFixture::child<QLineEdit>(sentences, QStringLiteral("SText"))->setText(QStringLiteral("משפט"));
         MainWindowFixture::child<QPushButton>(sentences, QStringLiteral("SAdd"))->click();

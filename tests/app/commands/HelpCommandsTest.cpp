@@ -14,7 +14,7 @@ class HelpCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> m_form;
+    MainWindow *m_form = nullptr;
 
     bool goesBack()
     {
@@ -25,20 +25,14 @@ private slots:
     void init()
     {
         WindowTestCase::init();
-        m_form = std::make_unique<MainWindow>();
-    }
-
-    void cleanup()
-    {
-        m_form.reset();
-        WindowTestCase::cleanup();
+        m_form = &make<MainWindow>();
     }
 
     // While the About window is open the four menus and the toolbar rest.
     void aboutMode()
     {
         press(*m_form, "AboutF");
-        auto *about = topLevel<QDialog>(QStringLiteral("TForm2"));
+        auto *about = topLevel<QDialog>(*m_form, QStringLiteral("TForm2"));
         QVERIFY(about->isVisible());
         QVERIFY(!action(*m_form, "ToolsMenu")->isEnabled());
         QVERIFY(!toolBar(*m_form)->isEnabled());

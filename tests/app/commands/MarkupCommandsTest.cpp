@@ -28,20 +28,15 @@ class MarkupCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<MarkupCommands> m_markup;
+    MarkupCommands *m_markup = nullptr;
 
-    MarkupCommands &markup()
-    {
-        if (!m_markup)
-            m_markup = std::make_unique<MarkupCommands>(host().editor);
-        return *m_markup;
-    }
+    MarkupCommands &markup() { return *m_markup; }
 
 private slots:
-    void cleanup()
+    void init()
     {
-        m_markup.reset();
-        WindowTestCase::cleanup();
+        WindowTestCase::init();
+        m_markup = &make<MarkupCommands>(host().editor);
     }
 
     void hints_data()

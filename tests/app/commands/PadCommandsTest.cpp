@@ -36,7 +36,7 @@ private slots:
         MainWindowFixture::ArticleText editor(form);
         editor.set({QStringLiteral("a\r\nbXc"), 4, 1});
         MainWindowFixture::action(form, item)->trigger();
-        auto *window = MainWindowFixture::topLevel<QDialog>(pad);
+        auto *window = MainWindowFixture::topLevel<QDialog>(form, pad);
         QVERIFY(window->isVisible());
         MainWindowFixture::child<QLineEdit>(*window, QStringLiteral("Copy"))->setText(typed);
         QTest::mouseClick(MainWindowFixture::child<QLabel>(*window, QStringLiteral("Image1")), Qt::LeftButton);

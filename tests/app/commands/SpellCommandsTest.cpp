@@ -29,23 +29,10 @@ class SpellCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<MarkupCommands> m_markup;
-    std::unique_ptr<ArticleTextCommands> m_articleText;
-    std::unique_ptr<SpellCommands> m_spell;
+    ArticleTextCommands *m_articleText = nullptr;
+    SpellCommands *m_spell = nullptr;
 
-    // The groups as the window makes them, with the stored choices read.
-    SpellCommands &spell()
-    {
-        if (!m_spell) {
-            EditorHost &h = host();
-            m_markup = std::make_unique<MarkupCommands>(h.editor);
-            m_articleText = std::make_unique<ArticleTextCommands>(h.editor, h.document, *m_markup, *h.statusLabel,
-                                                                  *h.jumpQuery);
-            m_spell = std::make_unique<SpellCommands>(h.editor, h.preferences, *m_articleText);
-            h.preferences.load(true);
-        }
-        return *m_spell;
-    }
+    SpellCommands &spell() { return *m_spell; }
 
     // The editor's context menu as a right click at the word starting at `at` shows it.
     std::unique_ptr<QMenu> menuAt(int at)
@@ -73,12 +60,15 @@ private slots:
         QFile::remove(PersonalWords::path());
     }
 
-    void cleanup()
+    // The groups as the window makes them, with the stored choices read.
+    void init()
     {
-        m_spell.reset();
-        m_articleText.reset();
-        m_markup.reset();
-        WindowTestCase::cleanup();
+        WindowTestCase::init();
+        EditorHost &h = host();
+        auto &markup = make<MarkupCommands>(h.editor);
+        m_articleText = &make<ArticleTextCommands>(h.editor, h.document, markup, *h.statusLabel, *h.jumpQuery);
+        m_spell = &make<SpellCommands>(h.editor, h.preferences, *m_articleText);
+        h.preferences.load(true);
     }
 
     void suggestionReplacesTheWordAsOneStep()

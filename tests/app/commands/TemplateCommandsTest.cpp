@@ -17,7 +17,7 @@ struct Editor
 {
     MainWindow form;
     MainWindowFixture::ArticleText editor{form};
-    QDialog &verbs = *MainWindowFixture::topLevel<QDialog>(QStringLiteral("TVerbsForm"));
+    QDialog &verbs = *MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TVerbsForm"));
 
     void press(const char *action) { MainWindowFixture::press(form, action); }
     void type(const QString &text) { editor.apply({editor.text() + text, 0, 0}); }

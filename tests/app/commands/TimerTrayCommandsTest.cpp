@@ -31,14 +31,9 @@ class TimerTrayCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<TrayHost> m_groups;
+    TrayHost *m_groups = nullptr;
 
-    TrayHost &groups()
-    {
-        if (!m_groups)
-            m_groups = std::make_unique<TrayHost>(host());
-        return *m_groups;
-    }
+    TrayHost &groups() { return *m_groups; }
 
     TimerTrayCommands &tray() { return groups().tray; }
 
@@ -65,12 +60,7 @@ private slots:
         m_file = m_dir.filePath(QStringLiteral("ערך.txt"));
         QString error;
         QVERIFY(DocumentFormat::writeFile(m_file, QStringLiteral("ישן"), &error));
-    }
-
-    void cleanup()
-    {
-        m_groups.reset();
-        WindowTestCase::cleanup();
+        m_groups = &make<TrayHost>(host());
     }
 
     void autoSaveWritesAtItsInterval()
@@ -105,7 +95,6 @@ private slots:
         QFETCH(int, interval);
         if (!stored.isNull())
             Settings::write(QStringLiteral("Preferences"), QStringLiteral("AutoSave"), stored);
-        groups();
         host().preferences.load(true);
         QCOMPARE(tray().autoSaveTicks().isActive(), interval > 0);
         if (interval > 0)

@@ -29,7 +29,7 @@ private slots:
         const QString text = QStringLiteral("x\r\n* רוסית: {{ת|רוסית|дом}}\r\ny");
         editor.set({text, 3, 25});
         MainWindowFixture::action(form, item)->trigger();
-        QDialog &dialog = *MainWindowFixture::topLevel<QDialog>(QStringLiteral("TTransAdd"));
+        QDialog &dialog = *MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TTransAdd"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(MainWindowFixture::child<QTreeView>(dialog, QStringLiteral("AllTrans"))->model()->rowCount(), 1);
 

@@ -56,7 +56,7 @@ class WikiCommandsTest : public WindowTestCase
     TestWiki m_wiki;
     QString m_noWiki;
     std::unique_ptr<CannedWiki> m_canned;
-    std::unique_ptr<WikiHost> m_groups;
+    WikiHost *m_groups = nullptr;
     QStringList m_answers;
 
     WikiCommands &wiki() { return m_groups->wiki; }
@@ -113,7 +113,7 @@ private slots:
         if (!m_noWiki.isEmpty() && !QByteArray(QTest::currentTestFunction()).startsWith("canned"))
             QSKIP(qPrintable(m_noWiki));
         WindowTestCase::init();
-        m_groups = std::make_unique<WikiHost>(host());
+        m_groups = &make<WikiHost>(host());
         host().preferences.setWikiApi(m_wiki.api().toString());
         host().preferences.setWikiUser(TestWiki::Editor);
         WikiPasswordStore::write(TestWiki::Editor, TestWiki::EditorPassword, &host().window, [](const QString &) {});
@@ -126,9 +126,8 @@ private slots:
 
     void cleanup()
     {
-        m_groups.reset();
-        m_canned.reset();
         WindowTestCase::cleanup();
+        m_canned.reset();
     }
 
     // The jump box's abbreviation is written out; the page comes in as CR LF text, and

@@ -372,7 +372,7 @@ private slots:
         QAction *prefs = MainWindowFixture::action(form, QStringLiteral("Prefs"));
         QCOMPARE(prefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
         prefs->trigger();
-        auto *options = MainWindowFixture::topLevel<QDialog>(QStringLiteral("TOptions"));
+        auto *options = MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TOptions"));
         QVERIFY(options->isVisible());
         options->findChild<QCheckBox *>(QStringLiteral("WrapLines"))->click();
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
