@@ -42,7 +42,8 @@ struct EditorHost
 // What every window test sets up: right to left with the program's pictures, each
 // question answered by the test and remembered, and before each test a new settings
 // file with the defaults (or none, as on a first start), in a folder of the test's
-// own. A test that wants more in init() or cleanup() calls these first.
+// own. A test that wants more in init() calls it first; what it keeps itself on the
+// host goes in its cleanup() before this one's.
 class WindowTestCase : public QObject
 {
     Q_OBJECT
