@@ -1,6 +1,8 @@
 // The example-sentences dialog on an entry in the middle of a long page (200 KB) and
 // of a dump (5 MB): reading the entry into the tables and writing them back, as text
 // operations and as the main window's commands with the dialog shown.
+#include "WindowParts.h"
+#include "app/EditorAdapter.h"
 #include "app/MainWindow.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "dialogs/sentences/logic/EntrySentences.h"
@@ -110,13 +112,15 @@ void BM_SentencesInTheWindow(benchmark::State &state)
     start.text = Cleanup::fixSpaces(regex, start).text;
     start.selStart = int(start.text.indexOf(QStringLiteral("\r\n#"), start.text.size() / 2)) + 2;
     MainWindow &w = window();
-    w.editor().setText(start.text);
-    w.editor().finishLoading();
+    EditorAdapter editor(WindowParts::editor(w));
+    editor.setText(start.text);
+    editor.finishLoading();
     auto *example = w.findChild<QAction *>(QStringLiteral("Example"));
-    auto *update = w.sentencesDialog().findChild<QPushButton *>(QStringLiteral("Update"));
+    auto *update = w.findChild<QDialog *>(QStringLiteral("TSentencesForm"))
+                       ->findChild<QPushButton *>(QStringLiteral("Update"));
     for (auto _ : state) {
         state.PauseTiming();
-        w.editor().apply(start);
+        editor.apply(start);
         state.ResumeTiming();
         example->trigger();
         update->click();

@@ -2,8 +2,11 @@
 // (5 MB), a whole keystroke there and on 20 MB with the recovery copy kept, and the
 // root link made when "@" closes a root on a long page (200 KB) and on the dump.
 #include "BenchInput.h"
+#include "WindowParts.h"
 #include "app/MainWindow.h"
 #include "app/commands/ArticleTextCommands.h"
+#include "app/commands/DocumentCommands.h"
+#include "app/commands/MarkupCommands.h"
 #include "app/commands/RecoveryCommands.h"
 #include "gui/HebrewMessageBox.h"
 #include "platform/Settings.h"
@@ -12,6 +15,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -60,13 +66,19 @@ MainWindow &window()
     return *form;
 }
 
+// The window's editor, written and read as the commands do.
+EditorAdapter &articleText()
+{
+    static auto *adapter = new EditorAdapter(WindowParts::editor(window()));
+    return *adapter;
+}
+
 // The editor holds the text with the caret in its middle, at the start of a line.
 void load(const QString &content)
 {
-    MainWindow &form = window();
-    form.editor().setText(content);
+    articleText().setText(content);
     const int middle = int(content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2);
-    form.editor().apply(EditorState{content, middle, 0});
+    articleText().apply(EditorState{content, middle, 0});
 }
 
 // The handler alone, as it runs after every keystroke (no root link: the last key
@@ -74,7 +86,12 @@ void load(const QString &content)
 void BM_ChangeHandler(benchmark::State &state)
 {
     load(text(state.range(0)));
-    ArticleTextCommands &commands = window().articleTextCommands();
+    // The handler as the window makes it, on the window's editor.
+    DocumentModel document;
+    MarkupCommands markup(articleText());
+    QLabel status;
+    QLineEdit jumpQuery;
+    ArticleTextCommands commands(articleText(), document, markup, status, jumpQuery);
     for (auto _ : state)
         commands.textChanged();
 }
@@ -85,7 +102,7 @@ BENCHMARK(BM_ChangeHandler)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchma
 void BM_TwoKeystrokes(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = window().editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         BenchInput::key(editor, 0x05D0, QStringLiteral("א"));
         BenchInput::key(editor, Qt::Key_Backspace, QString());
@@ -109,9 +126,11 @@ qint64 threadCpuNs()
 void BM_RecoveryCheck(benchmark::State &state)
 {
     load(text(state.range(0)));
-    MainWindow &form = window();
     QTemporaryDir folder;
-    RecoveryCommands recovery(form.editor(), form.document(), form.documentCommands(), folder.path());
+    DocumentModel document;
+    QMenu recent;
+    DocumentCommands documents(articleText(), document, recent, window());
+    RecoveryCommands recovery(articleText(), document, documents, folder.path());
     bool done = false;
     bool kept = false;
     QObject::connect(&recovery, &RecoveryCommands::checked, &recovery, [&](bool k) {
@@ -147,15 +166,15 @@ void BM_RootLinkTyped(benchmark::State &state)
     QString content = text(state.range(0));
     const qsizetype middle = content.indexOf(QStringLiteral("\r\n"), content.size() / 2) + 2;
     content.insert(middle, QStringLiteral("@כתב"));
-    QPlainTextEdit *editor = window().editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         state.PauseTiming();
-        window().editor().setText(content);
-        window().editor().apply(EditorState{content, int(middle + 4), 0});
+        articleText().setText(content);
+        articleText().apply(EditorState{content, int(middle + 4), 0});
         state.ResumeTiming();
         BenchInput::key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
     }
-    if (!window().editor().text().contains(QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]")))
+    if (!articleText().text().contains(QStringLiteral("[[:קטגוריה:כתב (שורש)|כ־ת־ב]]")))
         state.SkipWithError("the root was not linked");
 }
 BENCHMARK(BM_RootLinkTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark::kMillisecond);
@@ -164,7 +183,7 @@ BENCHMARK(BM_RootLinkTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchma
 void BM_LoneAtTyped(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = window().editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         BenchInput::key(editor, Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
         BenchInput::key(editor, Qt::Key_Backspace, QString());
@@ -177,7 +196,7 @@ BENCHMARK(BM_LoneAtTyped)->Arg(200 * 1024)->Arg(5 * 1024 * 1024)->Unit(benchmark
 void BM_MaqafKey(benchmark::State &state)
 {
     load(text(state.range(0)));
-    QPlainTextEdit *editor = window().editor().widget();
+    QPlainTextEdit *editor = articleText().widget();
     for (auto _ : state) {
         BenchInput::key(editor, Qt::Key_Minus, QStringLiteral("-"), Qt::ControlModifier);
         BenchInput::key(editor, Qt::Key_Backspace, QString());

@@ -3,9 +3,9 @@
 // keystroke on a 5 MB page with its repaint, and the spell check of a 5 MB dump as
 // dalvana-cli runs it.
 #include "BenchInput.h"
+#include "WindowParts.h"
+#include "app/EditorAdapter.h"
 #include "app/MainWindow.h"
-#include "app/commands/DocumentCommands.h"
-#include "app/commands/SpellCommands.h"
 #include "gui/HebrewMessageBox.h"
 #include "hunspell/HunspellDictionary.h"
 #include "platform/Settings.h"
@@ -35,10 +35,7 @@ MainWindow &window()
 
 void setAids(bool on)
 {
-    window().preferences().setHighlighting(on);
-    window().preferences().setSpellCheck(on);
-    if (on)
-        window().spellCommands().waitForDictionary();
+    WindowParts::setWritingAids(window(), on);
 }
 
 // The document file read, put into the editor, taken in whole and its first
@@ -51,10 +48,12 @@ void BM_OpenInEditor(benchmark::State &state)
     QString error;
     // 20 MB on disk: two bytes a unit.
     DocumentFormat::writeFile(path, BenchInput::entries(10'000'000), &error);
-    QPlainTextEdit *editor = window().editor().widget();
+    WindowParts::setFirstRecent(path);
+    window().start({});
+    QPlainTextEdit *editor = WindowParts::editor(window());
     for (auto _ : state) {
-        window().documentCommands().openFile(path);
-        window().editor().finishLoading();
+        WindowParts::openFirstRecent(window());
+        WindowParts::takeInTheRest(window());
         editor->viewport()->repaint();
     }
 }
@@ -66,10 +65,11 @@ void BM_Keystroke(benchmark::State &state)
 {
     setAids(state.range(0));
     const QString content = BenchInput::entries(5 * 1024 * 1024 / 2);
-    window().editor().setText(content);
+    EditorAdapter text(WindowParts::editor(window()));
+    text.setText(content);
     const int middle = int(content.indexOf(QStringLiteral("\r\n# "), content.size() / 2) + 4);
-    window().editor().apply(EditorState{content, middle, 0});
-    QPlainTextEdit *editor = window().editor().widget();
+    text.apply(EditorState{content, middle, 0});
+    QPlainTextEdit *editor = text.widget();
     editor->ensureCursorVisible();
     editor->viewport()->repaint();
     for (auto _ : state) {

@@ -76,29 +76,6 @@ public:
     // Places the window in the middle of its screen.
     void centreOnScreen();
 
-    // The window tests drive the window as a whole; these let them set up and read
-    // what the menus and keys work on.
-    EditorAdapter &editor() { return m_editor; }
-    DocumentModel &document() { return m_document; }
-    PreferencesModel &preferences() { return m_preferences; }
-    AboutMode &aboutMode() { return m_aboutMode; }
-
-    DocumentCommands &documentCommands() { return *m_documents; }
-    HelpCommands &helpCommands() { return *m_help; }
-    MarkupCommands &markupCommands() { return *m_markup; }
-    TimerTrayCommands &timerTrayCommands() { return *m_timerTray; }
-    ArticleTextCommands &articleTextCommands() { return *m_articleText; }
-    SpellCommands &spellCommands() { return *m_spell; }
-    WikiCommands &wikiCommands() { return *m_wiki; }
-
-    PreferencesDialog &preferencesDialog() { return *m_preferencesDialog; }
-    VerbsDialog &verbsDialog() { return *m_verbsDialog; }
-    SentencesDialog &sentencesDialog() { return *m_sentencesDialog; }
-    AboutDialog &aboutDialog() { return *m_aboutDialog; }
-    TranslationsDialog &translationsDialog() { return *m_translationsDialog; }
-    SemiticDialog &semiticDialog() { return *m_semiticDialog; }
-    GreekDialog &greekDialog() { return *m_greekDialog; }
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 

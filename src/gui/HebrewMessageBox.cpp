@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -104,9 +103,6 @@ std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int ki
             box->addButton(b.button)->setText(QString::fromUtf16(b.caption));
         }
     }
-    // The text starts at the right, as the buttons' order does.
-    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
-        label->setAlignment(Qt::AlignLeading | Qt::AlignVCenter);
     if (buttons.testFlag(QMessageBox::Ok))
         box->setDefaultButton(QMessageBox::Ok);
     else if (buttons.testFlag(QMessageBox::Yes))

@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TimerTrayCommands.h"
+#include "support/WindowTestCase.h"
 
 #include <QAction>
 #include <QHash>
@@ -9,17 +10,21 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
-class MainWindowTest : public QObject
+// The window on a first start: no settings file until it makes one.
+class MainWindowTest : public WindowTestCase
 {
     Q_OBJECT
 
+public:
+    MainWindowTest()
+        : WindowTestCase(SettingsFile::None)
+    {
+    }
+
 private slots:
-    void initTestCase();
-    void init();
     void menuItems_data();
     void menuItems();
     void shortcutsAreDistinct();
@@ -27,26 +32,12 @@ private slots:
     void menuOrderAndSeparators_data();
     void menuOrderAndSeparators();
     void toolbarOrder();
-    void vowelToolbarKeepsMarkupInPlace();
     void layout();
     void startupReadsNikkud_data();
     void startupReadsNikkud();
     void exitEndsTheProgram_data();
     void exitEndsTheProgram();
-
-private:
-    QTemporaryDir m_dir;
 };
-
-void MainWindowTest::initTestCase()
-{
-    MainWindowFixture::startTestCase();
-}
-
-void MainWindowTest::init()
-{
-    MainWindowFixture::removeSettings(m_dir);
-}
 
 void MainWindowTest::menuItems_data()
 {
@@ -220,25 +211,6 @@ void MainWindowTest::toolbarOrder()
     QCOMPARE(MainWindowFixture::jumpQuery(form)->width(), 123);
 }
 
-// With or without the point buttons, the markup buttons stay where they are.
-void MainWindowTest::vowelToolbarKeepsMarkupInPlace()
-{
-    MainWindow form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QWidget *quote = MainWindowFixture::toolBar(form)->widgetForAction(
-        MainWindowFixture::action(form, QStringLiteral("Quote")));
-    form.preferences().setPoints(false);
-    QCoreApplication::processEvents();
-    QVERIFY(!MainWindowFixture::action(form, QStringLiteral("Dagesh"))->isVisible());
-    const int hiddenX = quote->mapTo(&form, QPoint(0, 0)).x();
-    form.preferences().setPoints(true);
-    QCoreApplication::processEvents();
-    QVERIFY(MainWindowFixture::action(form, QStringLiteral("Holam"))->isVisible());
-    QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), hiddenX);
-    QVERIFY(hiddenX + quote->width() <= 769);
-}
-
 void MainWindowTest::layout()
 {
     MainWindow form;
@@ -249,16 +221,14 @@ void MainWindowTest::layout()
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QCOMPARE(form.windowTitle(), QStringLiteral("דלבנה"));
     QCOMPARE(form.layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(form.editor().widget()->geometry(), QRect(16, 0, 737, 441));
+    QCOMPARE(MainWindowFixture::child<QPlainTextEdit>(form, QStringLiteral("ArticleText"))->geometry(),
+             QRect(16, 0, 737, 441));
     QCOMPARE(MainWindowFixture::label(form, "StatusBar")->text(), QStringLiteral("[ 0 תווים ]"));
     QVERIFY(!MainWindowFixture::label(form, "GoBack")->isVisible());
     QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
     QVERIFY(MainWindowFixture::label(form, "BlueLed")->isVisible());
     QVERIFY(!MainWindowFixture::label(form, "Love")->isVisible());
     QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
-    QCOMPARE(form.document().saveLamp().interval(), 500);
-    QVERIFY(!form.document().saveLamp().isActive());
-    QVERIFY(!form.timerTrayCommands().autoSaveTicks().isActive());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
 }
 
@@ -318,12 +288,13 @@ void MainWindowTest::exitEndsTheProgram()
     QFETCH(int, answer);
     QFETCH(bool, leaves);
     TimerTrayCommands::setTrayAvailableForTesting(notificationArea);
+    Settings::ensureFile();
+    Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), QLatin1String(tray ? "Yes" : "No"));
     MainWindow form;
     form.start({});
-    form.preferences().setTray(tray);
     form.show();
     if (modified)
-        form.editor().setText(QStringLiteral("טיוטה"));
+        MainWindowFixture::ArticleText(form).setText(QStringLiteral("טיוטה"));
     HebrewMessageBox::setTestMode(true); // no answer left over from another row
     HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
     QAction *exit = MainWindowFixture::action(form, item);

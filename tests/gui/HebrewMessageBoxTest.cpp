@@ -1,7 +1,9 @@
 #include "gui/HebrewMessageBox.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 class HebrewMessageBoxTest : public QObject
@@ -94,6 +96,10 @@ void HebrewMessageBoxTest::looksRightToLeft()
     QWidget *label = box->findChild<QWidget *>(QStringLiteral("qt_msgbox_label"));
     QVERIFY(icon && label);
     QVERIFY(icon->geometry().left() > label->geometry().left());
+    // The text starts at the right, as the buttons' order does.
+    const Qt::Alignment aligned = QStyle::visualAlignment(label->layoutDirection(),
+                                                          qobject_cast<QLabel *>(label)->alignment());
+    QCOMPARE(aligned & (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter), Qt::AlignRight);
 }
 
 QTEST_MAIN(HebrewMessageBoxTest)

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTimer>
 #include <QToolBar>
@@ -31,23 +32,9 @@ inline void startTestCase()
     HebrewMessageBox::setTestMode(true);
 }
 
-// A dialog on its own, laid out right to left as the program lays it out.
-inline void startDialogTestCase()
-{
-    HebrewUi::install(*qApp);
-    HebrewMessageBox::setTestMode(true);
-}
-
 inline void useSettingsIn(const QTemporaryDir &dir)
 {
     Settings::setIniPathForTesting(dir.filePath(QStringLiteral("Dalvana.ini")));
-}
-
-// One settings file in `dir` for the whole test case, kept from test to test.
-inline void startTestCase(const QTemporaryDir &dir)
-{
-    startTestCase();
-    useSettingsIn(dir);
 }
 
 // No settings file at all, as on a first start.
@@ -88,6 +75,39 @@ inline QAction *action(QWidget &window, const QString &name)
         return found;
     return child<QMenu>(window, name)->menuAction();
 }
+
+// A window of its own that `owner` opened (a dialog) by its name; another window of
+// the test may hold one of the same name.
+template <typename T> T *topLevel(const QWidget &owner, const QString &name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->objectName() == name && window->parentWidget() && window->parentWidget()->window() == &owner) {
+            if (auto *found = qobject_cast<T *>(window))
+                return found;
+        }
+    }
+    Q_ASSERT_X(false, "topLevel", qPrintable(name));
+    return nullptr;
+}
+
+// The window's editor by its name, read and written as the commands read and write it.
+// A text long enough to come in from the event loop would come in past the window's
+// own reader: tests that need one build the groups on an editor host.
+class ArticleText : public EditorAdapter
+{
+public:
+    explicit ArticleText(QWidget &window)
+        : EditorAdapter(child<QPlainTextEdit>(window, QStringLiteral("ArticleText")))
+    {
+    }
+
+    void set(const EditorState &state)
+    {
+        setText(state.text);
+        apply(state);
+    }
+};
 
 inline QLabel *label(QWidget &window, const char *name)
 {

@@ -35,13 +35,18 @@ void WindowTestCase::initTestCase()
 
 void WindowTestCase::init()
 {
-    MainWindowFixture::freshSettings(m_dir);
+    if (m_settings == SettingsFile::None)
+        MainWindowFixture::removeSettings(m_dir);
+    else
+        MainWindowFixture::freshSettings(m_dir);
     // No answer or question left over from the test before.
     HebrewMessageBox::setTestMode(true);
 }
 
 void WindowTestCase::cleanup()
 {
+    while (!m_made.empty())
+        m_made.pop_back();
     m_host.reset();
 }
 

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -40,11 +41,19 @@ struct EditorHost
 
 // What every window test sets up: right to left with the program's pictures, each
 // question answered by the test and remembered, and before each test a new settings
-// file with the defaults, in a folder of the test's own. A test that wants more in
-// init() or cleanup() calls these first.
+// file with the defaults (or none, as on a first start), in a folder of the test's
+// own. A test that wants more in init() calls it first; what it keeps itself on the
+// host goes in its cleanup() before this one's.
 class WindowTestCase : public QObject
 {
     Q_OBJECT
+
+public:
+    enum class SettingsFile { Defaults, None };
+    explicit WindowTestCase(SettingsFile settings = SettingsFile::Defaults)
+        : m_settings(settings)
+    {
+    }
 
 protected slots:
     void initTestCase();
@@ -55,8 +64,19 @@ protected:
     // The editor host of the running test, made on first use.
     EditorHost &host();
 
+    // Made for the running test, and gone at its end, the last made first, before the
+    // host the groups and dialogs were made on.
+    template <typename T, typename... Args> T &make(Args &&...args)
+    {
+        auto made = std::make_shared<T>(std::forward<Args>(args)...);
+        m_made.push_back(made);
+        return *made;
+    }
+
     QTemporaryDir m_dir;
 
 private:
+    SettingsFile m_settings;
     std::unique_ptr<EditorHost> m_host;
+    std::vector<std::shared_ptr<void>> m_made;
 };

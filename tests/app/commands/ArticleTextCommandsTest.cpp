@@ -1,8 +1,8 @@
-#include "support/MainWindowFixture.h"
 #include "app/commands/ArticleTextCommands.h"
-#include "app/commands/DocumentCommands.h"
+#include "app/commands/MarkupCommands.h"
 #include "support/EditorNotation.h"
 #include "support/TestFiles.h"
+#include "support/WindowTestCase.h"
 
 #include <QAction>
 #include <QLabel>
@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 using EditorNotation::parse;
@@ -38,18 +37,26 @@ void type(QWidget *w, const QString &text)
     }
 }
 
+// The editor's own keys and menu, made on an editor host as the window makes them.
 struct Window
 {
-    MainWindow form;
-    QPlainTextEdit *editor() { return form.editor().widget(); }
-    ArticleTextCommands *commands() { return &form.articleTextCommands(); }
-    void set(const QString &written)
+    explicit Window(EditorHost &h)
+        : host(h)
+        , markup(h.editor)
+        , group(h.editor, h.document, markup, *h.statusLabel, *h.jumpQuery)
     {
-        const EditorState s = parse(written);
-        form.editor().setText(s.text);
-        form.editor().apply(s);
     }
-    QString get() { return write(form.editor().state()); }
+
+    EditorHost &host;
+    MarkupCommands markup;
+    ArticleTextCommands group;
+
+    QPlainTextEdit *editor() { return host.widget; }
+    ArticleTextCommands *commands() { return &group; }
+    void set(const QString &written) { host.set(parse(written)); }
+    QString get() { return write(host.editor.state()); }
+    QString text() { return host.editor.text(); }
+    QString status() { return host.statusLabel->text(); }
 };
 
 using Kind = ArticleTextCommands::KeyKind;
@@ -58,14 +65,14 @@ using Kind = ArticleTextCommands::KeyKind;
 
 Q_DECLARE_METATYPE(Kind)
 
-class ArticleTextCommandsTest : public QObject
+class ArticleTextCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
-        MainWindowFixture::startTestCase(m_dir);
+        WindowTestCase::initTestCase();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
@@ -106,7 +113,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, modifiers);
         QFETCH(QString, after);
-        Window w;
+        Window w(host());
         w.set(before);
         press(w.editor(), key, text, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(w.get(), after);
@@ -130,7 +137,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(Kind, kind);
-        Window w;
+        Window w(host());
         QCOMPARE(w.commands()->lastKeyKind(), Kind::None);
         press(w.editor(), Qt::Key_At, QStringLiteral("@"), Qt::ShiftModifier);
         if (kind == Kind::At)
@@ -150,7 +157,7 @@ private slots:
     void undoIsOneStep()
     {
         QFETCH(bool, fromMenu);
-        Window w;
+        Window w(host());
         const auto undo = [&w, fromMenu] {
             if (!fromMenu) {
                 press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
@@ -163,27 +170,27 @@ private slots:
         };
         w.set(QStringLiteral("abc‸"));
         type(w.editor(), QStringLiteral("d"));
-        w.form.editor().apply(parse(QStringLiteral("abcd⟦⟧")));
-        MainWindowFixture::action(w.form, QStringLiteral("Br"))->trigger();
-        QCOMPARE(w.form.editor().text(), QStringLiteral("abcd<br/>"));
+        w.host.editor.apply(parse(QStringLiteral("abcd⟦⟧")));
+        w.markup.lineBreak();
+        QCOMPARE(w.text(), QStringLiteral("abcd<br/>"));
         undo();
-        QCOMPARE(w.form.editor().text(), QStringLiteral("abcd"));
+        QCOMPARE(w.text(), QStringLiteral("abcd"));
         // A second undo neither goes back further nor redoes.
         undo();
-        QCOMPARE(w.form.editor().text(), QStringLiteral("abcd"));
+        QCOMPARE(w.text(), QStringLiteral("abcd"));
         QVERIFY(!w.editor()->document()->isUndoAvailable());
         QVERIFY(!w.editor()->document()->isRedoAvailable());
     }
 
     void undoAfterTypingBehindACommand()
     {
-        Window w;
+        Window w(host());
         w.set(QStringLiteral("⟦one⟧"));
         press(w.editor(), Qt::Key_B, QString(), Qt::ControlModifier);
         type(w.editor(), QStringLiteral(" two"));
-        QCOMPARE(w.form.editor().text(), QStringLiteral("'''one''' two"));
+        QCOMPARE(w.text(), QStringLiteral("'''one''' two"));
         press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
-        QCOMPARE(w.form.editor().text(), QStringLiteral("'''one'''"));
+        QCOMPARE(w.text(), QStringLiteral("'''one'''"));
     }
 
     void typedRoots_data()
@@ -222,39 +229,38 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, typed);
         QFETCH(QString, after);
-        Window w;
+        Window w(host());
         w.set(before);
         type(w.editor(), typed);
         QCOMPARE(w.get(), after);
-        QCOMPARE(MainWindowFixture::label(w.form, "StatusBar")->text(),
-                 QStringLiteral("[ %1 תווים ]").arg(w.form.editor().text().size()));
+        QCOMPARE(w.status(), QStringLiteral("[ %1 תווים ]").arg(w.text().size()));
     }
 
     void rootLinkIsUndoneAlone()
     {
-        Window w;
+        Window w(host());
         type(w.editor(), QStringLiteral("@כתב@"));
         press(w.editor(), Qt::Key_Z, QString(), Qt::ControlModifier);
-        QCOMPARE(w.form.editor().text(), QStringLiteral("@כתב@"));
+        QCOMPARE(w.text(), QStringLiteral("@כתב@"));
     }
 
     void rootLinkKeepsTheView()
     {
-        Window w;
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.form));
+        Window w(host());
+        w.host.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.host.window));
         QString text;
         for (int i = 0; i < 400; ++i)
             text += QStringLiteral("שורה %1\r\n").arg(i);
-        w.form.editor().setText(text);
+        w.host.editor.setText(text);
         const int at = int(text.indexOf(QStringLiteral("שורה 200")));
-        w.form.editor().apply(EditorState{text, at, 0});
+        w.host.editor.apply(EditorState{text, at, 0});
         QScrollBar *bar = w.editor()->verticalScrollBar();
         const int top = bar->value();
         QVERIFY(top > 0);
         type(w.editor(), QStringLiteral("@כתב@"));
         QCOMPARE(bar->value(), top);
-        QCOMPARE(w.form.editor().state().selStart, at + 29);
+        QCOMPARE(w.host.editor.state().selStart, at + 29);
     }
 
     void statusLine_data()
@@ -275,10 +281,10 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, caption);
-        Window w;
-        w.form.editor().setText(QStringLiteral("something else"));
-        w.form.editor().setText(text);
-        QCOMPARE(MainWindowFixture::label(w.form, "StatusBar")->text(), caption);
+        Window w(host());
+        w.host.editor.setText(QStringLiteral("something else"));
+        w.host.editor.setText(text);
+        QCOMPARE(w.status(), caption);
     }
 
     void quickSaveFollowsTheFile()
@@ -286,34 +292,30 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("entry.txt"));
         QVERIFY(TestFiles::writeBytes(path, "abc"));
-        Window w;
-        QAction *quickSave = MainWindowFixture::action(w.form, QStringLiteral("QuickSave"));
+        Window w(host());
+        DocumentModel &document = w.host.document;
         type(w.editor(), QStringLiteral("x"));
-        QVERIFY2(!quickSave->isEnabled(), "no file: quick save stays off");
-        QVERIFY(w.form.documentCommands().openFile(path));
-        quickSave->setEnabled(false);
+        QVERIFY2(!document.quickSavePending(), "no file: quick save stays off");
+        document.setFileName(path);
         type(w.editor(), QStringLiteral("y"));
-        QVERIFY(quickSave->isEnabled());
+        QVERIFY(document.quickSavePending());
         // A file that has gone does not turn it on.
-        quickSave->setEnabled(false);
+        document.setQuickSavePending(false);
         QVERIFY(QFile::remove(path));
         type(w.editor(), QStringLiteral("z"));
-        QVERIFY(!quickSave->isEnabled());
+        QVERIFY(!document.quickSavePending());
     }
 
     void changeTakesFocusFromTheJumpBox()
     {
-        Window w;
-        w.form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w.form));
-        MainWindowFixture::jumpQuery(w.form)->setFocus();
-        QVERIFY(MainWindowFixture::jumpQuery(w.form)->hasFocus());
-        w.form.editor().apply(EditorState{QStringLiteral("א"), 1, 0});
+        Window w(host());
+        w.host.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.host.window));
+        w.host.jumpQuery->setFocus();
+        QVERIFY(w.host.jumpQuery->hasFocus());
+        w.host.editor.apply(EditorState{QStringLiteral("א"), 1, 0});
         QVERIFY(w.editor()->hasFocus());
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(ArticleTextCommandsTest)

@@ -6,6 +6,7 @@
 #include "dialogs/merge/MergeDialog.h"
 #include "dialogs/merge/MergeModel.h"
 #include "dialogs/wikisave/WikiSaveDialog.h"
+#include "support/WindowTestCase.h"
 
 #include <QAbstractItemDelegate>
 #include <QLabel>
@@ -17,21 +18,20 @@
 
 Q_DECLARE_METATYPE(WikiPage)
 
-// The command group on an editor and a document of its own; the windows found by the
+// The command group on an editor host; the windows found by the
 // names a reader sees.
-class ChangesCommandsTest : public QObject
+class ChangesCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<QWidget> m_window;
-    QPlainTextEdit *m_edit = nullptr;
-    std::unique_ptr<EditorAdapter> m_editor;
-    std::unique_ptr<DocumentModel> m_document;
-    std::unique_ptr<ChangesCommands> m_commands;
+    ChangesCommands *m_commands = nullptr;
 
+    EditorAdapter &editor() { return host().editor; }
+    DocumentModel &document() { return host().document; }
     template <typename T> T *find(const char *name = nullptr)
     {
-        return name ? m_window->findChild<T *>(QLatin1String(name)) : m_window->findChild<T *>();
+        QWidget &window = host().window;
+        return name ? window.findChild<T *>(QLatin1String(name)) : window.findChild<T *>();
     }
     void click(const char *name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
 
@@ -39,22 +39,10 @@ class ChangesCommandsTest : public QObject
     const WikiPage current{QStringLiteral("דף"), 7, QStringLiteral("2024-01-02T00:00:00Z")};
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
     void init()
     {
-        m_window = std::make_unique<QWidget>();
-        m_edit = new QPlainTextEdit(m_window.get());
-        m_editor = std::make_unique<EditorAdapter>(m_edit);
-        m_document = std::make_unique<DocumentModel>();
-        m_commands = std::make_unique<ChangesCommands>(*m_editor, *m_document, *m_window);
-        HebrewMessageBox::clearAsked();
-    }
-
-    void cleanup()
-    {
-        m_commands.reset();
-        m_window.reset();
+        WindowTestCase::init();
+        m_commands = &make<ChangesCommands>(editor(), document(), host().window);
     }
 
     // What the text is compared with, and what the window says it is.
@@ -97,10 +85,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, changes);
         QFETCH(QString, against);
-        m_document->setWikiPage(page, revisionText);
-        m_document->setFileName(fileName);
-        m_document->setSavedText(savedText);
-        m_editor->setText(text);
+        document().setWikiPage(page, revisionText);
+        document().setFileName(fileName);
+        document().setSavedText(savedText);
+        editor().setText(text);
         m_commands->showChanges();
         auto *dialog = find<ChangesDialog>();
         QVERIFY(dialog && dialog->isVisible());
@@ -111,9 +99,9 @@ private slots:
     // The ends of the list hold: no step past the first or the last change.
     void stepThroughChanges()
     {
-        m_document->setFileName(QStringLiteral("/tmp/a.txt"));
-        m_document->setSavedText(QStringLiteral("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10"));
-        m_editor->setText(QStringLiteral("x\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\ny"));
+        document().setFileName(QStringLiteral("/tmp/a.txt"));
+        document().setSavedText(QStringLiteral("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10"));
+        editor().setText(QStringLiteral("x\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\ny"));
         m_commands->showChanges();
         auto *dialog = find<ChangesDialog>();
         QCOMPARE(dialog->changeCount(), 2);
@@ -135,8 +123,8 @@ private slots:
     // From the wiki's save box, which waits for its answer, the window must be usable.
     void overAModalBox()
     {
-        WikiSaveDialog box(m_window.get());
-        connect(&box, &WikiSaveDialog::changesRequested, m_commands.get(), &ChangesCommands::showChanges);
+        WikiSaveDialog box(&host().window);
+        connect(&box, &WikiSaveDialog::changesRequested, m_commands, &ChangesCommands::showChanges);
         box.open();
         click("ShowChanges");
         QVERIFY(find<ChangesDialog>() && find<ChangesDialog>()->isVisible());
@@ -167,9 +155,9 @@ private slots:
         QFETCH(QString, mine);
         QFETCH(QString, button);
         QFETCH(QString, merged);
-        m_document->setWikiPage(base, QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
-        m_document->setSavedText(QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
-        m_editor->setText(mine);
+        document().setWikiPage(base, QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
+        document().setSavedText(QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
+        editor().setText(mine);
         m_commands->mergeWith(current, QStringLiteral("a\nB\nc\nd\n"));
         auto *dialog = find<MergeDialog>();
         QVERIFY(dialog && dialog->isVisible());
@@ -178,45 +166,45 @@ private slots:
             click(qPrintable(button));
         click("Accept");
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(m_editor->text(), merged);
-        QCOMPARE(m_document->wikiPage(), current);
-        QCOMPARE(m_document->wikiRevisionText(), QStringLiteral("a\r\nB\r\nc\r\nd\r\n"));
-        QCOMPARE(m_document->savedText(), QStringLiteral("a\r\nB\r\nc\r\nd\r\n"));
+        QCOMPARE(editor().text(), merged);
+        QCOMPARE(document().wikiPage(), current);
+        QCOMPARE(document().wikiRevisionText(), QStringLiteral("a\r\nB\r\nc\r\nd\r\n"));
+        QCOMPARE(document().savedText(), QStringLiteral("a\r\nB\r\nc\r\nd\r\n"));
         // One step back is the user's own text.
-        m_edit->undo();
-        QCOMPARE(m_editor->text(), mine);
+        host().widget->undo();
+        QCOMPARE(editor().text(), mine);
     }
 
     // A result written in the table keeps the editor's line breaks.
     void mergeEdited()
     {
-        m_document->setWikiPage(base, QStringLiteral("a\r\nb\r\nc\r\n"));
-        m_editor->setText(QStringLiteral("a\r\nM\r\nc\r\n"));
+        document().setWikiPage(base, QStringLiteral("a\r\nb\r\nc\r\n"));
+        editor().setText(QStringLiteral("a\r\nM\r\nc\r\n"));
         m_commands->mergeWith(current, QStringLiteral("a\nT\nc\n"));
         auto *table = find<QTableView>("Regions");
         const QModelIndex result = table->model()->index(0, MergeModel::ResultColumn);
         QStyleOptionViewItem option;
-        QWidget *editor = table->itemDelegate()->createEditor(table->viewport(), option, result);
-        auto *lines = qobject_cast<QPlainTextEdit *>(editor);
+        QWidget *cell = table->itemDelegate()->createEditor(table->viewport(), option, result);
+        auto *lines = qobject_cast<QPlainTextEdit *>(cell);
         QVERIFY(lines);
         lines->setPlainText(QStringLiteral("x\ny"));
-        table->itemDelegate()->setModelData(editor, table->model(), result);
-        delete editor;
+        table->itemDelegate()->setModelData(cell, table->model(), result);
+        delete cell;
         click("Accept");
-        QCOMPARE(m_editor->text(), QStringLiteral("a\r\nx\r\ny\r\nc\r\n"));
+        QCOMPARE(editor().text(), QStringLiteral("a\r\nx\r\ny\r\nc\r\n"));
     }
 
     // Nothing typed since the merge began is lost under it.
     void mergeRefusedAfterTyping()
     {
-        m_document->setWikiPage(base, QStringLiteral("a\r\nb\r\nc\r\n"));
-        m_editor->setText(QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
+        document().setWikiPage(base, QStringLiteral("a\r\nb\r\nc\r\n"));
+        editor().setText(QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
         m_commands->mergeWith(current, QStringLiteral("x\nb\nc\n"));
-        m_editor->apply(EditorState{QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"), 0, 0});
+        editor().apply(EditorState{QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"), 0, 0});
         click("Accept");
         QCOMPARE(MainWindowFixture::askedTexts(), QStringList{ChangesCommands::ChangedMeanwhile});
-        QCOMPARE(m_editor->text(), QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
-        QCOMPARE(m_document->wikiPage(), base);
+        QCOMPARE(editor().text(), QStringLiteral("a\r\nb\r\nc\r\nd\r\ne"));
+        QCOMPARE(document().wikiPage(), base);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "dialogs/footnotes/FootnotesDialog.h"
 #include "dialogs/preferences/PreferencesModel.h"
 #include "regex/RegEx.h"
+#include "support/WindowTestCase.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -57,13 +58,11 @@ struct Rig
 
 } // namespace
 
-class CheckCommandsTest : public QObject
+class CheckCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
-
     // The list is made of the runner's own copy of the text, fed with the changes:
     // after each kind of edit it must be the list of the text in the editor.
     void listFollowsTheText_data()
@@ -174,7 +173,6 @@ private slots:
     void panelStaysAsItWasLeft()
     {
         {
-            MainWindowFixture::freshSettings(m_dir);
             Rig rig;
             QVERIFY(!rig.toggle.isChecked());
             QVERIFY(rig.panel.isHidden());
@@ -192,9 +190,6 @@ private slots:
         Rig rig;
         QVERIFY(!rig.preferences.checkPanel());
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(CheckCommandsTest)

@@ -1,26 +1,24 @@
 #include "support/MainWindowFixture.h"
 #include "support/TextFixtures.h"
+#include "support/WindowTestCase.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
-class CleanupCommandsTest : public QObject
+class CleanupCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(); }
+    MainWindowFixture::ArticleText &editor() { return *m_text; }
 
+private slots:
     void init()
     {
-        MainWindowFixture::freshSettings(m_dir);
-        m_form = std::make_unique<MainWindow>();
-        HebrewMessageBox::clearAsked();
+        WindowTestCase::init();
+        m_form = &make<MainWindow>();
+        m_text = &make<MainWindowFixture::ArticleText>(*m_form);
     }
-
-    void cleanup() { m_form.reset(); }
 
     void items_data()
     {
@@ -44,13 +42,12 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, text);
         QFETCH(QString, result);
-        m_form->editor().setText(text);
-        m_form->editor().apply(EditorState{text, 5, 0});
+        editor().set(EditorState{text, 5, 0});
         MainWindowFixture::action(*m_form, item)->trigger();
-        QCOMPARE(m_form->editor().state(), (EditorState{result, 0, 0}));
+        QCOMPARE(editor().state(), (EditorState{result, 0, 0}));
         QVERIFY(HebrewMessageBox::asked().isEmpty());
-        m_form->editor().widget()->undo();
-        QCOMPARE(m_form->editor().text(), text);
+        editor().widget()->undo();
+        QCOMPARE(editor().text(), text);
     }
 
     void nothingToDoLeavesTheEditorAlone_data()
@@ -65,10 +62,9 @@ private slots:
     {
         QFETCH(QString, item);
         const EditorState state{QStringLiteral("אב\r\nגד"), 4, 1};
-        m_form->editor().setText(state.text);
-        m_form->editor().apply(state);
+        editor().set(state);
         MainWindowFixture::action(*m_form, item)->trigger();
-        QCOMPARE(m_form->editor().state(), state);
+        QCOMPARE(editor().state(), state);
         QVERIFY(HebrewMessageBox::asked().isEmpty());
     }
 
@@ -84,15 +80,15 @@ private slots:
     {
         QFETCH(QString, item);
         const QString text = QStringLiteral("==דָּג==\r\n") + TextFixtures::runawayHeadingLine();
-        m_form->editor().setText(text);
+        editor().setText(text);
         MainWindowFixture::action(*m_form, item)->trigger();
-        QCOMPARE(m_form->editor().text(), text);
+        QCOMPARE(editor().text(), text);
         QCOMPARE(MainWindowFixture::askedTexts(), QStringList{EngineGaveUpMessage});
     }
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_form;
+    MainWindow *m_form = nullptr;
+    MainWindowFixture::ArticleText *m_text = nullptr;
 };
 
 QTEST_MAIN(CleanupCommandsTest)

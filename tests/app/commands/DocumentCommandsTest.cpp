@@ -1,11 +1,13 @@
 #include "support/MainWindowFixture.h"
 #include "app/MainWindow.h"
+#include "app/commands/ArticleTextCommands.h"
 #include "app/commands/DocumentCommands.h"
-#include "dialogs/verbs/VerbsDialog.h"
+#include "app/commands/MarkupCommands.h"
 #include "gui/HebrewMessageBox.h"
 #include "platform/Settings.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/LiveAnalysis.h"
 
 #include <QAction>
@@ -43,16 +45,29 @@ QString recent(const char *key)
     return Settings::read(QStringLiteral("RecentItems"), QString::fromLatin1(key));
 }
 
+// The document's group, with the editor's own group that counts its characters.
+struct DocumentHost
+{
+    explicit DocumentHost(EditorHost &h)
+        : documents(h.editor, h.document, h.recentMenu, h.window)
+        , markup(h.editor)
+        , articleText(h.editor, h.document, markup, *h.statusLabel, *h.jumpQuery)
+    {
+    }
+
+    DocumentCommands documents;
+    MarkupCommands markup;
+    ArticleTextCommands articleText;
+};
+
 } // namespace
 
-class DocumentCommandsTest : public QObject
+class DocumentCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { HebrewMessageBox::setTestMode(true); }
     void init();
-    void cleanup();
     void openRewritesFile_data();
     void openRewritesFile();
     void openRefusesBinaryFile();
@@ -76,24 +91,22 @@ private slots:
     void resetToNewDocument();
 
 private:
-    QString file(const QString &name) const { return m_dir->filePath(name); }
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MainWindow> m_form;
+    QString file(const QString &name) const { return m_files->filePath(name); }
+    DocumentCommands &documents() { return m_groups->documents; }
+    EditorAdapter &editor() { return host().editor; }
+    DocumentModel &document() { return host().document; }
+    QAction *recentItem(const char *name) { return host().recentMenu.findChild<QAction *>(QLatin1String(name)); }
+
+    // The files of one test, gone with it.
+    QTemporaryDir *m_files = nullptr;
+    DocumentHost *m_groups = nullptr;
 };
 
 void DocumentCommandsTest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    Settings::setIniPathForTesting(file(QStringLiteral("Dalvana.ini")));
-    Settings::ensureFile();
-    HebrewMessageBox::setTestMode(true);
-    m_form = std::make_unique<MainWindow>();
-}
-
-void DocumentCommandsTest::cleanup()
-{
-    m_form.reset();
-    m_dir.reset();
+    WindowTestCase::init();
+    m_files = &make<QTemporaryDir>();
+    m_groups = &make<DocumentHost>(host());
 }
 
 void DocumentCommandsTest::openRewritesFile_data()
@@ -126,20 +139,19 @@ void DocumentCommandsTest::openRewritesFile()
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly) && f.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    DocumentCommands &doc = m_form->documentCommands();
+    DocumentCommands &doc = documents();
     QVERIFY(doc.openFile(path));
-    QCOMPARE(m_form->editor().text(), text);
+    QCOMPARE(editor().text(), text);
     QCOMPARE(readBytes(path), utf16le(text));
     // A file already as the program writes it is left alone.
     QCOMPARE(QFileInfo(path).lastModified() == old, bytes == utf16le(text));
-    QCOMPARE(m_form->document().fileName(), path);
-    QCOMPARE(m_form->document().savedText(), text);
+    QCOMPARE(document().fileName(), path);
+    QCOMPARE(document().savedText(), text);
     QVERIFY(!doc.isModified());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - \u2066ערך.txt\u2069"));
-    QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
+    QVERIFY(!document().quickSavePending());
     QCOMPARE(recent("R1"), path);
-    QVERIFY(!MainWindowFixture::label(*m_form, "GreenLed")->isHidden());
-    QVERIFY(m_form->document().saveLamp().isActive());
+    QVERIFY(document().saveLampLit());
+    QVERIFY(document().saveLamp().isActive());
     QVERIFY(HebrewMessageBox::asked().isEmpty());
 }
 
@@ -150,18 +162,18 @@ void DocumentCommandsTest::openLongFile()
     const QString text = QStringLiteral("==שָׁלוֹם==\r\n# [[ברכה]] בפגישה.\r\n").repeated(30000);
     const QString path = file(QStringLiteral("ארוך.txt"));
     writeBytes(path, text.toUtf8());
-    DocumentCommands &doc = m_form->documentCommands();
+    DocumentCommands &doc = documents();
     QVERIFY(doc.openFile(path));
-    QVERIFY(m_form->editor().isLoading());
+    QVERIFY(editor().isLoading());
     QCOMPARE(readBytes(path), utf16le(text));
-    QCOMPARE(m_form->document().savedText(), text);
-    QCOMPARE(MainWindowFixture::label(*m_form, "StatusBar")->text(), LiveAnalysis::characterCountText(text.size()));
-    QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
-    QTRY_VERIFY(!m_form->editor().isLoading());
-    QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
+    QCOMPARE(document().savedText(), text);
+    QCOMPARE(host().statusLabel->text(), LiveAnalysis::characterCountText(text.size()));
+    QVERIFY(!document().quickSavePending());
+    QTRY_VERIFY(!editor().isLoading());
+    QVERIFY(!document().quickSavePending());
     QVERIFY(!doc.isModified());
-    QCOMPARE(m_form->editor().text(), text);
-    QCOMPARE(MainWindowFixture::label(*m_form, "StatusBar")->text(), LiveAnalysis::characterCountText(text.size()));
+    QCOMPARE(editor().text(), text);
+    QCOMPARE(host().statusLabel->text(), LiveAnalysis::characterCountText(text.size()));
 }
 
 void DocumentCommandsTest::openRefusesBinaryFile()
@@ -169,11 +181,11 @@ void DocumentCommandsTest::openRefusesBinaryFile()
     const QString path = file(QStringLiteral("picture.png"));
     const QByteArray bytes("\x89PNG\r\n\x1A\n\x00\x00\x00\x0DIHDR\xFF\xFE\x00", 20);
     writeBytes(path, bytes);
-    m_form->editor().setText(QStringLiteral("unsaved work"));
-    QVERIFY(!m_form->documentCommands().openFile(path));
+    editor().setText(QStringLiteral("unsaved work"));
+    QVERIFY(!documents().openFile(path));
     QCOMPARE(readBytes(path), bytes);
-    QCOMPARE(m_form->editor().text(), QStringLiteral("unsaved work"));
-    QVERIFY(m_form->document().fileName().isEmpty());
+    QCOMPARE(editor().text(), QStringLiteral("unsaved work"));
+    QVERIFY(document().fileName().isEmpty());
     QCOMPARE(recent("R1"), QString());
     QCOMPARE(HebrewMessageBox::asked().size(), 1);
     QCOMPARE(HebrewMessageBox::asked().first().kind, -1);
@@ -197,20 +209,19 @@ void DocumentCommandsTest::saveAs()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    QDir(m_dir->path()).mkpath(QStringLiteral("sub.dir"));
-    DocumentCommands &doc = m_form->documentCommands();
-    m_form->editor().setText(QStringLiteral("==א==\r\n"));
-    m_form->document().setQuickSavePending(true);
+    QDir(m_files->path()).mkpath(QStringLiteral("sub.dir"));
+    DocumentCommands &doc = documents();
+    editor().setText(QStringLiteral("==א==\r\n"));
+    document().setQuickSavePending(true);
     doc.setFileChooserForTesting([&](bool save) { return save ? file(chosen) : QString(); });
-    MainWindowFixture::action(*m_form, QStringLiteral("Save"))->trigger();
+    doc.saveAs();
     QCOMPARE(readBytes(file(written)), utf16le(QStringLiteral("==א==\r\n")));
-    QCOMPARE(m_form->document().fileName(), file(written));
-    QCOMPARE(m_form->document().savedText(), QStringLiteral("==א==\r\n"));
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - ") + HebrewUi::leftToRight(QFileInfo(written).fileName()));
+    QCOMPARE(document().fileName(), file(written));
+    QCOMPARE(document().savedText(), QStringLiteral("==א==\r\n"));
     // Save As leaves quick save and the recent list alone.
-    QVERIFY(MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
+    QVERIFY(document().quickSavePending());
     QCOMPARE(recent("R1"), QString());
-    QVERIFY(m_form->document().saveLamp().isActive());
+    QVERIFY(document().saveLamp().isActive());
 }
 
 void DocumentCommandsTest::saveAsAsksAboutTheFileItWrites_data()
@@ -226,10 +237,10 @@ void DocumentCommandsTest::saveAsAsksAboutTheFileItWrites()
     QFETCH(int, answer);
     QFETCH(QByteArray, kept);
     writeBytes(file(QStringLiteral("notes.txt")), "old");
-    m_form->editor().setText(QStringLiteral("new"));
-    m_form->documentCommands().setFileChooserForTesting([&](bool) { return file(QStringLiteral("notes")); });
+    editor().setText(QStringLiteral("new"));
+    documents().setFileChooserForTesting([&](bool) { return file(QStringLiteral("notes")); });
     HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
-    m_form->documentCommands().saveAs();
+    documents().saveAs();
     QCOMPARE(MainWindowFixture::askedTexts(),
              QStringList{DocumentCommands::OverwriteQuestion.arg(HebrewUi::leftToRight(QStringLiteral("notes.txt")))});
     QCOMPARE(readBytes(file(QStringLiteral("notes.txt"))), kept);
@@ -242,73 +253,71 @@ void DocumentCommandsTest::saveThatCannotWriteEverything()
 {
     const QString path = file(QStringLiteral("ערך.txt"));
     writeBytes(path, "old");
-    QVERIFY(m_form->documentCommands().openFile(path));
+    QVERIFY(documents().openFile(path));
     const QByteArray before = readBytes(path);
-    m_form->editor().setText(QString(5000, QChar(u'א')));
+    editor().setText(QString(5000, QChar(u'א')));
     HebrewMessageBox::clearAsked();
     {
         FileSizeLimit limit(1024);
         QVERIFY(limit.isValid());
-        MainWindowFixture::press(*m_form, "QuickSave");
+        documents().quickSave();
     }
     QCOMPARE(readBytes(path), before);
     QCOMPARE(HebrewMessageBox::asked().size(), 1);
-    QVERIFY(m_form->documentCommands().isModified());
-    QVERIFY(m_form->document().quickSavePending());
+    QVERIFY(documents().isModified());
+    QVERIFY(document().quickSavePending());
 }
 
 void DocumentCommandsTest::saveAsToUnwritablePlaceChangesNothing()
 {
-    DocumentCommands &doc = m_form->documentCommands();
+    DocumentCommands &doc = documents();
     const QString first = file(QStringLiteral("first.txt"));
     writeBytes(first, "x");
     QVERIFY(doc.openFile(first));
-    m_form->document().endSaveIndication();
+    document().endSaveIndication();
     HebrewMessageBox::clearAsked();
-    m_form->editor().setText(QStringLiteral("changed"));
+    editor().setText(QStringLiteral("changed"));
     doc.setFileChooserForTesting([&](bool) { return file(QStringLiteral("missing/folder/new.txt")); });
     doc.saveAs();
-    QCOMPARE(m_form->document().fileName(), first);
-    QCOMPARE(m_form->document().savedText(), QStringLiteral("x"));
-    QVERIFY(MainWindowFixture::label(*m_form, "GreenLed")->isHidden());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה - \u2066first.txt\u2069"));
+    QCOMPARE(document().fileName(), first);
+    QCOMPARE(document().savedText(), QStringLiteral("x"));
+    QVERIFY(!document().saveLampLit());
     QCOMPARE(HebrewMessageBox::asked().size(), 1);
     QVERIFY(!QFile::exists(file(QStringLiteral("missing/folder/new.txt"))));
 }
 
 void DocumentCommandsTest::quickSave()
 {
-    DocumentCommands &doc = m_form->documentCommands();
-    QAction *quick = MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"));
+    DocumentCommands &doc = documents();
     // Without a file nothing happens, not even a question.
-    m_form->editor().setText(QStringLiteral("abc"));
-    quick->setEnabled(true);
-    quick->trigger();
-    QVERIFY(quick->isEnabled());
+    editor().setText(QStringLiteral("abc"));
+    document().setQuickSavePending(true);
+    doc.quickSave();
+    QVERIFY(document().quickSavePending());
     QVERIFY(HebrewMessageBox::asked().isEmpty());
 
     const QString path = file(QStringLiteral("קובץ.txt"));
     writeBytes(path, "old");
     QVERIFY(doc.openFile(path));
-    m_form->editor().apply({QStringLiteral("new text"), 0, 0});
+    editor().apply({QStringLiteral("new text"), 0, 0});
     QVERIFY(doc.isModified());
-    quick->setEnabled(true);
-    quick->trigger();
+    document().setQuickSavePending(true);
+    doc.quickSave();
     QCOMPARE(readBytes(path), utf16le(QStringLiteral("new text")));
-    QVERIFY(!quick->isEnabled());
+    QVERIFY(!document().quickSavePending());
     QVERIFY(!doc.isModified());
 
     // A file that vanished is skipped without a word.
     QFile::remove(path);
-    quick->setEnabled(true);
-    quick->trigger();
+    document().setQuickSavePending(true);
+    doc.quickSave();
     QVERIFY(!QFile::exists(path));
     QVERIFY(HebrewMessageBox::asked().isEmpty());
 }
 
 void DocumentCommandsTest::recentList()
 {
-    DocumentCommands &doc = m_form->documentCommands();
+    DocumentCommands &doc = documents();
     QStringList paths;
     for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt", "e & f.txt"}) {
         paths << file(QString::fromUtf8(name));
@@ -324,15 +333,15 @@ void DocumentCommandsTest::recentList()
     QVERIFY(doc.openFile(paths[4])); // a fifth drops the oldest
     QCOMPARE((QStringList{recent("R1"), recent("R2"), recent("R3"), recent("R4")}),
              (QStringList{paths[4], paths[1], paths[3], paths[2]}));
-    QMenu *menu = MainWindowFixture::child<QMenu>(*m_form, QStringLiteral("Recent"));
+    QMenu *menu = &host().recentMenu;
     QCOMPARE(menu->actions().size(), 4);
     QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("R1"));
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("\u2066e && f.txt\u2069"));
     QVERIFY(menu->menuAction()->isEnabled());
 
     // Choosing an item opens its file (no question: nothing is modified).
-    MainWindowFixture::action(*m_form, QStringLiteral("R3"))->trigger();
-    QCOMPARE(m_form->document().fileName(), paths[3]);
+    recentItem("R3")->trigger();
+    QCOMPARE(document().fileName(), paths[3]);
     QCOMPARE(recent("R1"), paths[3]);
 }
 
@@ -346,13 +355,13 @@ void DocumentCommandsTest::recentMenuStopsAtVanishedFile()
     Settings::write(QStringLiteral("RecentItems"), QStringLiteral("R2"), b);
     Settings::write(QStringLiteral("RecentItems"), QStringLiteral("R3"), c);
     QFile::remove(b);
-    m_form->documentCommands().rebuildRecentMenu();
-    QMenu *menu = MainWindowFixture::child<QMenu>(*m_form, QStringLiteral("Recent"));
+    documents().rebuildRecentMenu();
+    QMenu *menu = &host().recentMenu;
     QCOMPARE(menu->actions().size(), 1);
     QFile::remove(a);
-    MainWindowFixture::action(*m_form, QStringLiteral("R1"))->trigger(); // vanished after the menu was built
-    QVERIFY(m_form->document().fileName().isEmpty());
-    m_form->documentCommands().rebuildRecentMenu();
+    recentItem("R1")->trigger(); // vanished after the menu was built
+    QVERIFY(document().fileName().isEmpty());
+    documents().rebuildRecentMenu();
     QVERIFY(menu->actions().isEmpty());
     QVERIFY(!menu->menuAction()->isEnabled());
 }
@@ -389,18 +398,19 @@ void DocumentCommandsTest::questionsBeforeDiscarding()
     QFETCH(int, answer);
     QFETCH(bool, asked);
     QFETCH(bool, wentOn);
-    DocumentCommands &doc = m_form->documentCommands();
-    m_form->editor().setText(typed);
+    DocumentCommands &doc = documents();
+    editor().setText(typed);
     if (verbOpen)
-        m_form->document().setRootPagePending(true);
+        document().setRootPagePending(true);
     bool chooserRan = false;
     doc.setFileChooserForTesting([&](bool) {
         chooserRan = true;
         return QString();
     });
     HebrewMessageBox::presetAnswer(QMessageBox::StandardButton(answer));
-    QAction *item = MainWindowFixture::action(*m_form, command);
-    const bool left = MainWindowFixture::leavesEventLoop([item] { item->trigger(); });
+    const bool open = command == QLatin1String("Open");
+    const bool left = MainWindowFixture::leavesEventLoop(
+        [this, open] { open ? documents().open() : documents().exit(); });
     QCOMPARE(HebrewMessageBox::asked().size(), asked ? 1 : 0);
     if (asked) {
         const auto &q = HebrewMessageBox::asked().first();
@@ -411,14 +421,16 @@ void DocumentCommandsTest::questionsBeforeDiscarding()
         QCOMPARE(q.buttons, QMessageBox::Yes | QMessageBox::No);
     }
     QCOMPARE(command == QLatin1String("Open") ? chooserRan : left, wentOn);
-    QCOMPARE(m_form->editor().text(), typed);
+    QCOMPARE(editor().text(), typed);
 }
 
 void DocumentCommandsTest::closeGoesThroughExit()
 {
-    m_form->preferences().setTray(false);
-    m_form->show();
-    QVERIFY(MainWindowFixture::leavesEventLoop([this] { m_form->close(); }));
+    Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), QStringLiteral("No"));
+    MainWindow form;
+    form.start({});
+    form.show();
+    QVERIFY(MainWindowFixture::leavesEventLoop([&form] { form.close(); }));
     QVERIFY(HebrewMessageBox::asked().isEmpty());
 }
 
@@ -426,14 +438,13 @@ void DocumentCommandsTest::clipboardSwitch()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(QStringLiteral("&lt;ref&gt;a&amp;lt;b&nbsp;c\nd"));
-    m_form->start({QStringLiteral("/c"), QStringLiteral("ignored")});
+    MainWindow form;
+    form.start({QStringLiteral("/c"), QStringLiteral("ignored")});
     const QString expected = QStringLiteral("<ref>a&lt;b") + QChar(0x00A0) + QStringLiteral("c\r\nd");
-    QCOMPARE(m_form->editor().text(), expected);
+    QCOMPARE(MainWindowFixture::ArticleText(form).text(), expected);
     QCOMPARE(clipboard->text(), expected);
-    QVERIFY(!MainWindowFixture::label(*m_form, "GoBack")->isHidden());
-    QVERIFY(m_form->document().fileName().isEmpty());
-    QVERIFY(m_form->document().savedText().isEmpty());
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה"));
+    QVERIFY(!MainWindowFixture::label(form, "GoBack")->isHidden());
+    QCOMPARE(form.windowTitle(), QStringLiteral("דלבנה"));
 }
 
 void DocumentCommandsTest::openSwitch_data()
@@ -460,35 +471,43 @@ void DocumentCommandsTest::openSwitch()
     QDir().mkpath(path + QStringLiteral(".d"));
     for (QString &a : arguments)
         a.replace(u'@', path);
-    m_form->start(arguments);
-    QCOMPARE(m_form->document().fileName(), opened ? path : QString());
+    MainWindow form;
+    form.start(arguments);
+    QCOMPARE(form.windowTitle(), opened ? QStringLiteral("דלבנה - \u2066מילה.txt\u2069") : QStringLiteral("דלבנה"));
     QCOMPARE(MainWindowFixture::askedTexts(), told.isEmpty() ? QStringList() : QStringList{told.replace(u'@', path)});
     QCOMPARE(readBytes(path), opened ? utf16le(QStringLiteral("word")) : QByteArray("word"));
 }
 
+// The window's lamps follow the save indication of an opening, and its quick save
+// the first change after it.
 void DocumentCommandsTest::saveIndicationEnds()
 {
-    m_form->document().showSaveIndication();
-    QVERIFY(!MainWindowFixture::label(*m_form, "GreenLed")->isHidden());
-    QVERIFY(MainWindowFixture::label(*m_form, "BlueLed")->isHidden());
-    QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(*m_form, "GreenLed")->isHidden(), 2000);
-    QVERIFY(!MainWindowFixture::label(*m_form, "BlueLed")->isHidden());
-    QVERIFY(!m_form->document().saveLamp().isActive());
+    const QString path = file(QStringLiteral("a.txt"));
+    writeBytes(path, "x");
+    MainWindow form;
+    form.start({QStringLiteral("/o"), path});
+    QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isHidden());
+    QVERIFY(MainWindowFixture::label(form, "BlueLed")->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(form, "GreenLed")->isHidden(), 2000);
+    QVERIFY(!MainWindowFixture::label(form, "BlueLed")->isHidden());
+    QAction *quickSave = MainWindowFixture::action(form, QStringLiteral("QuickSave"));
+    QVERIFY(!quickSave->isEnabled());
+    MainWindowFixture::ArticleText(form).apply(EditorState{QStringLiteral("xy"), 2, 0});
+    QVERIFY(quickSave->isEnabled());
 }
 
 void DocumentCommandsTest::resetToNewDocument()
 {
     const QString path = file(QStringLiteral("a.txt"));
     writeBytes(path, "x");
-    DocumentCommands &doc = m_form->documentCommands();
+    DocumentCommands &doc = documents();
     QVERIFY(doc.openFile(path));
-    MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->setEnabled(true);
+    document().setQuickSavePending(true);
     doc.resetToNewDocument(EditorState{QStringLiteral("====\r\n"), 2, 0});
-    QCOMPARE(m_form->editor().state(), (EditorState{QStringLiteral("====\r\n"), 2, 0}));
-    QCOMPARE(m_form->windowTitle(), QStringLiteral("דלבנה"));
-    QVERIFY(m_form->document().fileName().isEmpty());
-    QVERIFY(m_form->document().savedText().isEmpty());
-    QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
+    QCOMPARE(editor().state(), (EditorState{QStringLiteral("====\r\n"), 2, 0}));
+    QVERIFY(document().fileName().isEmpty());
+    QVERIFY(document().savedText().isEmpty());
+    QVERIFY(!document().quickSavePending());
     QVERIFY(doc.isModified()); // a fresh template counts as unsaved
 }
 

@@ -1,31 +1,32 @@
+#include "app/commands/ExampleCommands.h"
+
 #include "support/MainWindowFixture.h"
 #include "dialogs/sentences/SentencesDialog.h"
 #include "support/TextFixtures.h"
+#include "support/WindowTestCase.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using TextFixtures::kBayit;
 using TextFixtures::kShalom;
 using TextFixtures::page;
 
-class ExampleCommandsTest : public QObject
+class ExampleCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_form;
+    SentencesDialog *m_dialog = nullptr;
+    ExampleCommands *m_commands = nullptr;
 
-    SentencesDialog &dialog() { return m_form->sentencesDialog(); }
+    QDialog &dialog() { return *m_dialog; }
 
-    void open(const QString &text, int caret, const char *item)
+    void open(const QString &text, int caret)
     {
-        m_form->editor().setText(text);
-        m_form->editor().apply(EditorState{text, caret, 0});
-        MainWindowFixture::action(*m_form, QLatin1String(item))->trigger();
+        host().set(EditorState{text, caret, 0});
+        m_commands->showExamples();
     }
 
     void addPlainSentence(const QString &sentence)
@@ -37,34 +38,35 @@ class ExampleCommandsTest : public QObject
     void pressUpdate() { MainWindowFixture::child<QPushButton>(dialog(), QStringLiteral("Update"))->click(); }
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(); }
-
     void init()
     {
-        MainWindowFixture::freshSettings(m_dir);
-        m_form = std::make_unique<MainWindow>();
-        HebrewMessageBox::clearAsked();
+        WindowTestCase::init();
+        m_dialog = &make<SentencesDialog>();
+        m_commands = &make<ExampleCommands>(host().editor, host().regEx, *m_dialog);
     }
-
-    void cleanup() { m_form.reset(); }
 
     // The toolbar button runs the menu item; "עדכן" writes the entry under the caret.
     void toolbarButtonOpensAndUpdateWrites()
     {
+        MainWindow form;
+        MainWindowFixture::ArticleText editor(form);
         const QString text = page({kShalom, "# א", "", kBayit, "# ב", ""});
-        open(text, int(text.indexOf(kBayit)) + 3, "Sentences");
-        QVERIFY(dialog().isVisible());
-        addPlainSentence(QStringLiteral("משפט"));
-        pressUpdate();
-        QVERIFY(!dialog().isVisible());
-        QCOMPARE(m_form->editor().text(), page({kShalom, "# א", "", kBayit, "# ב", "#:* משפט", ""}));
-        m_form->editor().widget()->undo();
-        QCOMPARE(m_form->editor().text(), text);
+        editor.set(EditorState{text, int(text.indexOf(kBayit)) + 3, 0});
+        MainWindowFixture::press(form, "Sentences");
+        QDialog &sentences = *MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TSentencesForm"));
+        QVERIFY(sentences.isVisible());
+        MainWindowFixture::child<QLineEdit>(sentences, QStringLiteral("SText"))->setText(QStringLiteral("משפט"));
+        MainWindowFixture::child<QPushButton>(sentences, QStringLiteral("SAdd"))->click();
+        MainWindowFixture::child<QPushButton>(sentences, QStringLiteral("Update"))->click();
+        QVERIFY(!sentences.isVisible());
+        QCOMPARE(editor.text(), page({kShalom, "# א", "", kBayit, "# ב", "#:* משפט", ""}));
+        editor.widget()->undo();
+        QCOMPARE(editor.text(), text);
     }
 
     void withoutADefinitionLineNothingOpens()
     {
-        open(page({kShalom, "טקסט", "", kBayit, "# ב", ""}), 3, "Example");
+        open(page({kShalom, "טקסט", "", kBayit, "# ב", ""}), 3);
         QVERIFY(!dialog().isVisible());
         QVERIFY(HebrewMessageBox::asked().isEmpty());
     }
@@ -74,18 +76,18 @@ private slots:
     void whatWasReadIsGone()
     {
         const QString text = page({kShalom, "# א", ""});
-        open(text, 3, "Example");
+        open(text, 3);
         addPlainSentence(QStringLiteral("משפט"));
         const QString edited = page({kShalom, "# אב", ""});
-        m_form->editor().apply(EditorState{edited, 0, 0});
+        host().editor.apply(EditorState{edited, 0, 0});
         pressUpdate();
         QCOMPARE(MainWindowFixture::askedTexts(), QStringList{Sentences::NotFoundMessage});
         QVERIFY(dialog().isVisible());
-        QCOMPARE(m_form->editor().text(), edited);
+        QCOMPARE(host().editor.text(), edited);
         // The sentence is still there to write once the text is back.
-        m_form->editor().apply(EditorState{text, 3, 0});
+        host().editor.apply(EditorState{text, 3, 0});
         pressUpdate();
-        QCOMPARE(m_form->editor().text(), page({kShalom, "# א", "#:* משפט", ""}));
+        QCOMPARE(host().editor.text(), page({kShalom, "# א", "#:* משפט", ""}));
     }
 };
 

@@ -1,52 +1,51 @@
 #include "support/MainWindowFixture.h"
 #include "app/ClipboardKeeper.h"
-#include "app/commands/HelpCommands.h"
-#include "dialogs/about/AboutDialog.h"
+#include "gui/ClickableLabel.h"
 #include "platform/BrowserMenu.h"
+#include "support/WindowTestCase.h"
 
 #include <QClipboard>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace MainWindowFixture;
 
-class HelpCommandsTest : public QObject
+class HelpCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_form;
+    MainWindow *m_form = nullptr;
 
-private slots:
-    void initTestCase() { startTestCase(m_dir); }
-
-    void init()
+    bool goesBack()
     {
-        m_form = std::make_unique<MainWindow>();
-        HebrewMessageBox::clearAsked();
+        return leavesEventLoop([this] { emit child<ClickableLabel>(*m_form, QStringLiteral("GoBack"))->clicked(); });
     }
 
-    void cleanup() { m_form.reset(); }
+private slots:
+    void init()
+    {
+        WindowTestCase::init();
+        m_form = &make<MainWindow>();
+    }
 
     // While the About window is open the four menus and the toolbar rest.
     void aboutMode()
     {
         press(*m_form, "AboutF");
-        QVERIFY(m_form->aboutDialog().isVisible());
-        QVERIFY(m_form->aboutMode().isOn());
+        auto *about = topLevel<QDialog>(*m_form, QStringLiteral("TForm2"));
+        QVERIFY(about->isVisible());
         QVERIFY(!action(*m_form, "ToolsMenu")->isEnabled());
         QVERIFY(!toolBar(*m_form)->isEnabled());
         // Minimising the window, the desktop minimises its tool windows too: the About
         // window is not closed by that.
         m_form->show();
         m_form->showMinimized();
-        m_form->aboutDialog().setWindowState(Qt::WindowMinimized);
-        QVERIFY(m_form->aboutMode().isOn());
-        m_form->aboutDialog().setWindowState(Qt::WindowNoState);
+        about->setWindowState(Qt::WindowMinimized);
+        QVERIFY(!action(*m_form, "ToolsMenu")->isEnabled());
+        about->setWindowState(Qt::WindowNoState);
         m_form->showNormal();
-        m_form->aboutDialog().close();
-        QVERIFY(!m_form->aboutMode().isOn());
+        about->close();
+        QVERIFY(action(*m_form, "ToolsMenu")->isEnabled());
         QVERIFY(action(*m_form, "HelpMenu")->isEnabled());
         QVERIFY(toolBar(*m_form)->isEnabled());
     }
@@ -71,14 +70,14 @@ private slots:
     // The text goes to the clipboard and the program ends at once, unsaved or not.
     void goBack()
     {
-        m_form->editor().setText(QStringLiteral("==שָׁלוֹם==\r\n# ברכה."));
+        ArticleText(*m_form).setText(QStringLiteral("==שָׁלוֹם==\r\n# ברכה."));
         ClipboardKeeper::setProgramForTesting(QStringLiteral("/bin/true"));
-        QVERIFY(leavesEventLoop([this] { m_form->helpCommands().goBack(); }));
+        QVERIFY(goesBack());
         QCOMPARE(QGuiApplication::clipboard()->text().remove(u'\r'), QStringLiteral("==שָׁלוֹם==\n# ברכה."));
         QVERIFY(askedTexts().isEmpty());
 
         ClipboardKeeper::setProgramForTesting(m_dir.filePath(QStringLiteral("no such program")));
-        QVERIFY(!leavesEventLoop([this] { m_form->helpCommands().goBack(); }));
+        QVERIFY(!goesBack());
         QCOMPARE(askedTexts().size(), 1);
         ClipboardKeeper::setProgramForTesting(QString());
     }

@@ -4,18 +4,16 @@
 #include "dialogs/lookups/DictionaryDialog.h"
 #include "dialogs/lookups/EtymologyDialog.h"
 #include "dialogs/lookups/SourcesDialog.h"
+#include "support/WindowTestCase.h"
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
-class LookupCommandsTest : public QObject
+class LookupCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
-
     // The menu item shows its window; a second press while it is open brings the
     // same window forward, and what was typed in it stays for the next use.
     void showsAndBringsForward_data()
@@ -72,9 +70,6 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(MainWindowFixture::child<QLineEdit>(*dialog, query)->text(), QStringLiteral("מים"));
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(LookupCommandsTest)

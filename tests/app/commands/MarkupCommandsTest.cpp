@@ -1,13 +1,14 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/MarkupCommands.h"
+#include "app/commands/VowelCommands.h"
 #include "support/EditorNotation.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/EditorKeys.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 using EditorNotation::parse;
@@ -23,12 +24,20 @@ QString page()
 const QString kImageTail = QStringLiteral("|שמאל|ממוזער|184px|כיתוב תמונה]]");
 } // namespace
 
-class MarkupCommandsTest : public QObject
+class MarkupCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
+    MarkupCommands *m_markup = nullptr;
+
+    MarkupCommands &markup() { return *m_markup; }
+
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
+    void init()
+    {
+        WindowTestCase::init();
+        m_markup = &make<MarkupCommands>(host().editor);
+    }
 
     void hints_data()
     {
@@ -117,12 +126,13 @@ private slots:
         QFETCH(QString, clipboard);
         QFETCH(QString, after);
         MainWindow form;
+        MainWindowFixture::ArticleText editor(form);
         QGuiApplication::clipboard()->setText(clipboard);
         const EditorState state = parse(before);
-        form.editor().setText(state.text);
-        form.editor().apply(state);
+        editor.setText(state.text);
+        editor.apply(state);
         MainWindowFixture::action(form, name)->trigger();
-        QCOMPARE(write(form.editor().state()), after);
+        QCOMPARE(write(editor.state()), after);
         QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
     }
 
@@ -161,56 +171,55 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, start);
         QFETCH(int, length);
-        static MainWindow *form = new MainWindow;
         const EditorState before{page(), start, length};
-        form->editor().setText(before.text);
-        form->editor().apply(before);
+        host().set(before);
         EditorState expected;
-        Markup::TagToggles toggles = form->markupCommands().toggles();
-        if (name == "Bold")
+        Markup::TagToggles toggles = markup().toggles();
+        VowelCommands vowels(host().editor);
+        if (name == "Bold") {
             expected = Markup::bold(before);
-        else if (name == "Little")
+            markup().bold();
+        } else if (name == "Little") {
             expected = Markup::toggledTag(before, Markup::ToggledTag::Small, toggles);
-        else if (name == "Br")
+            markup().small();
+        } else if (name == "Br") {
             expected = Markup::lineBreak(before);
-        else if (name == "Quote")
+            markup().lineBreak();
+        } else if (name == "Quote") {
             expected = Markup::quote(before);
-        else if (name == "Image")
+            markup().quote();
+        } else if (name == "Image") {
             expected = Markup::image(before, QGuiApplication::clipboard()->text());
-        else
+            markup().image();
+        } else {
             expected = EditorKeys::insertVowelPoint(before, QChar(0x05B8));
-        MainWindowFixture::action(*form, name)->trigger();
-        QCOMPARE(write(form->editor().state()), write(expected));
+            vowels.insertPoint(QChar(0x05B8));
+        }
+        QCOMPARE(write(host().editor.state()), write(expected));
     }
 
+    // The toggles belong to the command group, which lives as long as the window.
     void togglesLastAsLongAsTheWindow()
     {
-        MainWindow form;
-        QAction *little = MainWindowFixture::action(form, QStringLiteral("Little"));
-        little->trigger();
-        little->trigger();
+        markup().small();
+        markup().small();
         // A wrap between the toggles leaves the toggle where it was.
-        form.editor().apply(parse(QStringLiteral("<small></small>⟦x⟧")));
-        little->trigger();
-        form.editor().apply(parse(QStringLiteral("‸<small></small><small>x</small>")));
-        little->trigger();
-        QCOMPARE(write(form.editor().state()), QStringLiteral("<small>‸<small></small><small>x</small>"));
-        QVERIFY(form.markupCommands().toggles().smallOpen);
-        QVERIFY(!form.markupCommands().toggles().mathOpen);
+        host().editor.apply(parse(QStringLiteral("<small></small>⟦x⟧")));
+        markup().small();
+        host().editor.apply(parse(QStringLiteral("‸<small></small><small>x</small>")));
+        markup().small();
+        QCOMPARE(write(host().editor.state()), QStringLiteral("<small>‸<small></small><small>x</small>"));
+        QVERIFY(markup().toggles().smallOpen);
+        QVERIFY(!markup().toggles().mathOpen);
     }
 
     void oneCommandIsOneUndoStep()
     {
-        MainWindow form;
-        form.editor().setText(QStringLiteral("א\r\nב"));
-        form.editor().apply(parse(QStringLiteral("⟦א⟧¶ב")));
-        MainWindowFixture::action(form, QStringLiteral("Quote"))->trigger();
-        form.editor().widget()->undo();
-        QCOMPARE(form.editor().text(), QStringLiteral("א\r\nב"));
+        host().set(parse(QStringLiteral("⟦א⟧¶ב")));
+        markup().quote();
+        host().editor.widget()->undo();
+        QCOMPARE(host().editor.text(), QStringLiteral("א\r\nב"));
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(MarkupCommandsTest)

@@ -1,12 +1,12 @@
 #include "support/MainWindowFixture.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/WebAddresses.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -31,15 +31,11 @@ void typeText(QWidget *widget, const QString &text)
 
 } // namespace
 
-class NavigationCommandsTest : public QObject
+class NavigationCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(); }
-
-    void init() { MainWindowFixture::freshSettings(m_dir); }
-
     void buttonFollowsTheBox_data()
     {
         QTest::addColumn<QString>("typed");
@@ -154,7 +150,7 @@ private slots:
         MainWindow form;
         ShellOpenRecorder recorder;
         Settings::write(QStringLiteral("Preferences"), QStringLiteral("RecentChanges"), QStringLiteral("1"));
-        form.preferences().load(true);
+        form.start({});
         WikiClock::setForTesting([] { return QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6), Qt::UTC); });
         MainWindowFixture::action(form, QStringLiteral("WiktJump"))->trigger();
         WikiClock::setForTesting([] { return QDateTime(QDate(2026, 2, 3), QTime(9, 0, 0), Qt::UTC); });
@@ -201,9 +197,10 @@ private slots:
         QFETCH(QString, selection);
         QFETCH(QString, address);
         MainWindow form;
+        MainWindowFixture::ArticleText editor(form);
         ShellOpenRecorder recorder;
-        form.editor().setText(QStringLiteral("אב ") + selection);
-        form.editor().apply({form.editor().text(), 3, int(selection.size())});
+        editor.setText(QStringLiteral("אב ") + selection);
+        editor.apply({editor.text(), 3, int(selection.size())});
         MainWindowFixture::jumpQuery(form)->setText(box);
         MainWindowFixture::action(form, item)->trigger();
         QCOMPARE(recorder.targets(), address.isEmpty() ? QStringList() : QStringList{address});
@@ -219,9 +216,6 @@ private slots:
         QCOMPARE(MainWindowFixture::child<QMenu>(form, QStringLiteral("SearchPopup"))->layoutDirection(),
                  Qt::RightToLeft);
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(NavigationCommandsTest)

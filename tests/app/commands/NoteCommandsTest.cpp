@@ -16,28 +16,15 @@ class NoteCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    NoteCommands &commands()
-    {
-        if (!m_commands) {
-            host().window.show();
-            m_dialog = std::make_unique<FootnotesDialog>();
-            m_commands = std::make_unique<NoteCommands>(host().editor, host().regEx, *m_dialog);
-        }
-        return *m_commands;
-    }
+    NoteCommands &commands() { return *m_commands; }
 
 private slots:
     void init()
     {
         WindowTestCase::init();
-        commands();
-    }
-
-    void cleanup()
-    {
-        m_commands.reset();
-        m_dialog.reset();
-        WindowTestCase::cleanup();
+        host().window.show();
+        m_dialog = &make<FootnotesDialog>();
+        m_commands = &make<NoteCommands>(host().editor, host().regEx, *m_dialog);
     }
 
     void footnoteNeedsADefinitionLine()
@@ -115,8 +102,8 @@ private slots:
     }
 
 private:
-    std::unique_ptr<FootnotesDialog> m_dialog;
-    std::unique_ptr<NoteCommands> m_commands;
+    FootnotesDialog *m_dialog = nullptr;
+    NoteCommands *m_commands = nullptr;
 };
 
 QTEST_MAIN(NoteCommandsTest)

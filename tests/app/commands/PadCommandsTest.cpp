@@ -1,32 +1,29 @@
 #include "support/MainWindowFixture.h"
 
-#include "dialogs/greek/GreekDialog.h"
-#include "dialogs/semitic/SemiticDialog.h"
+#include "support/WindowTestCase.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
-class PadCommandsTest : public QObject
+class PadCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
-
-    void cleanup() { m_form.reset(); }
-
     // Each menu item opens its pad; "הוסף" writes over the editor's selection.
     void menuOpensPadThatInserts_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("pad");
         QTest::newRow("Greek") << "Greek"
                                << " λόγος "
-                               << "{{יוונית|λόγος|logos}}";
+                               << "{{יוונית|λόγος|logos}}"
+                               << "TGreekForm";
         QTest::newRow("Semitic") << "Semitic"
                                  << " ḏ "
-                                 << "{{יוניקוד| ḏ }}";
+                                 << "{{יוניקוד| ḏ }}"
+                                 << "TSemForm";
     }
 
     void menuOpensPadThatInserts()
@@ -34,22 +31,18 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, typed);
         QFETCH(QString, written);
-        m_form = std::make_unique<MainWindow>();
-        m_form->editor().setText(QStringLiteral("a\r\nbXc"));
-        m_form->editor().apply({QStringLiteral("a\r\nbXc"), 4, 1});
-        MainWindowFixture::action(*m_form, item)->trigger();
-        QDialog *pad = item == QLatin1String("Greek") ? static_cast<QDialog *>(&m_form->greekDialog())
-                                                      : &m_form->semiticDialog();
-        QVERIFY(pad->isVisible());
-        MainWindowFixture::child<QLineEdit>(*pad, QStringLiteral("Copy"))->setText(typed);
-        QTest::mouseClick(MainWindowFixture::child<QLabel>(*pad, QStringLiteral("Image1")), Qt::LeftButton);
-        QCOMPARE(m_form->editor().state(), (EditorState{"a\r\nb" + written + "c", int(4 + written.size()), 0}));
-        QVERIFY(!pad->isVisible());
+        QFETCH(QString, pad);
+        MainWindow form;
+        MainWindowFixture::ArticleText editor(form);
+        editor.set({QStringLiteral("a\r\nbXc"), 4, 1});
+        MainWindowFixture::action(form, item)->trigger();
+        auto *window = MainWindowFixture::topLevel<QDialog>(form, pad);
+        QVERIFY(window->isVisible());
+        MainWindowFixture::child<QLineEdit>(*window, QStringLiteral("Copy"))->setText(typed);
+        QTest::mouseClick(MainWindowFixture::child<QLabel>(*window, QStringLiteral("Image1")), Qt::LeftButton);
+        QCOMPARE(editor.state(), (EditorState{"a\r\nb" + written + "c", int(4 + written.size()), 0}));
+        QVERIFY(!window->isVisible());
     }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_form;
 };
 
 QTEST_MAIN(PadCommandsTest)

@@ -17,24 +17,17 @@ class PreviewCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    std::unique_ptr<QuotesDialog> m_quotes;
-    std::unique_ptr<PreviewCommands> m_commands;
+    QuotesDialog *m_quotes = nullptr;
+    PreviewCommands *m_commands = nullptr;
 
     void setText(const QString &text)
     {
-        m_quotes = std::make_unique<QuotesDialog>();
-        m_commands = std::make_unique<PreviewCommands>(host().editor, *m_quotes);
+        m_quotes = &make<QuotesDialog>();
+        m_commands = &make<PreviewCommands>(host().editor, *m_quotes);
         host().set(EditorState{text, int(text.size()), 0});
     }
 
 private slots:
-    void cleanup()
-    {
-        m_commands.reset();
-        m_quotes.reset();
-        WindowTestCase::cleanup();
-    }
-
     // A root page gets its empty parameters filled as one edit; the text goes to the
     // clipboard and the category's edit form opens.
     void previewOfARootPage()

@@ -1,8 +1,11 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
-#include "app/commands/TimerTrayCommands.h"
+#include "app/commands/MarkupCommands.h"
+#include "app/commands/NavigationCommands.h"
+#include "app/commands/ShortcutCommands.h"
 #include "platform/ShellOpen.h"
 #include "support/TestFiles.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
@@ -12,56 +15,75 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
-class ShortcutCommandsTest : public QObject
+// The keys' group with the groups it hands keys to, made on an editor host.
+struct KeyHost
+{
+    explicit KeyHost(EditorHost &h)
+        : documents(h.editor, h.document, h.recentMenu, h.window)
+        , markup(h.editor)
+        , navigation(h.editor, h.preferences, *h.jumpQuery, {&jump, &wikipedia, &google, &commons})
+        , keys(h.window, h.editor, documents, markup, navigation, h.preferences, h.aboutMode, *h.jumpQuery)
+    {
+    }
+
+    QAction jump, wikipedia, google, commons;
+    DocumentCommands documents;
+    MarkupCommands markup;
+    NavigationCommands navigation;
+    ShortcutCommands keys;
+};
+
+class ShortcutCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        MainWindowFixture::startTestCase();
-        TimerTrayCommands::setTrayAvailableForTesting(true);
-    }
+    EditorAdapter &editor() { return host().editor; }
+    QLineEdit *jumpQuery() { return host().jumpQuery; }
 
+private slots:
     void init()
     {
-        MainWindowFixture::freshSettings(m_dir);
+        WindowTestCase::init();
         m_file = m_dir.filePath(QStringLiteral("ערך.txt"));
         QString error;
         QVERIFY(DocumentFormat::writeFile(m_file, QStringLiteral("ישן"), &error));
-        m_form = std::make_unique<MainWindow>();
-        m_form->show();
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        m_form->editor().widget()->setFocus();
+        m_groups = std::make_unique<KeyHost>(host());
+        QWidget &window = host().window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        host().widget->setFocus();
     }
 
-    void cleanup() { m_form.reset(); }
+    void cleanup()
+    {
+        m_groups.reset();
+        WindowTestCase::cleanup();
+    }
 
     void f9Saves()
     {
-        QVERIFY(m_form->documentCommands().openFile(m_file));
-        m_form->document().endSaveIndication();
-        m_form->editor().setText(QStringLiteral("נשמר ב-F9"));
-        MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->setEnabled(true);
-        QTest::keyClick(m_form->editor().widget(), Qt::Key_F9);
+        QVERIFY(m_groups->documents.openFile(m_file));
+        DocumentModel &document = host().document;
+        document.endSaveIndication();
+        editor().setText(QStringLiteral("נשמר ב-F9"));
+        document.setQuickSavePending(true);
+        QTest::keyClick(host().widget, Qt::Key_F9);
         QCOMPARE(readBack(), QStringLiteral("נשמר ב-F9"));
-        QVERIFY(MainWindowFixture::label(*m_form, "GreenLed")->isVisible());
-        QVERIFY(!MainWindowFixture::label(*m_form, "BlueLed")->isVisible());
-        QVERIFY(m_form->document().saveLamp().isActive());
-        QVERIFY(!MainWindowFixture::action(*m_form, QStringLiteral("QuickSave"))->isEnabled());
+        QVERIFY(document.saveLampLit());
+        QVERIFY(document.saveLamp().isActive());
+        QVERIFY(!document.quickSavePending());
         // The key goes on to the editor, which has no use for it.
-        QCOMPARE(m_form->editor().text(), QStringLiteral("נשמר ב-F9"));
+        QCOMPARE(editor().text(), QStringLiteral("נשמר ב-F9"));
     }
 
     void f9WithoutFile()
     {
-        m_form->editor().setText(QStringLiteral("טקסט"));
-        QTest::keyClick(m_form->editor().widget(), Qt::Key_F9);
-        QVERIFY(!MainWindowFixture::label(*m_form, "GreenLed")->isVisible());
+        editor().setText(QStringLiteral("טקסט"));
+        QTest::keyClick(host().widget, Qt::Key_F9);
+        QVERIFY(!host().document.saveLampLit());
         QCOMPARE(readBack(), QStringLiteral("ישן"));
     }
 
@@ -95,14 +117,14 @@ private slots:
         for (const char *k : {"F2", "F3", "F4"})
             Settings::write(QStringLiteral("Shortcuts"), QString::fromLatin1(k),
                             QLatin1Char('"') + program + QLatin1Char('"'));
-        m_form->preferences().load(true);
-        QVERIFY(m_form->documentCommands().openFile(m_file));
-        m_form->editor().setText(QStringLiteral("חדש"));
+        host().preferences.load(true);
+        QVERIFY(m_groups->documents.openFile(m_file));
+        editor().setText(QStringLiteral("חדש"));
         if (about)
-            m_form->aboutMode().setOn(true);
+            host().aboutMode.setOn(true);
         ShellOpenRecorder recorder;
-        QTest::keyClick(m_form->editor().widget(), Qt::Key(key));
-        QCOMPARE(MainWindowFixture::jumpQuery(*m_form)->hasFocus(), jumpFocused);
+        QTest::keyClick(host().widget, Qt::Key(key));
+        QCOMPARE(jumpQuery()->hasFocus(), jumpFocused);
         QCOMPARE(recorder.requests.size(), opened);
         QCOMPARE(readBack() == QStringLiteral("חדש"), saved);
     }
@@ -132,10 +154,10 @@ private slots:
         const QString keyName = key == Qt::Key_F3 ? QStringLiteral("F3") : QStringLiteral("F4");
         Settings::write(QStringLiteral("Shortcuts"), keyName,
                         QString(stored).replace(QLatin1String("PROGRAM"), program));
-        m_form->preferences().load(true);
+        host().preferences.load(true);
         const QString before = QDir::currentPath();
         ShellOpenRecorder recorder;
-        QTest::keyClick(m_form->editor().widget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClick(host().widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(recorder.requests.size(), runs ? 1 : 0);
         if (runs) {
             QCOMPARE(recorder.requests.first().kind, ShellOpenRequest::Kind::Program);
@@ -147,9 +169,8 @@ private slots:
 
     void altF4Closes()
     {
-        m_form->preferences().setTray(true);
-        QTest::keyClick(m_form->editor().widget(), Qt::Key_F4, Qt::AltModifier);
-        QVERIFY(!m_form->isVisible());
+        QTest::keyClick(host().widget, Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(!host().window.isVisible());
     }
 
     void tabInTheEditor_data()
@@ -165,38 +186,44 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        m_form->editor().setText(QStringLiteral("#שורה"));
-        m_form->editor().apply({m_form->editor().text(), 1, 0});
-        QTest::keyClick(m_form->editor().widget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(m_form->editor().text(), QStringLiteral("#::שורה"));
-        QCOMPARE(m_form->editor().state().selStart, 3);
-        QVERIFY(m_form->editor().widget()->hasFocus());
+        editor().setText(QStringLiteral("#שורה"));
+        editor().apply({editor().text(), 1, 0});
+        QTest::keyClick(host().widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(editor().text(), QStringLiteral("#::שורה"));
+        QCOMPARE(editor().state().selStart, 3);
+        QVERIFY(host().widget->hasFocus());
     }
 
-    // Through the window, as the desktop delivers keys: each key acts once.
+    // Through the main window, as the desktop delivers keys: each key acts once.
     void keysThroughTheWindowActOnce()
     {
-        m_form->editor().setText(QString());
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(m_form->editor().text(), QStringLiteral("::"));
+        m_groups.reset();
+        MainWindow form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        MainWindowFixture::ArticleText text(form);
+        text.widget()->setFocus();
+        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+        QCOMPARE(text.text(), QStringLiteral("::"));
         ShellOpenRecorder recorder;
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_F5);
+        QTest::keyClick(form.windowHandle(), Qt::Key_F5);
         QCOMPARE(recorder.requests.size(), 1);
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_F6);
-        QVERIFY(MainWindowFixture::jumpQuery(*m_form)->hasFocus());
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(m_form->editor().text(), QStringLiteral("::"));
+        QTest::keyClick(form.windowHandle(), Qt::Key_F6);
+        QVERIFY(MainWindowFixture::jumpQuery(form)->hasFocus());
+        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+        QCOMPARE(text.text(), QStringLiteral("::"));
     }
 
     void tabInTheJumpBoxMovesOn()
     {
-        m_form->editor().setText(QStringLiteral("טקסט"));
-        MainWindowFixture::jumpQuery(*m_form)->setFocus();
-        MainWindowFixture::jumpQuery(*m_form)->setText(QStringLiteral("מילה"));
-        QTest::keyClick(MainWindowFixture::jumpQuery(*m_form), Qt::Key_Tab);
-        QVERIFY(!MainWindowFixture::jumpQuery(*m_form)->hasFocus());
-        QCOMPARE(MainWindowFixture::jumpQuery(*m_form)->text(), QStringLiteral("מילה"));
-        QCOMPARE(m_form->editor().text(), QStringLiteral("טקסט"));
+        editor().setText(QStringLiteral("טקסט"));
+        jumpQuery()->setFocus();
+        jumpQuery()->setText(QStringLiteral("מילה"));
+        QTest::keyClick(jumpQuery(), Qt::Key_Tab);
+        QVERIFY(!jumpQuery()->hasFocus());
+        QCOMPARE(jumpQuery()->text(), QStringLiteral("מילה"));
+        QCOMPARE(editor().text(), QStringLiteral("טקסט"));
     }
 
     void shiftInsertPastesTheQuotation_data()
@@ -210,35 +237,34 @@ private slots:
     {
         QFETCH(bool, fromJumpBox);
         QApplication::clipboard()->setText(QStringLiteral("שורה א\nשורה ב\n"));
-        m_form->editor().setText(QStringLiteral("#הגדרה\r\n"));
-        m_form->editor().apply({m_form->editor().text(), 8, 0});
-        MainWindowFixture::jumpQuery(*m_form)->setText(QStringLiteral("תיבה"));
-        QWidget *target = fromJumpBox ? static_cast<QWidget *>(MainWindowFixture::jumpQuery(*m_form))
-                                      : m_form->editor().widget();
+        editor().setText(QStringLiteral("#הגדרה\r\n"));
+        editor().apply({editor().text(), 8, 0});
+        jumpQuery()->setText(QStringLiteral("תיבה"));
+        QWidget *target = fromJumpBox ? static_cast<QWidget *>(jumpQuery()) : host().widget;
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(m_form->editor().text(), QStringLiteral("#הגדרה\r\n#:* \"שורה א / שורה ב\" (["));
-        QCOMPARE(MainWindowFixture::jumpQuery(*m_form)->text(), QStringLiteral("תיבה"));
+        QCOMPARE(editor().text(), QStringLiteral("#הגדרה\r\n#:* \"שורה א / שורה ב\" (["));
+        QCOMPARE(jumpQuery()->text(), QStringLiteral("תיבה"));
     }
 
     void ctrlVKeepsTheOrdinaryPaste()
     {
         QApplication::clipboard()->setText(QStringLiteral("הדבקה"));
-        MainWindowFixture::jumpQuery(*m_form)->clear();
-        MainWindowFixture::jumpQuery(*m_form)->setFocus();
-        QTest::keyClick(MainWindowFixture::jumpQuery(*m_form), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(MainWindowFixture::jumpQuery(*m_form)->text(), QStringLiteral("הדבקה"));
-        QCOMPARE(m_form->editor().text(), QString());
+        jumpQuery()->clear();
+        jumpQuery()->setFocus();
+        QTest::keyClick(jumpQuery(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(jumpQuery()->text(), QStringLiteral("הדבקה"));
+        QCOMPARE(editor().text(), QString());
     }
 
     void ctrlMPressesMath()
     {
-        m_form->editor().setText(QString());
-        QTest::keyClick(m_form->editor().widget(), Qt::Key_M, Qt::ControlModifier);
-        QCOMPARE(m_form->editor().text(), QStringLiteral("<math>"));
+        editor().setText(QString());
+        QTest::keyClick(host().widget, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(editor().text(), QStringLiteral("<math>"));
         // A plain M is typed, and does not close the tag.
-        QTest::keyClick(m_form->editor().widget(), Qt::Key_M);
-        QCOMPARE(m_form->editor().text(), QStringLiteral("<math>m"));
+        QTest::keyClick(host().widget, Qt::Key_M);
+        QCOMPARE(editor().text(), QStringLiteral("<math>m"));
     }
 
 private:
@@ -252,9 +278,8 @@ private:
 
     QString readBack() const { return MainWindowFixture::readDocument(m_file); }
 
-    QTemporaryDir m_dir;
     QString m_file;
-    std::unique_ptr<MainWindow> m_form;
+    std::unique_ptr<KeyHost> m_groups;
 };
 
 QTEST_MAIN(ShortcutCommandsTest)

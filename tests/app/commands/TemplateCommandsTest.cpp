@@ -1,14 +1,13 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/TemplateCommands.h"
-#include "dialogs/verbs/VerbsDialog.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/EntryTemplates.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -17,25 +16,22 @@ namespace {
 struct Editor
 {
     MainWindow form;
-    VerbsDialog &verbs = form.verbsDialog();
+    MainWindowFixture::ArticleText editor{form};
+    QDialog &verbs = *MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TVerbsForm"));
 
     void press(const char *action) { MainWindowFixture::press(form, action); }
-    void type(const QString &text) { form.editor().apply({form.editor().text() + text, 0, 0}); }
+    void type(const QString &text) { editor.apply({editor.text() + text, 0, 0}); }
 
     QStringList asked() const { return MainWindowFixture::askedTexts(); }
 };
 
 } // namespace
 
-class TemplateCommandsTest : public QObject
+class TemplateCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(m_dir); }
-
-    void init() { HebrewMessageBox::clearAsked(); }
-
     void newDocument_data()
     {
         QTest::addColumn<QString>("action");
@@ -60,10 +56,9 @@ private slots:
             Editor e;
             MainWindowFixture::action(e.form, action)->trigger();
             QVERIFY(e.asked().isEmpty());
-            QCOMPARE(e.form.editor().state(), (EditorState{text, caret, 0}));
+            QCOMPARE(e.editor.state(), (EditorState{text, caret, 0}));
             QCOMPARE(e.form.windowTitle(), QStringLiteral("דלבנה"));
             QVERIFY(!MainWindowFixture::action(e.form, QStringLiteral("QuickSave"))->isEnabled());
-            QCOMPARE(e.form.document().savedText(), QString());
             QCOMPARE(e.verbs.isVisible(), action == QLatin1String("NewRoot"));
         }
         // Unsaved text and the answer No: nothing changes.
@@ -73,7 +68,7 @@ private slots:
             HebrewMessageBox::presetAnswer(QMessageBox::No);
             MainWindowFixture::action(e.form, action)->trigger();
             QCOMPARE(e.asked(), QStringList{question});
-            QCOMPARE(e.form.editor().text(), QStringLiteral("טיוטה"));
+            QCOMPARE(e.editor.text(), QStringLiteral("טיוטה"));
             QVERIFY(!e.verbs.isVisible());
         }
         HebrewMessageBox::clearAsked();
@@ -84,10 +79,10 @@ private slots:
             HebrewMessageBox::presetAnswer(QMessageBox::Yes);
             MainWindowFixture::action(e.form, action)->trigger();
             QCOMPARE(e.asked(), QStringList{question});
-            QCOMPARE(e.form.editor().text(), text);
+            QCOMPARE(e.editor.text(), text);
             // The discarded text comes back with one undo.
-            e.form.editor().widget()->undo();
-            QCOMPARE(e.form.editor().text(), QStringLiteral("טיוטה"));
+            e.editor.widget()->undo();
+            QCOMPARE(e.editor.text(), QStringLiteral("טיוטה"));
         }
     }
 
@@ -114,20 +109,20 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, caret);
         Editor e;
-        e.form.editor().setText(QStringLiteral("abc"));
+        e.editor.setText(QStringLiteral("abc"));
         MainWindowFixture::action(e.form, action)->trigger();
-        QCOMPARE(e.form.editor().state(), (EditorState{text, caret, 0}));
+        QCOMPARE(e.editor.state(), (EditorState{text, caret, 0}));
         QVERIFY(e.asked().isEmpty());
     }
 
     void tableOfContents()
     {
         Editor e;
-        e.form.editor().apply({QStringLiteral("==דָּג==\r\nא"), 5, 0});
+        e.editor.apply({QStringLiteral("==דָּג==\r\nא"), 5, 0});
         e.press("TOC");
-        QCOMPARE(e.form.editor().state(), (EditorState{QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==\r\nא"), 0, 0}));
+        QCOMPARE(e.editor.state(), (EditorState{QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==\r\nא"), 0, 0}));
         e.press("TOC");
-        QCOMPARE(e.form.editor().text(), QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==\r\nא"));
+        QCOMPARE(e.editor.text(), QStringLiteral("{{תוכן|דָּג}}\r\n\r\n==דָּג==\r\nא"));
     }
 
     void rootPageFromTheDialog()
@@ -141,18 +136,22 @@ private slots:
         e.verbs.findChild<QPushButton *>(QStringLiteral("AddVerbs"))->click();
         QVERIFY(!e.verbs.isVisible());
         QVERIFY(!e.verbs.isVisible());
-        QVERIFY(e.form.editor().text().startsWith(QStringLiteral("השורש ע־ר־כ הוא שורש מגזרת השלמים.\r\n")));
-        QCOMPARE(e.form.editor().state().selStart, 0);
+        QVERIFY(e.editor.text().startsWith(QStringLiteral("השורש ע־ר־כ הוא שורש מגזרת השלמים.\r\n")));
+        QCOMPARE(e.editor.state().selStart, 0);
     }
 
     void exitAsksWhileTheDialogIsOpen()
     {
         Editor e;
         e.press("NewRoot");
-        QVERIFY(!e.form.documentCommands().isModified());
         HebrewMessageBox::presetAnswer(QMessageBox::No);
         QVERIFY(!MainWindowFixture::leavesEventLoop([&e] { e.press("Exit"); }));
         QCOMPARE(e.asked(), QStringList{DocumentCommands::ExitQuestion});
+        // The question came from the open dialog alone: the new page itself is unchanged.
+        HebrewMessageBox::clearAsked();
+        e.verbs.hide();
+        QVERIFY(MainWindowFixture::leavesEventLoop([&e] { e.press("Exit"); }));
+        QVERIFY(e.asked().isEmpty());
     }
 
     void clickInTheEditorSendsTheFocusToTheRoot()
@@ -160,18 +159,15 @@ private slots:
         Editor e;
         e.press("NewRoot");
         MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra"))->setFocus();
-        QTest::mouseClick(e.form.editor().widget()->viewport(), Qt::LeftButton);
+        QTest::mouseClick(e.editor.widget()->viewport(), Qt::LeftButton);
         QCOMPARE(e.verbs.focusWidget(), MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Root")));
 
         // Without the dialog the click is the editor's own.
         MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra"))->setFocus();
         e.verbs.hide();
-        QTest::mouseClick(e.form.editor().widget()->viewport(), Qt::LeftButton);
+        QTest::mouseClick(e.editor.widget()->viewport(), Qt::LeftButton);
         QCOMPARE(e.verbs.focusWidget(), MainWindowFixture::child<QLineEdit>(e.verbs, QStringLiteral("Gizra")));
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(TemplateCommandsTest)

@@ -1,132 +1,182 @@
 #include "support/MainWindowFixture.h"
 #include "app/commands/DocumentCommands.h"
+#include "app/commands/NavigationCommands.h"
 #include "app/commands/TimerTrayCommands.h"
-#include "dialogs/verbs/VerbsDialog.h"
+#include "support/WindowTestCase.h"
 #include "wikitext/DocumentFormat.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
-class TimerTrayCommandsTest : public QObject
+// The groups the timer and the tray work with, made on an editor host.
+struct TrayHost
+{
+    explicit TrayHost(EditorHost &h)
+        : documents(h.editor, h.document, h.recentMenu, h.window)
+        , navigation(h.editor, h.preferences, *h.jumpQuery, {&jump, &wikipedia, &google, &commons})
+        , tray(h.window, documents, h.document, navigation, h.preferences, h.aboutMode)
+    {
+    }
+
+    QAction jump, wikipedia, google, commons;
+    DocumentCommands documents;
+    NavigationCommands navigation;
+    TimerTrayCommands tray;
+};
+
+class TimerTrayCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(); }
+    TrayHost *m_groups = nullptr;
 
+    TrayHost &groups() { return *m_groups; }
+
+    TimerTrayCommands &tray() { return groups().tray; }
+
+    // The window shown with the file open and its lamp out.
+    void openShown()
+    {
+        host().window.show();
+        QVERIFY(groups().documents.openFile(m_file));
+        host().document.endSaveIndication();
+    }
+
+    void showWithTheStoredChoices()
+    {
+        host().preferences.load(true);
+        host().window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host().window));
+    }
+
+private slots:
     void init()
     {
-        MainWindowFixture::freshSettings(m_dir);
+        WindowTestCase::init();
         TimerTrayCommands::setTrayAvailableForTesting(true);
         m_file = m_dir.filePath(QStringLiteral("ערך.txt"));
         QString error;
         QVERIFY(DocumentFormat::writeFile(m_file, QStringLiteral("ישן"), &error));
+        m_groups = &make<TrayHost>(host());
     }
 
     void autoSaveWritesAtItsInterval()
     {
-        MainWindow form;
-        form.show();
-        QVERIFY(form.documentCommands().openFile(m_file));
-        form.document().endSaveIndication();
-        form.editor().setText(QStringLiteral("חדש\r\nשורה"));
-        form.document().setQuickSavePending(true);
-        emit form.preferences().autoSaveRestarted(100);
+        openShown();
+        DocumentModel &document = host().document;
+        host().editor.setText(QStringLiteral("חדש\r\nשורה"));
+        document.setQuickSavePending(true);
+        emit host().preferences.autoSaveRestarted(100);
         QTRY_COMPARE_WITH_TIMEOUT(readBack(), QStringLiteral("חדש\r\nשורה"), 3000);
-        QVERIFY(MainWindowFixture::label(form, "GreenLed")->isVisible());
-        QVERIFY(!MainWindowFixture::label(form, "BlueLed")->isVisible());
-        QVERIFY(!MainWindowFixture::action(form, QStringLiteral("QuickSave"))->isEnabled());
-        QCOMPARE(form.document().savedText(), QStringLiteral("חדש\r\nשורה"));
-        emit form.preferences().autoSaveRestarted(0);
+        QVERIFY(document.saveLampLit());
+        QVERIFY(!document.quickSavePending());
+        QCOMPARE(document.savedText(), QStringLiteral("חדש\r\nשורה"));
+        emit host().preferences.autoSaveRestarted(0);
+        QVERIFY(!tray().autoSaveTicks().isActive());
         // The lamp goes back after half a second.
-        QTRY_VERIFY_WITH_TIMEOUT(MainWindowFixture::label(form, "BlueLed")->isVisible(), 2000);
-        QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!document.saveLampLit(), 2000);
+    }
+
+    // The ticks follow the stored interval, in minutes, from the start.
+    void autoSaveIntervalFromTheSettings_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("default") << QString() << 0;
+        QTest::newRow("4") << QStringLiteral("4") << 4 * 60000;
+    }
+
+    void autoSaveIntervalFromTheSettings()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, interval);
+        if (!stored.isNull())
+            Settings::write(QStringLiteral("Preferences"), QStringLiteral("AutoSave"), stored);
+        host().preferences.load(true);
+        QCOMPARE(tray().autoSaveTicks().isActive(), interval > 0);
+        if (interval > 0)
+            QCOMPARE(tray().autoSaveTicks().interval(), interval);
     }
 
     void autoSaveWithoutFile()
     {
-        MainWindow form;
-        form.show();
-        form.editor().setText(QStringLiteral("טקסט"));
-        trayCommands(form)->autoSave();
-        QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
-        QVERIFY(!form.document().saveLamp().isActive());
+        host().window.show();
+        host().editor.setText(QStringLiteral("טקסט"));
+        tray().autoSave();
+        QVERIFY(!host().document.saveLampLit());
+        QVERIFY(!host().document.saveLamp().isActive());
 
         // A file deleted meanwhile is not written again.
-        QVERIFY(form.documentCommands().openFile(m_file));
-        form.document().endSaveIndication();
+        openShown();
         QVERIFY(QFile::remove(m_file));
-        trayCommands(form)->autoSave();
+        tray().autoSave();
         QVERIFY(!QFile::exists(m_file));
-        QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
+        QVERIFY(!host().document.saveLampLit());
     }
 
     void autoSaveInAboutMode()
     {
-        MainWindow form;
-        form.show();
-        QVERIFY(form.documentCommands().openFile(m_file));
-        form.document().endSaveIndication();
-        form.aboutMode().setOn(true);
-        form.editor().setText(QStringLiteral("באודות"));
-        trayCommands(form)->autoSave();
+        openShown();
+        host().aboutMode.setOn(true);
+        host().editor.setText(QStringLiteral("באודות"));
+        tray().autoSave();
         QCOMPARE(readBack(), QStringLiteral("באודות"));
-        QVERIFY(!MainWindowFixture::label(form, "GreenLed")->isVisible());
-        QVERIFY(form.document().saveLamp().isActive());
+        QVERIFY(!host().document.saveLampLit());
+        QVERIFY(host().document.saveLamp().isActive());
     }
 
     void trayMenu()
     {
-        MainWindow form;
-        QMenu *menu = trayCommands(form)->trayPopup();
+        QMenu *menu = tray().trayPopup();
         QStringList items;
         for (QAction *a : menu->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char('=') + a->text());
         QCOMPARE(items,
                  (QStringList{"TrayRestore=פתיחה", "-", "RecentChangesTray=שינויים אחרונים", "-", "TrayExit=יציאה"}));
         QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(trayCommands(form)->trayIcon()->toolTip(), QStringLiteral("דלבנה"));
+        QCOMPARE(tray().trayIcon()->toolTip(), QStringLiteral("דלבנה"));
     }
 
     void closeHidesInTheTray()
     {
+        showWithTheStoredChoices();
+        QWidget &window = host().window;
+        QVERIFY(tray().hideToTray());
+        QVERIFY(!window.isVisible());
+        QVERIFY(tray().trayIcon()->isVisible());
+        emit tray().trayIcon()->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!window.isVisible());
+        emit tray().trayIcon()->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isVisible());
+        QVERIFY(!tray().trayIcon()->isVisible());
+    }
+
+    // The window's close goes to the tray, and the tray's item brings it back.
+    void windowClosesToTheTray()
+    {
         MainWindow form;
-        form.preferences().load(true);
+        form.start({});
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        TimerTrayCommands *tray = trayCommands(form);
-        form.close();
-        QVERIFY(!form.isVisible());
-        QVERIFY(tray->trayIcon()->isVisible());
-        emit tray->trayIcon()->activated(QSystemTrayIcon::Trigger);
-        QVERIFY(!form.isVisible());
-        emit tray->trayIcon()->activated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(form.isVisible());
-        QVERIFY(!tray->trayIcon()->isVisible());
-
         form.close();
         QVERIFY(!form.isVisible());
         MainWindowFixture::action(form, QStringLiteral("TrayRestore"))->trigger();
         QVERIFY(form.isVisible());
-        QVERIFY(!tray->trayIcon()->isVisible());
     }
 
     // Without a notification area the window could not be brought back.
     void closeMinimisesWithoutANotificationArea()
     {
         TimerTrayCommands::setTrayAvailableForTesting(false);
-        MainWindow form;
-        form.preferences().load(true);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.close();
-        QVERIFY(!form.isHidden());
-        QVERIFY(form.windowState() & Qt::WindowMinimized);
-        QVERIFY(!trayCommands(form)->trayIcon()->isVisible());
+        showWithTheStoredChoices();
+        QWidget &window = host().window;
+        QVERIFY(tray().hideToTray());
+        QVERIFY(!window.isHidden());
+        QVERIFY(window.windowState() & Qt::WindowMinimized);
+        QVERIFY(!tray().trayIcon()->isVisible());
     }
 
     void closeNotDiverted_data()
@@ -143,19 +193,16 @@ private slots:
         QFETCH(QString, tray);
         QFETCH(bool, verbDialog);
         Settings::write(QStringLiteral("Preferences"), QStringLiteral("Tray"), tray);
-        MainWindow form;
-        form.start({});
+        host().preferences.load(true);
         if (verbDialog)
-            form.document().setRootPagePending(true);
-        QVERIFY(!trayCommands(form)->hideToTray());
-        QVERIFY(!trayCommands(form)->trayIcon()->isVisible());
+            host().document.setRootPagePending(true);
+        QVERIFY(!this->tray().hideToTray());
+        QVERIFY(!this->tray().trayIcon()->isVisible());
     }
 
 private:
-    static TimerTrayCommands *trayCommands(MainWindow &form) { return &form.timerTrayCommands(); }
     QString readBack() const { return MainWindowFixture::readDocument(m_file); }
 
-    QTemporaryDir m_dir;
     QString m_file;
 };
 

@@ -3,11 +3,11 @@
 #include "gui/AppIcons.h"
 #include "hebrew/Hebrew.h"
 #include "support/EditorNotation.h"
+#include "support/WindowTestCase.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -24,15 +24,11 @@ const QStringList PointButtons = {"Dagesh",      "Shin_Left", "Shin_Right",   "K
 using EditorNotation::parse;
 using EditorNotation::write;
 
-class VowelCommandsTest : public QObject
+class VowelCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startTestCase(); }
-
-    void init() { MainWindowFixture::removeSettings(m_dir); }
-
     void buttons_data()
     {
         QTest::addColumn<QString>("name");
@@ -61,13 +57,14 @@ private slots:
         QFETCH(int, point);
         QFETCH(QString, hint);
         MainWindow form;
+        MainWindowFixture::ArticleText editor(form);
         QAction *button = MainWindowFixture::action(form, name);
         QCOMPARE(button->toolTip(), hint);
         QVERIFY(!button->icon().isNull());
-        form.editor().setText(QStringLiteral("שלום"));
-        form.editor().apply(parse(QStringLiteral("ש⟦ל⟧ום")));
+        editor.setText(QStringLiteral("שלום"));
+        editor.apply(parse(QStringLiteral("ש⟦ל⟧ום")));
         button->trigger();
-        QCOMPARE(write(form.editor().state()), QStringLiteral("ש") + QChar(point) + QStringLiteral("‸ום"));
+        QCOMPARE(write(editor.state()), QStringLiteral("ש") + QChar(point) + QStringLiteral("‸ום"));
     }
 
     void toolbarOrder()
@@ -96,10 +93,11 @@ private slots:
     void disabledEditorTakesNoPoint()
     {
         MainWindow form;
-        form.editor().setText(QStringLiteral("אב"));
-        form.editor().widget()->setEnabled(false);
+        MainWindowFixture::ArticleText editor(form);
+        editor.setText(QStringLiteral("אב"));
+        editor.widget()->setEnabled(false);
         MainWindowFixture::action(form, QStringLiteral("Kamats"))->trigger();
-        QCOMPARE(form.editor().text(), QStringLiteral("אב"));
+        QCOMPARE(editor.text(), QStringLiteral("אב"));
     }
 
     // The popup's item, the toolbar and the file agree on one reading of the setting.
@@ -119,7 +117,7 @@ private slots:
         QFETCH(bool, shown);
         Settings::write(QStringLiteral("Preferences"), QStringLiteral("Nikkud"), stored);
         MainWindow form;
-        form.preferences().load(true);
+        form.start({});
         QCOMPARE(MainWindowFixture::action(form, QStringLiteral("TntToolButton2"))->isVisible(), shown);
         QAction *nikkud = MainWindowFixture::action(form, QStringLiteral("Nikkud"));
         nikkud->setChecked(!shown);
@@ -156,10 +154,8 @@ private slots:
         QVERIFY(!MainWindowFixture::action(form, QStringLiteral("TntToolButton2"))->isVisible());
         QVERIFY(!MainWindowFixture::action(form, QStringLiteral("Holam"))->isVisible());
         QCOMPARE(quote->mapTo(&form, QPoint(0, 0)).x(), quoteX);
+        QVERIFY(quoteX + quote->width() <= form.width());
     }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(VowelCommandsTest)

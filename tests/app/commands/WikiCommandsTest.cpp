@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "app/commands/ChangesCommands.h"
 #include "app/commands/DocumentCommands.h"
 #include "app/commands/WikiCommands.h"
 #include "dialogs/changes/ChangesDialog.h"
@@ -6,15 +7,17 @@
 #include "platform/WikiPasswordStore.h"
 #include "support/CannedWiki.h"
 #include "support/TestWiki.h"
+#include "support/WindowTestCase.h"
 #include "wiki/WikiClient.h"
 #include "wiki/WikiSync.h"
 
+#include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -25,26 +28,46 @@ CannedWiki::Answer pageAt21(const QByteArray &text)
                             + text + R"("}}}]}]}})");
 }
 
+// The wiki's group with the groups it works with, wired as the window wires them.
+struct WikiHost
+{
+    explicit WikiHost(EditorHost &h)
+        : documents(h.editor, h.document, h.recentMenu, h.window)
+        , wiki(h.editor, h.document, documents, h.preferences, h.window)
+        , changes(h.editor, h.document, h.window)
+    {
+        QObject::connect(&wiki, &WikiCommands::changesWanted, &changes, &ChangesCommands::showChanges);
+        QObject::connect(&wiki, &WikiCommands::editConflict, &changes, &ChangesCommands::mergeWith);
+    }
+
+    DocumentCommands documents;
+    WikiCommands wiki;
+    ChangesCommands changes;
+};
+
 } // namespace
 
-// The window's wiring: the client's cases are its own test's. The round trip runs
+// The wiring: the client's cases are its own test's. The round trip runs
 // against a real MediaWiki, the progress box and the uncertain save against a canned one.
-class WikiCommandsTest : public QObject
+class WikiCommandsTest : public WindowTestCase
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
     TestWiki m_wiki;
     QString m_noWiki;
     std::unique_ptr<CannedWiki> m_canned;
-    std::unique_ptr<MainWindow> m_form;
+    WikiHost *m_groups = nullptr;
     QStringList m_answers;
 
-    // Runs a menu item and waits until its wiki operations have ended.
-    void press(const char *item, int operations = 1)
+    WikiCommands &wiki() { return m_groups->wiki; }
+    DocumentCommands &documents() { return m_groups->documents; }
+    DocumentModel &document() { return host().document; }
+
+    // Runs a menu item's command and waits until its wiki operations have ended.
+    void run(void (WikiCommands::*command)(), int operations = 1)
     {
-        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
-        MainWindowFixture::press(*m_form, item);
+        QSignalSpy spy(&wiki(), &WikiCommands::finished);
+        (wiki().*command)();
         while (spy.size() < operations)
             QVERIFY(spy.wait(20000));
     }
@@ -59,9 +82,9 @@ class WikiCommandsTest : public QObject
         return {page.revision, text};
     }
 
-    void type(const QString &text) { m_form->editor().apply(EditorState{text, int(text.size()), 0}); }
+    void type(const QString &text) { host().editor.apply(EditorState{text, int(text.size()), 0}); }
 
-    QProgressDialog *progress() { return m_form->findChild<QProgressDialog *>(QStringLiteral("WikiProgress")); }
+    QProgressDialog *progress() { return host().window.findChild<QProgressDialog *>(QStringLiteral("WikiProgress")); }
 
     // A canned wiki where "T" does not exist yet and an edit is answered by `edit`.
     void useCanned(const CannedWiki::Answer &edit)
@@ -73,13 +96,13 @@ class WikiCommandsTest : public QObject
                 return CannedWiki::json(R"({"query":{"pages":[{"title":"T","missing":true}]}})");
             return CannedWiki::session(r);
         });
-        m_form->preferences().setWikiApi(m_canned->api().toString());
+        host().preferences.setWikiApi(m_canned->api().toString());
     }
 
 private slots:
     void initTestCase()
     {
-        MainWindowFixture::startTestCase();
+        WindowTestCase::initTestCase();
         WikiPasswordStore::setInMemoryForTesting(true, true);
         if (!m_wiki.start(&m_noWiki))
             qInfo("%s", qPrintable(m_noWiki));
@@ -89,22 +112,21 @@ private slots:
     {
         if (!m_noWiki.isEmpty() && !QByteArray(QTest::currentTestFunction()).startsWith("canned"))
             QSKIP(qPrintable(m_noWiki));
-        MainWindowFixture::freshSettings(m_dir);
-        m_form = std::make_unique<MainWindow>();
-        m_form->preferences().setWikiApi(m_wiki.api().toString());
-        m_form->preferences().setWikiUser(TestWiki::Editor);
-        WikiPasswordStore::write(TestWiki::Editor, TestWiki::EditorPassword, m_form.get(), [](const QString &) {});
-        m_form->wikiCommands().setAskerForTesting([this](const QString &, const QString &) -> std::optional<QString> {
+        WindowTestCase::init();
+        m_groups = &make<WikiHost>(host());
+        host().preferences.setWikiApi(m_wiki.api().toString());
+        host().preferences.setWikiUser(TestWiki::Editor);
+        WikiPasswordStore::write(TestWiki::Editor, TestWiki::EditorPassword, &host().window, [](const QString &) {});
+        wiki().setAskerForTesting([this](const QString &, const QString &) -> std::optional<QString> {
             if (m_answers.isEmpty())
                 return std::nullopt;
             return m_answers.takeFirst();
         });
-        HebrewMessageBox::clearAsked();
     }
 
     void cleanup()
     {
-        m_form.reset();
+        WindowTestCase::cleanup();
         m_canned.reset();
     }
 
@@ -115,22 +137,22 @@ private slots:
         const QString title = QStringLiteral("תבנית:ניסוי");
         m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("a\nb"));
         m_answers = QStringList{QStringLiteral("ת:ניסוי")};
-        press("OpenFromWiki");
-        QCOMPARE(m_form->editor().text(), QStringLiteral("a\r\nb"));
-        QVERIFY(m_form->windowTitle().contains(title));
-        QVERIFY(!m_form->documentCommands().isModified());
-        QCOMPARE(m_form->document().wikiPage().revision, wikiPage(title).first);
+        run(&WikiCommands::openFromWiki);
+        QCOMPARE(host().editor.text(), QStringLiteral("a\r\nb"));
+        QCOMPARE(document().wikiPage().title, title);
+        QVERIFY(!documents().isModified());
+        QCOMPARE(document().wikiPage().revision, wikiPage(title).first);
 
         for (const QString &text : {QStringLiteral("a\r\nb\r\nג"), QStringLiteral("a\r\nb\r\nגד")}) {
             type(text);
             m_answers = QStringList{QStringLiteral("תקציר")};
-            press("SaveToWiki");
+            run(&WikiCommands::saveToWiki);
             QVERIFY2(MainWindowFixture::askedTexts().isEmpty(),
                      qPrintable(MainWindowFixture::askedTexts().join(u'\n')));
             const auto [revision, onWiki] = wikiPage(title);
             QCOMPARE(onWiki, WikiClient::textForWiki(text));
-            QCOMPARE(m_form->document().wikiPage().revision, revision);
-            QVERIFY(!m_form->documentCommands().isModified());
+            QCOMPARE(document().wikiPage().revision, revision);
+            QVERIFY(!documents().isModified());
         }
     }
 
@@ -140,10 +162,10 @@ private slots:
         const QString title = QStringLiteral("Changes");
         m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("a\nb"));
         m_answers = QStringList{title};
-        press("OpenFromWiki");
+        run(&WikiCommands::openFromWiki);
         type(QStringLiteral("a\r\nc"));
-        MainWindowFixture::press(*m_form, "ShowChanges");
-        auto *changes = m_form->findChild<ChangesDialog *>();
+        m_groups->changes.showChanges();
+        auto *changes = host().window.findChild<ChangesDialog *>();
         QVERIFY(changes && changes->isVisible());
         QCOMPARE(changes->changeCount(), 1);
     }
@@ -174,23 +196,23 @@ private slots:
         const QString title = QStringLiteral("מיזוג ") + QTest::currentDataTag();
         m_wiki.editAs(QStringLiteral("Other"), title, QStringLiteral("a\nb\nc\nd\ne"));
         m_answers = QStringList{title};
-        press("OpenFromWiki");
+        run(&WikiCommands::openFromWiki);
         m_wiki.editAs(QStringLiteral("Other"), title, theirs);
         type(mine);
         m_answers = QStringList{QString()};
-        press("SaveToWiki", 2);
+        run(&WikiCommands::saveToWiki, 2);
         QCOMPARE(wikiPage(title).second, theirs);
-        auto *merge = m_form->findChild<MergeDialog *>();
+        auto *merge = host().window.findChild<MergeDialog *>();
         QVERIFY(merge && merge->isVisible());
         if (!button.isEmpty())
             MainWindowFixture::child<QPushButton>(*merge, button)->click();
         MainWindowFixture::child<QPushButton>(*merge, QStringLiteral("Accept"))->click();
-        QCOMPARE(m_form->editor().text(), merged);
+        QCOMPARE(host().editor.text(), merged);
         QCOMPARE(wikiPage(title).second, theirs);
-        QVERIFY(m_form->documentCommands().isModified());
+        QVERIFY(documents().isModified());
 
         m_answers = QStringList{QString()};
-        press("SaveToWiki");
+        run(&WikiCommands::saveToWiki);
         QCOMPARE(wikiPage(title).second, WikiClient::textForWiki(merged));
         QVERIFY(MainWindowFixture::askedTexts().isEmpty());
     }
@@ -204,19 +226,53 @@ private slots:
             R"({"edit":{"result":"Success","title":"T","newrevid":12,"newtimestamp":"2024-01-01T00:00:00Z"}})",
             {},
             800});
-        m_form->show();
+        host().window.show();
         type(QStringLiteral("new page"));
         m_answers = QStringList{QStringLiteral("T"), QStringLiteral("summary")};
-        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
-        MainWindowFixture::press(*m_form, "SaveToWiki");
+        QSignalSpy spy(&wiki(), &WikiCommands::finished);
+        wiki().saveToWiki();
         QTRY_VERIFY(progress() && progress()->isVisible());
         QVERIFY(spy.wait(20000));
         QVERIFY(!progress() || !progress()->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QCOMPARE(m_form->document().wikiPage().revision, 12);
-        QVERIFY(!m_form->documentCommands().isModified());
+        QCOMPARE(document().wikiPage().revision, 12);
+        QVERIFY(!documents().isModified());
         // A document that was never on the wiki makes a new page, never one over another.
         QCOMPARE(m_canned->requestsWith("action", QStringLiteral("edit")).first()["createonly"], QStringLiteral("1"));
+    }
+
+    // The window's items reach the group: each first asks for the page's title, and a
+    // cancelled question sends nothing. Canned in name only: no wiki is asked.
+    void cannedWindowItemsAskTheTitle_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("OpenFromWiki") << "OpenFromWiki"
+                                      << "פתח מהוויקי";
+        QTest::newRow("SaveToWiki") << "SaveToWiki"
+                                    << "שמור בוויקי";
+    }
+
+    void cannedWindowItemsAskTheTitle()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, caption);
+        useCanned(CannedWiki::json("{}"));
+        Settings::write(QStringLiteral("Preferences"), QStringLiteral("WikiApi"), m_canned->api().toString());
+        MainWindow form;
+        form.start({});
+        form.show();
+        QString asked;
+        QTimer::singleShot(0, &form, [&asked] {
+            if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                asked = box->windowTitle();
+                box->reject();
+            }
+        });
+        MainWindowFixture::action(form, item)->trigger();
+        QCOMPARE(asked, caption);
+        QCoreApplication::processEvents();
+        QVERIFY(m_canned->requests().isEmpty());
     }
 
     // The password is read from the store in the background: the operation has begun.
@@ -225,12 +281,12 @@ private slots:
         useCanned(CannedWiki::json(R"({"edit":{"result":"Success","title":"T","newrevid":3}})"));
         type(QStringLiteral("x"));
         m_answers = QStringList{QStringLiteral("T"), QString()};
-        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
-        MainWindowFixture::press(*m_form, "SaveToWiki");
-        MainWindowFixture::press(*m_form, "OpenFromWiki");
+        QSignalSpy spy(&wiki(), &WikiCommands::finished);
+        wiki().saveToWiki();
+        wiki().openFromWiki();
         QCOMPARE(MainWindowFixture::askedTexts(), QStringList{WikiCommands::BusyMessage});
         QVERIFY(spy.wait(20000));
-        QCOMPARE(m_form->document().wikiPage().revision, 3);
+        QCOMPARE(document().wikiPage().revision, 3);
     }
 
     // A save cancelled after it was sent may or may not be on the wiki: the page is read
@@ -255,17 +311,17 @@ private slots:
         type(QStringLiteral("mine"));
         m_answers = QStringList{QStringLiteral("T"), QString()};
         HebrewMessageBox::presetAnswer(QMessageBox::Yes);
-        QSignalSpy spy(&m_form->wikiCommands(), &WikiCommands::finished);
-        MainWindowFixture::press(*m_form, "SaveToWiki");
+        QSignalSpy spy(&wiki(), &WikiCommands::finished);
+        wiki().saveToWiki();
         QTRY_COMPARE(m_canned->requestsWith("action", QStringLiteral("edit")).size(), 1);
         m_canned->setScript([onWiki](const CannedWiki::Request &) { return pageAt21(onWiki); });
         emit progress()->canceled(); // its button
         QTRY_COMPARE(spy.size(), 2);
         QCOMPARE(MainWindowFixture::askedTexts(),
                  (QStringList{WikiCommands::CancelledSaveText + WikiCommands::CheckQuestion, notice}));
-        QCOMPARE(m_form->document().wikiPage().revision, revision);
-        QCOMPARE(m_form->documentCommands().isModified(), revision == 0);
-        QCOMPARE(m_form->editor().text(), QStringLiteral("mine"));
+        QCOMPARE(document().wikiPage().revision, revision);
+        QCOMPARE(documents().isModified(), revision == 0);
+        QCOMPARE(host().editor.text(), QStringLiteral("mine"));
     }
 
     // Last, as it stops the wiki: the text stays in the editor, still modified.
@@ -273,13 +329,13 @@ private slots:
     {
         m_wiki.editAs(QStringLiteral("Other"), QStringLiteral("Kept"), QStringLiteral("old"));
         m_answers = QStringList{QStringLiteral("Kept")};
-        press("OpenFromWiki");
+        run(&WikiCommands::openFromWiki);
         type(QStringLiteral("new text"));
         m_wiki.stop();
         m_answers = QStringList{QStringLiteral("summary")};
-        press("SaveToWiki");
-        QCOMPARE(m_form->editor().text(), QStringLiteral("new text"));
-        QVERIFY(m_form->documentCommands().isModified());
+        run(&WikiCommands::saveToWiki);
+        QCOMPARE(host().editor.text(), QStringLiteral("new text"));
+        QVERIFY(documents().isModified());
         QCOMPARE(MainWindowFixture::askedTexts().size(), 1);
         QVERIFY(MainWindowFixture::askedTexts().first().startsWith(QStringLiteral("אין חיבור לשרת הוויקי")));
     }

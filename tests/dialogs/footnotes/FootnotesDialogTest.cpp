@@ -1,6 +1,7 @@
 #include "dialogs/footnotes/FootnotesDialog.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/WindowTestCase.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,15 +36,11 @@ struct FootnotesHarness
     }
 };
 
-class FootnotesDialogTest : public QObject
+class FootnotesDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
-    void init() { HebrewMessageBox::clearAsked(); }
-
     void controls()
     {
         FootnotesHarness h;

@@ -1,6 +1,7 @@
 #include "dialogs/greek/GreekDialog.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/WindowTestCase.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -28,13 +29,11 @@ struct GreekHarness
     }
 };
 
-class GreekDialogTest : public QObject
+class GreekDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
     // The first and last letter of the pad go in at the caret, in place of the selection.
     void lettersTypeIntoThePad()
     {

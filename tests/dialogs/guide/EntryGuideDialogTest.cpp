@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "dialogs/guide/EntryGuideDialog.h"
 #include "dialogs/guide/logic/EntryGuide.h"
+#include "support/WindowTestCase.h"
 
 #include <QLabel>
 #include <QTest>
@@ -9,13 +10,11 @@
 
 using namespace MainWindowFixture;
 
-class EntryGuideDialogTest : public QObject
+class EntryGuideDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startDialogTestCase(); }
-
     // A click on a section shows its guideline; a click on the background the prompt.
     void sectionAndBackground()
     {

@@ -2,18 +2,17 @@
 #include "dialogs/links/LinksDialog.h"
 #include "gui/ClickableLabel.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 
 #include <QTest>
 
 using namespace MainWindowFixture;
 
-class LinksDialogTest : public QObject
+class LinksDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startDialogTestCase(); }
-
     // Every link opens its own site; the two headings are no links.
     void links()
     {

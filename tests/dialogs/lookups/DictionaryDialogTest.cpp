@@ -2,6 +2,7 @@
 
 #include "support/MainWindowFixture.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,13 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-class DictionaryDialogTest : public QObject
+class DictionaryDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
     void controls()
     {
         DictionaryDialog d;

@@ -2,19 +2,18 @@
 
 #include "support/MainWindowFixture.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-class EtymologyDialogTest : public QObject
+class EtymologyDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
     void controls()
     {
         EtymologyDialog d;

@@ -2,6 +2,7 @@
 
 #include "support/MainWindowFixture.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,15 +14,11 @@ const QStringList kChecks{"BibleCheck", "MishnaCheck",     "ToseftaCheck",
                           "BavliCheck", "YerushalmiCheck", "MishneTorahCheck"};
 } // namespace
 
-class SourcesDialogTest : public QObject
+class SourcesDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
-    void init() { HebrewMessageBox::clearAsked(); }
-
     void controls()
     {
         SourcesDialog d;

@@ -1,6 +1,5 @@
 #include "support/MainWindowFixture.h"
 #include "app/MainWindow.h"
-#include "app/commands/TimerTrayCommands.h"
 #include "dialogs/preferences/PreferencesDialog.h"
 #include "dialogs/preferences/PreferencesModel.h"
 #include "gui/ClickableLabel.h"
@@ -360,28 +359,24 @@ private slots:
     }
 
     // The main window's Prefs item opens the dialog, which drives the window's
-    // auto-save timer and its editor's word wrap.
+    // editor's word wrap.
     void drivesTheMainWindow()
     {
         setIni("[Preferences]\nAutoSave=4\nWordWrap=No\n");
         MainWindow form;
-        form.preferences().load(true);
-        PreferencesDialog *options = &form.preferencesDialog();
-        QPlainTextEdit *editor = form.editor().widget();
+        form.start({});
+        QPlainTextEdit *editor = MainWindowFixture::child<QPlainTextEdit>(form, QStringLiteral("ArticleText"));
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(form.timerTrayCommands().autoSaveTicks().isActive());
-        QCOMPARE(form.timerTrayCommands().autoSaveTicks().interval(), 4 * 60000);
 
         QAction *prefs = MainWindowFixture::action(form, QStringLiteral("Prefs"));
         QCOMPARE(prefs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
         prefs->trigger();
+        auto *options = MainWindowFixture::topLevel<QDialog>(form, QStringLiteral("TOptions"));
         QVERIFY(options->isVisible());
         options->findChild<QCheckBox *>(QStringLiteral("WrapLines"))->click();
         QCOMPARE(editor->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        options->findChild<QCheckBox *>(QStringLiteral("AutoSaveCheck"))->click();
-        QVERIFY(!form.timerTrayCommands().autoSaveTicks().isActive());
         options->hide();
     }
 

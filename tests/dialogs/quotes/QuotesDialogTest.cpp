@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 #include "dialogs/quotes/QuotesDialog.h"
 #include "platform/ShellOpen.h"
+#include "support/WindowTestCase.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -9,13 +10,11 @@
 
 using namespace MainWindowFixture;
 
-class QuotesDialogTest : public QObject
+class QuotesDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { startDialogTestCase(); }
-
     void searchOnlyWithAQuery()
     {
         QuotesDialog dialog;

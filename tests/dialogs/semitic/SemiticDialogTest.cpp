@@ -1,18 +1,17 @@
 #include "dialogs/semitic/SemiticDialog.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/WindowTestCase.h"
 
 #include <QTest>
 
 #include <optional>
 
-class SemiticDialogTest : public QObject
+class SemiticDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
     // A letter of two code points goes in whole; the text is handed over as typed.
     void letterTypedThenInserted()
     {

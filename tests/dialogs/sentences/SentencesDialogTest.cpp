@@ -4,6 +4,7 @@
 #include "platform/ShellOpen.h"
 #include "regex/RegEx.h"
 #include "support/TextFixtures.h"
+#include "support/WindowTestCase.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,7 +44,7 @@ QPoint cellCentre(QTableView *grid, int row, int column)
 
 } // namespace
 
-class SentencesDialogTest : public QObject
+class SentencesDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
@@ -70,17 +71,19 @@ class SentencesDialogTest : public QObject
     }
 
 private slots:
-    void initTestCase() { startDialogTestCase(); }
-
     void init()
     {
+        WindowTestCase::init();
         m_dialog = std::make_unique<SentencesDialog>();
         RegEx regex;
         m_dialog->showSentences(Sentences::read(regex, EditorState{Entry, 0, 0}));
-        HebrewMessageBox::clearAsked();
     }
 
-    void cleanup() { m_dialog.reset(); }
+    void cleanup()
+    {
+        m_dialog.reset();
+        WindowTestCase::cleanup();
+    }
 
     void opensRightToLeftWithBothTables()
     {

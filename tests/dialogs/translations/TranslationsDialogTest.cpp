@@ -1,6 +1,7 @@
 #include "dialogs/translations/TranslationsDialog.h"
 
 #include "support/MainWindowFixture.h"
+#include "support/WindowTestCase.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -57,15 +58,11 @@ struct TranslationsHarness
     }
 };
 
-class TranslationsDialogTest : public QObject
+class TranslationsDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
-    void init() { HebrewMessageBox::clearAsked(); }
-
     void controls()
     {
         TranslationsHarness h;

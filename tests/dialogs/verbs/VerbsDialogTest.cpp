@@ -2,6 +2,7 @@
 
 #include "support/MainWindowFixture.h"
 #include "dialogs/verbs/logic/RootPage.h"
+#include "support/WindowTestCase.h"
 
 #include <QApplication>
 #include <QImage>
@@ -45,15 +46,11 @@ struct VerbsHarness
     }
 };
 
-class VerbsDialogTest : public QObject
+class VerbsDialogTest : public WindowTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindowFixture::startDialogTestCase(); }
-
-    void init() { HebrewMessageBox::clearAsked(); }
-
     void controls()
     {
         VerbsHarness h;
