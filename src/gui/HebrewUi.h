@@ -38,8 +38,8 @@ QString isolatePaths(const QString &message, const QStringList &paths);
 // A box that holds a path, left to right inside a right-to-left window.
 void setUpPathField(QWidget &field);
 
-// The editor of an entry's wiki text: every paragraph right to left and right-aligned,
-// as in the wiki's own edit box, in David.
+// The editor of an entry's wiki text, and the windows that show such text whole:
+// every paragraph right to left and right-aligned, as in the wiki's own edit box, in David.
 void setUpArticleEditor(QPlainTextEdit &editor);
 
 } // namespace HebrewUi

@@ -158,8 +158,9 @@ void RecoveryCommands::copyStep()
             m_copied += QLatin1String("\r\n");
         m_copied += block.text();
         m_lineEnds.push_back(m_copied.size());
-        m_copiedUpTo = block.position() + block.length();
+        // A block's position is a walk down the document's tree: looked up once a step.
         if (m_lineEnds.size() % 16 == 0 && spent.elapsed() >= StepMs) {
+            m_copiedUpTo = block.position() + block.length();
             m_step.start();
             return;
         }

@@ -26,8 +26,7 @@ ChangesDialog::ChangesDialog(QWidget *parent)
     , m_ui(std::make_unique<Ui::ChangesDialog>())
 {
     m_ui->setupUi(this);
-    m_ui->ChangesText->setFont(HebrewUi::davidFont(16));
-    HebrewUi::setUpWikiText(*m_ui->ChangesText);
+    HebrewUi::setUpArticleEditor(*m_ui->ChangesText);
     connect(m_ui->NextChange, &QPushButton::clicked, this, &ChangesDialog::nextChange);
     connect(m_ui->PreviousChange, &QPushButton::clicked, this, &ChangesDialog::previousChange);
     connect(m_ui->CloseButton, &QPushButton::clicked, this, &QDialog::close);

@@ -31,8 +31,7 @@ MergeDialog::MergeDialog(QWidget *parent)
     , m_model(new MergeModel(this))
 {
     m_ui->setupUi(this);
-    m_ui->Preview->setFont(HebrewUi::davidFont(16));
-    HebrewUi::setUpWikiText(*m_ui->Preview);
+    HebrewUi::setUpArticleEditor(*m_ui->Preview);
     m_ui->Regions->setFont(HebrewUi::davidFont(16));
     m_ui->Regions->setModel(m_model);
     m_ui->Regions->setItemDelegate(new MergeDelegate(m_ui->Regions));
