@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -33,15 +34,26 @@ QProcessEnvironment g_environment;
 // Each program's processor time to idle, for the ratio printed at the end.
 std::map<std::string, double> g_cpuSeconds;
 
-// The same 20 MB for each program, in the editor's own document format, which both read.
-QString writeText(const QString &name)
+enum class Encoding { DocumentFormat, Utf8 };
+
+// The same 20 MB for each program: in the editor's own document format, or as UTF-8
+// without a mark, which is how most text files come. Both programs read both.
+QString writeText(const QString &name, Encoding encoding)
 {
-    static const QByteArray bytes = [] {
-        const QString text = BenchInput::entries(10'000'000);
+    static const QString text = BenchInput::entries(10'000'000);
+    static const QByteArray inDocumentFormat = [] {
         QByteArray out("\xFF\xFE");
         out.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
         return out;
     }();
+    static const QByteArray inUtf8 = [] {
+        // As many bytes as the other file: Hebrew takes two in UTF-8 too, the markup one.
+        QByteArray out = text.toUtf8();
+        while (out.size() < inDocumentFormat.size())
+            out.append(out.left(qMin(out.size(), inDocumentFormat.size() - out.size())));
+        return out.left(out.lastIndexOf('\n') + 1);
+    }();
+    const QByteArray &bytes = encoding == Encoding::Utf8 ? inUtf8 : inDocumentFormat;
     const QString path = g_dir->filePath(name);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
@@ -80,11 +92,13 @@ bool sample(qint64 pid, Sample *s)
     return true;
 }
 
-// Starts the program on the file and waits until it has spent no processor time for
-// a second and a half; what it holds then, and the time it spent until its last work.
-void runUntilIdle(benchmark::State &state, const char *key, const QString &program, const QStringList &arguments,
+// Starts the program on the file and waits until it holds at least the file's size and
+// has then spent no processor time for a second and a half; what it holds then, and the
+// time it spent until its last work. A program may sit still before it reads the file.
+void runUntilIdle(benchmark::State &state, const std::string &key, const QString &program, const QStringList &arguments,
                   const QProcessEnvironment &environment)
 {
+    const qint64 fileKb = QFileInfo(arguments.last()).size() / 1024;
     for (auto _ : state) {
         QProcess process;
         process.setProcessEnvironment(environment);
@@ -107,7 +121,7 @@ void runUntilIdle(benchmark::State &state, const char *key, const QString &progr
                 state.SkipWithError("the program ended before going idle");
                 return;
             }
-            if (now.cpuSeconds > last.cpuSeconds)
+            if (now.cpuSeconds > last.cpuSeconds || now.rssKb < fileKb)
                 busyUntil = clock.elapsed();
             last = now;
         }
@@ -119,6 +133,11 @@ void runUntilIdle(benchmark::State &state, const char *key, const QString &progr
         process.kill();
         process.waitForFinished();
     }
+}
+
+std::string key(const char *program, Encoding encoding)
+{
+    return std::string(program) + (encoding == Encoding::Utf8 ? " utf8" : "");
 }
 
 void BM_DalvanaOpenToIdle(benchmark::State &state)
@@ -134,8 +153,9 @@ void BM_DalvanaOpenToIdle(benchmark::State &state)
         state.SkipWithError("the program could not be copied");
         return;
     }
-    const QString text = writeText(QStringLiteral("dalvana.txt"));
-    runUntilIdle(state, "dalvana", program, {QStringLiteral("/o"), text}, g_environment);
+    const auto encoding = Encoding(state.range(0));
+    const QString text = writeText(QStringLiteral("dalvana.txt"), encoding);
+    runUntilIdle(state, key("dalvana", encoding), program, {QStringLiteral("/o"), text}, g_environment);
 }
 
 void BM_FeatherPadOpenToIdle(benchmark::State &state)
@@ -145,7 +165,9 @@ void BM_FeatherPadOpenToIdle(benchmark::State &state)
         state.SkipWithError("FeatherPad is not installed");
         return;
     }
-    runUntilIdle(state, "featherpad", program, {writeText(QStringLiteral("featherpad.txt"))}, g_environment);
+    const auto encoding = Encoding(state.range(0));
+    runUntilIdle(state, key("featherpad", encoding), program, {writeText(QStringLiteral("featherpad.txt"), encoding)},
+                 g_environment);
 }
 
 // This program run again with "--bare-editor FILE": nothing but a Qt text box, shown
@@ -168,7 +190,8 @@ int runBareEditor(int argc, char **argv)
 void BM_BareTextBoxOpenToIdle(benchmark::State &state)
 {
     runUntilIdle(state, "bare", QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--bare-editor"), writeText(QStringLiteral("bare.txt"))}, g_environment);
+                 {QStringLiteral("--bare-editor"), writeText(QStringLiteral("bare.txt"), Encoding::DocumentFormat)},
+                 g_environment);
 }
 
 // An X server for the programs: DISPLAY's, else an Xvfb started here on a free display.
@@ -204,8 +227,9 @@ QProcess *startDisplay(QProcessEnvironment &environment)
 
 } // namespace
 
-BENCHMARK(BM_DalvanaOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FeatherPadOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+// Argument 0: the document format; 1: UTF-8.
+BENCHMARK(BM_DalvanaOpenToIdle)->Arg(0)->Arg(1)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FeatherPadOpenToIdle)->Arg(0)->Arg(1)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareTextBoxOpenToIdle)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
@@ -223,11 +247,14 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (const char *encoding : {"", " utf8"}) {
+        const auto ours = g_cpuSeconds.find(std::string("dalvana") + encoding);
+        const auto theirs = g_cpuSeconds.find(std::string("featherpad") + encoding);
+        if (ours != g_cpuSeconds.end() && theirs != g_cpuSeconds.end() && theirs->second > 0)
+            std::printf("processor time to idle%s: %.2f s, FeatherPad %.2f s, ratio %.2f\n", encoding, ours->second,
+                        theirs->second, ours->second / theirs->second);
+    }
     const auto ours = g_cpuSeconds.find("dalvana");
-    const auto theirs = g_cpuSeconds.find("featherpad");
-    if (ours != g_cpuSeconds.end() && theirs != g_cpuSeconds.end() && theirs->second > 0)
-        std::printf("processor time to idle: %.2f s, FeatherPad %.2f s, ratio %.2f\n", ours->second, theirs->second,
-                    ours->second / theirs->second);
     const auto bare = g_cpuSeconds.find("bare");
     if (ours != g_cpuSeconds.end() && bare != g_cpuSeconds.end() && bare->second > 0)
         std::printf("a bare Qt text box: %.2f s, ours %.2f of it\n", bare->second, ours->second / bare->second);

@@ -6,6 +6,7 @@
 #include "gui/AppIcons.h"
 #include "gui/HebrewMessageBox.h"
 #include "gui/HebrewUi.h"
+#include "platform/MemoryPolicy.h"
 #include "platform/Settings.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int runDalvana(int argc, char *argv[])
         return bad ? 2 : 0;
     }
 
+    MemoryPolicy::returnLargeBlocks();
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
     HebrewUi::install(app);
