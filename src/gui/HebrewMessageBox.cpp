@@ -1,5 +1,7 @@
 #include "gui/HebrewMessageBox.h"
 
+#include "gui/HebrewUi.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
@@ -95,8 +97,8 @@ QMessageBox::StandardButton HebrewMessageBox::show(const QString &text, int kind
 std::unique_ptr<QMessageBox> HebrewMessageBox::build(const QString &text, int kind,
                                                      QMessageBox::StandardButtons buttons, QWidget *parent)
 {
-    auto box = std::make_unique<QMessageBox>(iconFor(kind), kind < 0 ? AppTitle : caption(kind), text,
-                                             QMessageBox::NoButton, parent);
+    auto box = std::make_unique<QMessageBox>(iconFor(kind), kind < 0 ? AppTitle : caption(kind),
+                                             HebrewUi::rightToLeftLines(text), QMessageBox::NoButton, parent);
     box->setLayoutDirection(Qt::RightToLeft);
     for (const auto &b : MessageButtonCaptions) {
         if (buttons.testFlag(b.button)) {

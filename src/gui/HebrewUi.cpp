@@ -19,6 +19,32 @@ namespace HebrewUi {
 
 namespace {
 
+bool hasLetterOutsideIsolates(QStringView line)
+{
+    int isolates = 0;
+    for (const QChar c : line) {
+        switch (c.direction()) {
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+            ++isolates;
+            break;
+        case QChar::DirPDI:
+            isolates = qMax(0, isolates - 1);
+            break;
+        case QChar::DirL:
+        case QChar::DirR:
+        case QChar::DirAL:
+            if (isolates == 0)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 // The style's few right-to-left mends.
 class HebrewStyle : public QProxyStyle
 {
@@ -109,6 +135,26 @@ QString isolatePaths(const QString &message, const QStringList &paths)
         from = at + length;
     }
     out += QStringView(message).mid(from);
+    return out;
+}
+
+QString rightToLeftLines(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + 4);
+    qsizetype from = 0;
+    while (from <= text.size()) {
+        qsizetype end = text.indexOf(u'\n', from);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = QStringView(text).mid(from, end - from);
+        if (!line.trimmed().isEmpty() && !hasLetterOutsideIsolates(line))
+            out += QChar(0x200F);
+        out += line;
+        if (end < text.size())
+            out += u'\n';
+        from = end + 1;
+    }
     return out;
 }
 

@@ -35,6 +35,10 @@ void setUpWikiText(QPlainTextEdit &view);
 QString leftToRight(const QString &text);
 // `message` with every occurrence of each of `paths` isolated so.
 QString isolatePaths(const QString &message, const QStringList &paths);
+// `text` with U+200F in front of each line that has no letter outside its isolates, a
+// line that is only a path above all: Qt lays such a line out left to right and
+// left-aligned, where the lines around it in a right-to-left window run from the right.
+QString rightToLeftLines(const QString &text);
 // A box that holds a path, left to right inside a right-to-left window.
 void setUpPathField(QWidget &field);
 
