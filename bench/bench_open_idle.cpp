@@ -249,12 +249,12 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (const char *encoding : {"", " utf8"}) {
-        const auto ours = g_cpuSeconds.find(std::string("dalvana") + encoding);
-        const auto theirs = g_cpuSeconds.find(std::string("featherpad") + encoding);
+    for (const Encoding encoding : {Encoding::DocumentFormat, Encoding::Utf8}) {
+        const auto ours = g_cpuSeconds.find(key("dalvana", encoding));
+        const auto theirs = g_cpuSeconds.find(key("featherpad", encoding));
         if (ours != g_cpuSeconds.end() && theirs != g_cpuSeconds.end() && theirs->second > 0)
-            std::printf("processor time to idle%s: %.2f s, FeatherPad %.2f s, ratio %.2f\n", encoding, ours->second,
-                        theirs->second, ours->second / theirs->second);
+            std::printf("processor time to idle, %s: %.2f s, FeatherPad %.2f s, ratio %.2f\n", ours->first.c_str(),
+                        ours->second, theirs->second, ours->second / theirs->second);
     }
     const auto ours = g_cpuSeconds.find("dalvana");
     const auto bare = g_cpuSeconds.find("bare");

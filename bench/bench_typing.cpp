@@ -30,31 +30,14 @@
 
 namespace {
 
-// A page of entries, grown to at least `size` characters.
-QString page(qsizetype size)
-{
-    static const QStringList words = {"סֵפֶר", "מִכְתָּב", "כָּתַב", "שָׁלוֹם", "סִפּוּר"};
-    QString text;
-    for (int i = 0; text.size() < size; ++i) {
-        const QString &w = words.at(i % words.size());
-        text += QStringLiteral("==") + w
-            + QStringLiteral(
-                    "==\r\n{{ניתוח דקדוקי|כתיב מלא=|הגייה=|חלק דיבר=שם עצם}}\r\n"
-                    "# חיבור כתוב, [[ספר|ספרים]] ו[[מכתב]] מספר ")
-            + QString::number(i) + QStringLiteral(".\r\n#:* {{הדגשה|") + w
-            + QStringLiteral("}} שכתב הסופר בשנה ההיא.\r\n\r\n===תרגום===\r\n* אנגלית: {{ת|אנגלית|book}}\r\n\r\n");
-    }
-    return text;
-}
-
 constexpr qsizetype Huge = 20 * 1024 * 1024;
 
 const QString &text(qsizetype size)
 {
-    static const QString small = page(200 * 1024);
-    static const QString large = page(5 * 1024 * 1024);
+    static const QString small = BenchInput::entries(200 * 1024);
+    static const QString large = BenchInput::entries(5 * 1024 * 1024);
     if (size >= Huge) {
-        static const QString huge = page(Huge);
+        static const QString huge = BenchInput::entries(Huge);
         return huge;
     }
     return size < 1024 * 1024 ? small : large;

@@ -142,18 +142,14 @@ QString rightToLeftLines(const QString &text)
 {
     QString out;
     out.reserve(text.size() + 4);
-    qsizetype from = 0;
-    while (from <= text.size()) {
-        qsizetype end = text.indexOf(u'\n', from);
-        if (end < 0)
-            end = text.size();
-        const QStringView line = QStringView(text).mid(from, end - from);
+    bool first = true;
+    for (const QStringView line : QStringView(text).tokenize(u'\n')) {
+        if (!first)
+            out += u'\n';
+        first = false;
         if (!line.trimmed().isEmpty() && !hasLetterOutsideIsolates(line))
             out += QChar(0x200F);
         out += line;
-        if (end < text.size())
-            out += u'\n';
-        from = end + 1;
     }
     return out;
 }
