@@ -62,6 +62,9 @@ RecoveryCommands::RecoveryCommands(EditorAdapter &editor, DocumentModel &documen
     , m_documents(documents)
     , m_folder(folder)
     , m_writer(std::make_unique<RecoveryWriter>(folder))
+    // Known for sure only of an empty editor and no saved text; an editor filled
+    // beforehand is copied at the first check.
+    , m_unchanged(editor.widget()->document()->isEmpty() && document.savedText().isEmpty())
 {
     for (QTimer *timer : {&m_pause, &m_longest, &m_soon}) {
         timer->setSingleShot(true);

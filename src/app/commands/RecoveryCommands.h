@@ -82,7 +82,7 @@ private:
     bool m_again = false;
     // The editor holds the saved text, unedited since it was set: no copy is needed,
     // and none is taken, which spares a long text's opening the work.
-    bool m_unchanged = true;
+    bool m_unchanged = false;
     // Whether a copy may be on disk after the last write.
     bool m_kept = false;
     bool m_failureShown = false;

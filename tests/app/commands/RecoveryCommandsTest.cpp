@@ -370,6 +370,22 @@ private slots:
         QCOMPARE(copies().size(), fromFile ? 0 : 1);
     }
 
+    // Made over an editor that holds unsaved text already, the first check copies it.
+    void textThereBeforehand()
+    {
+        QWidget window;
+        EditorAdapter editor(new QPlainTextEdit(QStringLiteral("א"), &window));
+        DocumentModel document;
+        QMenu recent;
+        DocumentCommands documents(editor, document, recent, window);
+        RecoveryCommands recovery(editor, document, documents, folder());
+        QSignalSpy checked(&recovery, &RecoveryCommands::checked);
+        recovery.checkNow();
+        QVERIFY(checked.wait(20000));
+        QCOMPARE(checked.first().first().toBool(), true);
+        QCOMPARE(copies().size(), 1);
+    }
+
     // Typing that never pauses long enough is copied all the same.
     void copiedWhileTypingGoesOn()
     {
