@@ -1,6 +1,7 @@
 #include "app/EditorAdapter.h"
 
 #include "entry/EntryText.h"
+#include "wikitext/DocumentFormat.h"
 
 #include <QAbstractUndoItem>
 #include <QEvent>
@@ -55,6 +56,18 @@ template <bool WithCr> QString withLineBreaks(const QString &text)
 QString toWidgetText(const QString &text)
 {
     return withLineBreaks<false>(text);
+}
+
+// Where a piece of a text in the held form, from `from` and about `units` long, ends:
+// at the start of a line break, so that every later piece begins with one.
+qsizetype pieceEnd(const QString &text, qsizetype from, qsizetype units)
+{
+    if (text.size() - from <= units)
+        return text.size();
+    qsizetype end = text.lastIndexOf(u'\r', from + units);
+    if (end <= from)
+        end = text.indexOf(u'\r', from + units);
+    return end > from ? end : text.size();
 }
 
 // An undo step that does nothing.
@@ -152,8 +165,7 @@ EditorState EditorAdapter::state() const
 int EditorAdapter::length() const
 {
     const QTextDocument *doc = document();
-    const qsizetype pending = m_pending.size() - m_pendingAt + m_pendingBreaks;
-    return int(doc->characterCount() - 1 + doc->blockCount() - 1 + pending);
+    return int(doc->characterCount() - 1 + doc->blockCount() - 1 + m_pending.size() - m_pendingAt);
 }
 
 int EditorAdapter::toStatePosition(int widgetPosition) const
@@ -268,22 +280,16 @@ void EditorAdapter::setText(const QString &text)
         m_pending.clear();
         endLoading();
     }
-    QString widgetText = toWidgetText(text);
-    if (widgetText.size() <= LoadUnits) {
-        m_editor->setPlainText(widgetText);
+    // Shared, not copied, when the text has its line breaks so already.
+    QString held = heldText(text);
+    // The first lines now, the rest from the event loop.
+    const qsizetype cut = pieceEnd(held, 0, LoadUnits);
+    if (cut == held.size()) {
+        m_editor->setPlainText(held);
         return;
     }
-    // The first lines now, the rest from the event loop; each later piece starts
-    // with its line break.
-    qsizetype cut = widgetText.lastIndexOf(u'\n', LoadUnits);
-    if (cut <= 0)
-        cut = widgetText.indexOf(u'\n', LoadUnits);
-    if (cut < 0) {
-        m_editor->setPlainText(widgetText);
-        return;
-    }
-    m_pendingBreaks = QStringView(widgetText).mid(cut).count(u'\n');
-    m_pending = std::move(widgetText);
+    // Set first: the widget reports the change, and the length is read, inside setPlainText.
+    m_pending = std::move(held);
     m_pendingAt = cut;
     m_editor->setPlainText(m_pending.left(cut));
     QTextDocument *doc = document();
@@ -300,15 +306,8 @@ void EditorAdapter::setText(const QString &text)
 QString EditorAdapter::heldText(const QString &text)
 {
     // Kept as the saved text for as long as the document is open: no room to spare.
-    // A text read from a file has its line breaks so already and is shared, not copied.
-    bool asHeld = true;
-    for (qsizetype i = 0; i < text.size() && asHeld; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u'\r')
-            asHeld = i + 1 < text.size() && text[++i] == u'\n';
-        else
-            asHeld = c != u'\n' && !isLineBreak(c);
-    }
+    const bool asHeld = DocumentFormat::hasOnlyCrLf(text) && !text.contains(QChar(0x2029))
+        && !text.contains(QChar(0xFDD0)) && !text.contains(QChar(0xFDD1));
     QString held = asHeld ? text : withLineBreaks<true>(text);
     if (held.capacity() > held.size() + held.size() / 16)
         held.squeeze();
@@ -319,23 +318,12 @@ bool EditorAdapter::loadMore(qsizetype units) const
 {
     if (!isLoading())
         return false;
-    const qsizetype rest = m_pending.size() - m_pendingAt;
-    qsizetype length = rest;
-    if (rest > units) {
-        // Up to the last line break within reach, or the first one beyond it.
-        qsizetype end = m_pending.lastIndexOf(u'\n', m_pendingAt + units);
-        if (end <= m_pendingAt)
-            end = m_pending.indexOf(u'\n', m_pendingAt + units);
-        if (end > m_pendingAt)
-            length = end - m_pendingAt;
-    }
-    const QString piece = m_pending.mid(m_pendingAt, length);
-    // Counted out first: the widget reports the change, and the length is read, inside insertText.
-    m_pendingBreaks -= piece.count(u'\n');
-    m_pendingAt += length;
+    const qsizetype from = m_pendingAt;
+    // Moved on first: the widget reports the change, and the length is read, inside insertText.
+    m_pendingAt = pieceEnd(m_pending, from, units);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(piece);
+    cursor.insertText(m_pending.mid(from, m_pendingAt - from));
     return m_pendingAt < m_pending.size();
 }
 
@@ -344,7 +332,6 @@ void EditorAdapter::endLoading() const
     m_loadTimer->stop();
     m_pending.clear();
     m_pendingAt = 0;
-    m_pendingBreaks = 0;
     m_editor->removeEventFilter(m_keyGuard.get());
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(true);

@@ -82,10 +82,10 @@ private:
     void endLoading() const;
 
     QPlainTextEdit *m_editor;
-    // The widget's form of what a long text still has to take in, from m_pendingAt.
+    // What a long text still has to take in, from m_pendingAt, in the held form: the
+    // widget takes each CR LF for one block separator.
     mutable QString m_pending;
     mutable qsizetype m_pendingAt = 0;
-    mutable qsizetype m_pendingBreaks = 0;
     mutable bool m_wasReadOnly = false;
     std::unique_ptr<QTimer> m_loadTimer;
     std::unique_ptr<QObject> m_keyGuard;

@@ -115,20 +115,39 @@ std::unique_ptr<PrefixDictionary> PrefixDictionary::load(const QString &affixFil
         return fail(QStringLiteral("an empty word list"));
     QList<quint32> &index = dictionary->m_index;
     index.reserve(words.left(at).trimmed().toInt());
+    // Word lists come sorted but for a few entries at the end: those are sorted and
+    // merged in. The order is checked as the words are read, each word looked at once.
+    qsizetype sortedUntil = -1;
+    QByteArrayView previous;
     while (at < words.size()) {
         qsizetype end = words.indexOf('\n', at);
         if (end < 0)
             end = words.size();
-        if (end > at && !endsWord(words[at]))
+        if (end > at && !endsWord(words[at])) {
+            const QByteArrayView word = wordAt(words, quint32(at));
+            if (sortedUntil < 0 && word < previous)
+                sortedUntil = index.size();
+            previous = word;
             index.append(quint32(at));
+        }
         at = end + 1;
     }
     index.squeeze();
-    // Word lists come sorted but for a few entries at the end: those are sorted and merged in.
-    const auto before = [&words](quint32 a, quint32 b) { return wordAt(words, a) < wordAt(words, b); };
-    const auto unsorted = std::is_sorted_until(index.begin(), index.end(), before);
-    std::stable_sort(unsorted, index.end(), before);
-    std::inplace_merge(index.begin(), unsorted, index.end(), before);
+    if (sortedUntil >= 0) {
+        // Each is found its place by bisection, from the last, and the runs between
+        // their places are moved whole: a merge would compare every word.
+        const auto before = [&words](quint32 a, quint32 b) { return wordAt(words, a) < wordAt(words, b); };
+        QList<quint32> late(index.begin() + sortedUntil, index.end());
+        std::stable_sort(late.begin(), late.end(), before);
+        qsizetype placed = index.size(), sorted = sortedUntil;
+        for (qsizetype j = late.size(); j-- > 0;) {
+            const auto place = std::upper_bound(index.begin(), index.begin() + sorted, late[j], before);
+            std::move_backward(place, index.begin() + sorted, index.begin() + placed);
+            placed -= index.begin() + sorted - place;
+            index[--placed] = late[j];
+            sorted = place - index.begin();
+        }
+    }
     return dictionary;
 }
 

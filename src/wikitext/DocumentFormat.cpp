@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QtEndian>
+
+#include <algorithm>
 
 namespace DocumentFormat {
 
@@ -15,12 +18,10 @@ QString fromUtf16(const char *data, qsizetype bytes, bool bigEndian)
 {
     const qsizetype units = bytes / 2; // an odd trailing byte is dropped
     QString result(units, Qt::Uninitialized);
-    const auto *src = reinterpret_cast<const uchar *>(data);
-    char16_t *dst = reinterpret_cast<char16_t *>(result.data());
-    for (qsizetype i = 0; i < units; ++i) {
-        const uchar a = src[2 * i], b = src[2 * i + 1];
-        dst[i] = bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
-    }
+    if (bigEndian)
+        qFromBigEndian<char16_t>(data, units, result.data());
+    else
+        qFromLittleEndian<char16_t>(data, units, result.data());
     return result;
 }
 
@@ -38,26 +39,47 @@ bool looksLossy(const QString &text)
 
 } // namespace
 
+namespace {
+
+// Whether units [1, count) of p hold a CR not followed by LF, an LF not after a CR,
+// or a line separator. Without an early exit, so that a fixed count runs in vector
+// instructions.
+inline __attribute__((always_inline)) bool breaksBeyondCrLf(const char16_t *p, qsizetype count)
+{
+    unsigned bad = 0;
+    for (qsizetype i = 1; i < count; ++i)
+        bad |= unsigned((p[i] == u'\n') != (p[i - 1] == u'\r')) | unsigned(p[i] == 0x2028);
+    return bad != 0;
+}
+
+} // namespace
+
+bool hasOnlyCrLf(QStringView text)
+{
+    const qsizetype n = text.size();
+    if (n == 0)
+        return true;
+    const char16_t *p = text.utf16();
+    if (p[0] == u'\n' || p[n - 1] == u'\r')
+        return false;
+    // Documents run to megabytes: looked at in blocks of a fixed size, each one
+    // overlapping the last by a unit.
+    constexpr qsizetype Block = 4097;
+    qsizetype from = 0;
+    for (; from + Block <= n; from += Block - 1) {
+        if (breaksBeyondCrLf(p + from, Block))
+            return false;
+    }
+    return !breaksBeyondCrLf(p + from, n - from);
+}
+
 QString normaliseLineBreaks(const QString &text)
 {
-    // Fast path: a text that already has only CR LF is returned untouched.
-    bool clean = true;
-    const qsizetype n = text.size();
-    const QChar *p = text.constData();
-    for (qsizetype i = 0; i < n && clean; ++i) {
-        const char16_t u = p[i].unicode();
-        if (u == u'\r') {
-            if (i + 1 < n && p[i + 1] == u'\n')
-                ++i;
-            else
-                clean = false;
-        } else if (u == u'\n' || u == 0x2028) {
-            clean = false;
-        }
-    }
-    if (clean)
+    if (hasOnlyCrLf(text))
         return text;
 
+    const qsizetype n = text.size();
+    const QChar *p = text.constData();
     QString out;
     out.reserve(n + n / 16 + 16);
     // Runs between line breaks are copied whole: a dump's pages come through here.
@@ -114,15 +136,9 @@ QByteArray encode(const QString &text)
 {
     QByteArray out;
     out.resize(2 + text.size() * 2);
-    auto *dst = reinterpret_cast<uchar *>(out.data());
-    dst[0] = 0xFF;
-    dst[1] = 0xFE;
-    const QChar *src = text.constData();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = src[i].unicode();
-        dst[2 + 2 * i] = uchar(u & 0xFF);
-        dst[3 + 2 * i] = uchar(u >> 8);
-    }
+    out[0] = '\xFF';
+    out[1] = '\xFE';
+    qToLittleEndian<char16_t>(text.utf16(), text.size(), out.data() + 2);
     return out;
 }
 
@@ -134,19 +150,36 @@ bool readFile(const QString &path, QString *text, QString *error, bool *asWritte
             *error = QStringLiteral("לא ניתן לפתוח את הקובץ %1: %2").arg(path, file.errorString());
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const auto readFailed = [&] {
         if (error)
             *error = QStringLiteral("לא ניתן לקרוא את הקובץ %1: %2").arg(path, file.errorString());
         return false;
+    };
+    // The program's own format goes straight into the text: a long document then
+    // passes through memory once.
+    if (!file.isSequential() && file.peek(2) == QByteArrayView("\xFF\xFE")) {
+        const qint64 size = file.size();
+        QString read((size - 2) / 2, Qt::Uninitialized); // an odd trailing byte is dropped
+        const qint64 got = file.skip(2) == 2 ? file.read(reinterpret_cast<char *>(read.data()), read.size() * 2) : -1;
+        if (got < 0)
+            return readFailed();
+        read.truncate(got / 2);
+        qFromLittleEndian<char16_t>(read.constData(), read.size(), read.data());
+        *text = normaliseLineBreaks(read);
+        if (asWritten)
+            *asWritten = size == 2 + 2 * text->size() && got == size - 2;
+        return true;
     }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return readFailed();
     QString reason;
     if (!decode(bytes, text, &reason)) {
         if (error)
             *error = QStringLiteral("%1\n%2").arg(path, reason);
         return false;
     }
-    // Decoding little-endian units copies them; only a changed line break changes the length.
+    // Only a changed line break changes the length.
     if (asWritten)
         *asWritten = bytes.startsWith("\xFF\xFE") && bytes.size() == 2 + 2 * text->size();
     return true;

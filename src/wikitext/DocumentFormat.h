@@ -7,6 +7,9 @@
 // its byte-order mark, without one as UTF-8 when valid, else as Windows-1255.
 namespace DocumentFormat {
 
+// Whether every line break of the text is CR LF, and none is U+2028.
+bool hasOnlyCrLf(QStringView text);
+
 // Every LF, lone CR, CR LF and U+2028 becomes CR LF.
 QString normaliseLineBreaks(const QString &text);
 

@@ -218,6 +218,10 @@ void EditorAdapterTest::longText_data()
     QTest::newRow("ends with a break") << longPage(40000) + "\r\n" << true;
     QTest::newRow("one enormous line") << QString(600000, QChar(u'א')) << false;
     QTest::newRow("enormous first line, then more") << QString(600000, QChar(u'א')) + "\r\n" + longPage(100) << true;
+    // The first piece is 256 Ki units: its last line break may start right at its end.
+    QTest::newRow("break at the first piece's end")
+        << QString(256 * 1024, QChar(u'א')) + "\r\n" + longPage(100) << true;
+    QTest::newRow("paragraph separators") << longPage(40000).replace("\r\n", QChar(0x2029)) << true;
 }
 
 // Whatever reads a long text while it is coming in gets all of it, and the

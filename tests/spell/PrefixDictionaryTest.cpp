@@ -27,12 +27,13 @@ const char *Affixes
       "PFX b N 1\n"
       "PFX b א ה א\n";
 const char *Words
-    = "5\n"
+    = "6\n"
       "וויכוח/a\n"
       "ילד/aj\n"
       "ספר/a\n"
       "אבן/b\n"
-      "ב\n";
+      "ב\n"
+      "כלב\n";
 
 QString write(const QTemporaryDir &dir, const char *name, const QByteArray &text)
 {
@@ -74,6 +75,7 @@ private slots:
         QTest::newRow("letter replaced by the prefix") << "הבן" << true;
         QTest::newRow("replacing prefix on a stem without the letter") << "האבן" << false;
         QTest::newRow("entry out of order at the end") << "ב" << true;
+        QTest::newRow("late entry whose place is in the middle") << "כלב" << true;
         QTest::newRow("prefix and nothing after it") << "וב" << false;
         QTest::newRow("word break at the start") << "\"ספר" << true;
         QTest::newRow("no word break at the end") << "ספר\"" << false;

@@ -24,38 +24,77 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("asWritten");
 
         const QString shalom = QStringLiteral("שָׁלוֹם");
         QByteArray be;
         for (QChar c : shalom)
             be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
 
-        QTest::newRow("empty file") << QByteArray() << QString();
-        QTest::newRow("FF FE") << QByteArray("\xFF\xFE") + utf16le(shalom) << shalom;
-        QTest::newRow("FF FE alone") << QByteArray("\xFF\xFE") << QString();
-        QTest::newRow("FF FE and one byte") << QByteArray("\xFF\xFE\x41") << QString();
-        QTest::newRow("odd trailing byte dropped") << QByteArray("\xFF\xFE\x41\x00\x42", 5) << QStringLiteral("A");
-        QTest::newRow("FE FF") << QByteArray("\xFE\xFF") + be << shalom;
-        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + shalom.toUtf8() << shalom;
-        QTest::newRow("plain UTF-8") << shalom.toUtf8() << shalom;
-        QTest::newRow("windows-1255") << QByteArray("\xF9\xEC\xE5\xED \xC8") << QStringLiteral("שלום ָ");
-        QTest::newRow("LF becomes CR LF") << QByteArray("a\nb\n") << QStringLiteral("a\r\nb\r\n");
-        QTest::newRow("lone CR becomes CR LF") << QByteArray("a\rb\r") << QStringLiteral("a\r\nb\r\n");
-        QTest::newRow("CR LF stays") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\r\n\r\nb");
-        QTest::newRow("mixed breaks") << QByteArray("a\r\r\nb\n\rc") << QStringLiteral("a\r\n\r\nb\r\n\r\nc");
+        QTest::newRow("empty file") << QByteArray() << QString() << false;
+        QTest::newRow("FF FE") << QByteArray("\xFF\xFE") + utf16le(shalom) << shalom << true;
+        QTest::newRow("FF FE alone") << QByteArray("\xFF\xFE") << QString() << true;
+        QTest::newRow("FF FE and one byte") << QByteArray("\xFF\xFE\x41") << QString() << false;
+        QTest::newRow("odd trailing byte dropped")
+            << QByteArray("\xFF\xFE\x41\x00\x42", 5) << QStringLiteral("A") << false;
+        QTest::newRow("FE FF") << QByteArray("\xFE\xFF") + be << shalom << false;
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + shalom.toUtf8() << shalom << false;
+        QTest::newRow("plain UTF-8") << shalom.toUtf8() << shalom << false;
+        QTest::newRow("windows-1255") << QByteArray("\xF9\xEC\xE5\xED \xC8") << QStringLiteral("שלום ָ") << false;
+        QTest::newRow("LF becomes CR LF") << QByteArray("a\nb\n") << QStringLiteral("a\r\nb\r\n") << false;
+        QTest::newRow("lone CR becomes CR LF") << QByteArray("a\rb\r") << QStringLiteral("a\r\nb\r\n") << false;
+        QTest::newRow("CR LF stays") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\r\n\r\nb") << false;
+        QTest::newRow("mixed breaks") << QByteArray("a\r\r\nb\n\rc") << QStringLiteral("a\r\n\r\nb\r\n\r\nc") << false;
         QTest::newRow("U+2028") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\u2028b"))
-                                << QStringLiteral("a\r\nb");
+                                << QStringLiteral("a\r\nb") << false;
         QTest::newRow("UTF-16 with LF") << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\nb"))
-                                        << QStringLiteral("a\r\nb");
+                                        << QStringLiteral("a\r\nb") << false;
+        QTest::newRow("UTF-16 with CR LF")
+            << QByteArray("\xFF\xFE") + utf16le(QStringLiteral("a\r\nb\r\n")) << QStringLiteral("a\r\nb\r\n") << true;
     }
 
+    // The same text whether the bytes come in memory or from a file.
     void decode()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
+        QFETCH(bool, asWritten);
         QString decoded;
         QVERIFY(DocumentFormat::decode(bytes, &decoded));
         QCOMPARE(decoded, text);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("in.txt"));
+        QVERIFY(TestFiles::writeBytes(path, bytes));
+        QString read, error;
+        bool written = !asWritten;
+        QVERIFY(DocumentFormat::readFile(path, &read, &error, &written));
+        QCOMPARE(read, text);
+        QCOMPARE(written, asWritten);
+    }
+
+    void hasOnlyCrLf_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("only");
+        // Long texts are looked at in blocks of 4096 units, each pair also across the edge.
+        const QString run(4095, u'א');
+        QTest::newRow("empty") << QString() << true;
+        QTest::newRow("CR LF") << QStringLiteral("\r\n") << true;
+        QTest::newRow("LF first") << QStringLiteral("\na") << false;
+        QTest::newRow("CR last") << QStringLiteral("a\r") << false;
+        QTest::newRow("CR CR LF") << QStringLiteral("a\r\r\nb") << false;
+        QTest::newRow("U+2028") << QStringLiteral("a\u2028b") << false;
+        QTest::newRow("CR LF across a block edge") << run + QStringLiteral("a\r\nb") << true;
+        QTest::newRow("lone LF after a block edge") << run + QStringLiteral("ab\nc") << false;
+        QTest::newRow("lone CR at a block edge") << run + QStringLiteral("a\rbc") << false;
+    }
+
+    void hasOnlyCrLf()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, only);
+        QCOMPARE(DocumentFormat::hasOnlyCrLf(text), only);
     }
 
     void refusesWhatCannotBeDecoded_data()
