@@ -306,9 +306,7 @@ void EditorAdapter::setText(const QString &text)
 QString EditorAdapter::heldText(const QString &text)
 {
     // Kept as the saved text for as long as the document is open: no room to spare.
-    const bool asHeld = DocumentFormat::hasOnlyCrLf(text) && !text.contains(QChar(0x2029))
-        && !text.contains(QChar(0xFDD0)) && !text.contains(QChar(0xFDD1));
-    QString held = asHeld ? text : withLineBreaks<true>(text);
+    QString held = DocumentFormat::hasOnlyCrLf(text, true) ? text : withLineBreaks<true>(text);
     if (held.capacity() > held.size() + held.size() / 16)
         held.squeeze();
     return held;

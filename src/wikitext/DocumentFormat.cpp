@@ -41,36 +41,45 @@ bool looksLossy(const QString &text)
 
 namespace {
 
+bool isBlockMark(char16_t c)
+{
+    return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+}
+
 // Whether units [1, count) of p hold a CR not followed by LF, an LF not after a CR,
-// or a line separator. Without an early exit, so that a fixed count runs in vector
-// instructions.
-inline __attribute__((always_inline)) bool breaksBeyondCrLf(const char16_t *p, qsizetype count)
+// a line separator, or with `marks` all ones a block mark. Without an early exit,
+// so that a fixed count runs in vector instructions.
+inline __attribute__((always_inline)) bool breaksBeyondCrLf(const char16_t *p, qsizetype count, unsigned marks)
 {
     unsigned bad = 0;
-    for (qsizetype i = 1; i < count; ++i)
-        bad |= unsigned((p[i] == u'\n') != (p[i - 1] == u'\r')) | unsigned(p[i] == 0x2028);
+    for (qsizetype i = 1; i < count; ++i) {
+        const char16_t c = p[i];
+        bad |= unsigned((c == u'\n') != (p[i - 1] == u'\r')) | unsigned(c == 0x2028)
+            | (marks & (unsigned(c == 0x2029) | unsigned((c | 1) == 0xFDD1)));
+    }
     return bad != 0;
 }
 
 } // namespace
 
-bool hasOnlyCrLf(QStringView text)
+bool hasOnlyCrLf(QStringView text, bool orBlockMarks)
 {
     const qsizetype n = text.size();
     if (n == 0)
         return true;
     const char16_t *p = text.utf16();
-    if (p[0] == u'\n' || p[n - 1] == u'\r')
+    if (p[0] == u'\n' || p[n - 1] == u'\r' || (orBlockMarks && isBlockMark(p[0])))
         return false;
+    const unsigned marks = orBlockMarks ? ~0u : 0u;
     // Documents run to megabytes: looked at in blocks of a fixed size, each one
     // overlapping the last by a unit.
     constexpr qsizetype Block = 4097;
     qsizetype from = 0;
     for (; from + Block <= n; from += Block - 1) {
-        if (breaksBeyondCrLf(p + from, Block))
+        if (breaksBeyondCrLf(p + from, Block, marks))
             return false;
     }
-    return !breaksBeyondCrLf(p + from, n - from);
+    return !breaksBeyondCrLf(p + from, n - from, marks);
 }
 
 QString normaliseLineBreaks(const QString &text)

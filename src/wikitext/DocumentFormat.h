@@ -7,8 +7,10 @@
 // its byte-order mark, without one as UTF-8 when valid, else as Windows-1255.
 namespace DocumentFormat {
 
-// Whether every line break of the text is CR LF, and none is U+2028.
-bool hasOnlyCrLf(QStringView text);
+// Whether every line break of the text is CR LF, and none is U+2028; with
+// `orBlockMarks`, also none of U+2029, U+FDD0 and U+FDD1, where Qt's text document
+// breaks lines too.
+bool hasOnlyCrLf(QStringView text, bool orBlockMarks = false);
 
 // Every LF, lone CR, CR LF and U+2028 becomes CR LF.
 QString normaliseLineBreaks(const QString &text);

@@ -70,6 +70,8 @@ void EditorAdapterTest::setTextNormalisesLineBreaks_data()
     QTest::newRow("paragraph separator") << QString("a") + QChar(0x2029) + "b"
                                          << "a\r\nb";
     QTest::newRow("frame marks") << QString("a") + QChar(0xFDD0) + "b" + QChar(0xFDD1) << "a\r\nb\r\n";
+    QTest::newRow("frame mark first") << QString(QChar(0xFDD1)) + "a\r\nb"
+                                      << "\r\na\r\nb";
     QTest::newRow("tab and no-break space") << QString("\t") + QChar(0x00A0) << QString("\t") + QChar(0x00A0);
 }
 
