@@ -198,9 +198,10 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
         keepLastLine(*quotes, blocks.quotes);
     QString text = now;
     if (quotes) {
-        const qsizetype headingAt = quotes->at - QuotesHeading.size() - EntryText::LineBreak.size();
+        // The heading line may end in spaces.
+        const qsizetype headingAt = text.lastIndexOf(QuotesHeading, quotes->at);
         if (blocks.quotes.isEmpty() && headingAt >= 0
-            && QStringView(text).sliced(headingAt).startsWith(QuotesHeading + EntryText::LineBreak))
+            && EntryText::trim(QStringView(text).sliced(headingAt, quotes->at - headingAt)) == QuotesHeading)
             text.remove(headingAt, quotes->end - headingAt);
         else
             text.replace(quotes->at, quotes->end - quotes->at, blocks.quotes);
