@@ -123,8 +123,9 @@ QString newTemplate(const QString &language, const QString &words)
     return kTranslation + language + u'|' + templateWords(words) + QStringLiteral("}}");
 }
 
-// A read line with typed words put at the end of its last translation template, so
-// that a note after the template stays after it.
+// A read line with typed words put at the end of its last translation template in
+// that language, so that a note after the template stays after it; a template of
+// another language on the line (a dialect, a word it refers to) is not theirs.
 QString withWords(const QString &line, const QString &language, const QString &words)
 {
     qsizetype lastEnd = -1;
@@ -132,7 +133,8 @@ QString withWords(const QString &line, const QString &language, const QString &w
         const qsizetype end = templateEnd(line, at);
         if (end < 0)
             break;
-        lastEnd = end;
+        if (EntryText::trim(translationParameters(line, at, end).constFirst()) == language)
+            lastEnd = end;
         at = end - 1;
     }
     if (lastEnd < 0)
