@@ -173,6 +173,9 @@ private slots:
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
         QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
+        QTest::newRow("lines around a whole template are not its rows")
+            << lines({"* גרמנית: {{ת|גרמנית|b}}", "{{תרגומים|", "* אנגלית: {{ת|אנגלית|a}}", "}}", ""}) << true
+            << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}};
     }
 
     void read()
@@ -200,6 +203,9 @@ private slots:
                                                     << "xT‸y";
         QTest::newRow("caret only") << "x‸y"
                                     << "xT‸y";
+        QTest::newRow("the heading and blank line around a whole template stay")
+            << "x¶⟦===תרגום===¶{{תרגומים|¶* a: {{ת|a|b}}¶}}¶¶⟧y"
+            << "x¶===תרגום===¶T¶¶‸y";
     }
 
     void writeInPlace()
