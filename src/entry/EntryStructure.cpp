@@ -11,7 +11,7 @@ namespace EntryStructure {
 namespace {
 
 const QString kBlankLine = QStringLiteral("\r\n\r\n");
-const QString kFurtherQuotesHeading = QStringLiteral("===מובאות נוספות===\r\n");
+const QString kFurtherQuotesHeading = QStringLiteral("===מובאות נוספות===");
 
 // 1-based start position to a 0-based index to search from.
 qsizetype searchFrom(int start)
@@ -79,8 +79,17 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
 
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
-    const qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start));
-    return h < 0 ? BlockSpan() : blockSpan(regex, text, h + kFurtherQuotesHeading.size(), BlockKind::FurtherQuotes);
+    // Spaces left after the heading do not hide the section: the clean-up of the
+    // write-back drops them, and a second section would be made beside it.
+    for (qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start)); h >= 0;
+         h = text.indexOf(kFurtherQuotesHeading, h + 1)) {
+        qsizetype lineBreak = h + kFurtherQuotesHeading.size();
+        while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
+            ++lineBreak;
+        if (QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
+            return blockSpan(regex, text, lineBreak + 2, BlockKind::FurtherQuotes);
+    }
+    return {};
 }
 
 } // namespace
@@ -152,7 +161,7 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         e.definitionsSpan = {};
     e.furtherQuotesSpan = furtherQuotesSpan(regex, text, h.headingStart);
     if (!e.furtherQuotesSpan.isNull()) {
-        e.furtherQuotesHeadingAt = e.furtherQuotesSpan.at - kFurtherQuotesHeading.size();
+        e.furtherQuotesHeadingAt = text.lastIndexOf(kFurtherQuotesHeading, e.furtherQuotesSpan.at);
         if (e.furtherQuotesHeadingAt >= entryEnd) {
             e.furtherQuotesSpan = {};
             e.furtherQuotesHeadingAt = -1;

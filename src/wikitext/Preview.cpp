@@ -112,6 +112,17 @@ QString rootName(QString value)
     }
     value.remove(QStringLiteral("'''"));
     value.remove(QStringLiteral("''"));
+    // A link shows its caption, or its target when it has none; brackets never stand in a title.
+    for (qsizetype open = value.indexOf(QStringLiteral("[[")); open >= 0;
+         open = value.indexOf(QStringLiteral("[["), open)) {
+        const qsizetype close = value.indexOf(QStringLiteral("]]"), open + 2);
+        if (close < 0)
+            break;
+        QString inside = value.sliced(open + 2, close - open - 2);
+        inside = inside.sliced(inside.lastIndexOf(u'|') + 1);
+        value.replace(open, close + 2 - open, inside);
+        open += inside.size();
+    }
     return value.simplified();
 }
 

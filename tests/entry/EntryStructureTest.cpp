@@ -107,6 +107,7 @@ private slots:
         QTest::newRow("an empty section reads as none, not as the next section")
             << page({"===מובאות נוספות===", "", "===קישורים חיצוניים===", "* x", "", ""}) << 0 << "";
         QTest::newRow("no blank line: to the end") << page({"===מובאות נוספות===", "* q"}) << 0 << "* q\r\n";
+        QTest::newRow("spaces after its heading") << page({"===מובאות נוספות=== \t", "* q", ""}) << 0 << "* q\r\n";
         QTest::newRow("its sub-headings stay, a section heading right under it ends it")
             << page({"===מובאות נוספות===", "====1====", "* q", "===צירופים===", "* x", ""}) << 0
             << "====1====\r\n* q\r\n";

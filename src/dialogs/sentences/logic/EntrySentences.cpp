@@ -186,12 +186,22 @@ SentencesWriteBack writeBack(RegEx &regex, const EditorState &current, const Ent
     const qsizetype entryEnd = unchanged ? qsizetype(s.read.headingEnd - 1)
                                          : EntryStructure::nextHeading(regex, now, definitions->at);
 
-    const Blocks blocks = buildBlocks(s.definitions, s.examples);
+    Blocks blocks = buildBlocks(s.definitions, s.examples);
+    // A block that ran to the end of the text without a line break ends so again.
+    const auto keepLastLine = [&now](BlockSpan span, QString &block) {
+        if (!QStringView(now).sliced(span.at, span.end - span.at).endsWith(EntryText::LineBreak)
+            && block.endsWith(EntryText::LineBreak))
+            block.chop(EntryText::LineBreak.size());
+    };
+    keepLastLine(*definitions, blocks.definitions);
+    if (quotes)
+        keepLastLine(*quotes, blocks.quotes);
     QString text = now;
     if (quotes) {
-        const qsizetype headingAt = quotes->at - QuotesHeading.size() - EntryText::LineBreak.size();
+        // The heading line may end in spaces.
+        const qsizetype headingAt = text.lastIndexOf(QuotesHeading, quotes->at);
         if (blocks.quotes.isEmpty() && headingAt >= 0
-            && QStringView(text).sliced(headingAt).startsWith(QuotesHeading + EntryText::LineBreak))
+            && EntryText::trim(QStringView(text).sliced(headingAt, quotes->at - headingAt)) == QuotesHeading)
             text.remove(headingAt, quotes->end - headingAt);
         else
             text.replace(quotes->at, quotes->end - quotes->at, blocks.quotes);

@@ -3,6 +3,7 @@
 #include "entry/EntryText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Translations {
 
@@ -123,8 +124,9 @@ QString newTemplate(const QString &language, const QString &words)
     return kTranslation + language + u'|' + templateWords(words) + QStringLiteral("}}");
 }
 
-// A read line with typed words put at the end of its last translation template, so
-// that a note after the template stays after it.
+// A read line with typed words put at the end of its last translation template in
+// that language, so that a note after the template stays after it; a template of
+// another language on the line (a dialect, a word it refers to) is not theirs.
 QString withWords(const QString &line, const QString &language, const QString &words)
 {
     qsizetype lastEnd = -1;
@@ -132,7 +134,8 @@ QString withWords(const QString &line, const QString &language, const QString &w
         const qsizetype end = templateEnd(line, at);
         if (end < 0)
             break;
-        lastEnd = end;
+        if (EntryText::trim(translationParameters(line, at, end).constFirst()) == language)
+            lastEnd = end;
         at = end - 1;
     }
     if (lastEnd < 0)
@@ -205,8 +208,30 @@ QString write(const QList<TranslationRow> &rows)
     return text + QStringLiteral("}}");
 }
 
+namespace {
+
+// Where the translations template of a selection starts and ends (behind its "}}");
+// nothing when the selection holds no whole template.
+std::optional<std::pair<qsizetype, qsizetype>> wholeTemplate(const QString &selection)
+{
+    const qsizetype open = selection.indexOf(kTemplateStart);
+    if (open < 0)
+        return std::nullopt;
+    const qsizetype close = templateEnd(selection, open);
+    if (close < 0)
+        return std::nullopt;
+    return std::pair{open, close};
+}
+
+} // namespace
+
 EditorState writeInPlace(const EditorState &state, const QString &written)
 {
+    // What the selection holds around a whole template (a heading above it, the blank
+    // line after it) is the user's and stays.
+    const QString selection = state.selectedText();
+    if (const auto bounds = wholeTemplate(selection))
+        return replaceSelection(state, selection.first(bounds->first) + written + selection.sliced(bounds->second));
     const bool endsLine = state.selLength >= 2 && state.selectedText().endsWith(EntryText::LineBreak);
     return replaceSelection(state, endsLine ? written + EntryText::LineBreak : written);
 }
@@ -215,7 +240,9 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
 {
     if (!selection.contains(kTranslation))
         return std::nullopt;
-    QString s = selection;
+    // Only the template's own lines, when the selection holds it whole.
+    const auto bounds = wholeTemplate(selection);
+    QString s = bounds ? selection.sliced(bounds->first, bounds->second - bounds->first) : selection;
     // Bare lines of a template get the line break the last of them lacks.
     if (!s.contains(QStringLiteral("תרגומים|")))
         s += EntryText::LineBreak;

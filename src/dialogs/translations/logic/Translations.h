@@ -57,11 +57,13 @@ void sort(QList<TranslationRow> &rows, int column);
 // keeps its line's text.
 QString write(const QList<TranslationRow> &rows);
 
-// A written template in place of the selection, the caret after it. A selection of
-// whole lines ends with a line break; the line after it stays a line of its own.
+// A written template in place of the selection, the caret after it. What the
+// selection holds before a whole template and after its "}}" stays; a selection of
+// whole lines ends with a line break, so the line after it stays a line of its own.
 EditorState writeInPlace(const EditorState &state, const QString &written);
 
-// The rows of a selected template or of bare lines of one, sorted by `sortColumn`;
+// The rows of a selected template (its own lines only, when it is selected whole) or
+// of bare lines of one, sorted by `sortColumn`;
 // nothing when the selection holds no translation. A row shows the words of its
 // line's translation templates and the text around them.
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn);

@@ -77,6 +77,9 @@ private slots:
         QTest::newRow("no blank line at the end: the section goes after the definitions")
             << page({kShalom, "# ברכה."}) << "" << Section << "q"
             << page({kShalom, "# ברכה.", "", "===מובאות נוספות===", "* q", "", ""});
+        QTest::newRow("no line break at the end: none added")
+            << page({kShalom, "# ברכה.", "", "===מובאות נוספות===", "* q"}) << "1" << Beside << "s"
+            << page({kShalom, "# ברכה.", "#:* s", "", "===מובאות נוספות===", "* q"});
 
         QTest::newRow("the section goes when its last quotation leaves")
             << page({kShalom, "# א", "", "===מובאות נוספות===", "* q", "", "===תרגום===", ""}) << "1" << Beside << "s"

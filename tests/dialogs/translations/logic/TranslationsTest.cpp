@@ -173,6 +173,9 @@ private slots:
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
         QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
+        QTest::newRow("lines around a whole template are not its rows")
+            << lines({"* גרמנית: {{ת|גרמנית|b}}", "{{תרגומים|", "* אנגלית: {{ת|אנגלית|a}}", "}}", ""}) << true
+            << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}};
     }
 
     void read()
@@ -200,6 +203,9 @@ private slots:
                                                     << "xT‸y";
         QTest::newRow("caret only") << "x‸y"
                                     << "xT‸y";
+        QTest::newRow("the heading and blank line around a whole template stay")
+            << "x¶⟦===תרגום===¶{{תרגומים|¶* a: {{ת|a|b}}¶}}¶¶⟧y"
+            << "x¶===תרגום===¶T¶¶‸y";
     }
 
     void writeInPlace()
@@ -263,6 +269,11 @@ private slots:
             << QStringList{"ערבית", "x, y", "גרמנית", "c", "לטינית", "d", "אנגלית", "e , f"}
             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|e|f}}", "* גרמנית: {{ת|גרמנית|a}}, {{ת|גרמנית|b|c}} {{ז}}",
                       "* לטינית: tertia, {{ת|לטינית|d}}", "* ערבית: {{ת|ערבית|ثُلْث|x|y}} (הגייה: a, b)", "}}"});
+        QTest::newRow("words join a template of their own language only")
+            << lines({"* נורבגית: {{ת|נורבגית|fred}} ({{ת|נינורשק|fred}})", "* סינית: {{ת|סינית מנדרינית|和平}}"})
+            << QStringList{"נורבגית", "ro", "סינית", "x"}
+            << lines({"{{תרגומים|", "* נורבגית: {{ת|נורבגית|fred|ro}} ({{ת|נינורשק|fred}})",
+                      "* סינית: {{ת|סינית מנדרינית|和平}}, {{ת|סינית|x}}", "}}"});
     }
 
     void rewrite()
