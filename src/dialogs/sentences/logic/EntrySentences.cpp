@@ -151,7 +151,9 @@ bool addSentence(QList<ExampleRow> &rows, NewSentence &sentence, const QString &
 {
     if (sentence.text.isEmpty())
         return false;
-    if (sentence.definition.isEmpty())
+    // Zero stands for the lines read from above the first definition, which a new
+    // sentence does not join.
+    if (sentence.definition.isEmpty() || normalisedNumber(sentence.definition, 1) == u"0")
         sentence.definition = QStringLiteral("1");
     const QString line = buildLine(sentence, clipboard);
     if (line.isEmpty())

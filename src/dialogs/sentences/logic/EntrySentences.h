@@ -43,7 +43,7 @@ inline const QString NoDefinitionsMessage = QStringLiteral("אין בערך שו
 // Reads the entry under the caret into the two tables, the examples in order.
 EntrySentences read(RegEx &regex, const EditorState &state);
 
-// Adds a sentence as "הוסף" adds it: an empty definition number becomes "1". False,
+// Adds a sentence as "הוסף" adds it: an empty definition number, or zero, becomes "1". False,
 // and nothing added, when the sentence or a field its kind needs is empty.
 bool addSentence(QList<ExampleRow> &rows, NewSentence &sentence, const QString &clipboard);
 
