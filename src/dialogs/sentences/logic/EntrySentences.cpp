@@ -149,6 +149,10 @@ EntrySentences read(RegEx &regex, const EditorState &state)
 
 bool addSentence(QList<ExampleRow> &rows, NewSentence &sentence, const QString &clipboard)
 {
+    // Each field makes part of one line, so a line break in one (given on the command
+    // line) is taken as the dialog takes a pasted one.
+    for (QString *field : {&sentence.text, &sentence.source, &sentence.work, &sentence.author})
+        *field = pastedSentence(*field);
     if (sentence.text.isEmpty())
         return false;
     // Zero stands for the lines read from above the first definition, which a new

@@ -92,6 +92,8 @@ private slots:
             << page({kShalom, "#:* a", ""}) << "" << Beside << "b" << page({kShalom, "#:* a", "#:* b", ""});
         QTest::newRow("a number with a leading zero")
             << page({kShalom, "# א", "# ב", ""}) << "02" << Beside << "s" << page({kShalom, "# א", "# ב", "#:* s", ""});
+        QTest::newRow("line breaks in the sentence") << page({kShalom, "# א", ""}) << "1" << Beside << "a\r\nb\rc"
+                                                     << page({kShalom, "# א", "#:* a / b / c", ""});
         QTest::newRow("a typed zero goes to the first") << page({kShalom, "#:* a", "# א", "# ב", ""}) << "00" << Beside
                                                         << "s" << page({kShalom, "#:* a", "# א", "#:* s", "# ב", ""});
         QTest::newRow("a number past the last definition goes to the first")
