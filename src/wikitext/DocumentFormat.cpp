@@ -137,6 +137,9 @@ bool decode(const QByteArray &bytes, QString *text, QString *error)
             }
         }
     }
+    // A decoder makes room for the worst case, a unit for every byte; given back now,
+    // while the text is not shared, it costs no copy.
+    decoded.squeeze();
     *text = normaliseLineBreaks(decoded);
     return true;
 }
