@@ -37,10 +37,6 @@ bool looksLossy(const QString &text)
     return false;
 }
 
-} // namespace
-
-namespace {
-
 bool isBlockMark(char16_t c)
 {
     return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
