@@ -274,7 +274,7 @@ void EditorAdapter::select(int start, int length)
     m_editor->setTextCursor(cursor);
 }
 
-void EditorAdapter::setText(const QString &text)
+QString EditorAdapter::setText(const QString &text)
 {
     if (isLoading()) {
         m_pending.clear();
@@ -286,7 +286,7 @@ void EditorAdapter::setText(const QString &text)
     const qsizetype cut = pieceEnd(held, 0, LoadUnits);
     if (cut == held.size()) {
         m_editor->setPlainText(held);
-        return;
+        return held;
     }
     // Set first: the widget reports the change, and the length is read, inside setPlainText.
     m_pending = std::move(held);
@@ -301,6 +301,7 @@ void EditorAdapter::setText(const QString &text)
     m_editor->removeEventFilter(m_keyGuard.get());
     m_editor->installEventFilter(m_keyGuard.get());
     m_loadTimer->start(0);
+    return m_pending;
 }
 
 QString EditorAdapter::heldText(const QString &text)

@@ -57,7 +57,8 @@ public:
     // first lines at once and takes in the rest from the event loop, read-only
     // meanwhile; every reader and writer of the text, and any key pressed in the
     // editor, first takes in what is left, so nothing ever sees part of a document.
-    void setText(const QString &text);
+    // Returns what text() now gives back, the held form of `text`.
+    QString setText(const QString &text);
     // What text() gives back after setText(text), computed without the widget.
     static QString heldText(const QString &text);
     // A long text is still being taken in.

@@ -87,7 +87,7 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
             ++lineBreak;
         if (QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
-            return blockSpan(regex, text, lineBreak + 2, BlockKind::FurtherQuotes);
+            return blockSpan(regex, text, lineBreak + EntryText::LineBreak.size(), BlockKind::FurtherQuotes);
     }
     return {};
 }

@@ -60,12 +60,11 @@ bool DocumentCommands::openFile(const QString &path)
         HebrewMessageBox::notice(HebrewUi::isolatePaths(error, {path}));
         return false;
     }
-    m_editor.setText(text);
+    // Known without reading a long document back while it is still coming in.
+    const QString held = m_editor.setText(text);
     m_document.setFileName(path);
     m_document.clearWikiPage();
     addRecentItem(path);
-    // Known without reading a long document back while it is still coming in.
-    const QString held = EditorAdapter::heldText(text);
     m_document.setSavedTextFromEditor(held);
     // Writing the same bytes again would cost a long document a tenth of its opening.
     if (asWritten && held == text) {

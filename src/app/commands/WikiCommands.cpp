@@ -170,12 +170,11 @@ void WikiCommands::openFromWiki()
 
 void WikiCommands::load(const WikiPage &page, const QString &wikiText)
 {
-    const QString text = WikiClient::textForEditor(wikiText);
-    m_editor.setText(text);
+    const QString held = m_editor.setText(WikiClient::textForEditor(wikiText));
     m_document.setFileName(QString());
-    m_document.setSavedTextFromEditor(EditorAdapter::heldText(text));
+    m_document.setSavedTextFromEditor(held);
     m_document.setQuickSavePending(false);
-    m_document.setWikiPage(page, EditorAdapter::heldText(text));
+    m_document.setWikiPage(page, held);
 }
 
 void WikiCommands::saveToWiki()

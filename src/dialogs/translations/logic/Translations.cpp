@@ -232,7 +232,7 @@ EditorState writeInPlace(const EditorState &state, const QString &written)
     const QString selection = state.selectedText();
     if (const auto bounds = wholeTemplate(selection))
         return replaceSelection(state, selection.first(bounds->first) + written + selection.sliced(bounds->second));
-    const bool endsLine = state.selLength >= 2 && state.selectedText().endsWith(EntryText::LineBreak);
+    const bool endsLine = state.selLength >= 2 && selection.endsWith(EntryText::LineBreak);
     return replaceSelection(state, endsLine ? written + EntryText::LineBreak : written);
 }
 
