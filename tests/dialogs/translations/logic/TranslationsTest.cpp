@@ -176,6 +176,9 @@ private slots:
         QTest::newRow("lines around a whole template are not its rows")
             << lines({"* גרמנית: {{ת|גרמנית|b}}", "{{תרגומים|", "* אנגלית: {{ת|אנגלית|a}}", "}}", ""}) << true
             << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}};
+        QTest::newRow("first and last rows on the template's own lines")
+            << lines({"{{תרגומים|* גרמנית: {{ת|גרמנית|b}}", "* אנגלית: {{ת|אנגלית|a}}}}"}) << true
+            << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}, {"b", "גרמנית", "{{ת|גרמנית|b}}"}};
     }
 
     void read()
@@ -274,6 +277,12 @@ private slots:
             << QStringList{"נורבגית", "ro", "סינית", "x"}
             << lines({"{{תרגומים|", "* נורבגית: {{ת|נורבגית|fred|ro}} ({{ת|נינורשק|fred}})",
                       "* סינית: {{ת|סינית מנדרינית|和平}}, {{ת|סינית|x}}", "}}"});
+        QTest::newRow("a translation wrapped over lines stays whole")
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet", "}} {{ז}}", "* גרמנית: {{ת|גרמנית|Ruhe}}",
+                      "}}"})
+            << QStringList{"אנגלית", "calm"}
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet|calm", "}} {{ז}}",
+                      "* גרמנית: {{ת|גרמנית|Ruhe}}", "}}"});
     }
 
     void rewrite()
