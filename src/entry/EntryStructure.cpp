@@ -77,6 +77,12 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 
+// A line of the further-quotes section: a quotation or a definition's sub-heading.
+bool startsQuotation(QStringView line)
+{
+    return line.startsWith(u'*') || line.startsWith(u"====");
+}
+
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
     // Spaces left after the heading do not hide the section: the clean-up of the
@@ -86,8 +92,16 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         qsizetype lineBreak = h + kFurtherQuotesHeading.size();
         while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
             ++lineBreak;
-        if (QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
-            return blockSpan(regex, text, lineBreak + EntryText::LineBreak.size(), BlockKind::FurtherQuotes);
+        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
+            continue;
+        qsizetype first = lineBreak + EntryText::LineBreak.size();
+        // Blank lines between the heading and its first quotation do not end the section.
+        qsizetype quotation = first;
+        while (QStringView(text).sliced(quotation).startsWith(EntryText::LineBreak))
+            quotation += EntryText::LineBreak.size();
+        if (quotation > first && startsQuotation(QStringView(text).sliced(quotation)))
+            first = quotation;
+        return blockSpan(regex, text, first, BlockKind::FurtherQuotes);
     }
     return {};
 }

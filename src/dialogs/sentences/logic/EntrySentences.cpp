@@ -128,7 +128,18 @@ std::optional<QString> cleanUp(RegEx &regex, const QString &piece)
     QString text = Cleanup::fixSpaces(regex, EditorState{piece, 0, 0}).text;
     if (regex.failed())
         return std::nullopt;
-    text.remove(QuotesHeading + QStringLiteral("\r\n\r\n"));
+    // A section left without quotations goes, but not one whose quotations stand
+    // after a blank line under its heading.
+    const QString emptySection = QuotesHeading + QStringLiteral("\r\n\r\n");
+    for (qsizetype at = text.indexOf(emptySection); at >= 0; at = text.indexOf(emptySection, at)) {
+        QStringView after = QStringView(text).sliced(at + emptySection.size());
+        while (after.startsWith(EntryText::LineBreak))
+            after = after.sliced(EntryText::LineBreak.size());
+        if (after.startsWith(u'*') || after.startsWith(u"===="))
+            at += emptySection.size();
+        else
+            text.remove(at, emptySection.size());
+    }
     text.replace(QStringLiteral("\r\n\r\n\r\n"), QStringLiteral("\r\n\r\n"));
     return text;
 }

@@ -85,6 +85,9 @@ private slots:
             << page({kShalom, "# א", "", "===מובאות נוספות===", "* q", "", "===תרגום===", ""}) << "1" << Beside << "s"
             << page({kShalom, "# א", "#:* s", "", "===מובאות נוספות===", "* q", "", "===תרגום===", ""});
 
+        QTest::newRow("a blank line under the heading: the section keeps it and its heading")
+            << page({kShalom, "# א", "# ב", "", "===מובאות נוספות===", "", "* q", ""}) << "2" << Section << "r"
+            << page({kShalom, "# א", "# ב", "", "===מובאות נוספות===", "", "* q", "====2====", "* r", ""});
         QTest::newRow("trailing spaces on a definition line do not lose the sentence")
             << page({kShalom, "# א   ", "# ב", ""}) << "1" << Beside << "s"
             << page({kShalom, "# א", "#:* s", "# ב", ""});
