@@ -100,7 +100,8 @@ QString shownWords(const QString &line)
 std::optional<TranslationRow> readLine(const QString &line)
 {
     qsizetype i = 0;
-    while (i < line.size() && (line.at(i) == u'*' || line.at(i).unicode() < 33))
+    // A line under another may name no language of its own: "*: {{ת|…}}".
+    while (i < line.size() && (line.at(i) == u'*' || line.at(i) == u':' || line.at(i).unicode() < 33))
         ++i;
     const QString rest = EntryText::trim(QStringView(line).sliced(i));
     const qsizetype colon = rest.indexOf(u':');

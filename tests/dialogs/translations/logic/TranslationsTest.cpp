@@ -170,6 +170,9 @@ private slots:
                      QString::fromUtf8("{{ת|יפנית|{{רובי|猫|ねこ}}|[[a|b]]}}")}};
         QTest::newRow("no language before the template: the template's")
             << "*{{ת|אנגלית|third}} {{ז}}" << true << Rows{{"third {{ז}}", "אנגלית", "{{ת|אנגלית|third}} {{ז}}"}};
+        QTest::newRow("a line under another, no language before its colon")
+            << "*: {{ת|אנגלית|calm}} (בריטית)" << true
+            << Rows{{"calm (בריטית)", "אנגלית", "{{ת|אנגלית|calm}} (בריטית)"}};
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
         QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
