@@ -25,11 +25,13 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
 {
     const qsizetype blank = text.indexOf(kBlankLine, std::max<qsizetype>(lineStart - 2, 0));
     qsizetype end = blank < 0 ? text.size() : blank;
-    // A heading line ends the block as a blank line does; the further quotations keep
-    // their definition sub-headings.
+    // A heading line ends the block as a blank line does, and so do the root template
+    // and the category links that close an entry; the further quotations keep their
+    // definition sub-headings.
     for (qsizetype at = lineStart;;) {
         const QStringView line = QStringView(text).sliced(at);
-        if (line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"===="))) {
+        if ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
+            || line.startsWith(u"{{שורש|") || line.startsWith(u"[[קטגוריה:")) {
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }

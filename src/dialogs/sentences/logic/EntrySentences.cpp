@@ -88,7 +88,7 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
 
 // A new section of further quotations in the entry that ends at `entryEnd`: after the
 // definitions, or after the source or commentators section that follows them, each
-// ended by a blank line or by the next heading line.
+// ended by a blank line or by the next heading line, root template or category link.
 void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizetype entryEnd, const QString &quotes)
 {
     qsizetype place = definitionsAt;
@@ -108,7 +108,8 @@ void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizety
         text.insert(end + 4, section);
         return;
     }
-    if (after.startsWith(QStringLiteral("\r\n=")) && end + 2 < entryEnd) {
+    // A line that ends the block (a heading, the root template) stands right under it.
+    if (after.startsWith(EntryText::LineBreak) && end + 2 < entryEnd) {
         text.insert(end + 2, section);
         return;
     }

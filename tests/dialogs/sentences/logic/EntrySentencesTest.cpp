@@ -113,6 +113,9 @@ private slots:
         QTest::newRow("phrases right under the definitions: the section goes before them")
             << page({kShalom, "# ברכה.", "===צירופים===", "* שלום עליכם", ""}) << "1" << Section << "q"
             << page({kShalom, "# ברכה.", "===מובאות נוספות===", "* q", "", "===צירופים===", "* שלום עליכם", ""});
+        QTest::newRow("the root template right under the definitions: the section goes before it")
+            << page({kShalom, "# ברכה.", "{{שורש|ש-ל-ם}}", "[[קטגוריה:ברכות]]"}) << "1" << Section << "q"
+            << page({kShalom, "# ברכה.", "===מובאות נוספות===", "* q", "", "{{שורש|ש-ל-ם}}", "[[קטגוריה:ברכות]]"});
         QTest::newRow("phrases right under the source section")
             << page({kShalom, "# ברכה.", "", "===מקור===", "x", "===צירופים===", ""}) << "1" << Section << "q"
             << page({kShalom, "# ברכה.", "", "===מקור===", "x", "===מובאות נוספות===", "* q", "", "===צירופים===", ""});
