@@ -25,11 +25,13 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
 {
     const qsizetype blank = text.indexOf(kBlankLine, std::max<qsizetype>(lineStart - 2, 0));
     qsizetype end = blank < 0 ? text.size() : blank;
-    // A heading line ends the block as a blank line does; the further quotations keep
-    // their definition sub-headings.
+    // A heading line ends the block as a blank line does, and so do the root template
+    // and the category links that close an entry; the further quotations keep their
+    // definition sub-headings.
     for (qsizetype at = lineStart;;) {
         const QStringView line = QStringView(text).sliced(at);
-        if (line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"===="))) {
+        if ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
+            || line.startsWith(u"{{שורש|") || line.startsWith(u"[[קטגוריה:")) {
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }
@@ -77,6 +79,12 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 
+// A line of the further-quotes section: a quotation or a definition's sub-heading.
+bool startsQuotation(QStringView line)
+{
+    return line.startsWith(u'*') || line.startsWith(u"====");
+}
+
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
     // Spaces left after the heading do not hide the section: the clean-up of the
@@ -86,8 +94,16 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         qsizetype lineBreak = h + kFurtherQuotesHeading.size();
         while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
             ++lineBreak;
-        if (QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
-            return blockSpan(regex, text, lineBreak + EntryText::LineBreak.size(), BlockKind::FurtherQuotes);
+        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
+            continue;
+        qsizetype first = lineBreak + EntryText::LineBreak.size();
+        // Blank lines between the heading and its first quotation do not end the section.
+        qsizetype quotation = first;
+        while (QStringView(text).sliced(quotation).startsWith(EntryText::LineBreak))
+            quotation += EntryText::LineBreak.size();
+        if (quotation > first && startsQuotation(QStringView(text).sliced(quotation)))
+            first = quotation;
+        return blockSpan(regex, text, first, BlockKind::FurtherQuotes);
     }
     return {};
 }

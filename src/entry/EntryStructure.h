@@ -80,20 +80,22 @@ enum class BlockKind {
 };
 
 // Where the block whose first line begins at `lineStart` (0-based) ends: at the line
-// break before the first blank line or heading line after its first line, before the
-// next headword heading line, or at the end of the text.
+// break before the first blank line, heading line, root template line or category
+// link line after its first line, before the next headword heading line, or at the
+// end of the text.
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind);
 
 // The definition lines from the first "\r\n#" at or after `start` (1-based, 0 for the
-// beginning, where the text's first line counts too) up to the first blank line or
-// heading line, trimmed, with "\r\n" after them; empty when there is no definition
+// beginning, where the text's first line counts too) up to where blockEnd ends it,
+// trimmed, with "\r\n" after them; empty when there is no definition
 // line. A block never runs into the next entry: it ends before the next headword
 // heading line, or at the end of the text.
 QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 
 // The lines of the first "===מובאות נוספות===" section at or after `start`, trimmed,
 // with "\r\n" after them; empty when there is none or it holds no line. Ends like
-// readDefinitionsBlock, except that its "====" sub-headings do not end it.
+// readDefinitionsBlock, except that its "====" sub-headings do not end it, nor do
+// blank lines between the heading and its first quotation or sub-heading.
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
 // The definitions and example sentences of the entry under `caret`, the one whose

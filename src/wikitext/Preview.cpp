@@ -126,6 +126,22 @@ QString rootName(QString value)
     return value.simplified();
 }
 
+// "-אין-" after every "=" that ends a line before a parameter, the template's close or
+// a blank line: an empty parameter. A heading line ends in "=" too, and is left as it is.
+void fillEmptyParameters(QString &text)
+{
+    const QString end = QStringLiteral("=\r\n");
+    for (qsizetype at = text.indexOf(end); at >= 0; at = text.indexOf(end, at + end.size())) {
+        const QStringView next = QStringView(text).sliced(at + end.size());
+        if (!next.startsWith(u'|') && !next.startsWith(u"}}") && !next.startsWith(u"\r\n"))
+            continue;
+        const qsizetype lineStart = text.lastIndexOf(u'\n', at) + 1;
+        if (text.at(lineStart) == u'=')
+            continue;
+        text.insert(at + 1, QStringLiteral("-אין-"));
+    }
+}
+
 } // namespace
 
 PreviewResult prepare(const QString &text)
@@ -140,10 +156,7 @@ PreviewResult prepare(const QString &text)
             result.status = PreviewResult::NoRoot;
             return result;
         }
-        const QString none = QStringLiteral("=-אין-\r\n");
-        result.text.replace(QStringLiteral("=\r\n|"), none + u'|');
-        result.text.replace(QStringLiteral("=\r\n}}"), none + QStringLiteral("}}"));
-        result.text.replace(QStringLiteral("=\r\n\r\n"), none + QStringLiteral("\r\n"));
+        fillEmptyParameters(result.text);
         result.text.replace(QStringLiteral("קטגוריה:אות"), QStringLiteral("קטגוריה:") + root.at(0));
         title = QStringLiteral("קטגוריה:") + root + QStringLiteral(" (שורש)");
     } else {

@@ -88,7 +88,7 @@ Blocks buildBlocks(const QList<DefinitionItem> &definitions, QList<ExampleRow> r
 
 // A new section of further quotations in the entry that ends at `entryEnd`: after the
 // definitions, or after the source or commentators section that follows them, each
-// ended by a blank line or by the next heading line.
+// ended by a blank line or by the next heading line, root template or category link.
 void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizetype entryEnd, const QString &quotes)
 {
     qsizetype place = definitionsAt;
@@ -108,7 +108,8 @@ void insertSection(RegEx &regex, QString &text, qsizetype definitionsAt, qsizety
         text.insert(end + 4, section);
         return;
     }
-    if (after.startsWith(QStringLiteral("\r\n=")) && end + 2 < entryEnd) {
+    // A line that ends the block (a heading, the root template) stands right under it.
+    if (after.startsWith(EntryText::LineBreak) && end + 2 < entryEnd) {
         text.insert(end + 2, section);
         return;
     }
@@ -128,7 +129,18 @@ std::optional<QString> cleanUp(RegEx &regex, const QString &piece)
     QString text = Cleanup::fixSpaces(regex, EditorState{piece, 0, 0}).text;
     if (regex.failed())
         return std::nullopt;
-    text.remove(QuotesHeading + QStringLiteral("\r\n\r\n"));
+    // A section left without quotations goes, but not one whose quotations stand
+    // after a blank line under its heading.
+    const QString emptySection = QuotesHeading + QStringLiteral("\r\n\r\n");
+    for (qsizetype at = text.indexOf(emptySection); at >= 0; at = text.indexOf(emptySection, at)) {
+        QStringView after = QStringView(text).sliced(at + emptySection.size());
+        while (after.startsWith(EntryText::LineBreak))
+            after = after.sliced(EntryText::LineBreak.size());
+        if (after.startsWith(u'*') || after.startsWith(u"===="))
+            at += emptySection.size();
+        else
+            text.remove(at, emptySection.size());
+    }
     text.replace(QStringLiteral("\r\n\r\n\r\n"), QStringLiteral("\r\n\r\n"));
     return text;
 }

@@ -84,7 +84,10 @@ QString shownWords(const QString &line)
         if (end < 0)
             break;
         shown += QStringView(line).sliced(from, at - from);
-        shown += translationParameters(line, at, end).mid(1).join(QStringLiteral(", "));
+        QStringList words = translationParameters(line, at, end).mid(1);
+        for (QString &word : words)
+            word = EntryText::trim(word);
+        shown += words.join(QStringLiteral(", "));
         from = end;
     }
     shown += QStringView(line).sliced(from);
@@ -97,7 +100,8 @@ QString shownWords(const QString &line)
 std::optional<TranslationRow> readLine(const QString &line)
 {
     qsizetype i = 0;
-    while (i < line.size() && (line.at(i) == u'*' || line.at(i).unicode() < 33))
+    // A line under another may name no language of its own: "*: {{ת|…}}".
+    while (i < line.size() && (line.at(i) == u'*' || line.at(i) == u':' || line.at(i).unicode() < 33))
         ++i;
     const QString rest = EntryText::trim(QStringView(line).sliced(i));
     const qsizetype colon = rest.indexOf(u':');
@@ -140,7 +144,11 @@ QString withWords(const QString &line, const QString &language, const QString &w
     }
     if (lastEnd < 0)
         return line + QStringLiteral(", ") + newTemplate(language, words);
-    return QString(line).insert(lastEnd - 2, u'|' + templateWords(words));
+    // Before the line break of a template closed on a line of its own.
+    qsizetype at = lastEnd - 2;
+    while (line.at(at - 1).unicode() < 33)
+        --at;
+    return QString(line).insert(at, u'|' + templateWords(words));
 }
 
 } // namespace
@@ -223,6 +231,30 @@ std::optional<std::pair<qsizetype, qsizetype>> wholeTemplate(const QString &sele
     return std::pair{open, close};
 }
 
+// Where the line starting at `from` ends (its LF): at `lf`, or, when a translation
+// template on it is wrapped over the next lines, at the end of the line that closes
+// it. A line opening with "*" is a row of its own and never continues a template.
+qsizetype wrappedLineEnd(const QString &s, qsizetype from, qsizetype lf)
+{
+    for (qsizetype at = s.indexOf(kTranslation, from); at >= 0 && at < lf; at = s.indexOf(kTranslation, at + 1)) {
+        const qsizetype end = templateEnd(s, at);
+        if (end < 0)
+            return lf;
+        if (end > lf) {
+            const qsizetype closingLf = s.indexOf(u'\n', end);
+            if (closingLf < 0 || s.at(closingLf - 1) != u'\r')
+                return lf;
+            for (qsizetype next = lf; next >= 0 && next < end; next = s.indexOf(u'\n', next + 1)) {
+                if (next + 1 < s.size() && s.at(next + 1) == u'*')
+                    return lf;
+            }
+            lf = closingLf;
+        }
+        at = end - 1;
+    }
+    return lf;
+}
+
 } // namespace
 
 EditorState writeInPlace(const EditorState &state, const QString &written)
@@ -240,15 +272,21 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
 {
     if (!selection.contains(kTranslation))
         return std::nullopt;
-    // Only the template's own lines, when the selection holds it whole.
-    const auto bounds = wholeTemplate(selection);
-    QString s = bounds ? selection.sliced(bounds->first, bounds->second - bounds->first) : selection;
-    // Bare lines of a template get the line break the last of them lacks.
-    if (!s.contains(QStringLiteral("תרגומים|")))
-        s += EntryText::LineBreak;
-    s.remove(kTemplateStart + EntryText::LineBreak);
-    s.replace(QStringLiteral("\r\n}}"), EntryText::LineBreak);
-    s.remove(QStringLiteral("\r\n|"));
+    QString s;
+    if (const auto bounds = wholeTemplate(selection)) {
+        // Only the template's own lines: its inside, which the first and the last row
+        // may share with "{{תרגומים|" and "}}". The column break reads as no row.
+        const qsizetype inside = bounds->first + kTemplateStart.size();
+        s = selection.sliced(inside, bounds->second - 2 - inside) + EntryText::LineBreak;
+    } else {
+        s = selection;
+        // Bare lines of a template get the line break the last of them lacks.
+        if (!s.contains(QStringLiteral("תרגומים|")))
+            s += EntryText::LineBreak;
+        s.remove(kTemplateStart + EntryText::LineBreak);
+        s.replace(QStringLiteral("\r\n}}"), EntryText::LineBreak);
+        s.remove(QStringLiteral("\r\n|"));
+    }
 
     // The lines a pattern ".+\r\n" takes, "." crossing no LF: every non-empty line
     // that a CR LF ends.
@@ -257,6 +295,7 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
     for (qsizetype lf = s.indexOf(u'\n'); lf >= 0; from = lf + 1, lf = s.indexOf(u'\n', from)) {
         if (lf - from < 2 || s.at(lf - 1) != u'\r')
             continue;
+        lf = wrappedLineEnd(s, from, lf);
         if (const std::optional<TranslationRow> row = readLine(s.mid(from, lf - 1 - from)))
             rows.append(*row);
     }

@@ -65,7 +65,8 @@ EditorState writeInPlace(const EditorState &state, const QString &written);
 // The rows of a selected template (its own lines only, when it is selected whole) or
 // of bare lines of one, sorted by `sortColumn`;
 // nothing when the selection holds no translation. A row shows the words of its
-// line's translation templates and the text around them.
+// line's translation templates and the text around them; a translation template
+// wrapped over lines keeps them in its row.
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn);
 
 } // namespace Translations

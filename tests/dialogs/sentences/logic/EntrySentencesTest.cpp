@@ -85,6 +85,9 @@ private slots:
             << page({kShalom, "# א", "", "===מובאות נוספות===", "* q", "", "===תרגום===", ""}) << "1" << Beside << "s"
             << page({kShalom, "# א", "#:* s", "", "===מובאות נוספות===", "* q", "", "===תרגום===", ""});
 
+        QTest::newRow("a blank line under the heading: the section keeps it and its heading")
+            << page({kShalom, "# א", "# ב", "", "===מובאות נוספות===", "", "* q", ""}) << "2" << Section << "r"
+            << page({kShalom, "# א", "# ב", "", "===מובאות נוספות===", "", "* q", "====2====", "* r", ""});
         QTest::newRow("trailing spaces on a definition line do not lose the sentence")
             << page({kShalom, "# א   ", "# ב", ""}) << "1" << Beside << "s"
             << page({kShalom, "# א", "#:* s", "# ב", ""});
@@ -110,6 +113,9 @@ private slots:
         QTest::newRow("phrases right under the definitions: the section goes before them")
             << page({kShalom, "# ברכה.", "===צירופים===", "* שלום עליכם", ""}) << "1" << Section << "q"
             << page({kShalom, "# ברכה.", "===מובאות נוספות===", "* q", "", "===צירופים===", "* שלום עליכם", ""});
+        QTest::newRow("the root template right under the definitions: the section goes before it")
+            << page({kShalom, "# ברכה.", "{{שורש|ש-ל-ם}}", "[[קטגוריה:ברכות]]"}) << "1" << Section << "q"
+            << page({kShalom, "# ברכה.", "===מובאות נוספות===", "* q", "", "{{שורש|ש-ל-ם}}", "[[קטגוריה:ברכות]]"});
         QTest::newRow("phrases right under the source section")
             << page({kShalom, "# ברכה.", "", "===מקור===", "x", "===צירופים===", ""}) << "1" << Section << "q"
             << page({kShalom, "# ברכה.", "", "===מקור===", "x", "===מובאות נוספות===", "* q", "", "===צירופים===", ""});

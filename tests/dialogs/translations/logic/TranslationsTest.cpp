@@ -170,12 +170,18 @@ private slots:
                      QString::fromUtf8("{{ת|יפנית|{{רובי|猫|ねこ}}|[[a|b]]}}")}};
         QTest::newRow("no language before the template: the template's")
             << "*{{ת|אנגלית|third}} {{ז}}" << true << Rows{{"third {{ז}}", "אנגלית", "{{ת|אנגלית|third}} {{ז}}"}};
+        QTest::newRow("a line under another, no language before its colon")
+            << "*: {{ת|אנגלית|calm}} (בריטית)" << true
+            << Rows{{"calm (בריטית)", "אנגלית", "{{ת|אנגלית|calm}} (בריטית)"}};
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
         QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
         QTest::newRow("lines around a whole template are not its rows")
             << lines({"* גרמנית: {{ת|גרמנית|b}}", "{{תרגומים|", "* אנגלית: {{ת|אנגלית|a}}", "}}", ""}) << true
             << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}};
+        QTest::newRow("first and last rows on the template's own lines")
+            << lines({"{{תרגומים|* גרמנית: {{ת|גרמנית|b}}", "* אנגלית: {{ת|אנגלית|a}}}}"}) << true
+            << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}, {"b", "גרמנית", "{{ת|גרמנית|b}}"}};
     }
 
     void read()
@@ -274,6 +280,12 @@ private slots:
             << QStringList{"נורבגית", "ro", "סינית", "x"}
             << lines({"{{תרגומים|", "* נורבגית: {{ת|נורבגית|fred|ro}} ({{ת|נינורשק|fred}})",
                       "* סינית: {{ת|סינית מנדרינית|和平}}, {{ת|סינית|x}}", "}}"});
+        QTest::newRow("a translation wrapped over lines stays whole")
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet", "}} {{ז}}", "* גרמנית: {{ת|גרמנית|Ruhe}}",
+                      "}}"})
+            << QStringList{"אנגלית", "calm"}
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet|calm", "}} {{ז}}",
+                      "* גרמנית: {{ת|גרמנית|Ruhe}}", "}}"});
     }
 
     void rewrite()
