@@ -79,12 +79,6 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 
-// A line of the further-quotes section: a quotation or a definition's sub-heading.
-bool startsQuotation(QStringView line)
-{
-    return line.startsWith(u'*') || line.startsWith(u"====");
-}
-
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
     // Spaces left after the heading do not hide the section: the clean-up of the
@@ -223,6 +217,11 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         }
     }
     return e;
+}
+
+bool startsQuotation(QStringView line)
+{
+    return line.startsWith(u'*') || line.startsWith(u"====");
 }
 
 } // namespace EntryStructure

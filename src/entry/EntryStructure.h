@@ -98,6 +98,10 @@ QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 // blank lines between the heading and its first quotation or sub-heading.
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
+// Whether `line` opens with what the further-quotes section holds: a quotation ("*")
+// or a definition's sub-heading ("====").
+bool startsQuotation(QStringView line);
+
 // The definitions and example sentences of the entry under `caret`, the one whose
 // heading really stands above it, even when an earlier heading reads the same. Blocks of any
 // length are read line by line; none is cut at 255 lines. Only the entry's own blocks

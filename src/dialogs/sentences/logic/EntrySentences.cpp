@@ -1,5 +1,6 @@
 #include "dialogs/sentences/logic/EntrySentences.h"
 
+#include "entry/EntryStructure.h"
 #include "entry/EntryText.h"
 #include "regex/RegEx.h"
 #include "wikitext/Cleanup.h"
@@ -136,7 +137,7 @@ std::optional<QString> cleanUp(RegEx &regex, const QString &piece)
         QStringView after = QStringView(text).sliced(at + emptySection.size());
         while (after.startsWith(EntryText::LineBreak))
             after = after.sliced(EntryText::LineBreak.size());
-        if (after.startsWith(u'*') || after.startsWith(u"===="))
+        if (EntryStructure::startsQuotation(after))
             at += emptySection.size();
         else
             text.remove(at, emptySection.size());
