@@ -234,20 +234,20 @@ std::optional<std::pair<qsizetype, qsizetype>> wholeTemplate(const QString &sele
 // Where the line starting at `from` ends (its LF): at `lf`, or, when a translation
 // template on it is wrapped over the next lines, at the end of the line that closes
 // it. A line opening with "*" is a row of its own and never continues a template.
+// Each search stops at the line or at the next row: selections run to thousands of lines.
 qsizetype wrappedLineEnd(const QString &s, qsizetype from, qsizetype lf)
 {
-    for (qsizetype at = s.indexOf(kTranslation, from); at >= 0 && at < lf; at = s.indexOf(kTranslation, at + 1)) {
-        const qsizetype end = templateEnd(s, at);
-        if (end < 0)
-            return lf;
-        if (end > lf) {
+    for (qsizetype at = QStringView(s).first(lf).indexOf(kTranslation, from); at >= 0;
+         at = QStringView(s).first(lf).indexOf(kTranslation, at + 1)) {
+        qsizetype end = templateEnd(QStringView(s).first(lf), at);
+        if (end < 0) {
+            qsizetype nextRow = s.indexOf(QStringLiteral("\n*"), lf);
+            end = templateEnd(QStringView(s).first(nextRow < 0 ? s.size() : nextRow), at);
+            if (end < 0)
+                return lf;
             const qsizetype closingLf = s.indexOf(u'\n', end);
             if (closingLf < 0 || s.at(closingLf - 1) != u'\r')
                 return lf;
-            for (qsizetype next = lf; next >= 0 && next < end; next = s.indexOf(u'\n', next + 1)) {
-                if (next + 1 < s.size() && s.at(next + 1) == u'*')
-                    return lf;
-            }
             lf = closingLf;
         }
         at = end - 1;
