@@ -131,6 +131,8 @@ QString rootName(QString value)
 void fillEmptyParameters(QString &text)
 {
     const QString end = QStringLiteral("=\r\n");
+    QString filled;
+    qsizetype copied = 0;
     for (qsizetype at = text.indexOf(end); at >= 0; at = text.indexOf(end, at + end.size())) {
         const QStringView next = QStringView(text).sliced(at + end.size());
         if (!next.startsWith(u'|') && !next.startsWith(u"}}") && !next.startsWith(u"\r\n"))
@@ -138,8 +140,12 @@ void fillEmptyParameters(QString &text)
         const qsizetype lineStart = text.lastIndexOf(u'\n', at) + 1;
         if (text.at(lineStart) == u'=')
             continue;
-        text.insert(at + 1, QStringLiteral("-אין-"));
+        filled += QStringView(text).sliced(copied, at + 1 - copied);
+        filled += QStringLiteral("-אין-");
+        copied = at + 1;
     }
+    if (copied > 0)
+        text = filled.append(QStringView(text).sliced(copied));
 }
 
 } // namespace
