@@ -31,7 +31,7 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
     for (qsizetype at = lineStart;;) {
         const QStringView line = QStringView(text).sliced(at);
         if ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
-            || line.startsWith(u"{{שורש|") || line.startsWith(u"[[קטגוריה:")) {
+            || line.startsWith(RootTemplateStart) || line.startsWith(CategoryLinkStart)) {
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }

@@ -60,6 +60,9 @@ namespace EntryStructure {
 
 inline const QString BesideDefinition = QStringLiteral("ליד ההגדרה");
 inline const QString SeparateSection = QStringLiteral("סעיף נפרד");
+// What closes an entry, below its sections: the root template and the category links.
+inline const QString RootTemplateStart = QStringLiteral("{{שורש|");
+inline const QString CategoryLinkStart = QStringLiteral("[[קטגוריה:");
 
 // Where a heading is taken to stand: where its text first occurs in the whole text,
 // so that two identical heading lines both stand at the first, or where it is.

@@ -161,7 +161,7 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
     const qsizetype heading = section.indexOf(SectionHeading);
     if (heading < 0) {
         qsizetype at = section.size();
-        for (const QString &before : {QStringLiteral("{{שורש|"), QStringLiteral("[[קטגוריה:")}) {
+        for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {
             const qsizetype found = section.indexOf(before);
             if (found >= 0 && found < at)
                 at = found;
