@@ -241,7 +241,7 @@ qsizetype wrappedLineEnd(const QString &s, qsizetype from, qsizetype lf)
          at = QStringView(s).first(lf).indexOf(kTranslation, at + 1)) {
         qsizetype end = templateEnd(QStringView(s).first(lf), at);
         if (end < 0) {
-            qsizetype nextRow = s.indexOf(QStringLiteral("\n*"), lf);
+            const qsizetype nextRow = s.indexOf(QStringLiteral("\n*"), lf);
             end = templateEnd(QStringView(s).first(nextRow < 0 ? s.size() : nextRow), at);
             if (end < 0)
                 return lf;
