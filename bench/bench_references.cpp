@@ -1,5 +1,6 @@
-// Reference renumbering over a dump (5 MB) holding 1,000 and 10,000 references, and
-// the translations template of all 62 languages written and read back.
+// Reference renumbering over a dump (5 MB) holding 1,000 and 10,000 references, the
+// translations template of all 62 languages written and read back, and a selection of
+// thousands of lines that each leave a translation open.
 #include "dialogs/footnotes/logic/Footnotes.h"
 #include "dialogs/translations/logic/Translations.h"
 #include "regex/RegEx.h"
@@ -69,9 +70,22 @@ void BM_TranslationsRoundTrip(benchmark::State &state)
     }
 }
 
+// Lines with no row mark and no closing braces: each could be wrapped over all the
+// lines after it, and none is.
+void BM_TranslationsUnclosedLines(benchmark::State &state)
+{
+    QString text;
+    for (int64_t i = 0; i < state.range(0); ++i)
+        text += QStringLiteral("אנגלית: {{ת|אנגלית|word%1\r\n").arg(i);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Translations::read(text, Translations::LanguageColumn));
+    state.SetComplexityN(state.range(0));
+}
+
 } // namespace
 
 BENCHMARK(BM_RenumberReferences)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixReferences)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranslationsRoundTrip)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TranslationsUnclosedLines)->Arg(5'000)->Arg(20'000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK_MAIN();

@@ -234,26 +234,55 @@ std::optional<std::pair<qsizetype, qsizetype>> wholeTemplate(const QString &sele
 // Where the line starting at `from` ends (its LF): at `lf`, or, when a translation
 // template on it is wrapped over the next lines, at the end of the line that closes
 // it. A line opening with "*" is a row of its own and never continues a template.
-// Each search stops at the line or at the next row: selections run to thousands of lines.
-qsizetype wrappedLineEnd(const QString &s, qsizetype from, qsizetype lf)
+// Selections run to thousands of lines, and each may leave a template open: the
+// search stops at the line or at the next row, which is looked for once per stretch
+// of lines, and is not made at all when no "}}" is left before that row.
+class WrappedLines
 {
-    for (qsizetype at = QStringView(s).first(lf).indexOf(kTranslation, from); at >= 0;
-         at = QStringView(s).first(lf).indexOf(kTranslation, at + 1)) {
-        qsizetype end = templateEnd(QStringView(s).first(lf), at);
-        if (end < 0) {
-            const qsizetype nextRow = s.indexOf(QStringLiteral("\n*"), lf);
-            end = templateEnd(QStringView(s).first(nextRow < 0 ? s.size() : nextRow), at);
-            if (end < 0)
-                return lf;
-            const qsizetype closingLf = s.indexOf(u'\n', end);
-            if (closingLf < 0 || s.at(closingLf - 1) != u'\r')
-                return lf;
-            lf = closingLf;
-        }
-        at = end - 1;
+public:
+    explicit WrappedLines(const QString &s)
+        : m_s(s)
+    {
     }
-    return lf;
-}
+
+    qsizetype lineEnd(qsizetype from, qsizetype lf)
+    {
+        for (qsizetype at = QStringView(m_s).first(lf).indexOf(kTranslation, from); at >= 0;
+             at = QStringView(m_s).first(lf).indexOf(kTranslation, at + 1)) {
+            qsizetype end = templateEnd(QStringView(m_s).first(lf), at);
+            if (end < 0) {
+                if (lastCloseBeforeNextRow(lf) < at)
+                    return lf;
+                end = templateEnd(QStringView(m_s).first(m_nextRow), at);
+                if (end < 0)
+                    return lf;
+                const qsizetype closingLf = m_s.indexOf(u'\n', end);
+                if (closingLf < 0 || m_s.at(closingLf - 1) != u'\r')
+                    return lf;
+                lf = closingLf;
+            }
+            at = end - 1;
+        }
+        return lf;
+    }
+
+private:
+    // Where the last "}}" before the next row after `lf` starts; -1 when none.
+    qsizetype lastCloseBeforeNextRow(qsizetype lf)
+    {
+        if (lf >= m_nextRow || m_nextRow < 0) {
+            m_nextRow = m_s.indexOf(QStringLiteral("\n*"), lf);
+            if (m_nextRow < 0)
+                m_nextRow = m_s.size();
+            m_lastClose = QStringView(m_s).first(m_nextRow).lastIndexOf(u"}}");
+        }
+        return m_lastClose;
+    }
+
+    const QString &m_s;
+    qsizetype m_nextRow = -1;
+    qsizetype m_lastClose = -1;
+};
 
 } // namespace
 
@@ -291,11 +320,12 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
     // The lines a pattern ".+\r\n" takes, "." crossing no LF: every non-empty line
     // that a CR LF ends.
     QList<TranslationRow> rows;
+    WrappedLines wrapped(s);
     qsizetype from = 0;
     for (qsizetype lf = s.indexOf(u'\n'); lf >= 0; from = lf + 1, lf = s.indexOf(u'\n', from)) {
         if (lf - from < 2 || s.at(lf - 1) != u'\r')
             continue;
-        lf = wrappedLineEnd(s, from, lf);
+        lf = wrapped.lineEnd(from, lf);
         if (const std::optional<TranslationRow> row = readLine(s.mid(from, lf - 1 - from)))
             rows.append(*row);
     }
