@@ -70,13 +70,14 @@ void BM_TranslationsRoundTrip(benchmark::State &state)
     }
 }
 
-// Lines with no row mark and no closing braces: each could be wrapped over all the
-// lines after it, and none is.
+// Lines with no row mark, each leaving a translation open, and a closed template at
+// the end: each could be wrapped over all the lines after it, and none is.
 void BM_TranslationsUnclosedLines(benchmark::State &state)
 {
     QString text;
     for (int64_t i = 0; i < state.range(0); ++i)
         text += QStringLiteral("אנגלית: {{ת|אנגלית|word%1\r\n").arg(i);
+    text += QStringLiteral("{{משלב|ספרותי}}\r\n");
     for (auto _ : state)
         benchmark::DoNotOptimize(Translations::read(text, Translations::LanguageColumn));
     state.SetComplexityN(state.range(0));

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace Translations {
 
@@ -234,9 +235,9 @@ std::optional<std::pair<qsizetype, qsizetype>> wholeTemplate(const QString &sele
 // Where the line starting at `from` ends (its LF): at `lf`, or, when a translation
 // template on it is wrapped over the next lines, at the end of the line that closes
 // it. A line opening with "*" is a row of its own and never continues a template.
-// Selections run to thousands of lines, and each may leave a template open: the
-// search stops at the line or at the next row, which is looked for once per stretch
-// of lines, and is not made at all when no "}}" is left before that row.
+// Selections run to thousands of lines, and each may leave a template open: the next
+// row is looked for once per stretch of lines, and a template is followed past its
+// line only when the brackets after the line could close it.
 class WrappedLines
 {
 public:
@@ -251,7 +252,7 @@ public:
              at = QStringView(m_s).first(lf).indexOf(kTranslation, at + 1)) {
             qsizetype end = templateEnd(QStringView(m_s).first(lf), at);
             if (end < 0) {
-                if (lastCloseBeforeNextRow(lf) < at)
+                if (!mayCloseAfter(lf))
                     return lf;
                 end = templateEnd(QStringView(m_s).first(m_nextRow), at);
                 if (end < 0)
@@ -267,21 +268,52 @@ public:
     }
 
 private:
-    // Where the last "}}" before the next row after `lf` starts; -1 when none.
-    qsizetype lastCloseBeforeNextRow(qsizetype lf)
+    // Whether a template still open at `lf` can close before the next row. It is open
+    // one level deep at least, and no bracket after `lf` closes more than it counts
+    // here ("]]" always): so it can only if the count dips below its value at `lf`.
+    bool mayCloseAfter(qsizetype lf)
     {
-        if (lf >= m_nextRow || m_nextRow < 0) {
-            m_nextRow = m_s.indexOf(QStringLiteral("\n*"), lf);
-            if (m_nextRow < 0)
-                m_nextRow = m_s.size();
-            m_lastClose = QStringView(m_s).first(m_nextRow).lastIndexOf(u"}}");
+        if (lf >= m_nextRow)
+            countStretch(lf);
+        return m_dips.at(lf - m_start);
+    }
+
+    // Counts the brackets from `lf` to the next row as templateEnd() reads them: a pair
+    // of the same bracket, taken from the start of each run of it.
+    void countStretch(qsizetype lf)
+    {
+        m_start = lf;
+        m_nextRow = m_s.indexOf(QStringLiteral("\n*"), lf);
+        if (m_nextRow < 0)
+            m_nextRow = m_s.size();
+        std::vector<int> level(m_nextRow - m_start + 1);
+        int count = 0;
+        for (qsizetype i = m_start; i < m_nextRow;) {
+            const char16_t c = m_s.at(i).unicode();
+            const bool pair = i + 1 < m_nextRow && m_s.at(i + 1) == c
+                && (c == u'{' || c == u'[' || c == u'}' || c == u']');
+            level[i - m_start] = count;
+            if (pair) {
+                level[i + 1 - m_start] = count;
+                count += (c == u'{' || c == u'[') ? 1 : -1;
+                i += 2;
+            } else {
+                ++i;
+            }
         }
-        return m_lastClose;
+        level.back() = count;
+        m_dips.assign(level.size(), false);
+        int lowest = count;
+        for (qsizetype k = qsizetype(level.size()) - 1; k >= 0; --k) {
+            lowest = std::min(lowest, level[k]);
+            m_dips[k] = lowest < level[k];
+        }
     }
 
     const QString &m_s;
+    qsizetype m_start = 0;
     qsizetype m_nextRow = -1;
-    qsizetype m_lastClose = -1;
+    std::vector<bool> m_dips;
 };
 
 } // namespace
