@@ -11,6 +11,8 @@ namespace {
 
 const QString kTemplateStart = QStringLiteral("{{תרגומים|");
 const QString kTranslation = QStringLiteral("{{ת|");
+const QString kCommentOpen = QStringLiteral("<!--");
+const QString kCommentClose = QStringLiteral("-->");
 
 // Spaces around the commas go, and the commas become the template's separators.
 QString templateWords(QString words)
@@ -255,6 +257,31 @@ qsizetype wrappedLineEnd(const QString &s, qsizetype from, qsizetype lf)
     return lf;
 }
 
+// Where the line ending at `lf` ends when a hidden note opened on it closes on a later
+// line: at the end of the line that closes it, so the note is kept whole and the lines
+// in it are not read as rows. `unclosedFrom` remembers where a search for a close
+// failed, so that none is made twice over the same text.
+qsizetype commentLineEnd(const QString &s, qsizetype from, qsizetype lf, qsizetype &unclosedFrom)
+{
+    for (qsizetype open = s.indexOf(kCommentOpen, from); open >= 0 && open < lf; open = s.indexOf(kCommentOpen, from)) {
+        if (open >= unclosedFrom)
+            return lf;
+        const qsizetype close = s.indexOf(kCommentClose, open + kCommentOpen.size());
+        if (close < 0) {
+            unclosedFrom = open;
+            return lf;
+        }
+        from = close + kCommentClose.size();
+        if (from > lf) {
+            const qsizetype closingLf = s.indexOf(u'\n', from);
+            if (closingLf < 0 || s.at(closingLf - 1) != u'\r')
+                return lf;
+            lf = closingLf;
+        }
+    }
+    return lf;
+}
+
 } // namespace
 
 EditorState writeInPlace(const EditorState &state, const QString &written)
@@ -292,11 +319,19 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
     // that a CR LF ends.
     QList<TranslationRow> rows;
     qsizetype from = 0;
+    qsizetype unclosedFrom = s.size();
     for (qsizetype lf = s.indexOf(u'\n'); lf >= 0; from = lf + 1, lf = s.indexOf(u'\n', from)) {
         if (lf - from < 2 || s.at(lf - 1) != u'\r')
             continue;
-        lf = wrappedLineEnd(s, from, lf);
-        if (const std::optional<TranslationRow> row = readLine(s.mid(from, lf - 1 - from)))
+        lf = commentLineEnd(s, from, wrappedLineEnd(s, from, lf), unclosedFrom);
+        const QString line = s.mid(from, lf - 1 - from);
+        // A hidden note of several lines between rows stays with the row above it.
+        if (line.contains(u'\n') && EntryText::trim(line).startsWith(kCommentOpen)) {
+            if (!rows.isEmpty())
+                rows.last().line += EntryText::LineBreak + line;
+            continue;
+        }
+        if (const std::optional<TranslationRow> row = readLine(line))
             rows.append(*row);
     }
     sort(rows, sortColumn);
