@@ -102,6 +102,70 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
     return {};
 }
 
+// Whether a hidden note is still open at the end of `line`, given whether one was
+// open at its start.
+bool endsInComment(QStringView line, bool inComment)
+{
+    for (qsizetype at = 0;;) {
+        at = line.indexOf(inComment ? u"-->" : u"<!--", at);
+        if (at < 0)
+            return inComment;
+        at += inComment ? 3 : 4;
+        inComment = !inComment;
+    }
+}
+
+// The lines of a block that ends in a line break, trimmed, except that a hidden note
+// opened on one line and closed on a later one keeps those lines together: nothing
+// inside it reads as a definition, a sentence or a sub-heading, and nothing written
+// back lands inside it. A note the block never closes leaves its lines apart.
+QStringList logicalLines(const QString &block)
+{
+    QList<QStringView> raw = QStringView(block).split(EntryText::LineBreak);
+    raw.removeLast();
+    QStringList lines;
+    qsizetype noteFrom = -1; // the first line of a note still open
+    bool inComment = false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        inComment = endsInComment(raw.at(i), inComment);
+        if (inComment && noteFrom < 0)
+            noteFrom = i;
+        if (inComment)
+            continue;
+        if (noteFrom < 0) {
+            lines.append(EntryText::trim(raw.at(i)));
+            continue;
+        }
+        QString joined = raw.at(noteFrom).toString();
+        for (qsizetype j = noteFrom + 1; j <= i; ++j)
+            joined += EntryText::LineBreak + raw.at(j).toString();
+        lines.append(EntryText::trim(joined));
+        noteFrom = -1;
+    }
+    for (qsizetype j = std::max<qsizetype>(noteFrom, 0); noteFrom >= 0 && j < raw.size(); ++j)
+        lines.append(EntryText::trim(raw.at(j)));
+    return lines;
+}
+
+// What a line shows: a line holding a note over several lines is read without its notes.
+QString shownPart(const QString &line)
+{
+    if (!line.contains(EntryText::LineBreak))
+        return line;
+    QString shown;
+    bool inComment = false;
+    for (qsizetype at = 0; at < line.size();) {
+        const qsizetype next = line.indexOf(inComment ? QStringLiteral("-->") : QStringLiteral("<!--"), at);
+        if (!inComment)
+            shown += QStringView(line).sliced(at, (next < 0 ? line.size() : next) - at);
+        if (next < 0)
+            break;
+        at = next + (inComment ? 3 : 4);
+        inComment = !inComment;
+    }
+    return shown;
+}
+
 } // namespace
 
 EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret, HeadingPlace place)
@@ -184,15 +248,12 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
     const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
     const int definitionCount = lines - exampleLines;
 
-    // Both blocks end in a line break, so the piece after the last one is left out.
-    QList<QStringView> blockLines = QStringView(e.definitionsBlock).split(EntryText::LineBreak);
-    blockLines.removeLast();
     int counter = 0;
-    for (QStringView raw : blockLines) {
-        const QString line = EntryText::trim(raw);
-        if (line.contains(u"#:*")) {
+    for (const QString &line : logicalLines(e.definitionsBlock)) {
+        const QString shown = shownPart(line);
+        if (shown.contains(u"#:*")) {
             e.examples.append({QString::number(counter), line, BesideDefinition});
-        } else if (line.contains(u'#')) {
+        } else if (shown.contains(u'#')) {
             ++counter;
             const QString definition = EntryText::trim(QString(line).remove(line.indexOf(u'#'), 1));
             e.definitions.append({QString::number(counter), definition, line});
@@ -201,16 +262,13 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         }
     }
 
-    QList<QStringView> quoteLines = QStringView(e.furtherQuotesBlock).split(EntryText::LineBreak);
-    quoteLines.removeLast();
     QString subHeading = QStringLiteral("0");
-    for (QStringView raw : quoteLines) {
-        const QString line = EntryText::trim(raw);
+    for (const QString &line : logicalLines(e.furtherQuotesBlock)) {
         if (line.isEmpty())
             continue;
         if (definitionCount == 1) {
             e.examples.append({QStringLiteral("1"), line, SeparateSection});
-        } else if (EntryText::countOccurrences(u"====", line) == 2) {
+        } else if (EntryText::countOccurrences(u"====", shownPart(line)) == 2) {
             subHeading = EntryText::trim(QString(line).remove(QStringLiteral("====")));
         } else {
             e.examples.append({subHeading, line, SeparateSection});
