@@ -19,25 +19,53 @@ qsizetype searchFrom(int start)
     return start > 0 ? start - 1 : 0;
 }
 
+// Whether a hidden note is still open at the end of `line`, given whether one was
+// open at its start.
+bool endsInComment(QStringView line, bool inComment)
+{
+    for (qsizetype at = 0;;) {
+        at = line.indexOf(inComment ? u"-->" : u"<!--", at);
+        if (at < 0)
+            return inComment;
+        at += inComment ? 3 : 4;
+        inComment = !inComment;
+    }
+}
+
 } // namespace
 
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind)
 {
-    const qsizetype blank = text.indexOf(kBlankLine, std::max<qsizetype>(lineStart - 2, 0));
-    qsizetype end = blank < 0 ? text.size() : blank;
+    qsizetype end = text.size();
     // A heading line ends the block as a blank line does, and so do the root template
     // and the category links that close an entry; the further quotations keep their
-    // definition sub-headings.
+    // definition sub-headings. Lines inside a hidden note end nothing.
+    bool inComment = false;
+    qsizetype nextClose = -1; // the first "-->" after the line, or the length when none
     for (qsizetype at = lineStart;;) {
-        const QStringView line = QStringView(text).sliced(at);
-        if ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
-            || line.startsWith(RootTemplateStart) || line.startsWith(CategoryLinkStart)) {
+        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, at);
+        const QStringView line = QStringView(text).sliced(at, (lineBreak < 0 ? text.size() : lineBreak) - at);
+        if (!inComment && at >= 2 && line.isEmpty() && lineBreak >= 0) {
+            end = at - 2;
+            break;
+        }
+        if (!inComment
+            && ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
+                || line.startsWith(RootTemplateStart) || line.startsWith(CategoryLinkStart))) {
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }
-        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, at);
-        if (lineBreak < 0 || lineBreak >= end)
+        if (lineBreak < 0)
             break;
+        inComment = endsInComment(line, inComment);
+        // A note never closed hides nothing.
+        if (inComment && nextClose < lineBreak) {
+            nextClose = text.indexOf(QStringLiteral("-->"), lineBreak);
+            if (nextClose < 0)
+                nextClose = text.size();
+        }
+        if (nextClose == text.size())
+            inComment = false;
         at = lineBreak + 2;
     }
     const qsizetype firstBreak = text.indexOf(EntryText::LineBreak, lineStart);
@@ -100,19 +128,6 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         return blockSpan(regex, text, first, BlockKind::FurtherQuotes);
     }
     return {};
-}
-
-// Whether a hidden note is still open at the end of `line`, given whether one was
-// open at its start.
-bool endsInComment(QStringView line, bool inComment)
-{
-    for (qsizetype at = 0;;) {
-        at = line.indexOf(inComment ? u"-->" : u"<!--", at);
-        if (at < 0)
-            return inComment;
-        at += inComment ? 3 : 4;
-        inComment = !inComment;
-    }
 }
 
 // The lines of a block that ends in a line break, trimmed, except that a hidden note
