@@ -23,6 +23,22 @@ QString before(const QString &title, const QString &mark)
     return at < 0 ? title : title.first(at).trimmed();
 }
 
+// A link shows its caption, or its target when it has none; brackets never stand in a title.
+QString withLinksShown(QString value)
+{
+    for (qsizetype open = value.indexOf(QStringLiteral("[[")); open >= 0;
+         open = value.indexOf(QStringLiteral("[["), open)) {
+        const qsizetype close = value.indexOf(QStringLiteral("]]"), open + 2);
+        if (close < 0)
+            break;
+        QString inside = value.sliced(open + 2, close - open - 2);
+        inside = inside.sliced(inside.lastIndexOf(u'|') + 1);
+        value.replace(open, close + 2 - open, inside);
+        open += inside.size();
+    }
+    return value;
+}
+
 // The title of an ordinary entry: its first heading without points, qualifiers or a
 // template after it. The heading is the line of the text's first "==", up to the
 // last "==" of that line; spaces after it do not carry the title into the next lines.
@@ -39,7 +55,7 @@ QString entryTitle(const QString &text)
     const qsizetype close = lineEnd - 2;
     if (close < open + 2 || QStringView(text).sliced(close, 2) != u"==")
         return {};
-    QString title = Hebrew::stripVowelPoints(text.sliced(open + 2, close - open - 2));
+    QString title = withLinksShown(Hebrew::stripVowelPoints(text.sliced(open + 2, close - open - 2)));
     title = before(title, QStringLiteral(" {"));
     title = before(title, QStringLiteral(" ("));
     return title.trimmed();
@@ -112,18 +128,7 @@ QString rootName(QString value)
     }
     value.remove(QStringLiteral("'''"));
     value.remove(QStringLiteral("''"));
-    // A link shows its caption, or its target when it has none; brackets never stand in a title.
-    for (qsizetype open = value.indexOf(QStringLiteral("[[")); open >= 0;
-         open = value.indexOf(QStringLiteral("[["), open)) {
-        const qsizetype close = value.indexOf(QStringLiteral("]]"), open + 2);
-        if (close < 0)
-            break;
-        QString inside = value.sliced(open + 2, close - open - 2);
-        inside = inside.sliced(inside.lastIndexOf(u'|') + 1);
-        value.replace(open, close + 2 - open, inside);
-        open += inside.size();
-    }
-    return value.simplified();
+    return withLinksShown(value).simplified();
 }
 
 // "-אין-" after every "=" that ends a line before a parameter, the template's close or
