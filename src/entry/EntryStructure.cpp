@@ -19,19 +19,6 @@ qsizetype searchFrom(int start)
     return start > 0 ? start - 1 : 0;
 }
 
-// Whether a hidden note is still open at the end of `line`, given whether one was
-// open at its start.
-bool endsInComment(QStringView line, bool inComment)
-{
-    for (qsizetype at = 0;;) {
-        at = line.indexOf(inComment ? u"-->" : u"<!--", at);
-        if (at < 0)
-            return inComment;
-        at += inComment ? 3 : 4;
-        inComment = !inComment;
-    }
-}
-
 } // namespace
 
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind)
@@ -57,7 +44,7 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
         }
         if (lineBreak < 0)
             break;
-        inComment = endsInComment(line, inComment);
+        inComment = EntryText::endsInComment(line, inComment);
         // A note never closed hides nothing.
         if (inComment && nextClose < lineBreak) {
             nextClose = text.indexOf(QStringLiteral("-->"), lineBreak);
@@ -142,7 +129,7 @@ QStringList logicalLines(const QString &block)
     qsizetype noteFrom = -1; // the first line of a note still open
     bool inComment = false;
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        inComment = endsInComment(raw.at(i), inComment);
+        inComment = EntryText::endsInComment(raw.at(i), inComment);
         if (inComment && noteFrom < 0)
             noteFrom = i;
         if (inComment)

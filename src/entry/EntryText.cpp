@@ -49,4 +49,15 @@ QString extractField(QStringView text, QStringView delimiter, int n)
     return text.sliced(start, (at < 0 ? text.size() : at) - start).toString();
 }
 
+bool endsInComment(QStringView line, bool inComment)
+{
+    for (qsizetype at = 0;;) {
+        at = line.indexOf(inComment ? u"-->" : u"<!--", at);
+        if (at < 0)
+            return inComment;
+        at += inComment ? 3 : 4;
+        inComment = !inComment;
+    }
+}
+
 } // namespace EntryText

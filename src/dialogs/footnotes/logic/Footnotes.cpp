@@ -87,6 +87,29 @@ QString footnotesPart(const QString &section, qsizetype heading)
     return section.mid(heading, end - heading + (end < section.size() ? 2 : 0));
 }
 
+// Where the line after the first `count` lines of `part` starts, -1 when it has fewer.
+// A hidden note over several lines is no note line: its lines are not counted, so
+// that nothing lands inside it.
+qsizetype afterLines(const QString &part, int count)
+{
+    bool inComment = false;
+    int counted = 0;
+    for (qsizetype at = 0; counted < count;) {
+        const qsizetype lineBreak = part.indexOf(EntryText::LineBreak, at);
+        if (lineBreak < 0)
+            return -1;
+        const QStringView line = QStringView(part).sliced(at, lineBreak - at);
+        const bool open = EntryText::endsInComment(line, inComment);
+        if (!inComment && !(open && EntryText::trim(line).startsWith(u"<!--")))
+            ++counted;
+        inComment = open && part.indexOf(QStringLiteral("-->"), lineBreak) >= 0;
+        at = lineBreak + 2;
+        if (counted == count)
+            return at;
+    }
+    return 0;
+}
+
 qsizetype trailingSpaceStart(const QString &text)
 {
     qsizetype end = text.size();
@@ -174,12 +197,8 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
     // A part that runs to the end of the section gets the line break its last line lacks.
     if (!placed.endsWith(EntryText::LineBreak))
         placed += EntryText::LineBreak;
-    const int lines = EntryText::countOccurrences(EntryText::LineBreak, placed);
-    if (lines > earlier) {
-        qsizetype at = -2;
-        for (int i = 0; i <= earlier; ++i)
-            at = placed.indexOf(EntryText::LineBreak, at + 2);
-        placed.insert(at + 2, line + EntryText::LineBreak);
+    if (const qsizetype at = afterLines(placed, earlier + 1); at >= 0) {
+        placed.insert(at, line + EntryText::LineBreak);
     } else {
         placed = placed.left(trailingSpaceStart(placed)) + EntryText::LineBreak + line + kBlankLine;
     }
