@@ -99,24 +99,40 @@ QString shownWords(const QString &line)
 // One line of the template, without its line break, as a row; nothing when it
 // names no language or no words. The language is what stands before the colon, or,
 // when the line opens with a translation template, that template's language.
+// Direction marks and no-break spaces are blank too: typed around a language's name,
+// they must not make it another language.
+bool isBlank(QChar c)
+{
+    return c.unicode() < 33 || c == QChar(0xA0) || c == QChar(0x200E) || c == QChar(0x200F);
+}
+
+QString languageName(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text.toString();
+}
+
 std::optional<TranslationRow> readLine(const QString &line)
 {
     qsizetype i = 0;
     // A line under another may name no language of its own: "*: {{ת|…}}".
-    while (i < line.size() && (line.at(i) == u'*' || line.at(i) == u':' || line.at(i).unicode() < 33))
+    while (i < line.size() && (line.at(i) == u'*' || line.at(i) == u':' || isBlank(line.at(i))))
         ++i;
     const QString rest = EntryText::trim(QStringView(line).sliced(i));
     const qsizetype colon = rest.indexOf(u':');
     const qsizetype first = rest.indexOf(kTranslation);
     TranslationRow row;
     if (colon >= 0 && (first < 0 || colon < first)) {
-        row.language = EntryText::trim(QStringView(rest).first(colon));
+        row.language = languageName(QStringView(rest).first(colon));
         row.line = EntryText::trim(QStringView(rest).sliced(colon + 1));
     } else if (first == 0) {
         const qsizetype end = templateEnd(rest, 0);
         if (end < 0)
             return std::nullopt;
-        row.language = EntryText::trim(translationParameters(rest, 0, end).constFirst());
+        row.language = languageName(translationParameters(rest, 0, end).constFirst());
         row.line = rest;
     }
     row.words = EntryText::trim(shownWords(row.line));
@@ -140,7 +156,7 @@ QString withWords(const QString &line, const QString &language, const QString &w
         const qsizetype end = templateEnd(line, at);
         if (end < 0)
             break;
-        if (EntryText::trim(translationParameters(line, at, end).constFirst()) == language)
+        if (languageName(translationParameters(line, at, end).constFirst()) == language)
             lastEnd = end;
         at = end - 1;
     }

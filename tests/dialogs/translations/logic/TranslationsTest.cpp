@@ -175,6 +175,9 @@ private slots:
             << Rows{{"calm (בריטית)", "אנגלית", "{{ת|אנגלית|calm}} (בריטית)"}};
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
+        QTest::newRow("direction marks and no-break spaces around the language")
+            << lines({"\u200F* אנגלית\u00A0: {{ת|אנגלית|a}}", "*\u00A0{{ת|גרמנית\u200E|b}}"}) << true
+            << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}, {"b", "גרמנית", "{{ת|גרמנית\u200E|b}}"}};
         QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
         QTest::newRow("lines around a whole template are not its rows")
             << lines({"* גרמנית: {{ת|גרמנית|b}}", "{{תרגומים|", "* אנגלית: {{ת|אנגלית|a}}", "}}", ""}) << true
