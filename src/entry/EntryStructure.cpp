@@ -94,6 +94,16 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 
+// Whether `at` lies inside a hidden note that closes after it.
+bool insideComment(const QString &text, qsizetype at)
+{
+    const qsizetype open = text.lastIndexOf(QStringLiteral("<!--"), at);
+    if (open < 0)
+        return false;
+    const qsizetype close = text.indexOf(QStringLiteral("-->"), open + 4);
+    return close >= at;
+}
+
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
     // Spaces left after the heading do not hide the section: the clean-up of the
@@ -103,7 +113,8 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         qsizetype lineBreak = h + kFurtherQuotesHeading.size();
         while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
             ++lineBreak;
-        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
+        // A section hidden in a note is not the entry's.
+        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak) || insideComment(text, h))
             continue;
         qsizetype first = lineBreak + EntryText::LineBreak.size();
         // Blank lines between the heading and its first quotation do not end the section.

@@ -98,7 +98,8 @@ QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 // The lines of the first "===מובאות נוספות===" section at or after `start`, trimmed,
 // with "\r\n" after them; empty when there is none or it holds no line. Ends like
 // readDefinitionsBlock, except that its "====" sub-headings do not end it, nor do
-// blank lines between the heading and its first quotation or sub-heading.
+// blank lines between the heading and its first quotation or sub-heading. A section
+// hidden in a note is passed over.
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
 // Whether `line` opens with what the further-quotes section holds: a quotation ("*")

@@ -118,6 +118,9 @@ private slots:
             << page({"===מובאות נוספות===", "===צירופים===", "* x", ""}) << 0 << "";
         QTest::newRow("stops before the next entry")
             << page({"===מובאות נוספות===", "* q", kBayit, "# b", ""}) << 0 << "* q\r\n";
+        QTest::newRow("one hidden in a note is not read, the next is")
+            << page({"<!--", "===מובאות נוספות===", "* old", "-->", "", "===מובאות נוספות===", "* q", ""}) << 0
+            << "* q\r\n";
     }
 
     void readFurtherQuotesBlock()
