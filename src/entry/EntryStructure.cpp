@@ -90,18 +90,12 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     // A text without a heading may open with its first definition line.
     if (searchFrom(start) == 0 && text.startsWith(u'#'))
         return blockSpan(regex, text, 0, BlockKind::Definitions);
-    const qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
+    // A definition line hidden in a note is none.
+    qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
+    for (qsizetype end = b < 0 ? -1 : EntryText::commentEnd(text, b + 2); end >= 0;
+         end = b < 0 ? -1 : EntryText::commentEnd(text, b + 2))
+        b = text.indexOf(QStringLiteral("\r\n#"), end);
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
-}
-
-// Whether `at` lies inside a hidden note that closes after it.
-bool insideComment(const QString &text, qsizetype at)
-{
-    const qsizetype open = text.lastIndexOf(QStringLiteral("<!--"), at);
-    if (open < 0)
-        return false;
-    const qsizetype close = text.indexOf(QStringLiteral("-->"), open + 4);
-    return close >= at;
 }
 
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
@@ -114,7 +108,8 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
             ++lineBreak;
         // A section hidden in a note is not the entry's.
-        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak) || insideComment(text, h))
+        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak)
+            || EntryText::commentEnd(text, h) >= 0)
             continue;
         qsizetype first = lineBreak + EntryText::LineBreak.size();
         // Blank lines between the heading and its first quotation do not end the section.

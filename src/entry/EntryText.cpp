@@ -60,4 +60,13 @@ bool endsInComment(QStringView line, bool inComment)
     }
 }
 
+qsizetype commentEnd(const QString &text, qsizetype at)
+{
+    const qsizetype open = text.lastIndexOf(QStringLiteral("<!--"), at);
+    if (open < 0)
+        return -1;
+    const qsizetype close = text.indexOf(QStringLiteral("-->"), open + 4);
+    return close >= at ? close + 3 : -1;
+}
+
 } // namespace EntryText

@@ -29,4 +29,8 @@ QString extractField(QStringView text, QStringView delimiter, int n);
 // whether one was open at its start.
 bool endsInComment(QStringView line, bool inComment);
 
+// Where the hidden note that holds position `at` ends (behind its "-->"); -1 when
+// `at` lies in none, or in one never closed.
+qsizetype commentEnd(const QString &text, qsizetype at);
+
 } // namespace EntryText

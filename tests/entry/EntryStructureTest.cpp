@@ -83,6 +83,8 @@ private slots:
         QTest::newRow("a section heading right under it")
             << page({kShalom, "# a", "#:* b", "===מובאות נוספות===", "* q", ""}) << "# a\r\n#:* b\r\n";
         QTest::newRow("the text opens with it") << page({"# a", "# b", "", "# c"}) << "# a\r\n# b\r\n";
+        QTest::newRow("a definition line hidden in a note is none")
+            << page({kShalom, "<!--", "# old", "-->", "# a", ""}) << "# a\r\n";
         QTest::newRow("a blank or heading line in a hidden note ends nothing, one never closed does")
             << page({kShalom, "# a", "<!--", "", "===x===", "-->", "# b", "<!-- c", "", "# d"})
             << "# a\r\n<!--\r\n\r\n===x===\r\n-->\r\n# b\r\n<!-- c\r\n";
