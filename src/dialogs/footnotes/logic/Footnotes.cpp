@@ -181,7 +181,10 @@ int countReferencesBefore(RegEx &regex, const QString &text, int start, int care
 QString insertFootnoteLine(const QString &section, const QString &name, const QString &note, int earlier)
 {
     const QString line = noteLine(name, note);
-    const qsizetype heading = section.indexOf(SectionHeading);
+    // A section hidden in a note is none.
+    qsizetype heading = section.indexOf(SectionHeading);
+    while (heading >= 0 && EntryText::commentEnd(section, heading) >= 0)
+        heading = section.indexOf(SectionHeading, heading + 1);
     if (heading < 0) {
         qsizetype at = section.size();
         for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {

@@ -87,6 +87,9 @@ private slots:
             << page({"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", "", kCategory}) << 1
             << page(
                    {"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", line, "", kCategory});
+        QTest::newRow("a section hidden in a note is none")
+            << page({"# x", "<!--", "===הערות שוליים===", "-->", kCategory}) << 0
+            << page({"# x", "<!--", "===הערות שוליים===", "-->", created + kCategory});
         QTest::newRow("the heading alone at the end")
             << "===הערות שוליים===" << 0 << page({"===הערות שוליים===", line, ""});
     }
