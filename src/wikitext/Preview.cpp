@@ -1,5 +1,6 @@
 #include "wikitext/Preview.h"
 
+#include "entry/EntryText.h"
 #include "hebrew/Hebrew.h"
 #include "wikitext/WebAddresses.h"
 
@@ -44,7 +45,11 @@ QString withLinksShown(QString value)
 // last "==" of that line; spaces after it do not carry the title into the next lines.
 QString entryTitle(const QString &text)
 {
-    const qsizetype open = text.indexOf(QStringLiteral("=="));
+    // A hidden note is no part of the page.
+    qsizetype open = text.indexOf(QStringLiteral("=="));
+    for (qsizetype end = open < 0 ? -1 : EntryText::commentEnd(text, open); end >= 0;
+         end = open < 0 ? -1 : EntryText::commentEnd(text, open))
+        open = text.indexOf(QStringLiteral("=="), end);
     if (open < 0)
         return {};
     qsizetype lineEnd = open;
