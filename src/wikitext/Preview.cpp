@@ -91,6 +91,9 @@ qsizetype templateClose(const QString &text, qsizetype start)
 std::optional<QString> rootParameter(const QString &text)
 {
     for (qsizetype at = text.indexOf(kVerbTemplate); at >= 0; at = text.indexOf(kVerbTemplate, at + 1)) {
+        // One hidden in a note is not the page's.
+        if (EntryText::commentEnd(text, at) >= 0)
+            continue;
         const qsizetype close = templateClose(text, at);
         int depth = 0;
         qsizetype param = -1;

@@ -92,6 +92,9 @@ private slots:
         QTest::newRow("a root inside another template is not the page's")
             << lines({"==שָׁלוֹם==", "{{נטיות פעלים", "|ראו={{x|שורש=ש-ל-ם}}", "}}", "[[קטגוריה:אות]]"})
             << Edit.arg("שלום") << "[[קטגוריה:אות]]";
+        QTest::newRow("one hidden in a note is not the page's")
+            << lines({"==שָׁלוֹם==", "<!--", "{{נטיות פעלים", "|שורש=ש-ל-ם", "|קל עבר=", "}}", "-->", "[[קטגוריה:אות]]"})
+            << Edit.arg("שלום") << "[[קטגוריה:אות]]";
     }
 
     void rootTitle()
