@@ -148,7 +148,8 @@ QString newTemplate(const QString &language, const QString &words)
 
 // A read line with typed words put at the end of its last translation template in
 // that language, so that a note after the template stays after it; a template of
-// another language on the line (a dialect, a word it refers to) is not theirs.
+// another language on the line (a dialect, a word it refers to) is not theirs, nor
+// is one hidden in a note.
 QString withWords(const QString &line, const QString &language, const QString &words)
 {
     qsizetype lastEnd = -1;
@@ -156,7 +157,8 @@ QString withWords(const QString &line, const QString &language, const QString &w
         const qsizetype end = templateEnd(line, at);
         if (end < 0)
             break;
-        if (languageName(translationParameters(line, at, end).constFirst()) == language)
+        if (languageName(translationParameters(line, at, end).constFirst()) == language
+            && EntryText::commentEnd(line, at) < 0)
             lastEnd = end;
         at = end - 1;
     }

@@ -283,6 +283,11 @@ private slots:
             << QStringList{"נורבגית", "ro", "סינית", "x"}
             << lines({"{{תרגומים|", "* נורבגית: {{ת|נורבגית|fred|ro}} ({{ת|נינורשק|fred}})",
                       "* סינית: {{ת|סינית מנדרינית|和平}}, {{ת|סינית|x}}", "}}"});
+        QTest::newRow("words join no template hidden in a note")
+            << lines({"* אנגלית: {{ת|אנגלית|house}} <!-- {{ת|אנגלית|old}} -->", "* גרמנית: <!-- {{ת|גרמנית|x}} -->"})
+            << QStringList{"אנגלית", "home", "גרמנית", "Haus"}
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|house|home}} <!-- {{ת|אנגלית|old}} -->",
+                      "* גרמנית: <!-- {{ת|גרמנית|x}} -->, {{ת|גרמנית|Haus}}", "}}"});
         QTest::newRow("a translation wrapped over lines stays whole")
             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet", "}} {{ז}}", "* גרמנית: {{ת|גרמנית|Ruhe}}",
                       "}}"})
