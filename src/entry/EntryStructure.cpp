@@ -155,10 +155,10 @@ QStringList logicalLines(const QString &block)
     return lines;
 }
 
-// What a line shows: a line holding a note over several lines is read without its notes.
+// What a line shows: it is read without its hidden notes.
 QString shownPart(const QString &line)
 {
-    if (!line.contains(EntryText::LineBreak))
+    if (!line.contains(QStringLiteral("<!--")))
         return line;
     QString shown;
     bool inComment = false;

@@ -164,11 +164,11 @@ private slots:
         QTest::newRow("a later entry's section is not this entry's")
             << page({kShalom, "# א", "", kBayit, "# ב", "", "===מובאות נוספות===", "* q", ""}) << QStringList{"1|א"}
             << QStringList{};
-        QTest::newRow("a hidden note over lines is one item, its lines no definitions")
-            << page({kShalom, "# א", "<!-- ישן:", "# ב", "-->", "# ג", "#:* a", "", "===מובאות נוספות===", "<!--",
-                     "====2====", "-->", "* q", ""})
+        QTest::newRow("a hidden note is no definition, and one over lines is one item")
+            << page({kShalom, "# א", "<!-- ישן:", "# ב", "-->", "<!-- # ד -->", "# ג", "#:* a", "",
+                     "===מובאות נוספות===", "<!--", "====2====", "-->", "* q", ""})
             << QStringList{"1|א", "2|ג"}
-            << QStringList{"1|<!-- ישן:\r\n# ב\r\n-->|" + beside, "2|#:* a|" + beside,
+            << QStringList{"1|<!-- ישן:\r\n# ב\r\n-->|" + beside, "1|<!-- # ד -->|" + beside, "2|#:* a|" + beside,
                            "0|<!--\r\n====2====\r\n-->|" + section, "0|* q|" + section};
     }
 
