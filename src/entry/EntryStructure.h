@@ -113,8 +113,8 @@ bool startsQuotation(QStringView line);
 // this entry's. Every line of the definitions block gives an item, so that nothing
 // read is dropped when written back: example lines and lines without "#" are
 // examples beside the definition above them ("0" above the first one), even when
-// the block has no definition line at all. A hidden note over several lines is one
-// item, so that nothing written back lands inside it.
+// the block has no definition line at all. Lines are read without their hidden notes,
+// and a note over several lines is one item, so that nothing written back lands inside it.
 EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret);
 
 } // namespace EntryStructure
