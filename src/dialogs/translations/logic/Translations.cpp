@@ -281,7 +281,9 @@ qsizetype wrappedLineEnd(const QString &s, qsizetype from, qsizetype lf)
 // failed, so that none is made twice over the same text.
 qsizetype commentLineEnd(const QString &s, qsizetype from, qsizetype lf, qsizetype &unclosedFrom)
 {
-    for (qsizetype open = s.indexOf(kCommentOpen, from); open >= 0 && open < lf; open = s.indexOf(kCommentOpen, from)) {
+    // Each search stops at the line: selections run to thousands of lines.
+    for (qsizetype open = QStringView(s).first(lf).indexOf(kCommentOpen, from); open >= 0;
+         open = QStringView(s).first(lf).indexOf(kCommentOpen, from)) {
         if (open >= unclosedFrom)
             return lf;
         const qsizetype close = s.indexOf(kCommentClose, open + kCommentOpen.size());
