@@ -70,7 +70,11 @@ bool hasLoneSurrogate(const QString &text)
 // line break. Without a blank line after it, it holds the lines that begin with "#".
 QString footnotesPart(const QString &section, qsizetype heading)
 {
-    const qsizetype blank = section.indexOf(kBlankLine, heading);
+    // A blank line inside a hidden note does not end it.
+    qsizetype blank = section.indexOf(kBlankLine, heading);
+    for (qsizetype end = blank < 0 ? -1 : EntryText::commentEnd(section, blank + 2); end >= 0;
+         end = blank < 0 ? -1 : EntryText::commentEnd(section, blank + 2))
+        blank = section.indexOf(kBlankLine, end);
     if (blank >= 0)
         return section.mid(heading, blank - heading + 2);
     qsizetype end = section.indexOf(EntryText::LineBreak, heading);

@@ -87,6 +87,9 @@ private slots:
             << page({"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", "", kCategory}) << 1
             << page(
                    {"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", line, "", kCategory});
+        QTest::newRow("a blank line in a hidden note does not end the notes")
+            << page({"===הערות שוליים===", "# {{הערה|א}} א", "<!--", "", "-->", "# {{הערה|ב}} ב", "", kCategory}) << 2
+            << page({"===הערות שוליים===", "# {{הערה|א}} א", "<!--", "", "-->", "# {{הערה|ב}} ב", line, "", kCategory});
         QTest::newRow("a section hidden in a note is none")
             << page({"# x", "<!--", "===הערות שוליים===", "-->", kCategory}) << 0
             << page({"# x", "<!--", "===הערות שוליים===", "-->", created + kCategory});
