@@ -192,7 +192,11 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
     if (heading < 0) {
         qsizetype at = section.size();
         for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {
-            const qsizetype found = section.indexOf(before);
+            // One hidden in a note is passed over.
+            qsizetype found = section.indexOf(before);
+            for (qsizetype end = found < 0 ? -1 : EntryText::commentEnd(section, found); end >= 0;
+                 end = found < 0 ? -1 : EntryText::commentEnd(section, found))
+                found = section.indexOf(before, end);
             if (found >= 0 && found < at)
                 at = found;
         }

@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("new section before the category, which comes first")
             << page({"# x", "", kCategory, kRoot}) << 0 << page({"# x", "", created + kCategory, kRoot});
         QTest::newRow("new section at the end") << "# x" << 0 << "# x" + created;
+        QTest::newRow("new section before the category, not one hidden in a note")
+            << page({"# x", "<!-- " + kCategory + " -->", "", kCategory}) << 0
+            << page({"# x", "<!-- " + kCategory + " -->", "", created + kCategory});
         QTest::newRow("more references than notes")
             << page({"===הערות שוליים===", "# {{הערה|א}} א  ", "", kCategory}) << 3
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, "", "", kCategory});
