@@ -23,21 +23,36 @@ qsizetype searchFrom(int start)
 
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind)
 {
-    const qsizetype blank = text.indexOf(kBlankLine, std::max<qsizetype>(lineStart - 2, 0));
-    qsizetype end = blank < 0 ? text.size() : blank;
+    qsizetype end = text.size();
     // A heading line ends the block as a blank line does, and so do the root template
     // and the category links that close an entry; the further quotations keep their
-    // definition sub-headings.
+    // definition sub-headings. Lines inside a hidden note end nothing.
+    bool inComment = false;
+    qsizetype nextClose = -1; // the first "-->" after the line, or the length when none
     for (qsizetype at = lineStart;;) {
-        const QStringView line = QStringView(text).sliced(at);
-        if ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
-            || line.startsWith(RootTemplateStart) || line.startsWith(CategoryLinkStart)) {
+        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, at);
+        const QStringView line = QStringView(text).sliced(at, (lineBreak < 0 ? text.size() : lineBreak) - at);
+        if (!inComment && at >= 2 && line.isEmpty() && lineBreak >= 0) {
+            end = at - 2;
+            break;
+        }
+        if (!inComment
+            && ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
+                || line.startsWith(RootTemplateStart) || line.startsWith(CategoryLinkStart))) {
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }
-        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, at);
-        if (lineBreak < 0 || lineBreak >= end)
+        if (lineBreak < 0)
             break;
+        inComment = EntryText::endsInComment(line, inComment);
+        // A note never closed hides nothing.
+        if (inComment && nextClose < lineBreak) {
+            nextClose = text.indexOf(QStringLiteral("-->"), lineBreak);
+            if (nextClose < 0)
+                nextClose = text.size();
+        }
+        if (nextClose == text.size())
+            inComment = false;
         at = lineBreak + 2;
     }
     const qsizetype firstBreak = text.indexOf(EntryText::LineBreak, lineStart);
@@ -75,7 +90,11 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     // A text without a heading may open with its first definition line.
     if (searchFrom(start) == 0 && text.startsWith(u'#'))
         return blockSpan(regex, text, 0, BlockKind::Definitions);
-    const qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
+    // A definition line hidden in a note is none.
+    qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
+    for (qsizetype end = b < 0 ? -1 : EntryText::commentEnd(text, b + 2); end >= 0;
+         end = b < 0 ? -1 : EntryText::commentEnd(text, b + 2))
+        b = text.indexOf(QStringLiteral("\r\n#"), end);
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 
@@ -88,7 +107,9 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         qsizetype lineBreak = h + kFurtherQuotesHeading.size();
         while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
             ++lineBreak;
-        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak))
+        // A section hidden in a note is not the entry's.
+        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak)
+            || EntryText::commentEnd(text, h) >= 0)
             continue;
         qsizetype first = lineBreak + EntryText::LineBreak.size();
         // Blank lines between the heading and its first quotation do not end the section.
@@ -100,6 +121,57 @@ BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
         return blockSpan(regex, text, first, BlockKind::FurtherQuotes);
     }
     return {};
+}
+
+// The lines of a block that ends in a line break, trimmed, except that a hidden note
+// opened on one line and closed on a later one keeps those lines together: nothing
+// inside it reads as a definition, a sentence or a sub-heading, and nothing written
+// back lands inside it. A note the block never closes leaves its lines apart.
+QStringList logicalLines(const QString &block)
+{
+    QList<QStringView> raw = QStringView(block).split(EntryText::LineBreak);
+    raw.removeLast();
+    QStringList lines;
+    qsizetype noteFrom = -1; // the first line of a note still open
+    bool inComment = false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        inComment = EntryText::endsInComment(raw.at(i), inComment);
+        if (inComment && noteFrom < 0)
+            noteFrom = i;
+        if (inComment)
+            continue;
+        if (noteFrom < 0) {
+            lines.append(EntryText::trim(raw.at(i)));
+            continue;
+        }
+        QString joined = raw.at(noteFrom).toString();
+        for (qsizetype j = noteFrom + 1; j <= i; ++j)
+            joined += EntryText::LineBreak + raw.at(j).toString();
+        lines.append(EntryText::trim(joined));
+        noteFrom = -1;
+    }
+    for (qsizetype j = std::max<qsizetype>(noteFrom, 0); noteFrom >= 0 && j < raw.size(); ++j)
+        lines.append(EntryText::trim(raw.at(j)));
+    return lines;
+}
+
+// What a line shows: it is read without its hidden notes.
+QString shownPart(const QString &line)
+{
+    if (!line.contains(QStringLiteral("<!--")))
+        return line;
+    QString shown;
+    bool inComment = false;
+    for (qsizetype at = 0; at < line.size();) {
+        const qsizetype next = line.indexOf(inComment ? QStringLiteral("-->") : QStringLiteral("<!--"), at);
+        if (!inComment)
+            shown += QStringView(line).sliced(at, (next < 0 ? line.size() : next) - at);
+        if (next < 0)
+            break;
+        at = next + (inComment ? 3 : 4);
+        inComment = !inComment;
+    }
+    return shown;
 }
 
 } // namespace
@@ -184,15 +256,12 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
     const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
     const int definitionCount = lines - exampleLines;
 
-    // Both blocks end in a line break, so the piece after the last one is left out.
-    QList<QStringView> blockLines = QStringView(e.definitionsBlock).split(EntryText::LineBreak);
-    blockLines.removeLast();
     int counter = 0;
-    for (QStringView raw : blockLines) {
-        const QString line = EntryText::trim(raw);
-        if (line.contains(u"#:*")) {
+    for (const QString &line : logicalLines(e.definitionsBlock)) {
+        const QString shown = shownPart(line);
+        if (shown.contains(u"#:*")) {
             e.examples.append({QString::number(counter), line, BesideDefinition});
-        } else if (line.contains(u'#')) {
+        } else if (shown.contains(u'#')) {
             ++counter;
             const QString definition = EntryText::trim(QString(line).remove(line.indexOf(u'#'), 1));
             e.definitions.append({QString::number(counter), definition, line});
@@ -201,16 +270,13 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         }
     }
 
-    QList<QStringView> quoteLines = QStringView(e.furtherQuotesBlock).split(EntryText::LineBreak);
-    quoteLines.removeLast();
     QString subHeading = QStringLiteral("0");
-    for (QStringView raw : quoteLines) {
-        const QString line = EntryText::trim(raw);
+    for (const QString &line : logicalLines(e.furtherQuotesBlock)) {
         if (line.isEmpty())
             continue;
         if (definitionCount == 1) {
             e.examples.append({QStringLiteral("1"), line, SeparateSection});
-        } else if (EntryText::countOccurrences(u"====", line) == 2) {
+        } else if (EntryText::countOccurrences(u"====", shownPart(line)) == 2) {
             subHeading = EntryText::trim(QString(line).remove(QStringLiteral("====")));
         } else {
             e.examples.append({subHeading, line, SeparateSection});

@@ -85,7 +85,7 @@ enum class BlockKind {
 // Where the block whose first line begins at `lineStart` (0-based) ends: at the line
 // break before the first blank line, heading line, root template line or category
 // link line after its first line, before the next headword heading line, or at the
-// end of the text.
+// end of the text. Blank and heading lines inside a closed hidden note do not end it.
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind);
 
 // The definition lines from the first "\r\n#" at or after `start` (1-based, 0 for the
@@ -98,7 +98,8 @@ QString readDefinitionsBlock(RegEx &regex, const QString &text, int start);
 // The lines of the first "===מובאות נוספות===" section at or after `start`, trimmed,
 // with "\r\n" after them; empty when there is none or it holds no line. Ends like
 // readDefinitionsBlock, except that its "====" sub-headings do not end it, nor do
-// blank lines between the heading and its first quotation or sub-heading.
+// blank lines between the heading and its first quotation or sub-heading. A section
+// hidden in a note is passed over.
 QString readFurtherQuotesBlock(RegEx &regex, const QString &text, int start);
 
 // Whether `line` opens with what the further-quotes section holds: a quotation ("*")
@@ -112,7 +113,8 @@ bool startsQuotation(QStringView line);
 // this entry's. Every line of the definitions block gives an item, so that nothing
 // read is dropped when written back: example lines and lines without "#" are
 // examples beside the definition above them ("0" above the first one), even when
-// the block has no definition line at all.
+// the block has no definition line at all. Lines are read without their hidden notes,
+// and a note over several lines is one item, so that nothing written back lands inside it.
 EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret);
 
 } // namespace EntryStructure

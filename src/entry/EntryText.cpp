@@ -49,4 +49,24 @@ QString extractField(QStringView text, QStringView delimiter, int n)
     return text.sliced(start, (at < 0 ? text.size() : at) - start).toString();
 }
 
+bool endsInComment(QStringView line, bool inComment)
+{
+    for (qsizetype at = 0;;) {
+        at = line.indexOf(inComment ? u"-->" : u"<!--", at);
+        if (at < 0)
+            return inComment;
+        at += inComment ? 3 : 4;
+        inComment = !inComment;
+    }
+}
+
+qsizetype commentEnd(const QString &text, qsizetype at)
+{
+    const qsizetype open = text.lastIndexOf(QStringLiteral("<!--"), at);
+    if (open < 0)
+        return -1;
+    const qsizetype close = text.indexOf(QStringLiteral("-->"), open + 4);
+    return close >= at ? close + 3 : -1;
+}
+
 } // namespace EntryText

@@ -25,4 +25,12 @@ int countOccurrences(QStringView sub, QStringView text);
 // more than 255 lines is never read with wrapped-around numbers.
 QString extractField(QStringView text, QStringView delimiter, int n);
 
+// Whether a hidden note ("<!--" … "-->") is still open at the end of `line`, given
+// whether one was open at its start.
+bool endsInComment(QStringView line, bool inComment);
+
+// Where the hidden note that holds position `at` ends (behind its "-->"); -1 when
+// `at` lies in none, or in one never closed.
+qsizetype commentEnd(const QString &text, qsizetype at);
+
 } // namespace EntryText

@@ -1,5 +1,6 @@
 #include "wikitext/Preview.h"
 
+#include "entry/EntryText.h"
 #include "hebrew/Hebrew.h"
 #include "wikitext/WebAddresses.h"
 
@@ -23,12 +24,32 @@ QString before(const QString &title, const QString &mark)
     return at < 0 ? title : title.first(at).trimmed();
 }
 
+// A link shows its caption, or its target when it has none; brackets never stand in a title.
+QString withLinksShown(QString value)
+{
+    for (qsizetype open = value.indexOf(QStringLiteral("[[")); open >= 0;
+         open = value.indexOf(QStringLiteral("[["), open)) {
+        const qsizetype close = value.indexOf(QStringLiteral("]]"), open + 2);
+        if (close < 0)
+            break;
+        QString inside = value.sliced(open + 2, close - open - 2);
+        inside = inside.sliced(inside.lastIndexOf(u'|') + 1);
+        value.replace(open, close + 2 - open, inside);
+        open += inside.size();
+    }
+    return value;
+}
+
 // The title of an ordinary entry: its first heading without points, qualifiers or a
 // template after it. The heading is the line of the text's first "==", up to the
 // last "==" of that line; spaces after it do not carry the title into the next lines.
 QString entryTitle(const QString &text)
 {
-    const qsizetype open = text.indexOf(QStringLiteral("=="));
+    // A hidden note is no part of the page.
+    qsizetype open = text.indexOf(QStringLiteral("=="));
+    for (qsizetype end = open < 0 ? -1 : EntryText::commentEnd(text, open); end >= 0;
+         end = open < 0 ? -1 : EntryText::commentEnd(text, open))
+        open = text.indexOf(QStringLiteral("=="), end);
     if (open < 0)
         return {};
     qsizetype lineEnd = open;
@@ -39,7 +60,7 @@ QString entryTitle(const QString &text)
     const qsizetype close = lineEnd - 2;
     if (close < open + 2 || QStringView(text).sliced(close, 2) != u"==")
         return {};
-    QString title = Hebrew::stripVowelPoints(text.sliced(open + 2, close - open - 2));
+    QString title = withLinksShown(Hebrew::stripVowelPoints(text.sliced(open + 2, close - open - 2)));
     title = before(title, QStringLiteral(" {"));
     title = before(title, QStringLiteral(" ("));
     return title.trimmed();
@@ -70,6 +91,9 @@ qsizetype templateClose(const QString &text, qsizetype start)
 std::optional<QString> rootParameter(const QString &text)
 {
     for (qsizetype at = text.indexOf(kVerbTemplate); at >= 0; at = text.indexOf(kVerbTemplate, at + 1)) {
+        // One hidden in a note is not the page's.
+        if (EntryText::commentEnd(text, at) >= 0)
+            continue;
         const qsizetype close = templateClose(text, at);
         int depth = 0;
         qsizetype param = -1;
@@ -112,18 +136,7 @@ QString rootName(QString value)
     }
     value.remove(QStringLiteral("'''"));
     value.remove(QStringLiteral("''"));
-    // A link shows its caption, or its target when it has none; brackets never stand in a title.
-    for (qsizetype open = value.indexOf(QStringLiteral("[[")); open >= 0;
-         open = value.indexOf(QStringLiteral("[["), open)) {
-        const qsizetype close = value.indexOf(QStringLiteral("]]"), open + 2);
-        if (close < 0)
-            break;
-        QString inside = value.sliced(open + 2, close - open - 2);
-        inside = inside.sliced(inside.lastIndexOf(u'|') + 1);
-        value.replace(open, close + 2 - open, inside);
-        open += inside.size();
-    }
-    return value.simplified();
+    return withLinksShown(value).simplified();
 }
 
 // "-אין-" after every "=" that ends a line before a parameter, the template's close or

@@ -83,6 +83,11 @@ private slots:
         QTest::newRow("a section heading right under it")
             << page({kShalom, "# a", "#:* b", "===מובאות נוספות===", "* q", ""}) << "# a\r\n#:* b\r\n";
         QTest::newRow("the text opens with it") << page({"# a", "# b", "", "# c"}) << "# a\r\n# b\r\n";
+        QTest::newRow("a definition line hidden in a note is none")
+            << page({kShalom, "<!--", "# old", "-->", "# a", ""}) << "# a\r\n";
+        QTest::newRow("a blank or heading line in a hidden note ends nothing, one never closed does")
+            << page({kShalom, "# a", "<!--", "", "===x===", "-->", "# b", "<!-- c", "", "# d"})
+            << "# a\r\n<!--\r\n\r\n===x===\r\n-->\r\n# b\r\n<!-- c\r\n";
     }
 
     void readDefinitionsBlock()
@@ -115,6 +120,9 @@ private slots:
             << page({"===מובאות נוספות===", "===צירופים===", "* x", ""}) << 0 << "";
         QTest::newRow("stops before the next entry")
             << page({"===מובאות נוספות===", "* q", kBayit, "# b", ""}) << 0 << "* q\r\n";
+        QTest::newRow("one hidden in a note is not read, the next is")
+            << page({"<!--", "===מובאות נוספות===", "* old", "-->", "", "===מובאות נוספות===", "* q", ""}) << 0
+            << "* q\r\n";
     }
 
     void readFurtherQuotesBlock()
@@ -156,6 +164,12 @@ private slots:
         QTest::newRow("a later entry's section is not this entry's")
             << page({kShalom, "# א", "", kBayit, "# ב", "", "===מובאות נוספות===", "* q", ""}) << QStringList{"1|א"}
             << QStringList{};
+        QTest::newRow("a hidden note is no definition, and one over lines is one item")
+            << page({kShalom, "# א", "<!-- ישן:", "# ב", "-->", "<!-- # ד -->", "# ג", "#:* a", "",
+                     "===מובאות נוספות===", "<!--", "====2====", "-->", "* q", ""})
+            << QStringList{"1|א", "2|ג"}
+            << QStringList{"1|<!-- ישן:\r\n# ב\r\n-->|" + beside, "1|<!-- # ד -->|" + beside, "2|#:* a|" + beside,
+                           "0|<!--\r\n====2====\r\n-->|" + section, "0|* q|" + section};
     }
 
     void readEntryExamples()

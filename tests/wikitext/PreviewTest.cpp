@@ -25,6 +25,10 @@ private slots:
         QTest::newRow("qualifier dropped, points removed") << "==שָׁלוֹם (פירוש)==\r\n# x" << Edit.arg("שלום");
         QTest::newRow("a template after the headword") << "==בַּיִת {{ש}}==\r\nx" << Edit.arg("בית");
         QTest::newRow("a quotation mark and an ampersand escaped") << "==צה\"ל & co==\r\n" << Edit.arg("צה%22ל %26 co");
+        QTest::newRow("a linked headword") << "==[[שָׁלוֹם]] ([[פירוש|משמעות]])==\r\n" << Edit.arg("שלום");
+        QTest::newRow("headings hidden in notes above it")
+            << "<!-- ==טיוטה== -->\r\n<!--\r\n==ישן==\r\n-->\r\n==שָׁלוֹם==\r\n"
+            << Edit.arg("שלום");
         QTest::newRow("spaces after the heading") << "==שָׁלוֹם== \t\r\n# x==\r\n" << Edit.arg("שלום");
         QTest::newRow("the last heading of the text, no line break after it") << "x\r\n==שָׁלוֹם==" << Edit.arg("שלום");
         QTest::newRow("one == alone on its line") << "==\r\n==שָׁלוֹם==\r\n"
@@ -87,6 +91,9 @@ private slots:
                                        << Edit.arg("קטגוריה:שמר (שורש)") << "[[קטגוריה:ש]]";
         QTest::newRow("a root inside another template is not the page's")
             << lines({"==שָׁלוֹם==", "{{נטיות פעלים", "|ראו={{x|שורש=ש-ל-ם}}", "}}", "[[קטגוריה:אות]]"})
+            << Edit.arg("שלום") << "[[קטגוריה:אות]]";
+        QTest::newRow("one hidden in a note is not the page's")
+            << lines({"==שָׁלוֹם==", "<!--", "{{נטיות פעלים", "|שורש=ש-ל-ם", "|קל עבר=", "}}", "-->", "[[קטגוריה:אות]]"})
             << Edit.arg("שלום") << "[[קטגוריה:אות]]";
     }
 

@@ -70,7 +70,11 @@ bool hasLoneSurrogate(const QString &text)
 // line break. Without a blank line after it, it holds the lines that begin with "#".
 QString footnotesPart(const QString &section, qsizetype heading)
 {
-    const qsizetype blank = section.indexOf(kBlankLine, heading);
+    // A blank line inside a hidden note does not end it.
+    qsizetype blank = section.indexOf(kBlankLine, heading);
+    for (qsizetype end = blank < 0 ? -1 : EntryText::commentEnd(section, blank + 2); end >= 0;
+         end = blank < 0 ? -1 : EntryText::commentEnd(section, blank + 2))
+        blank = section.indexOf(kBlankLine, end);
     if (blank >= 0)
         return section.mid(heading, blank - heading + 2);
     qsizetype end = section.indexOf(EntryText::LineBreak, heading);
@@ -85,6 +89,29 @@ QString footnotesPart(const QString &section, qsizetype heading)
     if (end < 0)
         end = section.size();
     return section.mid(heading, end - heading + (end < section.size() ? 2 : 0));
+}
+
+// Where the line after the first `count` lines of `part` starts, -1 when it has fewer.
+// A hidden note over several lines is no note line: its lines are not counted, so
+// that nothing lands inside it.
+qsizetype afterLines(const QString &part, int count)
+{
+    bool inComment = false;
+    int counted = 0;
+    for (qsizetype at = 0; counted < count;) {
+        const qsizetype lineBreak = part.indexOf(EntryText::LineBreak, at);
+        if (lineBreak < 0)
+            return -1;
+        const QStringView line = QStringView(part).sliced(at, lineBreak - at);
+        const bool open = EntryText::endsInComment(line, inComment);
+        if (!inComment && !(open && EntryText::trim(line).startsWith(u"<!--")))
+            ++counted;
+        inComment = open && part.indexOf(QStringLiteral("-->"), lineBreak) >= 0;
+        at = lineBreak + 2;
+        if (counted == count)
+            return at;
+    }
+    return 0;
 }
 
 qsizetype trailingSpaceStart(const QString &text)
@@ -158,11 +185,18 @@ int countReferencesBefore(RegEx &regex, const QString &text, int start, int care
 QString insertFootnoteLine(const QString &section, const QString &name, const QString &note, int earlier)
 {
     const QString line = noteLine(name, note);
-    const qsizetype heading = section.indexOf(SectionHeading);
+    // A section hidden in a note is none.
+    qsizetype heading = section.indexOf(SectionHeading);
+    while (heading >= 0 && EntryText::commentEnd(section, heading) >= 0)
+        heading = section.indexOf(SectionHeading, heading + 1);
     if (heading < 0) {
         qsizetype at = section.size();
         for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {
-            const qsizetype found = section.indexOf(before);
+            // One hidden in a note is passed over.
+            qsizetype found = section.indexOf(before);
+            for (qsizetype end = found < 0 ? -1 : EntryText::commentEnd(section, found); end >= 0;
+                 end = found < 0 ? -1 : EntryText::commentEnd(section, found))
+                found = section.indexOf(before, end);
             if (found >= 0 && found < at)
                 at = found;
         }
@@ -174,12 +208,8 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
     // A part that runs to the end of the section gets the line break its last line lacks.
     if (!placed.endsWith(EntryText::LineBreak))
         placed += EntryText::LineBreak;
-    const int lines = EntryText::countOccurrences(EntryText::LineBreak, placed);
-    if (lines > earlier) {
-        qsizetype at = -2;
-        for (int i = 0; i <= earlier; ++i)
-            at = placed.indexOf(EntryText::LineBreak, at + 2);
-        placed.insert(at + 2, line + EntryText::LineBreak);
+    if (const qsizetype at = afterLines(placed, earlier + 1); at >= 0) {
+        placed.insert(at, line + EntryText::LineBreak);
     } else {
         placed = placed.left(trailingSpaceStart(placed)) + EntryText::LineBreak + line + kBlankLine;
     }

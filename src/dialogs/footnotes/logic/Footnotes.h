@@ -35,7 +35,8 @@ QString renumberReferences(RegEx &regex, const QString &section);
 int countReferencesBefore(RegEx &regex, const QString &text, int start, int caret);
 
 // The section with the note line of `name` placed after `earlier` note lines; the
-// footnotes section is created when the section has none.
+// footnotes section is created when the section has none. A hidden note over several
+// lines counts as no note line.
 QString insertFootnoteLine(const QString &section, const QString &name, const QString &note, int earlier);
 
 // A name holds none of the characters of wiki markup (angle brackets included) and no

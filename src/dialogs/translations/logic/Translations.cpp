@@ -12,6 +12,8 @@ namespace {
 
 const QString kTemplateStart = QStringLiteral("{{תרגומים|");
 const QString kTranslation = QStringLiteral("{{ת|");
+const QString kCommentOpen = QStringLiteral("<!--");
+const QString kCommentClose = QStringLiteral("-->");
 
 // Spaces around the commas go, and the commas become the template's separators.
 QString templateWords(QString words)
@@ -98,24 +100,40 @@ QString shownWords(const QString &line)
 // One line of the template, without its line break, as a row; nothing when it
 // names no language or no words. The language is what stands before the colon, or,
 // when the line opens with a translation template, that template's language.
+// Direction marks and no-break spaces are blank too: typed around a language's name,
+// they must not make it another language.
+bool isBlank(QChar c)
+{
+    return c.unicode() < 33 || c == QChar(0xA0) || c == QChar(0x200E) || c == QChar(0x200F);
+}
+
+QString languageName(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text.toString();
+}
+
 std::optional<TranslationRow> readLine(const QString &line)
 {
     qsizetype i = 0;
     // A line under another may name no language of its own: "*: {{ת|…}}".
-    while (i < line.size() && (line.at(i) == u'*' || line.at(i) == u':' || line.at(i).unicode() < 33))
+    while (i < line.size() && (line.at(i) == u'*' || line.at(i) == u':' || isBlank(line.at(i))))
         ++i;
     const QString rest = EntryText::trim(QStringView(line).sliced(i));
     const qsizetype colon = rest.indexOf(u':');
     const qsizetype first = rest.indexOf(kTranslation);
     TranslationRow row;
     if (colon >= 0 && (first < 0 || colon < first)) {
-        row.language = EntryText::trim(QStringView(rest).first(colon));
+        row.language = languageName(QStringView(rest).first(colon));
         row.line = EntryText::trim(QStringView(rest).sliced(colon + 1));
     } else if (first == 0) {
         const qsizetype end = templateEnd(rest, 0);
         if (end < 0)
             return std::nullopt;
-        row.language = EntryText::trim(translationParameters(rest, 0, end).constFirst());
+        row.language = languageName(translationParameters(rest, 0, end).constFirst());
         row.line = rest;
     }
     row.words = EntryText::trim(shownWords(row.line));
@@ -131,7 +149,8 @@ QString newTemplate(const QString &language, const QString &words)
 
 // A read line with typed words put at the end of its last translation template in
 // that language, so that a note after the template stays after it; a template of
-// another language on the line (a dialect, a word it refers to) is not theirs.
+// another language on the line (a dialect, a word it refers to) is not theirs, nor
+// is one hidden in a note.
 QString withWords(const QString &line, const QString &language, const QString &words)
 {
     qsizetype lastEnd = -1;
@@ -139,7 +158,8 @@ QString withWords(const QString &line, const QString &language, const QString &w
         const qsizetype end = templateEnd(line, at);
         if (end < 0)
             break;
-        if (EntryText::trim(translationParameters(line, at, end).constFirst()) == language)
+        if (languageName(translationParameters(line, at, end).constFirst()) == language
+            && EntryText::commentEnd(line, at) < 0)
             lastEnd = end;
         at = end - 1;
     }
@@ -316,6 +336,33 @@ private:
     std::vector<bool> m_dips;
 };
 
+// Where the line ending at `lf` ends when a hidden note opened on it closes on a later
+// line: at the end of the line that closes it, so the note is kept whole and the lines
+// in it are not read as rows. `unclosedFrom` remembers where a search for a close
+// failed, so that none is made twice over the same text.
+qsizetype commentLineEnd(const QString &s, qsizetype from, qsizetype lf, qsizetype &unclosedFrom)
+{
+    // Each search stops at the line: selections run to thousands of lines.
+    for (qsizetype open = QStringView(s).first(lf).indexOf(kCommentOpen, from); open >= 0;
+         open = QStringView(s).first(lf).indexOf(kCommentOpen, from)) {
+        if (open >= unclosedFrom)
+            return lf;
+        const qsizetype close = s.indexOf(kCommentClose, open + kCommentOpen.size());
+        if (close < 0) {
+            unclosedFrom = open;
+            return lf;
+        }
+        from = close + kCommentClose.size();
+        if (from > lf) {
+            const qsizetype closingLf = s.indexOf(u'\n', from);
+            if (closingLf < 0 || s.at(closingLf - 1) != u'\r')
+                return lf;
+            lf = closingLf;
+        }
+    }
+    return lf;
+}
+
 } // namespace
 
 EditorState writeInPlace(const EditorState &state, const QString &written)
@@ -354,11 +401,19 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
     QList<TranslationRow> rows;
     WrappedLines wrapped(s);
     qsizetype from = 0;
+    qsizetype unclosedFrom = s.size();
     for (qsizetype lf = s.indexOf(u'\n'); lf >= 0; from = lf + 1, lf = s.indexOf(u'\n', from)) {
         if (lf - from < 2 || s.at(lf - 1) != u'\r')
             continue;
-        lf = wrapped.lineEnd(from, lf);
-        if (const std::optional<TranslationRow> row = readLine(s.mid(from, lf - 1 - from)))
+        lf = commentLineEnd(s, from, wrapped.lineEnd(from, lf), unclosedFrom);
+        const QString line = s.mid(from, lf - 1 - from);
+        // A hidden note of several lines between rows stays with the row above it.
+        if (line.contains(u'\n') && EntryText::trim(line).startsWith(kCommentOpen)) {
+            if (!rows.isEmpty())
+                rows.last().line += EntryText::LineBreak + line;
+            continue;
+        }
+        if (const std::optional<TranslationRow> row = readLine(line))
             rows.append(*row);
     }
     sort(rows, sortColumn);

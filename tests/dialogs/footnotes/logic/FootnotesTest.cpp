@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("new section before the category, which comes first")
             << page({"# x", "", kCategory, kRoot}) << 0 << page({"# x", "", created + kCategory, kRoot});
         QTest::newRow("new section at the end") << "# x" << 0 << "# x" + created;
+        QTest::newRow("new section before the category, not one hidden in a note")
+            << page({"# x", "<!-- " + kCategory + " -->", "", kCategory}) << 0
+            << page({"# x", "<!-- " + kCategory + " -->", "", created + kCategory});
         QTest::newRow("more references than notes")
             << page({"===הערות שוליים===", "# {{הערה|א}} א  ", "", kCategory}) << 3
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, "", "", kCategory});
@@ -83,6 +86,16 @@ private slots:
         QTest::newRow("no blank line: the notes run to the end")
             << page({"===הערות שוליים===", "# {{הערה|א}} א"}) << 1
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, ""});
+        QTest::newRow("a hidden note over lines is no note line")
+            << page({"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", "", kCategory}) << 1
+            << page(
+                   {"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", line, "", kCategory});
+        QTest::newRow("a blank line in a hidden note does not end the notes")
+            << page({"===הערות שוליים===", "# {{הערה|א}} א", "<!--", "", "-->", "# {{הערה|ב}} ב", "", kCategory}) << 2
+            << page({"===הערות שוליים===", "# {{הערה|א}} א", "<!--", "", "-->", "# {{הערה|ב}} ב", line, "", kCategory});
+        QTest::newRow("a section hidden in a note is none")
+            << page({"# x", "<!--", "===הערות שוליים===", "-->", kCategory}) << 0
+            << page({"# x", "<!--", "===הערות שוליים===", "-->", created + kCategory});
         QTest::newRow("the heading alone at the end")
             << "===הערות שוליים===" << 0 << page({"===הערות שוליים===", line, ""});
     }

@@ -175,6 +175,9 @@ private slots:
             << Rows{{"calm (בריטית)", "אנגלית", "{{ת|אנגלית|calm}} (בריטית)"}};
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
+        QTest::newRow("direction marks and no-break spaces around the language")
+            << lines({"\u200F* אנגלית\u00A0: {{ת|אנגלית|a}}", "*\u00A0{{ת|גרמנית\u200E|b}}"}) << true
+            << Rows{{"a", "אנגלית", "{{ת|אנגלית|a}}"}, {"b", "גרמנית", "{{ת|גרמנית\u200E|b}}"}};
         QTest::newRow("an unclosed template without a language") << "* {{ת|אנגלית|a" << true << Rows{};
         QTest::newRow("lines around a whole template are not its rows")
             << lines({"* גרמנית: {{ת|גרמנית|b}}", "{{תרגומים|", "* אנגלית: {{ת|אנגלית|a}}", "}}", ""}) << true
@@ -280,12 +283,23 @@ private slots:
             << QStringList{"נורבגית", "ro", "סינית", "x"}
             << lines({"{{תרגומים|", "* נורבגית: {{ת|נורבגית|fred|ro}} ({{ת|נינורשק|fred}})",
                       "* סינית: {{ת|סינית מנדרינית|和平}}, {{ת|סינית|x}}", "}}"});
+        QTest::newRow("words join no template hidden in a note")
+            << lines({"* אנגלית: {{ת|אנגלית|house}} <!-- {{ת|אנגלית|old}} -->", "* גרמנית: <!-- {{ת|גרמנית|x}} -->"})
+            << QStringList{"אנגלית", "home", "גרמנית", "Haus"}
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|house|home}} <!-- {{ת|אנגלית|old}} -->",
+                      "* גרמנית: <!-- {{ת|גרמנית|x}} -->, {{ת|גרמנית|Haus}}", "}}"});
         QTest::newRow("a translation wrapped over lines stays whole")
             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet", "}} {{ז}}", "* גרמנית: {{ת|גרמנית|Ruhe}}",
                       "}}"})
             << QStringList{"אנגלית", "calm"}
             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|peace|", "quiet|calm", "}} {{ז}}",
                       "* גרמנית: {{ת|גרמנית|Ruhe}}", "}}"});
+        QTest::newRow("a hidden note over lines stays whole, its lines no rows")
+            << lines({"{{תרגומים|", "* גרמנית: {{ת|גרמנית|Haus}}<!-- ישן:", "* צרפתית: {{ת|צרפתית|maison}}", "-->",
+                      "<!--", "* איטלקית: {{ת|איטלקית|casa}}", "-->", "* אנגלית: {{ת|אנגלית|house}}", "}}"})
+            << QStringList{"גרמנית", "Heim"}
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|house}}", "* גרמנית: {{ת|גרמנית|Haus|Heim}}<!-- ישן:",
+                      "* צרפתית: {{ת|צרפתית|maison}}", "-->", "<!--", "* איטלקית: {{ת|איטלקית|casa}}", "-->", "}}"});
     }
 
     void rewrite()
