@@ -91,10 +91,7 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
     if (searchFrom(start) == 0 && text.startsWith(u'#'))
         return blockSpan(regex, text, 0, BlockKind::Definitions);
     // A definition line hidden in a note is none.
-    qsizetype b = text.indexOf(QStringLiteral("\r\n#"), searchFrom(start));
-    for (qsizetype end = b < 0 ? -1 : EntryText::commentEnd(text, b + 2); end >= 0;
-         end = b < 0 ? -1 : EntryText::commentEnd(text, b + 2))
-        b = text.indexOf(QStringLiteral("\r\n#"), end);
+    const qsizetype b = EntryText::indexOutsideNotes(text, QStringLiteral("\r\n#"), searchFrom(start), 2);
     return b < 0 ? BlockSpan() : blockSpan(regex, text, b + 2, BlockKind::Definitions);
 }
 

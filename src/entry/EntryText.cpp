@@ -69,4 +69,13 @@ qsizetype commentEnd(const QString &text, qsizetype at)
     return close >= at ? close + 3 : -1;
 }
 
+qsizetype indexOutsideNotes(const QString &text, const QString &needle, qsizetype from, qsizetype probe)
+{
+    qsizetype at = text.indexOf(needle, from);
+    for (qsizetype end = at < 0 ? -1 : commentEnd(text, at + probe); end >= 0;
+         end = at < 0 ? -1 : commentEnd(text, at + probe))
+        at = text.indexOf(needle, end);
+    return at;
+}
+
 } // namespace EntryText

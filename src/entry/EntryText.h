@@ -33,4 +33,8 @@ bool endsInComment(QStringView line, bool inComment);
 // `at` lies in none, or in one never closed.
 qsizetype commentEnd(const QString &text, qsizetype at);
 
+// The first place at or after `from` where `needle` stands and its unit at `probe`
+// lies in no closed hidden note; -1 when there is none.
+qsizetype indexOutsideNotes(const QString &text, const QString &needle, qsizetype from, qsizetype probe = 0);
+
 } // namespace EntryText

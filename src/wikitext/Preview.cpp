@@ -46,10 +46,7 @@ QString withLinksShown(QString value)
 QString entryTitle(const QString &text)
 {
     // A hidden note is no part of the page.
-    qsizetype open = text.indexOf(QStringLiteral("=="));
-    for (qsizetype end = open < 0 ? -1 : EntryText::commentEnd(text, open); end >= 0;
-         end = open < 0 ? -1 : EntryText::commentEnd(text, open))
-        open = text.indexOf(QStringLiteral("=="), end);
+    const qsizetype open = EntryText::indexOutsideNotes(text, QStringLiteral("=="), 0);
     if (open < 0)
         return {};
     qsizetype lineEnd = open;
@@ -90,10 +87,9 @@ qsizetype templateClose(const QString &text, qsizetype start)
 // template has one.
 std::optional<QString> rootParameter(const QString &text)
 {
-    for (qsizetype at = text.indexOf(kVerbTemplate); at >= 0; at = text.indexOf(kVerbTemplate, at + 1)) {
-        // One hidden in a note is not the page's.
-        if (EntryText::commentEnd(text, at) >= 0)
-            continue;
+    // One hidden in a note is not the page's.
+    for (qsizetype at = EntryText::indexOutsideNotes(text, kVerbTemplate, 0); at >= 0;
+         at = EntryText::indexOutsideNotes(text, kVerbTemplate, at + 1)) {
         const qsizetype close = templateClose(text, at);
         int depth = 0;
         qsizetype param = -1;

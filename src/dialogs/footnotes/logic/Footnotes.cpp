@@ -71,10 +71,7 @@ bool hasLoneSurrogate(const QString &text)
 QString footnotesPart(const QString &section, qsizetype heading)
 {
     // A blank line inside a hidden note does not end it.
-    qsizetype blank = section.indexOf(kBlankLine, heading);
-    for (qsizetype end = blank < 0 ? -1 : EntryText::commentEnd(section, blank + 2); end >= 0;
-         end = blank < 0 ? -1 : EntryText::commentEnd(section, blank + 2))
-        blank = section.indexOf(kBlankLine, end);
+    const qsizetype blank = EntryText::indexOutsideNotes(section, kBlankLine, heading, 2);
     if (blank >= 0)
         return section.mid(heading, blank - heading + 2);
     qsizetype end = section.indexOf(EntryText::LineBreak, heading);
@@ -186,17 +183,12 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
 {
     const QString line = noteLine(name, note);
     // A section hidden in a note is none.
-    qsizetype heading = section.indexOf(SectionHeading);
-    while (heading >= 0 && EntryText::commentEnd(section, heading) >= 0)
-        heading = section.indexOf(SectionHeading, heading + 1);
+    const qsizetype heading = EntryText::indexOutsideNotes(section, SectionHeading, 0);
     if (heading < 0) {
         qsizetype at = section.size();
         for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {
             // One hidden in a note is passed over.
-            qsizetype found = section.indexOf(before);
-            for (qsizetype end = found < 0 ? -1 : EntryText::commentEnd(section, found); end >= 0;
-                 end = found < 0 ? -1 : EntryText::commentEnd(section, found))
-                found = section.indexOf(before, end);
+            const qsizetype found = EntryText::indexOutsideNotes(section, before, 0);
             if (found >= 0 && found < at)
                 at = found;
         }
