@@ -215,14 +215,19 @@ private slots:
         QTest::newRow("the heading and blank line around a whole template stay")
             << "x¶⟦===תרגום===¶{{תרגומים|¶* a: {{ת|a|b}}¶}}¶¶⟧y"
             << "x¶===תרגום===¶T¶¶‸y";
+        QTest::newRow("rows selected inside a template are written as rows") << "{{תרגומים|¶⟦* c: {{ת|c|d}}¶⟧}}"
+                                                                             << "{{תרגומים|¶* a: {{ת|a|b}}¶‸}}";
     }
 
     void writeInPlace()
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const EditorState result = Translations::writeInPlace(EditorNotation::parse(before), QStringLiteral("T"));
-        QCOMPARE(EditorNotation::write(result), after);
+        // T stands for a written template.
+        const QString written = QStringLiteral("{{תרגומים|\r\n* a: {{ת|a|b}}\r\n}}");
+        const EditorState result = Translations::writeInPlace(EditorNotation::parse(before), written);
+        QCOMPARE(EditorNotation::write(result),
+                 QString(after).replace(u'T', EditorNotation::write({written, 0, 0}).remove(u'‸')));
     }
 
     // Every language with words that carry spaces and several translations: read back
