@@ -152,6 +152,17 @@ QStringList logicalLines(const QString &block)
     return lines;
 }
 
+// A line indented under a definition ("#: …", "##: …") continues it and is no
+// definition of its own.
+bool isLineUnder(const QString &shown)
+{
+    const QString line = EntryText::trim(shown);
+    qsizetype at = 0;
+    while (at < line.size() && line.at(at) == u'#')
+        ++at;
+    return at > 0 && at < line.size() && line.at(at) == u':';
+}
+
 // What a line shows: it is read without its hidden notes.
 QString shownPart(const QString &line)
 {
@@ -251,12 +262,15 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
 
     const int lines = EntryText::countOccurrences(EntryText::LineBreak, e.definitionsBlock);
     const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
-    const int definitionCount = lines - exampleLines;
+    int linesUnder = 0;
 
     int counter = 0;
     for (const QString &line : logicalLines(e.definitionsBlock)) {
         const QString shown = shownPart(line);
         if (shown.contains(u"#:*")) {
+            e.examples.append({QString::number(counter), line, BesideDefinition});
+        } else if (isLineUnder(shown)) {
+            ++linesUnder;
             e.examples.append({QString::number(counter), line, BesideDefinition});
         } else if (shown.contains(u'#')) {
             ++counter;
@@ -267,6 +281,7 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         }
     }
 
+    const int definitionCount = lines - exampleLines - linesUnder;
     QString subHeading = QStringLiteral("0");
     for (const QString &line : logicalLines(e.furtherQuotesBlock)) {
         if (line.isEmpty())

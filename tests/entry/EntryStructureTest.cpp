@@ -151,6 +151,10 @@ private slots:
         QTest::newRow("two definitions: numbered by the sub-heading")
             << page({kShalom, "# א", "# ב", "", "===מובאות נוספות===", "* לפני", "====2====", "* מובאה", ""})
             << QStringList{"1|א", "2|ב"} << QStringList{"0|* לפני|" + section, "2|* מובאה|" + section};
+        QTest::newRow("a line under a definition (\"#:\") is none of its own")
+            << page({kShalom, "# א", "#: הערה", "", "===מובאות נוספות===", "====1====", "* מובאה", ""})
+            << QStringList{"1|א"}
+            << QStringList{"1|#: הערה|" + beside, "1|====1====|" + section, "1|* מובאה|" + section};
         QTest::newRow("an example above the first definition is numbered 0")
             << page({kShalom, "#:* מוקדם", "# א", "# ב", ""}) << QStringList{"1|א", "2|ב"}
             << QStringList{"0|#:* מוקדם|" + beside};
