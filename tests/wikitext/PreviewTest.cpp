@@ -29,6 +29,7 @@ private slots:
         QTest::newRow("headings hidden in notes above it")
             << "<!-- ==טיוטה== -->\r\n<!--\r\n==ישן==\r\n-->\r\n==שָׁלוֹם==\r\n"
             << Edit.arg("שלום");
+        QTest::newRow("a hidden note after the heading") << "==שָׁלוֹם== <!-- ==x== -->\r\n" << Edit.arg("שלום");
         QTest::newRow("spaces after the heading") << "==שָׁלוֹם== \t\r\n# x==\r\n" << Edit.arg("שלום");
         QTest::newRow("the last heading of the text, no line break after it") << "x\r\n==שָׁלוֹם==" << Edit.arg("שלום");
         QTest::newRow("one == alone on its line") << "==\r\n==שָׁלוֹם==\r\n"
