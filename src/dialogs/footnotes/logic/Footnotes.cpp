@@ -183,7 +183,7 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
 {
     const QString line = noteLine(name, note);
     // A section hidden in a note is none.
-    const qsizetype heading = EntryText::indexOutsideNotes(section, SectionHeading, 0);
+    const qsizetype heading = EntryText::sectionHeadingAt(section, SectionHeading, 0);
     if (heading < 0) {
         qsizetype at = section.size();
         for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {
