@@ -425,8 +425,9 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
         s = selection.sliced(inside, bounds->second - 2 - inside) + EntryText::LineBreak;
     } else {
         s = selection;
-        // Bare lines of a template get the line break the last of them lacks.
-        if (!s.contains(QStringLiteral("תרגומים|")))
+        // The last line gets the line break it lacks, also under the template's first
+        // line: a row that ends the selection is read, not dropped.
+        if (!s.endsWith(EntryText::LineBreak))
             s += EntryText::LineBreak;
         s.remove(kTemplateStart + EntryText::LineBreak);
         s.replace(QStringLiteral("\r\n}}"), EntryText::LineBreak);

@@ -146,6 +146,9 @@ private slots:
             << lines({"* רוסית: {{ת|רוסית|дом}}", "* אנגלית: {{ת|אנגלית|house|home}}"}) << true
             << Rows{{"house, home", "אנגלית", "{{ת|אנגלית|house|home}}"},
                     {QString::fromUtf8("дом"), "רוסית", QString::fromUtf8("{{ת|רוסית|дом}}")}};
+        QTest::newRow("the template's first line, the last row without its break")
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|house}}"}) << true
+            << Rows{{"house", "אנגלית", "{{ת|אנגלית|house}}"}};
         QTest::newRow("a line without words or language is skipped")
             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|}}", "* בלי נקודתיים", "*", "", "* סינית: {{ת|סינית|中文}}",
                       "}}"})
