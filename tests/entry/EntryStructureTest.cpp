@@ -113,6 +113,8 @@ private slots:
             << page({"===מובאות נוספות===", "", "===קישורים חיצוניים===", "* x", "", ""}) << 0 << "";
         QTest::newRow("no blank line: to the end") << page({"===מובאות נוספות===", "* q"}) << 0 << "* q\r\n";
         QTest::newRow("spaces after its heading") << page({"===מובאות נוספות=== \t", "* q", ""}) << 0 << "* q\r\n";
+        QTest::newRow("spaces inside its heading's equals signs")
+            << page({"=== מובאות נוספות ===", "* q", ""}) << 0 << "* q\r\n";
         QTest::newRow("its sub-headings stay, a section heading right under it ends it")
             << page({"===מובאות נוספות===", "====1====", "* q", "===צירופים===", "* x", ""}) << 0
             << "====1====\r\n* q\r\n";
