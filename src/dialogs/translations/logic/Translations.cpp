@@ -388,6 +388,11 @@ EditorState writeInPlace(const EditorState &state, const QString &written)
     if (const auto bounds = wholeTemplate(selection))
         return replaceSelection(state, selection.first(bounds->first) + written + selection.sliced(bounds->second));
     const bool endsLine = state.selLength >= 2 && selection.endsWith(EntryText::LineBreak);
+    // A caret at the start of a line leaves that line a line of its own (a heading
+    // after a "}}" would be none).
+    const bool beforeLine = state.selLength == 0 && state.selStart < state.text.size()
+        && (state.selStart == 0 || state.text.at(state.selStart - 1) == u'\n')
+        && !QStringView(state.text).sliced(state.selStart).startsWith(EntryText::LineBreak);
     QString text = written;
     // Rows selected inside a template are written as rows: the template's first line
     // and its "}}" are written only when the selection holds them, so that they are
@@ -406,11 +411,11 @@ EditorState writeInPlace(const EditorState &state, const QString &written)
             return replaceSelection(state,
                                     text + QStringLiteral("}}")
                                         + state.text.sliced(bounds->second, state.selEnd() - bounds->second));
-        if (!endsLine)
+        if (!endsLine && !beforeLine)
             text.chop(EntryText::LineBreak.size());
         return replaceSelection(state, text);
     }
-    return replaceSelection(state, endsLine ? text + EntryText::LineBreak : text);
+    return replaceSelection(state, endsLine || beforeLine ? text + EntryText::LineBreak : text);
 }
 
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn)

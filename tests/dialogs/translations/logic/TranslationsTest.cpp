@@ -215,6 +215,8 @@ private slots:
                                                     << "xT‸y";
         QTest::newRow("caret only") << "x‸y"
                                     << "xT‸y";
+        QTest::newRow("caret at the start of a line") << "x¶‸y"
+                                                      << "x¶T¶‸y";
         QTest::newRow("the heading and blank line around a whole template stay")
             << "x¶⟦===תרגום===¶{{תרגומים|¶* a: {{ת|a|b}}¶}}¶¶⟧y"
             << "x¶===תרגום===¶T¶¶‸y";
