@@ -11,6 +11,7 @@ namespace Preview {
 namespace {
 
 const QString kVerbTemplate = QStringLiteral("{{נטיות פעלים");
+const QString kSecondary = QStringLiteral("{{משני|");
 
 bool isSpace(QChar c)
 {
@@ -68,6 +69,13 @@ QString entryTitle(const QString &text)
     if (close < 2 || QStringView(heading).sliced(close, 2) != u"==")
         return {};
     QString title = withLinksShown(Hebrew::stripVowelPoints(heading.sliced(2, close - 2)));
+    // A secondary headword ("{{משני|שָׁלוֹם}}") is the title itself, not a template after it.
+    if (const qsizetype secondary = title.indexOf(kSecondary); secondary >= 0) {
+        title.remove(secondary, kSecondary.size());
+        const qsizetype closing = title.indexOf(QStringLiteral("}}"), secondary);
+        if (closing >= 0)
+            title.remove(closing, 2);
+    }
     title = before(title, QStringLiteral(" {"));
     title = before(title, QStringLiteral(" ("));
     return title.trimmed();
