@@ -97,16 +97,12 @@ BlockSpan definitionsSpan(RegEx &regex, const QString &text, int start)
 
 BlockSpan furtherQuotesSpan(RegEx &regex, const QString &text, int start)
 {
-    // Spaces left after the heading do not hide the section: the clean-up of the
-    // write-back drops them, and a second section would be made beside it.
-    for (qsizetype h = text.indexOf(kFurtherQuotesHeading, searchFrom(start)); h >= 0;
-         h = text.indexOf(kFurtherQuotesHeading, h + 1)) {
-        qsizetype lineBreak = h + kFurtherQuotesHeading.size();
-        while (lineBreak < text.size() && (text.at(lineBreak) == u' ' || text.at(lineBreak) == u'\t'))
-            ++lineBreak;
-        // A section hidden in a note is not the entry's.
-        if (!QStringView(text).sliced(lineBreak).startsWith(EntryText::LineBreak)
-            || EntryText::commentEnd(text, h) >= 0)
+    // Spaces left after the heading or inside its equals signs do not hide the section:
+    // a second section would be made beside it. One hidden in a note is not the entry's.
+    for (qsizetype h = EntryText::sectionHeadingAt(text, kFurtherQuotesHeading, searchFrom(start)); h >= 0;
+         h = EntryText::sectionHeadingAt(text, kFurtherQuotesHeading, h + 1)) {
+        const qsizetype lineBreak = text.indexOf(EntryText::LineBreak, h);
+        if (lineBreak < 0 || !EntryText::trim(QStringView(text).sliced(h, lineBreak - h)).endsWith(u'='))
             continue;
         qsizetype first = lineBreak + EntryText::LineBreak.size();
         // Blank lines between the heading and its first quotation do not end the section.
@@ -150,6 +146,17 @@ QStringList logicalLines(const QString &block)
     for (qsizetype j = std::max<qsizetype>(noteFrom, 0); noteFrom >= 0 && j < raw.size(); ++j)
         lines.append(EntryText::trim(raw.at(j)));
     return lines;
+}
+
+// A line indented under a definition ("#: …", "##: …") continues it and is no
+// definition of its own.
+bool isLineUnder(const QString &shown)
+{
+    const QString line = EntryText::trim(shown);
+    qsizetype at = 0;
+    while (at < line.size() && line.at(at) == u'#')
+        ++at;
+    return at > 0 && at < line.size() && line.at(at) == u':';
 }
 
 // What a line shows: it is read without its hidden notes.
@@ -240,7 +247,11 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         e.definitionsSpan = {};
     e.furtherQuotesSpan = furtherQuotesSpan(regex, text, h.headingStart);
     if (!e.furtherQuotesSpan.isNull()) {
-        e.furtherQuotesHeadingAt = text.lastIndexOf(kFurtherQuotesHeading, e.furtherQuotesSpan.at);
+        // The heading line stands right above the section, past its blank lines.
+        qsizetype headingEnd = e.furtherQuotesSpan.at;
+        while (headingEnd >= 2 && QStringView(text).sliced(headingEnd - 2, 2) == EntryText::LineBreak)
+            headingEnd -= 2;
+        e.furtherQuotesHeadingAt = text.lastIndexOf(u'\n', headingEnd - 1) + 1;
         if (e.furtherQuotesHeadingAt >= entryEnd) {
             e.furtherQuotesSpan = {};
             e.furtherQuotesHeadingAt = -1;
@@ -251,12 +262,15 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
 
     const int lines = EntryText::countOccurrences(EntryText::LineBreak, e.definitionsBlock);
     const int exampleLines = EntryText::countOccurrences(u"#:*", e.definitionsBlock);
-    const int definitionCount = lines - exampleLines;
+    int linesUnder = 0;
 
     int counter = 0;
     for (const QString &line : logicalLines(e.definitionsBlock)) {
         const QString shown = shownPart(line);
         if (shown.contains(u"#:*")) {
+            e.examples.append({QString::number(counter), line, BesideDefinition});
+        } else if (isLineUnder(shown)) {
+            ++linesUnder;
             e.examples.append({QString::number(counter), line, BesideDefinition});
         } else if (shown.contains(u'#')) {
             ++counter;
@@ -267,6 +281,7 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
         }
     }
 
+    const int definitionCount = lines - exampleLines - linesUnder;
     QString subHeading = QStringLiteral("0");
     for (const QString &line : logicalLines(e.furtherQuotesBlock)) {
         if (line.isEmpty())

@@ -1,5 +1,7 @@
 #include "entry/EntryText.h"
 
+#include <utility>
+
 namespace EntryText {
 
 namespace {
@@ -7,6 +9,24 @@ namespace {
 bool below33(QChar c)
 {
     return c.unicode() < 33;
+}
+
+bool isSpaceOrTab(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// Whether three equals signs at least stand next to `from`, past spaces, going by
+// `step`; and where the last of them is.
+std::pair<bool, qsizetype> equalsRun(const QString &text, qsizetype from, int step)
+{
+    qsizetype i = from;
+    while (i >= 0 && i < text.size() && isSpaceOrTab(text.at(i)))
+        i += step;
+    const qsizetype equalsFrom = i;
+    while (i >= 0 && i < text.size() && text.at(i) == u'=')
+        i += step;
+    return {(i - equalsFrom) * step >= 3, i - step};
 }
 
 } // namespace
@@ -76,6 +96,20 @@ qsizetype indexOutsideNotes(const QString &text, const QString &needle, qsizetyp
          end = at < 0 ? -1 : commentEnd(text, at + probe))
         at = text.indexOf(needle, end);
     return at;
+}
+
+qsizetype sectionHeadingAt(const QString &text, const QString &heading, qsizetype from)
+{
+    qsizetype level = 0;
+    while (level < heading.size() && heading.at(level) == u'=')
+        ++level;
+    const QString name = heading.sliced(level, heading.size() - 2 * level);
+    for (qsizetype at = indexOutsideNotes(text, name, from); at >= 0; at = indexOutsideNotes(text, name, at + 1)) {
+        const auto [opened, start] = equalsRun(text, at - 1, -1);
+        if (opened && start >= from && equalsRun(text, at + name.size(), 1).first)
+            return start;
+    }
+    return -1;
 }
 
 } // namespace EntryText

@@ -37,4 +37,9 @@ qsizetype commentEnd(const QString &text, qsizetype at);
 // lies in no closed hidden note; -1 when there is none.
 qsizetype indexOutsideNotes(const QString &text, const QString &needle, qsizetype from, qsizetype probe = 0);
 
+// Where the first section heading `heading` ("===name===") at or after `from` starts,
+// also when it is written with spaces inside its equals signs ("=== name ===");
+// -1 when there is none. One hidden in a note is none.
+qsizetype sectionHeadingAt(const QString &text, const QString &heading, qsizetype from);
+
 } // namespace EntryText

@@ -11,6 +11,7 @@ namespace Preview {
 namespace {
 
 const QString kVerbTemplate = QStringLiteral("{{נטיות פעלים");
+const QString kSecondary = QStringLiteral("{{משני|");
 
 bool isSpace(QChar c)
 {
@@ -52,12 +53,29 @@ QString entryTitle(const QString &text)
     qsizetype lineEnd = open;
     while (lineEnd < text.size() && text.at(lineEnd) != u'\r' && text.at(lineEnd) != u'\n')
         ++lineEnd;
-    while (lineEnd > open && isSpace(text.at(lineEnd - 1)))
-        --lineEnd;
-    const qsizetype close = lineEnd - 2;
-    if (close < open + 2 || QStringView(text).sliced(close, 2) != u"==")
+    // A hidden note on the heading's line is no part of it either.
+    QString heading = text.sliced(open, lineEnd - open);
+    for (qsizetype note = heading.indexOf(QStringLiteral("<!--")); note >= 0;
+         note = heading.indexOf(QStringLiteral("<!--"), note)) {
+        const qsizetype noteEnd = heading.indexOf(QStringLiteral("-->"), note + 4);
+        if (noteEnd < 0)
+            break;
+        heading.remove(note, noteEnd + 3 - note);
+    }
+    qsizetype close = heading.size();
+    while (close > 0 && isSpace(heading.at(close - 1)))
+        --close;
+    close -= 2;
+    if (close < 2 || QStringView(heading).sliced(close, 2) != u"==")
         return {};
-    QString title = withLinksShown(Hebrew::stripVowelPoints(text.sliced(open + 2, close - open - 2)));
+    QString title = withLinksShown(Hebrew::stripVowelPoints(heading.sliced(2, close - 2)));
+    // A secondary headword ("{{משני|שָׁלוֹם}}") is the title itself, not a template after it.
+    if (const qsizetype secondary = title.indexOf(kSecondary); secondary >= 0) {
+        title.remove(secondary, kSecondary.size());
+        const qsizetype closing = title.indexOf(QStringLiteral("}}"), secondary);
+        if (closing >= 0)
+            title.remove(closing, 2);
+    }
     title = before(title, QStringLiteral(" {"));
     title = before(title, QStringLiteral(" ("));
     return title.trimmed();

@@ -113,6 +113,8 @@ private slots:
             << page({"===מובאות נוספות===", "", "===קישורים חיצוניים===", "* x", "", ""}) << 0 << "";
         QTest::newRow("no blank line: to the end") << page({"===מובאות נוספות===", "* q"}) << 0 << "* q\r\n";
         QTest::newRow("spaces after its heading") << page({"===מובאות נוספות=== \t", "* q", ""}) << 0 << "* q\r\n";
+        QTest::newRow("spaces inside its heading's equals signs")
+            << page({"=== מובאות נוספות ===", "* q", ""}) << 0 << "* q\r\n";
         QTest::newRow("its sub-headings stay, a section heading right under it ends it")
             << page({"===מובאות נוספות===", "====1====", "* q", "===צירופים===", "* x", ""}) << 0
             << "====1====\r\n* q\r\n";
@@ -151,6 +153,10 @@ private slots:
         QTest::newRow("two definitions: numbered by the sub-heading")
             << page({kShalom, "# א", "# ב", "", "===מובאות נוספות===", "* לפני", "====2====", "* מובאה", ""})
             << QStringList{"1|א", "2|ב"} << QStringList{"0|* לפני|" + section, "2|* מובאה|" + section};
+        QTest::newRow("a line under a definition (\"#:\") is none of its own")
+            << page({kShalom, "# א", "#: הערה", "", "===מובאות נוספות===", "====1====", "* מובאה", ""})
+            << QStringList{"1|א"}
+            << QStringList{"1|#: הערה|" + beside, "1|====1====|" + section, "1|* מובאה|" + section};
         QTest::newRow("an example above the first definition is numbered 0")
             << page({kShalom, "#:* מוקדם", "# א", "# ב", ""}) << QStringList{"1|א", "2|ב"}
             << QStringList{"0|#:* מוקדם|" + beside};

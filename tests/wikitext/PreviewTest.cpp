@@ -25,10 +25,12 @@ private slots:
         QTest::newRow("qualifier dropped, points removed") << "==שָׁלוֹם (פירוש)==\r\n# x" << Edit.arg("שלום");
         QTest::newRow("a template after the headword") << "==בַּיִת {{ש}}==\r\nx" << Edit.arg("בית");
         QTest::newRow("a quotation mark and an ampersand escaped") << "==צה\"ל & co==\r\n" << Edit.arg("צה%22ל %26 co");
+        QTest::newRow("a secondary headword") << "== {{משני|שָׁלוֹם}} (פירוש) ==\r\n" << Edit.arg("שלום");
         QTest::newRow("a linked headword") << "==[[שָׁלוֹם]] ([[פירוש|משמעות]])==\r\n" << Edit.arg("שלום");
         QTest::newRow("headings hidden in notes above it")
             << "<!-- ==טיוטה== -->\r\n<!--\r\n==ישן==\r\n-->\r\n==שָׁלוֹם==\r\n"
             << Edit.arg("שלום");
+        QTest::newRow("a hidden note after the heading") << "==שָׁלוֹם== <!-- ==x== -->\r\n" << Edit.arg("שלום");
         QTest::newRow("spaces after the heading") << "==שָׁלוֹם== \t\r\n# x==\r\n" << Edit.arg("שלום");
         QTest::newRow("the last heading of the text, no line break after it") << "x\r\n==שָׁלוֹם==" << Edit.arg("שלום");
         QTest::newRow("one == alone on its line") << "==\r\n==שָׁלוֹם==\r\n"

@@ -70,8 +70,15 @@ bool hasLoneSurrogate(const QString &text)
 // line break. Without a blank line after it, it holds the lines that begin with "#".
 QString footnotesPart(const QString &section, qsizetype heading)
 {
-    // A blank line inside a hidden note does not end it.
-    const qsizetype blank = EntryText::indexOutsideNotes(section, kBlankLine, heading, 2);
+    // Blank lines between the heading and the first note line do not end it, nor does
+    // one inside a hidden note.
+    qsizetype notesFrom = section.indexOf(EntryText::LineBreak, heading);
+    qsizetype firstNote = notesFrom;
+    while (firstNote >= 0 && QStringView(section).sliced(firstNote + 2).startsWith(EntryText::LineBreak))
+        firstNote += 2;
+    if (firstNote > notesFrom && QStringView(section).sliced(firstNote + 2).startsWith(u'#'))
+        notesFrom = firstNote;
+    const qsizetype blank = notesFrom < 0 ? -1 : EntryText::indexOutsideNotes(section, kBlankLine, notesFrom, 2);
     if (blank >= 0)
         return section.mid(heading, blank - heading + 2);
     qsizetype end = section.indexOf(EntryText::LineBreak, heading);
@@ -101,12 +108,16 @@ qsizetype afterLines(const QString &part, int count)
             return -1;
         const QStringView line = QStringView(part).sliced(at, lineBreak - at);
         const bool open = EntryText::endsInComment(line, inComment);
-        if (!inComment && !(open && EntryText::trim(line).startsWith(u"<!--")))
+        if (!inComment && !line.isEmpty() && !(open && EntryText::trim(line).startsWith(u"<!--")))
             ++counted;
         inComment = open && part.indexOf(QStringLiteral("-->"), lineBreak) >= 0;
         at = lineBreak + 2;
-        if (counted == count)
+        // Blank lines under the heading are no note lines: a first note goes below them.
+        if (counted == count) {
+            while (QStringView(part).sliced(at).startsWith(EntryText::LineBreak))
+                at += 2;
             return at;
+        }
     }
     return 0;
 }
@@ -183,7 +194,7 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
 {
     const QString line = noteLine(name, note);
     // A section hidden in a note is none.
-    const qsizetype heading = EntryText::indexOutsideNotes(section, SectionHeading, 0);
+    const qsizetype heading = EntryText::sectionHeadingAt(section, SectionHeading, 0);
     if (heading < 0) {
         qsizetype at = section.size();
         for (const QString &before : {EntryStructure::RootTemplateStart, EntryStructure::CategoryLinkStart}) {

@@ -363,6 +363,21 @@ qsizetype commentLineEnd(const QString &s, qsizetype from, qsizetype lf, qsizety
     return lf;
 }
 
+// The translations template of the text that the selection holds a part of (its rows,
+// its first or its last line) without holding it whole; nothing when there is none.
+std::optional<std::pair<qsizetype, qsizetype>> enclosingTemplate(const EditorState &state)
+{
+    qsizetype open = state.text.indexOf(kTemplateStart, state.selStart);
+    if (open < 0 || open >= state.selEnd())
+        open = state.text.lastIndexOf(kTemplateStart, state.selStart);
+    if (open < 0 || EntryText::commentEnd(state.text, open) >= 0)
+        return std::nullopt;
+    const qsizetype close = templateEnd(state.text, open);
+    if (close <= state.selStart || open + kTemplateStart.size() > state.selEnd())
+        return std::nullopt;
+    return std::pair{open, close};
+}
+
 } // namespace
 
 EditorState writeInPlace(const EditorState &state, const QString &written)
@@ -373,7 +388,34 @@ EditorState writeInPlace(const EditorState &state, const QString &written)
     if (const auto bounds = wholeTemplate(selection))
         return replaceSelection(state, selection.first(bounds->first) + written + selection.sliced(bounds->second));
     const bool endsLine = state.selLength >= 2 && selection.endsWith(EntryText::LineBreak);
-    return replaceSelection(state, endsLine ? written + EntryText::LineBreak : written);
+    // A caret at the start of a line leaves that line a line of its own (a heading
+    // after a "}}" would be none).
+    const bool beforeLine = state.selLength == 0 && state.selStart < state.text.size()
+        && (state.selStart == 0 || state.text.at(state.selStart - 1) == u'\n')
+        && !QStringView(state.text).sliced(state.selStart).startsWith(EntryText::LineBreak);
+    QString text = written;
+    // Rows selected inside a template are written as rows: the template's first line
+    // and its "}}" are written only when the selection holds them, so that they are
+    // never doubled. The column break belongs to the whole template, not to a part.
+    const QString head = kTemplateStart + EntryText::LineBreak;
+    if (const auto bounds = enclosingTemplate(state); bounds && text.startsWith(head) && text.endsWith(u"}}")) {
+        const bool holdsOpen = bounds->first >= state.selStart;
+        const bool holdsClose = bounds->second <= state.selEnd();
+        text = text.sliced(head.size(), text.size() - head.size() - 2);
+        if (const qsizetype columnBreak = (EntryText::LineBreak + text).indexOf(QStringLiteral("\r\n|\r\n"));
+            columnBreak >= 0)
+            text.remove(columnBreak, 3);
+        if (holdsOpen)
+            text.prepend(state.text.sliced(state.selStart, bounds->first - state.selStart) + head);
+        if (holdsClose)
+            return replaceSelection(state,
+                                    text + QStringLiteral("}}")
+                                        + state.text.sliced(bounds->second, state.selEnd() - bounds->second));
+        if (!endsLine && !beforeLine)
+            text.chop(EntryText::LineBreak.size());
+        return replaceSelection(state, text);
+    }
+    return replaceSelection(state, endsLine || beforeLine ? text + EntryText::LineBreak : text);
 }
 
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn)
@@ -388,8 +430,9 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
         s = selection.sliced(inside, bounds->second - 2 - inside) + EntryText::LineBreak;
     } else {
         s = selection;
-        // Bare lines of a template get the line break the last of them lacks.
-        if (!s.contains(QStringLiteral("תרגומים|")))
+        // The last line gets the line break it lacks, also under the template's first
+        // line: a row that ends the selection is read, not dropped.
+        if (!s.endsWith(EntryText::LineBreak))
             s += EntryText::LineBreak;
         s.remove(kTemplateStart + EntryText::LineBreak);
         s.replace(QStringLiteral("\r\n}}"), EntryText::LineBreak);

@@ -80,6 +80,12 @@ private slots:
         QTest::newRow("more references than notes")
             << page({"===הערות שוליים===", "# {{הערה|א}} א  ", "", kCategory}) << 3
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, "", "", kCategory});
+        QTest::newRow("spaces inside the heading's equals signs")
+            << page({"=== הערות שוליים ===", "# {{הערה|א}} א", "", kCategory}) << 1
+            << page({"=== הערות שוליים ===", "# {{הערה|א}} א", line, "", kCategory});
+        QTest::newRow("a blank line under the heading")
+            << page({"===הערות שוליים===", "", "# {{הערה|א}} א", "", kCategory}) << 1
+            << page({"===הערות שוליים===", "", "# {{הערה|א}} א", line, "", kCategory});
         QTest::newRow("no blank line: the notes end at the first other line")
             << page({"===הערות שוליים===", "# {{הערה|א}} א", kCategory}) << 1
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, kCategory});

@@ -146,6 +146,9 @@ private slots:
             << lines({"* רוסית: {{ת|רוסית|дом}}", "* אנגלית: {{ת|אנגלית|house|home}}"}) << true
             << Rows{{"house, home", "אנגלית", "{{ת|אנגלית|house|home}}"},
                     {QString::fromUtf8("дом"), "רוסית", QString::fromUtf8("{{ת|רוסית|дом}}")}};
+        QTest::newRow("the template's first line, the last row without its break")
+            << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|house}}"}) << true
+            << Rows{{"house", "אנגלית", "{{ת|אנגלית|house}}"}};
         QTest::newRow("a line without words or language is skipped")
             << lines({"{{תרגומים|", "* אנגלית: {{ת|אנגלית|}}", "* בלי נקודתיים", "*", "", "* סינית: {{ת|סינית|中文}}",
                       "}}"})
@@ -212,17 +215,24 @@ private slots:
                                                     << "xT‸y";
         QTest::newRow("caret only") << "x‸y"
                                     << "xT‸y";
+        QTest::newRow("caret at the start of a line") << "x¶‸y"
+                                                      << "x¶T¶‸y";
         QTest::newRow("the heading and blank line around a whole template stay")
             << "x¶⟦===תרגום===¶{{תרגומים|¶* a: {{ת|a|b}}¶}}¶¶⟧y"
             << "x¶===תרגום===¶T¶¶‸y";
+        QTest::newRow("rows selected inside a template are written as rows") << "{{תרגומים|¶⟦* c: {{ת|c|d}}¶⟧}}"
+                                                                             << "{{תרגומים|¶* a: {{ת|a|b}}¶‸}}";
     }
 
     void writeInPlace()
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        const EditorState result = Translations::writeInPlace(EditorNotation::parse(before), QStringLiteral("T"));
-        QCOMPARE(EditorNotation::write(result), after);
+        // T stands for a written template.
+        const QString written = QStringLiteral("{{תרגומים|\r\n* a: {{ת|a|b}}\r\n}}");
+        const EditorState result = Translations::writeInPlace(EditorNotation::parse(before), written);
+        QCOMPARE(EditorNotation::write(result),
+                 QString(after).replace(u'T', EditorNotation::write({written, 0, 0}).remove(u'‸')));
     }
 
     // Every language with words that carry spaces and several translations: read back
