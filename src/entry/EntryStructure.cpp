@@ -159,25 +159,6 @@ bool isLineUnder(const QString &shown)
     return at > 0 && at < line.size() && line.at(at) == u':';
 }
 
-// What a line shows: it is read without its hidden notes.
-QString shownPart(const QString &line)
-{
-    if (!line.contains(QStringLiteral("<!--")))
-        return line;
-    QString shown;
-    bool inComment = false;
-    for (qsizetype at = 0; at < line.size();) {
-        const qsizetype next = line.indexOf(inComment ? QStringLiteral("-->") : QStringLiteral("<!--"), at);
-        if (!inComment)
-            shown += QStringView(line).sliced(at, (next < 0 ? line.size() : next) - at);
-        if (next < 0)
-            break;
-        at = next + (inComment ? 3 : 4);
-        inComment = !inComment;
-    }
-    return shown;
-}
-
 } // namespace
 
 EntryHeading findEntryHeading(RegEx &regex, const QString &text, int caret, HeadingPlace place)
@@ -266,7 +247,7 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
 
     int counter = 0;
     for (const QString &line : logicalLines(e.definitionsBlock)) {
-        const QString shown = shownPart(line);
+        const QString shown = EntryText::withoutNotes(line);
         if (shown.contains(u"#:*")) {
             e.examples.append({QString::number(counter), line, BesideDefinition});
         } else if (isLineUnder(shown)) {
@@ -288,7 +269,7 @@ EntryExamples readEntryExamples(RegEx &regex, const QString &text, int caret)
             continue;
         if (definitionCount == 1) {
             e.examples.append({QStringLiteral("1"), line, SeparateSection});
-        } else if (EntryText::countOccurrences(u"====", shownPart(line)) == 2) {
+        } else if (EntryText::countOccurrences(u"====", EntryText::withoutNotes(line)) == 2) {
             subHeading = EntryText::trim(QString(line).remove(QStringLiteral("====")));
         } else {
             e.examples.append({subHeading, line, SeparateSection});

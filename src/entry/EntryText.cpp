@@ -89,6 +89,24 @@ qsizetype commentEnd(const QString &text, qsizetype at)
     return close >= at ? close + 3 : -1;
 }
 
+QString withoutNotes(const QString &line)
+{
+    if (!line.contains(QStringLiteral("<!--")))
+        return line;
+    QString shown;
+    bool inComment = false;
+    for (qsizetype at = 0; at < line.size();) {
+        const qsizetype next = line.indexOf(inComment ? QStringLiteral("-->") : QStringLiteral("<!--"), at);
+        if (!inComment)
+            shown += QStringView(line).sliced(at, (next < 0 ? line.size() : next) - at);
+        if (next < 0)
+            break;
+        at = next + (inComment ? 3 : 4);
+        inComment = !inComment;
+    }
+    return shown;
+}
+
 qsizetype indexOutsideNotes(const QString &text, const QString &needle, qsizetype from, qsizetype probe)
 {
     qsizetype at = text.indexOf(needle, from);

@@ -33,6 +33,10 @@ bool endsInComment(QStringView line, bool inComment);
 // `at` lies in none, or in one never closed.
 qsizetype commentEnd(const QString &text, qsizetype at);
 
+// What a line shows: the line without its hidden notes; a note never closed hides
+// the rest of it.
+QString withoutNotes(const QString &line);
+
 // The first place at or after `from` where `needle` stands and its unit at `probe`
 // lies in no closed hidden note; -1 when there is none.
 qsizetype indexOutsideNotes(const QString &text, const QString &needle, qsizetype from, qsizetype probe = 0);

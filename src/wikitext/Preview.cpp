@@ -54,14 +54,7 @@ QString entryTitle(const QString &text)
     while (lineEnd < text.size() && text.at(lineEnd) != u'\r' && text.at(lineEnd) != u'\n')
         ++lineEnd;
     // A hidden note on the heading's line is no part of it either.
-    QString heading = text.sliced(open, lineEnd - open);
-    for (qsizetype note = heading.indexOf(QStringLiteral("<!--")); note >= 0;
-         note = heading.indexOf(QStringLiteral("<!--"), note)) {
-        const qsizetype noteEnd = heading.indexOf(QStringLiteral("-->"), note + 4);
-        if (noteEnd < 0)
-            break;
-        heading.remove(note, noteEnd + 3 - note);
-    }
+    const QString heading = EntryText::withoutNotes(text.sliced(open, lineEnd - open));
     qsizetype close = heading.size();
     while (close > 0 && isSpace(heading.at(close - 1)))
         --close;
