@@ -380,8 +380,13 @@ std::optional<std::pair<qsizetype, qsizetype>> enclosingTemplate(const EditorSta
 
 } // namespace
 
-EditorState writeInPlace(const EditorState &state, const QString &written)
+EditorState writeInPlace(const EditorState &given, const QString &written)
 {
+    // A selection dragged to between the two braces of its template's "}}" holds the
+    // close: one brace left behind would leave the template unclosed.
+    EditorState state = given;
+    if (const auto bounds = enclosingTemplate(state); bounds && state.selEnd() == bounds->second - 1)
+        ++state.selLength;
     // What the selection holds around a whole template (a heading above it, the blank
     // line after it) is the user's and stays.
     const QString selection = state.selectedText();

@@ -222,6 +222,9 @@ private slots:
             << "x¶===תרגום===¶T¶¶‸y";
         QTest::newRow("rows selected inside a template are written as rows") << "{{תרגומים|¶⟦* c: {{ת|c|d}}¶⟧}}"
                                                                              << "{{תרגומים|¶* a: {{ת|a|b}}¶‸}}";
+        QTest::newRow("a selection ending between the braces of the close holds it")
+            << "{{תרגומים|¶⟦* c: {{ת|c|d}}¶}⟧}¶y"
+            << "{{תרגומים|¶* a: {{ת|a|b}}¶}}‸¶y";
     }
 
     void writeInPlace()
