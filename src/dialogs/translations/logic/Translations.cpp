@@ -385,13 +385,14 @@ EditorState writeInPlace(const EditorState &given, const QString &written)
     // A selection dragged to between the two braces of its template's "}}" holds the
     // close: one brace left behind would leave the template unclosed.
     EditorState state = given;
-    if (const auto bounds = enclosingTemplate(state); bounds && state.selEnd() == bounds->second - 1)
+    const auto bounds = enclosingTemplate(state);
+    if (bounds && state.selEnd() == bounds->second - 1)
         ++state.selLength;
     // What the selection holds around a whole template (a heading above it, the blank
     // line after it) is the user's and stays.
     const QString selection = state.selectedText();
-    if (const auto bounds = wholeTemplate(selection))
-        return replaceSelection(state, selection.first(bounds->first) + written + selection.sliced(bounds->second));
+    if (const auto whole = wholeTemplate(selection))
+        return replaceSelection(state, selection.first(whole->first) + written + selection.sliced(whole->second));
     const bool endsLine = state.selLength >= 2 && selection.endsWith(EntryText::LineBreak);
     // A caret at the start of a line leaves that line a line of its own (a heading
     // after a "}}" would be none).
@@ -403,7 +404,7 @@ EditorState writeInPlace(const EditorState &given, const QString &written)
     // and its "}}" are written only when the selection holds them, so that they are
     // never doubled. The column break belongs to the whole template, not to a part.
     const QString head = kTemplateStart + EntryText::LineBreak;
-    if (const auto bounds = enclosingTemplate(state); bounds && text.startsWith(head) && text.endsWith(u"}}")) {
+    if (bounds && text.startsWith(head) && text.endsWith(u"}}")) {
         const bool holdsOpen = bounds->first >= state.selStart;
         const bool holdsClose = bounds->second <= state.selEnd();
         text = text.sliced(head.size(), text.size() - head.size() - 2);
