@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QTranslator>
@@ -60,17 +61,39 @@ public:
     }
 
     // A combo box's text runs in the box's own direction: the painter starts in the
-    // application's, which shows the file dialog's "/usr/share" as "usr/share/".
+    // application's, which shows the file dialog's "/usr/share" as "usr/share/". Its
+    // list draws each row as a menu item whose option Qt makes in the application's
+    // direction, so a row takes the box's direction here.
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
-        if (element != CE_ComboBoxLabel || !painter || !option) {
+        if (!painter || !option) {
             QProxyStyle::drawControl(element, option, painter, widget);
             return;
         }
-        const Qt::LayoutDirection was = painter->layoutDirection();
-        painter->setLayoutDirection(option->direction);
+        if (element == CE_MenuItem && qobject_cast<const QComboBox *>(widget)
+            && option->direction != widget->layoutDirection()) {
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+                QStyleOptionMenuItem row(*item);
+                row.direction = widget->layoutDirection();
+                drawInDirection(element, row, painter, widget);
+                return;
+            }
+        }
+        if (element == CE_ComboBoxLabel) {
+            drawInDirection(element, *option, painter, widget);
+            return;
+        }
         QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+private:
+    void drawInDirection(ControlElement element, const QStyleOption &option, QPainter *painter,
+                         const QWidget *widget) const
+    {
+        const Qt::LayoutDirection was = painter->layoutDirection();
+        painter->setLayoutDirection(option.direction);
+        QProxyStyle::drawControl(element, &option, painter, widget);
         painter->setLayoutDirection(was);
     }
 };
