@@ -111,7 +111,7 @@ void setUpFileDialog(QFileDialog &dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The dialog's parts by the names Qt gives them.
-    for (const char *name : {"lookInCombo", "fileNameEdit", "treeView", "listView"}) {
+    for (const char *name : {"lookInCombo", "fileNameEdit", "fileTypeCombo", "treeView", "listView"}) {
         if (auto *part = dialog.findChild<QWidget *>(QLatin1String(name)))
             part->setLayoutDirection(Qt::LeftToRight);
     }

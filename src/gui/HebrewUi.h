@@ -20,7 +20,7 @@ QFont davidFont(int pixelSize = 16);
 // are not installed (the texts then stay English).
 bool install(QApplication &app);
 
-// Qt's own file dialog, right to left, with its paths and file list left to right:
+// Qt's own file dialog, right to left, with its paths, file types and file list left to right:
 // mirrored, "/usr/share" reads "usr/share/" and the dates are cut short.
 void setUpFileDialog(QFileDialog &dialog);
 

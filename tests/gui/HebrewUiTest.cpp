@@ -69,7 +69,7 @@ private slots:
         QFileDialog dialog;
         HebrewUi::setUpFileDialog(dialog);
         QCOMPARE(dialog.layoutDirection(), Qt::RightToLeft);
-        for (const char *name : {"lookInCombo", "fileNameEdit", "treeView"})
+        for (const char *name : {"lookInCombo", "fileNameEdit", "fileTypeCombo", "treeView"})
             QCOMPARE(dialog.findChild<QWidget *>(QLatin1String(name))->layoutDirection(), Qt::LeftToRight);
     }
 };
