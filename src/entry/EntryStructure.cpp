@@ -24,9 +24,10 @@ qsizetype searchFrom(int start)
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind)
 {
     qsizetype end = text.size();
-    // A heading line ends the block as a blank line does, and so do the root template
-    // and the category links that close an entry; the further quotations keep their
-    // definition sub-headings. Lines inside a hidden note end nothing.
+    // A heading line ends the block as a blank line does, and so do the rule that
+    // separates entries, the root template and the category links that close an
+    // entry; the further quotations keep their definition sub-headings. Lines inside
+    // a hidden note end nothing.
     bool inComment = false;
     qsizetype nextClose = -1; // the first "-->" after the line, or the length when none
     for (qsizetype at = lineStart;;) {
@@ -38,7 +39,8 @@ qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, Block
         }
         if (!inComment
             && ((line.startsWith(u'=') && (kind == BlockKind::Definitions || !line.startsWith(u"====")))
-                || line.startsWith(RootTemplateStart) || line.startsWith(CategoryLinkStart))) {
+                || line.startsWith(u"----") || line.startsWith(RootTemplateStart)
+                || line.startsWith(CategoryLinkStart))) {
             end = std::max<qsizetype>(at - 2, 0);
             break;
         }

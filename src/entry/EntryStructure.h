@@ -83,9 +83,9 @@ enum class BlockKind {
 };
 
 // Where the block whose first line begins at `lineStart` (0-based) ends: at the line
-// break before the first blank line, heading line, root template line or category
-// link line after its first line, before the next headword heading line, or at the
-// end of the text. Blank and heading lines inside a closed hidden note do not end it.
+// break before the first blank line, heading line, rule line ("----"), root template
+// line or category link line after its first line, before the next headword heading
+// line, or at the end of the text. Blank and heading lines inside a closed hidden note do not end it.
 qsizetype blockEnd(RegEx &regex, const QString &text, qsizetype lineStart, BlockKind kind);
 
 // The definition lines from the first "\r\n#" at or after `start` (1-based, 0 for the

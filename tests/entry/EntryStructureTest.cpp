@@ -82,6 +82,8 @@ private slots:
             << page({kShalom, "# a", "", kBayit, "# b"}) << "# a\r\n";
         QTest::newRow("a section heading right under it")
             << page({kShalom, "# a", "#:* b", "===מובאות נוספות===", "* q", ""}) << "# a\r\n#:* b\r\n";
+        QTest::newRow("the rule between entries right under it")
+            << page({kShalom, "# a", "#:* b", "----", kBayit, "# c"}) << "# a\r\n#:* b\r\n";
         QTest::newRow("the text opens with it") << page({"# a", "# b", "", "# c"}) << "# a\r\n# b\r\n";
         QTest::newRow("a definition line hidden in a note is none")
             << page({kShalom, "<!--", "# old", "-->", "# a", ""}) << "# a\r\n";
