@@ -95,31 +95,38 @@ QString footnotesPart(const QString &section, qsizetype heading)
     return section.mid(heading, end - heading + (end < section.size() ? 2 : 0));
 }
 
-// Where the line after the first `count` lines of `part` starts, -1 when it has fewer.
-// A hidden note over several lines is no note line: its lines are not counted, so
-// that nothing lands inside it.
-qsizetype afterLines(const QString &part, int count)
+// Where a note line with `earlier` note lines before it goes in `part`: before the
+// next note line, or after the last one; -1 when `part` has fewer. Only lines that
+// open with "#" are notes: a template or tag line among them ("{{הערות שוליים}}",
+// "<references/>") is not, nor is a hidden note over several lines, so that nothing
+// lands inside it.
+qsizetype notePlace(const QString &part, int earlier)
 {
     bool inComment = false;
-    int counted = 0;
-    for (qsizetype at = 0; counted < count;) {
+    int notes = 0;
+    qsizetype afterLast = -1;
+    for (qsizetype at = 0;;) {
         const qsizetype lineBreak = part.indexOf(EntryText::LineBreak, at);
         if (lineBreak < 0)
-            return -1;
+            break;
         const QStringView line = QStringView(part).sliced(at, lineBreak - at);
         const bool open = EntryText::endsInComment(line, inComment);
-        if (!inComment && !line.isEmpty() && !(open && EntryText::trim(line).startsWith(u"<!--")))
-            ++counted;
+        const bool note = at > 0 && !inComment && EntryText::trim(line).startsWith(u'#');
+        if (note && notes++ == earlier)
+            return at;
+        if (at == 0 || note)
+            afterLast = lineBreak + 2;
         inComment = open && part.indexOf(QStringLiteral("-->"), lineBreak) >= 0;
         at = lineBreak + 2;
-        // Blank lines under the heading are no note lines: a first note goes below them.
-        if (counted == count) {
-            while (QStringView(part).sliced(at).startsWith(EntryText::LineBreak))
-                at += 2;
-            return at;
-        }
     }
-    return 0;
+    if (notes < earlier || afterLast < 0)
+        return -1;
+    // Blank lines under the heading are no note lines: a first note goes below them.
+    if (notes == 0) {
+        while (QStringView(part).sliced(afterLast).startsWith(EntryText::LineBreak))
+            afterLast += 2;
+    }
+    return afterLast;
 }
 
 qsizetype trailingSpaceStart(const QString &text)
@@ -211,7 +218,7 @@ QString insertFootnoteLine(const QString &section, const QString &name, const QS
     // A part that runs to the end of the section gets the line break its last line lacks.
     if (!placed.endsWith(EntryText::LineBreak))
         placed += EntryText::LineBreak;
-    if (const qsizetype at = afterLines(placed, earlier + 1); at >= 0) {
+    if (const qsizetype at = notePlace(placed, earlier); at >= 0) {
         placed.insert(at, line + EntryText::LineBreak);
     } else {
         placed = placed.left(trailingSpaceStart(placed)) + EntryText::LineBreak + line + kBlankLine;

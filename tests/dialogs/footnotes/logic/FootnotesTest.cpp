@@ -92,6 +92,9 @@ private slots:
         QTest::newRow("no blank line: the notes run to the end")
             << page({"===הערות שוליים===", "# {{הערה|א}} א"}) << 1
             << page({"===הערות שוליים===", "# {{הערה|א}} א", line, ""});
+        QTest::newRow("a template line above the notes is no note line")
+            << page({"===הערות שוליים===", "{{הערות שוליים}}", "# {{הערה|א}} א", "", kCategory}) << 1
+            << page({"===הערות שוליים===", "{{הערות שוליים}}", "# {{הערה|א}} א", line, "", kCategory});
         QTest::newRow("a hidden note over lines is no note line")
             << page({"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", "", kCategory}) << 1
             << page(
