@@ -14,6 +14,8 @@ const QString kTemplateStart = QStringLiteral("{{תרגומים|");
 const QString kTranslation = QStringLiteral("{{ת|");
 const QString kCommentOpen = QStringLiteral("<!--");
 const QString kCommentClose = QStringLiteral("-->");
+// Where a row's line holds a line under it (a dialect's, "*: …" or "** …").
+const QString kSubLine = QStringLiteral("\r\n*");
 
 // Spaces around the commas go, and the commas become the template's separators.
 QString templateWords(QString words)
@@ -142,6 +144,13 @@ std::optional<TranslationRow> readLine(const QString &line)
     return row;
 }
 
+bool isSubLine(QStringView line)
+{
+    while (!line.isEmpty() && isBlank(line.front()))
+        line = line.sliced(1);
+    return line.size() > 1 && line.at(0) == u'*' && (line.at(1) == u':' || line.at(1) == u'*');
+}
+
 QString newTemplate(const QString &language, const QString &words)
 {
     return kTranslation + language + u'|' + templateWords(words) + QStringLiteral("}}");
@@ -150,11 +159,15 @@ QString newTemplate(const QString &language, const QString &words)
 // A read line with typed words put at the end of its last translation template in
 // that language, so that a note after the template stays after it; a template of
 // another language on the line (a dialect, a word it refers to) is not theirs, nor
-// is one hidden in a note.
+// is one hidden in a note, nor one on a line under the row's own.
 QString withWords(const QString &line, const QString &language, const QString &words)
 {
+    qsizetype own = line.indexOf(kSubLine);
+    if (own < 0)
+        own = line.size();
     qsizetype lastEnd = -1;
-    for (qsizetype at = line.indexOf(kTranslation); at >= 0; at = line.indexOf(kTranslation, at + 1)) {
+    for (qsizetype at = QStringView(line).first(own).indexOf(kTranslation); at >= 0;
+         at = QStringView(line).first(own).indexOf(kTranslation, at + 1)) {
         const qsizetype end = templateEnd(line, at);
         if (end < 0)
             break;
@@ -164,7 +177,7 @@ QString withWords(const QString &line, const QString &language, const QString &w
         at = end - 1;
     }
     if (lastEnd < 0)
-        return line + QStringLiteral(", ") + newTemplate(language, words);
+        return QString(line).insert(own, QStringLiteral(", ") + newTemplate(language, words));
     // Before the line break of a template closed on a line of its own.
     qsizetype at = lastEnd - 2;
     while (line.at(at - 1).unicode() < 33)
@@ -460,6 +473,12 @@ std::optional<QList<TranslationRow>> read(const QString &selection, int sortColu
         if (line.contains(u'\n') && EntryText::trim(line).startsWith(kCommentOpen)) {
             if (!rows.isEmpty())
                 rows.last().line += EntryText::LineBreak + line;
+            continue;
+        }
+        // A line under a row ("*: ערבית מצרית: …", "** …") is its dialect or its
+        // sense, and goes where the row goes.
+        if (!rows.isEmpty() && isSubLine(line)) {
+            rows.last().line += EntryText::LineBreak + line;
             continue;
         }
         if (const std::optional<TranslationRow> row = readLine(line))

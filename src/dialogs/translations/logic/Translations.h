@@ -66,7 +66,8 @@ EditorState writeInPlace(const EditorState &state, const QString &written);
 // of bare lines of one, sorted by `sortColumn`;
 // nothing when the selection holds no translation. A row shows the words of its
 // line's translation templates and the text around them; a translation template
-// or a hidden note wrapped over lines keeps them in its row.
+// or a hidden note wrapped over lines keeps them in its row, and so does a line
+// under it ("*: …", "** …": a dialect).
 std::optional<QList<TranslationRow>> read(const QString &selection, int sortColumn);
 
 } // namespace Translations

@@ -176,6 +176,10 @@ private slots:
         QTest::newRow("a line under another, no language before its colon")
             << "*: {{ת|אנגלית|calm}} (בריטית)" << true
             << Rows{{"calm (בריטית)", "אנגלית", "{{ת|אנגלית|calm}} (בריטית)"}};
+        QTest::newRow("a dialect's line under a row stays with it")
+            << lines({"* ערבית: {{ת|ערבית|ثلث}}", "*: ערבית מצרית: {{ת|ערבית מצרית|تلت}}"}) << true
+            << Rows{{QString::fromUtf8("ثلث"), "ערבית",
+                     QString::fromUtf8("{{ת|ערבית|ثلث}}\r\n*: ערבית מצרית: {{ת|ערבית מצרית|تلت}}")}};
         QTest::newRow("a colon inside the template only")
             << "* {{ת|אנגלית|a:b}}" << true << Rows{{"a:b", "אנגלית", "{{ת|אנגלית|a:b}}"}};
         QTest::newRow("direction marks and no-break spaces around the language")
