@@ -61,7 +61,13 @@ QString entryTitle(const QString &text)
     close -= 2;
     if (close < 2 || QStringView(heading).sliced(close, 2) != u"==")
         return {};
-    QString title = withLinksShown(Hebrew::stripVowelPoints(heading.sliced(2, close - 2)));
+    // Equals signs beyond the two on each side ("=== x ===") belong to the heading too.
+    qsizetype from = 2;
+    while (from < close && heading.at(from) == u'=')
+        ++from;
+    while (close > from && heading.at(close - 1) == u'=')
+        --close;
+    QString title = withLinksShown(Hebrew::stripVowelPoints(heading.sliced(from, close - from)));
     // A secondary headword ("{{משני|שָׁלוֹם}}") is the title itself, not a template after it.
     if (const qsizetype secondary = title.indexOf(kSecondary); secondary >= 0) {
         title.remove(secondary, kSecondary.size());

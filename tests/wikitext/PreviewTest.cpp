@@ -32,6 +32,7 @@ private slots:
             << Edit.arg("שלום");
         QTest::newRow("a hidden note after the heading") << "==שָׁלוֹם== <!-- ==x== -->\r\n" << Edit.arg("שלום");
         QTest::newRow("spaces after the heading") << "==שָׁלוֹם== \t\r\n# x==\r\n" << Edit.arg("שלום");
+        QTest::newRow("more equals signs than two") << "=== שָׁלוֹם ===\r\n# x" << Edit.arg("שלום");
         QTest::newRow("the last heading of the text, no line break after it") << "x\r\n==שָׁלוֹם==" << Edit.arg("שלום");
         QTest::newRow("one == alone on its line") << "==\r\n==שָׁלוֹם==\r\n"
                                                   << "";
