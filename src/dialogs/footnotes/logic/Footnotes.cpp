@@ -105,6 +105,9 @@ qsizetype notePlace(const QString &part, int earlier)
     bool inComment = false;
     int notes = 0;
     qsizetype afterLast = -1;
+    // A hidden note that the last note line opens ends on a later line: the place is
+    // behind that line.
+    bool pending = false;
     for (qsizetype at = 0;;) {
         const qsizetype lineBreak = part.indexOf(EntryText::LineBreak, at);
         if (lineBreak < 0)
@@ -114,9 +117,12 @@ qsizetype notePlace(const QString &part, int earlier)
         const bool note = at > 0 && !inComment && EntryText::trim(line).startsWith(u'#');
         if (note && notes++ == earlier)
             return at;
-        if (at == 0 || note)
-            afterLast = lineBreak + 2;
         inComment = open && part.indexOf(QStringLiteral("-->"), lineBreak) >= 0;
+        pending = pending || at == 0 || note;
+        if (pending && !inComment) {
+            afterLast = lineBreak + 2;
+            pending = false;
+        }
         at = lineBreak + 2;
     }
     if (notes < earlier || afterLast < 0)

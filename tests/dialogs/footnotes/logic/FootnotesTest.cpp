@@ -99,6 +99,9 @@ private slots:
             << page({"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", "", kCategory}) << 1
             << page(
                    {"===הערות שוליים===", "<!-- ישן:", "# {{הערה|ב}} ב", "-->", "# {{הערה|א}} א", line, "", kCategory});
+        QTest::newRow("a hidden note opened on the last note line is passed")
+            << page({"===הערות שוליים===", "# {{הערה|א}} א <!--", "ישן -->", "", kCategory}) << 1
+            << page({"===הערות שוליים===", "# {{הערה|א}} א <!--", "ישן -->", line, "", kCategory});
         QTest::newRow("a blank line in a hidden note does not end the notes")
             << page({"===הערות שוליים===", "# {{הערה|א}} א", "<!--", "", "-->", "# {{הערה|ב}} ב", "", kCategory}) << 2
             << page({"===הערות שוליים===", "# {{הערה|א}} א", "<!--", "", "-->", "# {{הערה|ב}} ב", line, "", kCategory});
