@@ -192,6 +192,24 @@ QString renumberReferences(RegEx &regex, const QString &section)
     return result;
 }
 
+// A reference written inside another one would break both, so it goes after it.
+int pastEnclosingReference(const QString &text, int caret)
+{
+    if (caret == 0)
+        return caret;
+    const qsizetype start = text.lastIndexOf(kReferenceStart, caret - 1);
+    if (start < 0)
+        return caret;
+    const qsizetype inner = start + kReferenceStart.size();
+    const qsizetype close = text.indexOf(QStringLiteral("}}"), inner);
+    if (close < 0 || close + 2 <= caret)
+        return caret;
+    const QStringView fields = QStringView(text).sliced(inner, close - inner);
+    if (fields.contains(u'{') || fields.contains(u'}') || !fields.contains(u'|'))
+        return caret;
+    return int(close) + 2;
+}
+
 int countReferencesBefore(RegEx &regex, const QString &text, int start, int caret)
 {
     if (caret <= start || !regex.setPattern(referencePattern()))
@@ -269,6 +287,7 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
         && ((text.at(caret - 1) == u'\r' && text.at(caret) == u'\n')
             || (text.at(caret - 1).isHighSurrogate() && text.at(caret).isLowSurrogate())))
         --caret;
+    caret = pastEnclosingReference(text, caret);
 
     const EntryRange before = entryRange(regex, text, caret);
     if (regex.failed())
