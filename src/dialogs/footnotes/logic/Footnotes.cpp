@@ -4,6 +4,7 @@
 #include "entry/EntryText.h"
 #include "regex/RegEx.h"
 #include "wikitext/Cleanup.h"
+#include "wikitext/WikiSyntax.h"
 
 namespace Footnotes {
 
@@ -210,6 +211,24 @@ int pastEnclosingReference(const QString &text, int caret)
     return int(close) + 2;
 }
 
+// A reference on a heading line would unmake the heading, so it goes at the end of
+// the text above, past the blank lines.
+int outsideHeadingLine(const QString &text, int caret)
+{
+    const qsizetype lineStart = caret == 0 ? 0 : text.lastIndexOf(u'\n', caret - 1) + 1;
+    qsizetype lineEnd = text.indexOf(u'\n', caret);
+    if (lineEnd < 0)
+        lineEnd = text.size();
+    if (lineEnd > lineStart && text.at(lineEnd - 1) == u'\r')
+        --lineEnd;
+    if (WikiSyntax::headingLine(QStringView(text).sliced(lineStart, lineEnd - lineStart)).level == 0)
+        return caret;
+    qsizetype above = lineStart;
+    while (above > 0 && text.at(above - 1).isSpace())
+        --above;
+    return above > 0 ? int(above) : caret;
+}
+
 int countReferencesBefore(RegEx &regex, const QString &text, int start, int caret)
 {
     if (caret <= start || !regex.setPattern(referencePattern()))
@@ -287,7 +306,7 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
         && ((text.at(caret - 1) == u'\r' && text.at(caret) == u'\n')
             || (text.at(caret - 1).isHighSurrogate() && text.at(caret).isLowSurrogate())))
         --caret;
-    caret = pastEnclosingReference(text, caret);
+    caret = outsideHeadingLine(text, pastEnclosingReference(text, caret));
 
     const EntryRange before = entryRange(regex, text, caret);
     if (regex.failed())
