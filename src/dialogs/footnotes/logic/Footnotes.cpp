@@ -316,9 +316,14 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
         return gaveUp;
     const QString reference = kReferenceStart + QStringLiteral("0|") + name + QStringLiteral("}}");
     const QString withReference = QString(text).insert(caret, reference);
-    const EntryRange range = entryRange(regex, withReference, caret + int(reference.size()));
-    if (regex.failed())
-        return gaveUp;
+    // Off a heading line the reference moves no heading, so the entry only grows by
+    // it; reading the whole page for its headings again would double the time.
+    EntryRange range{before.start, before.end + int(reference.size())};
+    if (caret >= before.end && before.end < text.size()) {
+        range = entryRange(regex, withReference, caret + int(reference.size()));
+        if (regex.failed())
+            return gaveUp;
+    }
     const QString section = withReference.mid(range.start, range.end - range.start);
     const QString renumbered = renumberReferences(regex, section);
     if (regex.failed())
