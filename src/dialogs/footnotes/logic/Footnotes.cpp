@@ -306,6 +306,9 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
         && ((text.at(caret - 1) == u'\r' && text.at(caret) == u'\n')
             || (text.at(caret - 1).isHighSurrogate() && text.at(caret).isLowSurrogate())))
         --caret;
+    // Nor between a letter and its points, which would then sit on the reference.
+    while (caret > 0 && caret < text.size() && text.at(caret).isMark() && text.at(caret - 1) != u'\n')
+        ++caret;
     caret = outsideHeadingLine(text, pastEnclosingReference(text, caret));
 
     const EntryRange before = entryRange(regex, text, caret);

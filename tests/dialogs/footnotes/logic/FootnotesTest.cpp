@@ -211,6 +211,10 @@ private slots:
             << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}{{‸הפניה|2|ג}}", "# פרידה.{{הפניה|3|ב}}", "",
                      "===הערות שוליים===", "# {{הערה|א}} הערה א", "# {{הערה|ג}} הערה", "# {{הערה|ב}} הערה ב", "",
                      kCategory});
+        QTest::newRow("caret between a letter and its points")
+            << page({TextFixtures::kShalom, "# ב‸ְּרָכָה.", "", kRoot, kCategory}) << "ג"
+            << page({TextFixtures::kShalom, "# בְּ{{‸הפניה|1|ג}}רָכָה.", "", "===הערות שוליים===", "# {{הערה|ג}} הערה", "",
+                     kRoot, kCategory});
         QTest::newRow("after every reference")
             << twoNotes().replace("הערה ב\r\n\r\n", "הערה ב‸\r\n\r\n") << "ג"
             << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "# פרידה.{{הפניה|2|ב}}", "", "===הערות שוליים===",
