@@ -211,6 +211,33 @@ int pastEnclosingReference(const QString &text, int caret)
     return int(close) + 2;
 }
 
+// A reference written into a link's target or a template's name would break the link
+// or the template, so it goes after it; in a caption or a parameter it is at home.
+int pastEnclosingName(const QString &text, int caret)
+{
+    qsizetype at = caret - 1;
+    while (at > 0 && !QStringView(u"|{}[]\n").contains(text.at(at)))
+        --at;
+    if (at < 1 || (text.at(at) != u'{' && text.at(at) != u'[') || text.at(at - 1) != text.at(at))
+        return caret;
+    if (text.at(at) == u'[') {
+        const qsizetype close = text.indexOf(QStringLiteral("]]"), caret);
+        return close < 0 ? caret : int(close) + 2;
+    }
+    int depth = 1;
+    for (qsizetype i = at + 1; i + 1 < text.size(); ++i) {
+        if (text.at(i) == u'{' && text.at(i + 1) == u'{') {
+            ++depth;
+            ++i;
+        } else if (text.at(i) == u'}' && text.at(i + 1) == u'}') {
+            ++i;
+            if (--depth == 0)
+                return int(i) + 1;
+        }
+    }
+    return caret;
+}
+
 // A reference on a heading line would unmake the heading, so it goes at the end of
 // the text above, past the blank lines.
 int outsideHeadingLine(const QString &text, int caret)
@@ -309,7 +336,7 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
     // Nor between a letter and its points, which would then sit on the reference.
     while (caret > 0 && caret < text.size() && text.at(caret).isMark() && text.at(caret - 1) != u'\n')
         ++caret;
-    caret = outsideHeadingLine(text, pastEnclosingReference(text, caret));
+    caret = outsideHeadingLine(text, pastEnclosingReference(text, pastEnclosingName(text, caret)));
 
     const EntryRange before = entryRange(regex, text, caret);
     if (regex.failed())

@@ -215,6 +215,16 @@ private slots:
             << page({TextFixtures::kShalom, "# ב‸ְּרָכָה.", "", kRoot, kCategory}) << "ג"
             << page({TextFixtures::kShalom, "# בְּ{{‸הפניה|1|ג}}רָכָה.", "", "===הערות שוליים===", "# {{הערה|ג}} הערה", "",
                      kRoot, kCategory});
+        QTest::newRow("caret inside a link's target")
+            << page({TextFixtures::kShalom, "# [[בר‸כה|ברכות]] וְשָׁלוֹם.", "", kRoot, kCategory}) << "ג"
+            << page({TextFixtures::kShalom, "# [[ברכה|ברכות]]{{‸הפניה|1|ג}} וְשָׁלוֹם.", "",
+                     "===הערות שוליים===", "# {{הערה|ג}} הערה", "", kRoot, kCategory});
+        QTest::newRow("caret inside a template's name")
+            << page(
+                   {TextFixtures::kShalom, "# {{צ|{{הדגשה|שלום}}}} {{ר‸או|{{הדגשה|בית}}}} ברכה.", "", kRoot, kCategory})
+            << "ג"
+            << page({TextFixtures::kShalom, "# {{צ|{{הדגשה|שלום}}}} {{ראו|{{הדגשה|בית}}}}{{‸הפניה|1|ג}} ברכה.", "",
+                     "===הערות שוליים===", "# {{הערה|ג}} הערה", "", kRoot, kCategory});
         QTest::newRow("after every reference")
             << twoNotes().replace("הערה ב\r\n\r\n", "הערה ב‸\r\n\r\n") << "ג"
             << page({TextFixtures::kShalom, "# ברכה.{{הפניה|1|א}}", "# פרידה.{{הפניה|2|ב}}", "", "===הערות שוליים===",
