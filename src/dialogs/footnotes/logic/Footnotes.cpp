@@ -193,36 +193,39 @@ QString renumberReferences(RegEx &regex, const QString &section)
     return result;
 }
 
-// A reference written inside another one would break both, so it goes after it.
-int pastEnclosingReference(const QString &text, int caret)
+// A reference written inside another reference, a link's target or a template's name
+// would break it, so it goes after it; in a caption or a template's parameter it is
+// at home. One look back over the caret's line finds what the caret is in.
+int pastEnclosing(const QString &text, int caret)
 {
-    if (caret == 0)
-        return caret;
-    const qsizetype start = text.lastIndexOf(kReferenceStart, caret - 1);
-    if (start < 0)
-        return caret;
-    const qsizetype inner = start + kReferenceStart.size();
-    const qsizetype close = text.indexOf(QStringLiteral("}}"), inner);
-    if (close < 0 || close + 2 <= caret)
-        return caret;
-    const QStringView fields = QStringView(text).sliced(inner, close - inner);
-    if (fields.contains(u'{') || fields.contains(u'}') || !fields.contains(u'|'))
-        return caret;
-    return int(close) + 2;
-}
-
-// A reference written into a link's target or a template's name would break the link
-// or the template, so it goes after it; in a caption or a parameter it is at home.
-int pastEnclosingName(const QString &text, int caret)
-{
+    // Between the two braces of a pair: past a close, or into what an opening opens.
     qsizetype at = caret - 1;
-    while (at > 0 && !QStringView(u"|{}[]\n").contains(text.at(at)))
-        --at;
+    if (caret > 0 && caret < text.size() && text.at(caret - 1) == text.at(caret)
+        && (caret < 2 || text.at(caret - 2) != text.at(caret))) {
+        if (text.at(caret) == u'}' || text.at(caret) == u']')
+            return caret + 1;
+        if (text.at(caret) == u'{' || text.at(caret) == u'[')
+            at = caret;
+    }
+    bool parameter = false;
+    for (; at > 0 && !QStringView(u"{}[]\n").contains(text.at(at)); --at)
+        parameter = parameter || text.at(at) == u'|';
     if (at < 1 || (text.at(at) != u'{' && text.at(at) != u'[') || text.at(at - 1) != text.at(at))
         return caret;
     if (text.at(at) == u'[') {
-        const qsizetype close = text.indexOf(QStringLiteral("]]"), caret);
+        const qsizetype close = parameter ? -1 : text.indexOf(QStringLiteral("]]"), caret);
         return close < 0 ? caret : int(close) + 2;
+    }
+    if (parameter) {
+        // Within a reference's own fields ("{{הפניה|1|א}}"), and only there.
+        const QStringView opened = QStringView(text).sliced(at - 1);
+        const qsizetype close = opened.indexOf(u"}}");
+        if (!opened.startsWith(kReferenceStart) || close < 0 || at - 1 + close + 2 <= caret)
+            return caret;
+        const QStringView fields = opened.first(close).sliced(kReferenceStart.size());
+        if (fields.contains(u'{') || fields.contains(u'}') || !fields.contains(u'|'))
+            return caret;
+        return int(at - 1 + close) + 2;
     }
     int depth = 1;
     for (qsizetype i = at + 1; i + 1 < text.size(); ++i) {
@@ -336,7 +339,7 @@ AddResult addFootnote(RegEx &regex, const QString &text, int caret, const QStrin
     // Nor between a letter and its points, which would then sit on the reference.
     while (caret > 0 && caret < text.size() && text.at(caret).isMark() && text.at(caret - 1) != u'\n')
         ++caret;
-    caret = outsideHeadingLine(text, pastEnclosingReference(text, pastEnclosingName(text, caret)));
+    caret = outsideHeadingLine(text, pastEnclosing(text, caret));
 
     const EntryRange before = entryRange(regex, text, caret);
     if (regex.failed())
